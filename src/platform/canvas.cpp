@@ -1,0 +1,246 @@
+#include "platform/canvas.hpp"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL2_gfxPrimitives.h>
+#include <SDL2/SDL_ttf.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace glossamo {
+
+namespace {
+
+constexpr const char* SystemFontRegular = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+constexpr const char* SystemFontBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+
+bool isJpegFile(const std::string& path) {
+    unsigned char magic[3] = {0, 0, 0};
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    const std::size_t n = std::fread(magic, 1, 3, f);
+    std::fclose(f);
+    return n == 3 && magic[0] == 0xFF && magic[1] == 0xD8 && magic[2] == 0xFF;
+}
+
+}  // namespace
+
+Canvas::Canvas() {
+    back_ = SDL_CreateRGBSurfaceWithFormat(0, SurfaceWidth, SurfaceHeight, 16, SDL_PIXELFORMAT_RGB565);
+    if (back_) shapes_ = SDL_CreateSoftwareRenderer(back_);
+    for (ImageSet set : {ImageSet::Screen, ImageSet::CardBack, ImageSet::Slot, ImageSet::Interface,
+                         ImageSet::Pendu}) {
+        sets_[static_cast<int>(set)].assign(slotCount(set), nullptr);
+    }
+    clear();
+}
+
+Canvas::~Canvas() {
+    for (auto& set : sets_)
+        for (SDL_Surface* s : set) SDL_FreeSurface(s);
+    for (auto& [key, f] : fonts_) TTF_CloseFont(f);
+    if (ttfStarted_) TTF_Quit();
+    if (shapes_) SDL_DestroyRenderer(shapes_);
+    SDL_FreeSurface(back_);
+}
+
+std::uint16_t Canvas::toRgb565(Rgb c) {
+    return static_cast<std::uint16_t>(((c.r >> 3) << 11) | ((c.g >> 2) << 5) | (c.b >> 3));
+}
+
+std::uint16_t Canvas::pixel(int x, int y) const {
+    if (!back_ || x < 0 || y < 0 || x >= SurfaceWidth || y >= SurfaceHeight) return 0;
+    const auto* row = static_cast<const std::uint8_t*>(back_->pixels) + y * back_->pitch;
+    return reinterpret_cast<const std::uint16_t*>(row)[x];
+}
+
+void Canvas::clear(Rgb colour) {
+    if (back_) SDL_FillRect(back_, nullptr, toRgb565(colour));
+}
+
+SDL_Surface*& Canvas::slotRef(ImageSet set, int slot) {
+    return sets_[static_cast<int>(set)][static_cast<std::size_t>(slot)];
+}
+
+const std::vector<SDL_Surface*>& Canvas::slots(ImageSet set) const {
+    return sets_[static_cast<int>(set)];
+}
+
+bool Canvas::hasImage(ImageSet set, int slot) const { return image(set, slot) != nullptr; }
+
+SDL_Surface* Canvas::image(ImageSet set, int slot) const {
+    if (slot < 0 || slot >= slotCount(set)) return nullptr;
+    return slots(set)[static_cast<std::size_t>(slot)];
+}
+
+bool Canvas::loadImage(ImageSet set, int slot, const std::string& path, ColourKey key) {
+    if (slot < 0 || slot >= slotCount(set)) {
+        lastError_ = "slot out of range";
+        return false;
+    }
+    SDL_Surface* loaded = nullptr;
+    if (isJpegFile(path)) {
+        loaded = decodeJpeg(path, lastError_);
+    } else {
+        loaded = SDL_LoadBMP(path.c_str());
+        if (!loaded) lastError_ = SDL_GetError();
+    }
+    if (!loaded) return false;
+    return setImage(set, slot, loaded, key);
+}
+
+bool Canvas::setImage(ImageSet set, int slot, SDL_Surface* picture, ColourKey key) {
+    if (!picture) return false;
+    if (slot < 0 || slot >= slotCount(set)) {
+        SDL_FreeSurface(picture);
+        lastError_ = "slot out of range";
+        return false;
+    }
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(picture, SDL_PIXELFORMAT_RGB565, 0);
+    SDL_FreeSurface(picture);
+    if (!converted) {
+        lastError_ = SDL_GetError();
+        return false;
+    }
+    SDL_Surface*& target = slotRef(set, slot);
+    SDL_FreeSurface(target);
+    target = converted;
+    setColourKey(set, slot, key);
+    return true;
+}
+
+void Canvas::setColourKey(ImageSet set, int slot, ColourKey key) {
+    SDL_Surface* s = image(set, slot);
+    if (!s) return;
+    SDL_SetColorKey(s, key.transparent ? SDL_TRUE : SDL_FALSE, toRgb565(key.colour));
+}
+
+void Canvas::drawSurface(SDL_Surface* picture, const Rect* source, int x, int y, bool useKey) {
+    if (!picture || !back_) return;
+    Uint32 key = 0;
+    const bool keyed = SDL_GetColorKey(picture, &key) == 0;
+    if (keyed && !useKey) SDL_SetColorKey(picture, SDL_FALSE, key);
+    SDL_Rect dst{x, y, 0, 0};
+    if (source) {
+        SDL_Rect src{source->x, source->y, source->w, source->h};
+        SDL_BlitSurface(picture, &src, back_, &dst);
+    } else {
+        SDL_BlitSurface(picture, nullptr, back_, &dst);
+    }
+    if (keyed && !useKey) SDL_SetColorKey(picture, SDL_TRUE, key);
+}
+
+void Canvas::drawImage(ImageSet set, int slot, int x, int y) {
+    drawSurface(image(set, slot), nullptr, x, y, true);
+}
+
+void Canvas::drawImagePart(ImageSet set, int slot, int x, int y, Rect source, bool useKey) {
+    drawSurface(image(set, slot), &source, x, y, useKey);
+}
+
+void Canvas::stretchImage(ImageSet set, int slot, Rect target, bool useKey) {
+    SDL_Surface* picture = image(set, slot);
+    if (!picture || !back_ || target.w <= 0 || target.h <= 0) return;
+    Uint32 key = 0;
+    const bool keyed = SDL_GetColorKey(picture, &key) == 0;
+    if (keyed && !useKey) SDL_SetColorKey(picture, SDL_FALSE, key);
+    SDL_Rect dst{target.x, target.y, target.w, target.h};
+    SDL_BlitScaled(picture, nullptr, back_, &dst);
+    if (keyed && !useKey) SDL_SetColorKey(picture, SDL_TRUE, key);
+}
+
+void Canvas::fillRect(Rect r, Rgb colour) {
+    if (!back_) return;
+    SDL_Rect dst{r.x, r.y, r.w, r.h};
+    SDL_FillRect(back_, &dst, toRgb565(colour));
+}
+
+void Canvas::frameRect(Rect r, Rgb colour, int penWidth) {
+    for (int i = 0; i < penWidth; ++i) {
+        if (r.w - 2 * i <= 0 || r.h - 2 * i <= 0) break;
+        rectangleRGBA(shapes_, static_cast<Sint16>(r.x + i), static_cast<Sint16>(r.y + i),
+                      static_cast<Sint16>(r.x + r.w - 1 - i), static_cast<Sint16>(r.y + r.h - 1 - i), colour.r,
+                      colour.g, colour.b, 255);
+    }
+    SDL_RenderFlush(shapes_);
+}
+
+void Canvas::roundedRect(Rect r, int radius, Rgb colour, int penWidth) {
+    for (int i = 0; i < penWidth; ++i) {
+        if (r.w - 2 * i <= 0 || r.h - 2 * i <= 0) break;
+        roundedRectangleRGBA(shapes_, static_cast<Sint16>(r.x + i), static_cast<Sint16>(r.y + i),
+                             static_cast<Sint16>(r.x + r.w - 1 - i), static_cast<Sint16>(r.y + r.h - 1 - i),
+                             static_cast<Sint16>(std::max(0, radius - i)), colour.r, colour.g, colour.b, 255);
+    }
+    SDL_RenderFlush(shapes_);
+}
+
+void Canvas::ellipse(Rect bounds, Rgb colour, bool filled) {
+    const auto cx = static_cast<Sint16>(bounds.x + bounds.w / 2);
+    const auto cy = static_cast<Sint16>(bounds.y + bounds.h / 2);
+    const auto rx = static_cast<Sint16>(bounds.w / 2);
+    const auto ry = static_cast<Sint16>(bounds.h / 2);
+    if (filled)
+        filledEllipseRGBA(shapes_, cx, cy, rx, ry, colour.r, colour.g, colour.b, 255);
+    else
+        ellipseRGBA(shapes_, cx, cy, rx, ry, colour.r, colour.g, colour.b, 255);
+    SDL_RenderFlush(shapes_);
+}
+
+void Canvas::line(int x1, int y1, int x2, int y2, Rgb colour, int penWidth) {
+    thickLineRGBA(shapes_, static_cast<Sint16>(x1), static_cast<Sint16>(y1), static_cast<Sint16>(x2),
+                  static_cast<Sint16>(y2), static_cast<Uint8>(std::max(1, penWidth)), colour.r, colour.g, colour.b,
+                  255);
+    SDL_RenderFlush(shapes_);
+}
+
+void Canvas::hatchRect(Rect r, Rgb colour, int spacing) {
+    if (!shapes_ || r.w <= 0 || r.h <= 0 || spacing <= 0) return;
+    SDL_Rect clip{r.x, r.y, r.w, r.h};
+    SDL_RenderSetClipRect(shapes_, &clip);
+    for (int offset = -r.h; offset < r.w; offset += spacing) {
+        lineRGBA(shapes_, static_cast<Sint16>(r.x + offset), static_cast<Sint16>(r.y + r.h),
+                 static_cast<Sint16>(r.x + offset + r.h), static_cast<Sint16>(r.y), colour.r, colour.g, colour.b,
+                 255);
+    }
+    SDL_RenderSetClipRect(shapes_, nullptr);
+    SDL_RenderFlush(shapes_);
+}
+
+TTF_Font* Canvas::font(int pointSize, bool bold) {
+    const int key = pointSize * 2 + (bold ? 1 : 0);
+    if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
+    if (!ttfStarted_) {
+        if (TTF_Init() != 0) {
+            lastError_ = TTF_GetError();
+            return nullptr;
+        }
+        ttfStarted_ = true;
+    }
+    TTF_Font* f = TTF_OpenFont(bold ? SystemFontBold : SystemFontRegular, pointSize);
+    if (!f) {
+        lastError_ = TTF_GetError();
+        return nullptr;
+    }
+    fonts_[key] = f;
+    return f;
+}
+
+bool Canvas::systemText(int x, int y, const std::string& latin1, int pointSize, bool bold, Rgb colour) {
+    if (latin1.empty()) return true;
+    TTF_Font* f = font(pointSize, bold);
+    if (!f || !back_) return false;
+    // TTF_RenderText_* takes Latin-1, the program's own encoding.
+    SDL_Surface* text = TTF_RenderText_Blended(f, latin1.c_str(), SDL_Color{colour.r, colour.g, colour.b, 255});
+    if (!text) {
+        lastError_ = TTF_GetError();
+        return false;
+    }
+    SDL_Rect dst{x, y, 0, 0};
+    SDL_BlitSurface(text, nullptr, back_, &dst);
+    SDL_FreeSurface(text);
+    return true;
+}
+
+}  // namespace glossamo

@@ -1,0 +1,111 @@
+#pragma once
+// The 800 x 600 RGB565 back buffer and the image sets drawn onto it.
+// Pure software: it needs no display, so tests use the same drawing code as
+// the game.
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct SDL_Surface;
+struct SDL_Renderer;
+typedef struct _TTF_Font TTF_Font;
+
+namespace glossamo {
+
+constexpr int SurfaceWidth = 800;
+constexpr int SurfaceHeight = 600;
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+};
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+// Colour-key transparency of a slot: pixels of exactly `colour` are not drawn.
+struct ColourKey {
+    bool transparent = false;
+    Rgb colour{0, 0, 255};
+};
+
+// The image sets of the program and their slot counts.
+enum class ImageSet { Screen, CardBack, Slot, Interface, Pendu };
+constexpr int slotCount(ImageSet set) {
+    switch (set) {
+        case ImageSet::Screen: return 7;
+        case ImageSet::CardBack: return 11;
+        case ImageSet::Slot: return 16;
+        case ImageSet::Interface: return 65;
+        case ImageSet::Pendu: return 59;
+    }
+    return 0;
+}
+
+class Canvas {
+public:
+    Canvas();
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    // The back buffer, 800 x 600, SDL_PIXELFORMAT_RGB565.
+    SDL_Surface* backBuffer() const { return back_; }
+    std::uint16_t pixel(int x, int y) const;
+    static std::uint16_t toRgb565(Rgb c);
+    void clear(Rgb colour = {});
+
+    // Image slots. Loading decodes a BMP or JPEG file (told apart by content)
+    // and converts it to the back buffer's format. On failure the slot keeps
+    // its previous picture and `lastError` tells why.
+    bool loadImage(ImageSet set, int slot, const std::string& path, ColourKey key);
+    // Puts a picture made in memory into a slot (the canvas takes ownership).
+    bool setImage(ImageSet set, int slot, SDL_Surface* picture, ColourKey key);
+    void setColourKey(ImageSet set, int slot, ColourKey key);
+    bool hasImage(ImageSet set, int slot) const;
+    SDL_Surface* image(ImageSet set, int slot) const;
+    const std::string& lastError() const { return lastError_; }
+
+    // Draws a slot with its top-left corner at (x, y), honouring its colour key.
+    void drawImage(ImageSet set, int slot, int x, int y);
+    // Draws the part `source` of a slot at (x, y); with `useKey` false the
+    // part is drawn opaque.
+    void drawImagePart(ImageSet set, int slot, int x, int y, Rect source, bool useKey = true);
+    // Draws a slot scaled into `target`; with `useKey` false it is opaque.
+    void stretchImage(ImageSet set, int slot, Rect target, bool useKey = true);
+
+    // Shapes.
+    void fillRect(Rect r, Rgb colour);
+    void frameRect(Rect r, Rgb colour, int penWidth = 1);
+    void roundedRect(Rect r, int radius, Rgb colour, int penWidth = 1);
+    void ellipse(Rect bounds, Rgb colour, bool filled);
+    void line(int x1, int y1, int x2, int y2, Rgb colour, int penWidth = 1);
+    // Diagonal hatching across a rectangle, one line every `spacing` pixels.
+    void hatchRect(Rect r, Rgb colour, int spacing = 6);
+
+    // Text in the system font (DejaVu Sans), Latin-1, transparent background.
+    // Returns false when the font could not be opened.
+    bool systemText(int x, int y, const std::string& latin1, int pointSize, bool bold, Rgb colour);
+
+private:
+    SDL_Surface*& slotRef(ImageSet set, int slot);
+    const std::vector<SDL_Surface*>& slots(ImageSet set) const;
+    TTF_Font* font(int pointSize, bool bold);
+    void drawSurface(SDL_Surface* picture, const Rect* source, int x, int y, bool useKey);
+
+    SDL_Surface* back_ = nullptr;
+    SDL_Renderer* shapes_ = nullptr;  // software renderer drawing into back_
+    std::array<std::vector<SDL_Surface*>, 5> sets_;
+    std::map<int, TTF_Font*> fonts_;
+    bool ttfStarted_ = false;
+    std::string lastError_;
+};
+
+// Decodes a JPEG file into a 24-bit surface. A damaged file returns nullptr
+// and an explanation in `error`; it never ends the process.
+SDL_Surface* decodeJpeg(const std::string& path, std::string& error);
+
+}  // namespace glossamo

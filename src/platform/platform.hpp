@@ -1,0 +1,100 @@
+#pragma once
+// What the program needs of the machine: a millisecond clock, an 800 x 600
+// 16-bit drawing surface with image slots, the pointer, wave sounds and one
+// MIDI music at a time, and the timers that drive the program.
+//
+// Two implementations exist: SdlPlatform (a real full-screen window) and
+// HeadlessPlatform (for tests: ticks advanced by hand, sound and music calls
+// recorded). Both draw into the same software Canvas.
+#include <cstdint>
+#include <string>
+
+namespace glossamo {
+
+class Canvas;
+
+// Pointer shapes, with the numbers the program stores in `cursorShape`.
+enum class PointerShape : std::int16_t { Arrow = 0, Hand = -21, Hourglass = -11, Hidden = -1 };
+
+// Mouse buttons as the game code numbers them.
+enum MouseButton : int { ButtonLeft = 0, ButtonRight = 1, ButtonMiddle = 2 };
+
+// Virtual-key codes delivered to the key handler. Letter keys arrive as their
+// upper-case letter, digit keys as '0'..'9'.
+namespace vk {
+constexpr int Backspace = 8;
+constexpr int Enter = 13;
+constexpr int Escape = 27;
+constexpr int Space = 32;
+constexpr int NumpadMultiply = 106;
+constexpr int Oem5 = 220;  // the '*' key of a French keyboard
+}  // namespace vk
+
+// Modifier keys held with a key, as a bit set.
+namespace keymod {
+constexpr int Shift = 1;
+constexpr int Alt = 2;
+constexpr int Ctrl = 4;
+}  // namespace keymod
+
+// The program's side of the message loop: the platform calls these.
+class PlatformEvents {
+public:
+    virtual ~PlatformEvents() = default;
+    virtual void onActivate() = 0;          // the window became the active application
+    virtual void onFrame() = 0;             // 10 ms frame timer
+    virtual void onPlayClockTick() = 0;     // one-second play clock, while enabled
+    virtual void onBlink() = 0;             // 150 ms blink timer, always running
+    virtual void onMouseDown(int button, int x, int y) = 0;
+    virtual void onMouseMove(int x, int y) = 0;
+    virtual void onMouseUp(int button, int x, int y) = 0;
+    virtual void onKeyDown(int key, int shift) = 0;
+    virtual void onClose() = 0;             // the window is closing
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Milliseconds since an arbitrary start, wrapping like a 32-bit counter.
+    virtual std::uint32_t ticks() const = 0;
+    // A value to seed the random generator from "the clock".
+    virtual std::uint64_t clockSeed() const = 0;
+
+    // The back buffer and the image slots. Valid for the platform's lifetime.
+    virtual Canvas& canvas() = 0;
+    // Makes the back buffer visible.
+    virtual void showFrame() = 0;
+    virtual void setPointerShape(PointerShape shape) = 0;
+
+    // Timers. The frame timer only runs while the window is active.
+    virtual void setFrameTimerEnabled(bool enabled) = 0;
+    virtual bool frameTimerEnabled() const = 0;
+    virtual void setPlayClockEnabled(bool enabled) = 0;
+    virtual bool playClockEnabled() const = 0;
+
+    // Blocks for `ms` milliseconds (the program is quitting and shows a
+    // last picture meanwhile).
+    virtual void wait(std::uint32_t ms) = 0;
+    // Asks the message loop to close the main window; onClose follows.
+    virtual void closeMainWindow() = 0;
+
+    // Wave sounds: 14 slots, each played without waiting, overlapping.
+    static constexpr int SoundSlots = 14;
+    // True when a sound device could be opened; `audioError` says why not.
+    virtual bool audioAvailable() const = 0;
+    virtual std::string audioError() const = 0;
+    virtual bool loadSound(int slot, const std::string& path) = 0;
+    virtual bool playSound(int slot) = 0;
+
+    // One MIDI music at a time.
+    virtual bool musicPrepare() = 0;                      // the player can play MIDI
+    virtual bool musicOpen(const std::string& path) = 0;  // replaces the open piece
+    virtual bool musicRewind() = 0;
+    virtual bool musicPlay() = 0;                         // from the start, or resume after pause
+    virtual void musicPause() = 0;
+    // True once an open, started and not paused piece has played to its end.
+    virtual bool musicEnded() const = 0;
+};
+
+}  // namespace glossamo

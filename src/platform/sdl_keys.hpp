@@ -1,0 +1,16 @@
+#pragma once
+// Translation of SDL key presses into the virtual-key codes the program's key
+// handler expects.
+#include <SDL2/SDL_keyboard.h>
+
+namespace glossamo {
+
+// The virtual-key code of a key press, or 0 for keys the program never reads.
+// Letters follow the keyboard layout (an AZERTY 'A' is 'A'); digits follow the
+// physical digit row, as on any layout.
+int virtualKeyFor(const SDL_Keysym& key);
+
+// The held modifiers as a set of `keymod` bits.
+int modifierBitsFor(Uint16 sdlModifiers);
+
+}  // namespace glossamo

@@ -1,0 +1,315 @@
+#include "platform/sdl_platform.hpp"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "platform/sdl_keys.hpp"
+#include "platform/x11_window_guard.hpp"
+
+namespace glossamo {
+
+namespace {
+
+// Longest sleep of the loop when no timer is due soon; it bounds how late a
+// re-enabled timer or a close request can be noticed.
+constexpr std::uint32_t LongestSleepMs = 100;
+constexpr int MixChannels = 32;
+
+int clampInt(int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); }
+
+int buttonOf(Uint8 sdlButton) {
+    switch (sdlButton) {
+        case SDL_BUTTON_RIGHT: return ButtonRight;
+        case SDL_BUTTON_MIDDLE: return ButtonMiddle;
+        default: return ButtonLeft;
+    }
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform() : canvas_(std::make_unique<Canvas>()) {}
+
+SdlPlatform::~SdlPlatform() {
+    if (audioOpen_) {
+        Mix_HaltChannel(-1);
+        freeMusic();
+        for (Mix_Chunk*& chunk : sounds_) {
+            Mix_FreeChunk(chunk);
+            chunk = nullptr;
+        }
+        Mix_CloseAudio();
+    }
+    if (midiReady_) Mix_Quit();
+    for (SDL_Cursor* c : cursors_) SDL_FreeCursor(c);
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) destroyWindowQuietly(window_);
+    canvas_.reset();
+    SDL_Quit();
+}
+
+std::string SdlPlatform::programDir() {
+    char* base = SDL_GetBasePath();
+    if (!base) return "./";
+    std::string dir = base;
+    SDL_free(base);
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+bool SdlPlatform::openSurface() {
+    SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+#ifdef SDL_HINT_APP_NAME
+    SDL_SetHint(SDL_HINT_APP_NAME, WindowTitle);
+#endif
+    installLostWindowErrorHandler();
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+        surfaceError_ = SDL_GetError();
+        return false;
+    }
+    // The window is also given the screen's own size and place, because
+    // without a window manager nobody honours the full-screen request.
+    SDL_Rect screen{0, 0, SurfaceWidth, SurfaceHeight};
+    SDL_GetDisplayBounds(0, &screen);
+    window_ = SDL_CreateWindow(WindowTitle, screen.x, screen.y, screen.w, screen.h,
+                               SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+    if (window_) {
+        watchForLostWindow();
+        renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    }
+    if (renderer_) {
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, SurfaceWidth,
+                                     SurfaceHeight);
+    }
+    if (!texture_ || SDL_RenderSetLogicalSize(renderer_, SurfaceWidth, SurfaceHeight) != 0 ||
+        !canvas_->backBuffer()) {
+        surfaceError_ = SDL_GetError();
+        return false;
+    }
+    cursors_[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    cursors_[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+    cursors_[2] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderPresent(renderer_);
+    return true;
+}
+
+bool SdlPlatform::openAudio() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        audioError_ = SDL_GetError();
+        return false;
+    }
+    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        audioError_ = Mix_GetError();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(MixChannels);
+    audioOpen_ = true;
+    audioError_.clear();
+    return true;
+}
+
+void SdlPlatform::showStartError(const std::string& message) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, WindowTitle, message.c_str(), nullptr);
+}
+
+std::uint32_t SdlPlatform::ticks() const { return SDL_GetTicks(); }
+
+std::uint64_t SdlPlatform::clockSeed() const {
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
+           SDL_GetPerformanceCounter();
+}
+
+void SdlPlatform::showFrame() {
+    SDL_Surface* back = canvas_->backBuffer();
+    SDL_UpdateTexture(texture_, nullptr, back->pixels, back->pitch);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+}
+
+void SdlPlatform::setPointerShape(PointerShape shape) {
+    if (shape == shape_ || !window_) return;
+    shape_ = shape;
+    SDL_ShowCursor(shape == PointerShape::Hidden ? SDL_DISABLE : SDL_ENABLE);
+    if (shape == PointerShape::Hidden) return;
+    const int index = shape == PointerShape::Hand ? 1 : shape == PointerShape::Hourglass ? 2 : 0;
+    if (cursors_[index]) SDL_SetCursor(cursors_[index]);
+}
+
+void SdlPlatform::wait(std::uint32_t ms) { SDL_Delay(ms); }
+
+void SdlPlatform::setFrameTimerEnabled(bool enabled) {
+    if (enabled && !frameEnabled_) frame_.start(ticks());
+    if (!enabled) frame_.stop();
+    frameEnabled_ = enabled;
+}
+
+void SdlPlatform::setPlayClockEnabled(bool enabled) {
+    if (enabled && !playClock_.running()) playClock_.start(ticks());
+    if (!enabled) playClock_.stop();
+}
+
+// --- message loop ---------------------------------------------------------
+
+void SdlPlatform::run(PlatformEvents& events) {
+    blink_.start(ticks());
+    // A window with nobody to give it the focus (Xvfb without a window
+    // manager) is the active application from the start.
+    becomeActive(events);
+    while (!quitRequested_) {
+        std::uint32_t now = ticks();
+        std::uint32_t wait = LongestSleepMs;
+        if (active_) wait = frame_.waitFrom(now, wait);
+        wait = playClock_.waitFrom(now, wait);
+        wait = blink_.waitFrom(now, wait);
+
+        SDL_Event event;
+        if (SDL_WaitEventTimeout(&event, static_cast<int>(wait))) {
+            handleEvent(event, events);
+            while (!quitRequested_ && SDL_PollEvent(&event)) handleEvent(event, events);
+        }
+        if (quitRequested_) break;
+
+        now = ticks();
+        if (active_ && frameEnabled_ && frame_.fire(now)) events.onFrame();
+        if (playClock_.fire(now)) events.onPlayClockTick();
+        if (blink_.fire(now)) events.onBlink();
+    }
+    events.onClose();
+}
+
+void SdlPlatform::becomeActive(PlatformEvents& events) {
+    if (active_) return;
+    active_ = true;
+    events.onActivate();
+}
+
+void SdlPlatform::handleEvent(const SDL_Event& event, PlatformEvents& events) {
+    if (isWindowDestroyedEvent(event, window_)) {
+        quitRequested_ = true;
+        return;
+    }
+    switch (event.type) {
+        case SDL_QUIT:
+            quitRequested_ = true;
+            break;
+        case SDL_WINDOWEVENT:
+            switch (event.window.event) {
+                case SDL_WINDOWEVENT_CLOSE: quitRequested_ = true; break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                case SDL_WINDOWEVENT_RESTORED: becomeActive(events); break;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                case SDL_WINDOWEVENT_MINIMIZED: active_ = false; break;
+                default: break;
+            }
+            break;
+        case SDL_MOUSEMOTION:
+            // The renderer's logical size has already mapped the point to
+            // the 800 x 600 surface; the black margins clamp to its edges.
+            events.onMouseMove(clampInt(event.motion.x, 0, SurfaceWidth - 1),
+                               clampInt(event.motion.y, 0, SurfaceHeight - 1));
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            events.onMouseDown(buttonOf(event.button.button), clampInt(event.button.x, 0, SurfaceWidth - 1),
+                               clampInt(event.button.y, 0, SurfaceHeight - 1));
+            break;
+        case SDL_MOUSEBUTTONUP:
+            events.onMouseUp(buttonOf(event.button.button), clampInt(event.button.x, 0, SurfaceWidth - 1),
+                             clampInt(event.button.y, 0, SurfaceHeight - 1));
+            break;
+        case SDL_KEYDOWN:
+            if (const int key = virtualKeyFor(event.key.keysym); key != 0)
+                events.onKeyDown(key, modifierBitsFor(event.key.keysym.mod));
+            break;
+        default:
+            break;
+    }
+}
+
+// --- sounds and music -----------------------------------------------------
+
+bool SdlPlatform::loadSound(int slot, const std::string& path) {
+    if (!audioOpen_ || slot < 0 || slot >= SoundSlots) return false;
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    if (!chunk) return false;
+    Mix_FreeChunk(sounds_[static_cast<std::size_t>(slot)]);
+    sounds_[static_cast<std::size_t>(slot)] = chunk;
+    return true;
+}
+
+bool SdlPlatform::playSound(int slot) {
+    if (!audioOpen_ || slot < 0 || slot >= SoundSlots) return false;
+    Mix_Chunk* chunk = sounds_[static_cast<std::size_t>(slot)];
+    return chunk && Mix_PlayChannel(-1, chunk, 0) != -1;
+}
+
+bool SdlPlatform::musicPrepare() {
+    if (!audioOpen_) return false;
+    if (!midiReady_) {
+        Mix_SetSoundFonts(SoundFont);
+        midiReady_ = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
+    }
+    return midiReady_;
+}
+
+void SdlPlatform::freeMusic() {
+    if (music_) {
+        Mix_HaltMusic();
+        Mix_FreeMusic(music_);
+        music_ = nullptr;
+    }
+    musicStarted_ = false;
+    musicPaused_ = false;
+}
+
+bool SdlPlatform::musicOpen(const std::string& path) {
+    freeMusic();
+    if (!audioOpen_) return false;
+    music_ = Mix_LoadMUS(path.c_str());
+    return music_ != nullptr;
+}
+
+bool SdlPlatform::musicRewind() {
+    if (!music_) return false;
+    // FluidSynth cannot seek; stopping makes the next play start from the top.
+    if (musicStarted_) Mix_HaltMusic();
+    musicStarted_ = false;
+    musicPaused_ = false;
+    return true;
+}
+
+bool SdlPlatform::musicPlay() {
+    if (!music_) return false;
+    if (musicStarted_ && musicPaused_) {
+        Mix_ResumeMusic();
+        musicPaused_ = false;
+        return true;
+    }
+    if (musicStarted_ && Mix_PlayingMusic()) return true;
+    if (Mix_PlayMusic(music_, 0) != 0) return false;
+    musicStarted_ = true;
+    musicPaused_ = false;
+    return true;
+}
+
+void SdlPlatform::musicPause() {
+    if (!musicStarted_ || musicPaused_) return;
+    Mix_PauseMusic();
+    musicPaused_ = true;
+}
+
+bool SdlPlatform::musicEnded() const {
+    return music_ && musicStarted_ && !musicPaused_ && !Mix_PlayingMusic();
+}
+
+}  // namespace glossamo

@@ -1,0 +1,66 @@
+#include "shell/file_system.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "shell/text_encoding.hpp"
+
+namespace glossamo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+char fold(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+bool matchFrom(const std::string& name, std::size_t n, const std::string& mask, std::size_t m) {
+    while (m < mask.size()) {
+        if (mask[m] == '*') {
+            for (std::size_t k = n; k <= name.size(); ++k)
+                if (matchFrom(name, k, mask, m + 1)) return true;
+            return false;
+        }
+        if (n >= name.size()) return false;
+        if (mask[m] != '?' && fold(mask[m]) != fold(name[n])) return false;
+        ++n;
+        ++m;
+    }
+    return n == name.size();
+}
+
+bool lessWithoutCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return fold(x) < fold(y); });
+}
+
+}  // namespace
+
+bool matchesMask(const std::string& name, const std::string& mask) { return matchFrom(name, 0, mask, 0); }
+
+std::vector<std::string> listFolder(const std::string& folder, const std::string& mask) {
+    std::vector<std::string> names;
+    std::error_code error;
+    fs::directory_iterator it(latin1ToUtf8(folder), error);
+    if (error) return names;
+    for (const fs::directory_entry& entry : it) {
+        if (!entry.is_regular_file(error)) continue;
+        std::string name = utf8ToLatin1(entry.path().filename().string());
+        if (matchesMask(name, mask)) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), lessWithoutCase);
+    return names;
+}
+
+bool folderExists(const std::string& path) {
+    std::error_code error;
+    return fs::is_directory(latin1ToUtf8(path), error);
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(latin1ToUtf8(path), error);
+}
+
+}  // namespace glossamo

@@ -1,0 +1,19 @@
+#pragma once
+// The few file services the program needs, on Latin-1 path names.
+#include <string>
+#include <vector>
+
+namespace glossamo {
+
+// True when `name` matches `mask` ('*' any run, '?' one character), without
+// regard to case.
+bool matchesMask(const std::string& name, const std::string& mask);
+
+// Names of the files of `folder` that match `mask`, in name order without
+// regard to case. A missing folder gives an empty list.
+std::vector<std::string> listFolder(const std::string& folder, const std::string& mask);
+
+bool folderExists(const std::string& path);
+bool fileExists(const std::string& path);
+
+}  // namespace glossamo

@@ -1,0 +1,160 @@
+#include "shell/input_routing.hpp"
+
+#include "games/game_input.hpp"
+#include "screens/menu_screens.hpp"
+#include "shell/asset_loading.hpp"
+#include "shell/game_reset.hpp"
+#include "shell/program_state.hpp"
+#include "shell/scores.hpp"
+#include "shell/sound_services.hpp"
+#include "travel/travel_mode.hpp"
+#include "words/search_tools.hpp"
+
+namespace glossamo {
+
+namespace {
+
+// A click or Escape after the end of a game: a won game is scored, and the
+// game is left, or the travel moves on. A click leaves the travel alone once
+// it is completed; Escape moves it on in any case. Returns true when the
+// travel used the event up.
+bool leaveEndedGame(ProgramState& s, bool clickEvent) {
+    AppState& a = s.app;
+    if (a.gameWon == 1 && a.scoreRecorded == 0) {
+        a.scoreRecorded = 1;
+        s.platform.setPlayClockEnabled(false);
+        recordScore(s);
+        a.gameTitle.clear();
+    }
+    if (a.gameLost == 1 && !s.travel.underWay) a.gameTitle.clear();
+    if (a.gameWon == 1 || a.gameLost == 1) {
+        if (s.travel.underWay && !(clickEvent && s.travel.completed)) {
+            continueTravel(s);
+            return true;
+        }
+        leaveGame(s);
+    }
+    return false;
+}
+
+// After a failed or completed travel, ends it and returns to the menus.
+void endTravelAndLeave(ProgramState& s) {
+    s.app.gameTitle.clear();
+    s.travel.underWay = 0;
+    s.travel.failed = 0;
+    leaveGame(s);
+    resetGameRecord(s);
+}
+
+void giveUp(ProgramState& s) {
+    AppState& a = s.app;
+    a.endTick = s.now();
+    a.gameLost = 1;
+    clearDrag(s);
+    if (s.travel.mapShown) {
+        a.gameTitle.clear();
+        s.game.gameId = 0;
+        resetGameRecord(s);
+        leaveGame(s);
+        s.travel.mapShown = 0;
+        s.travel.underWay = 0;
+    }
+}
+
+// Escape. Returns true when the key is used up.
+bool escape(ProgramState& s) {
+    AppState& a = s.app;
+    if (a.screen > screens::Families) {
+        a.screen = screens::None;
+        return true;
+    }
+    if (a.screen == screens::Families) openScreen(s, 100);
+    const bool ended = a.gameWon == 1 || a.gameLost == 1;
+    if (ended && leaveEndedGame(s, false)) return true;
+    if (s.travel.failed) {
+        endTravelAndLeave(s);
+        return true;
+    }
+    if (!ended && s.gameRunning()) giveUp(s);
+    return false;
+}
+
+char typedCharacter(int key) {
+    if (key == vk::NumpadMultiply || key == vk::Oem5) return '*';
+    if (key == vk::Space || (key >= 48 && key <= 58) || (key >= 'A' && key <= 'Z')) return static_cast<char>(key);
+    return 0;
+}
+
+void typeKey(ProgramState& s, int key) {
+    AppState& a = s.app;
+    if (const char c = typedCharacter(key)) {
+        if (s.typedText.size() < TypedTextLimit) s.typedText = s.typedText.str() + c;
+        return;
+    }
+    if (key == vk::Backspace) {
+        if (!s.typedText.empty()) s.typedText = s.typedText.view().substr(0, s.typedText.size() - 1);
+        if (a.screen == screens::Profile) a.playerName = s.typedText.view();
+        return;
+    }
+    if (key == vk::Enter) {
+        playSound(s, sounds::Enter);
+        if (a.screen == screens::Profile) a.playerName = s.typedText.view();
+        if (a.screen == screens::AnagramSearch) FindAnagramsTool(s);
+        if (a.screen == screens::PatternSearch) FindPatternTool(s);
+    }
+}
+
+bool isTextEntryScreen(int screen) {
+    return screen == screens::Profile || screen == screens::AnagramSearch || screen == screens::PatternSearch;
+}
+
+}  // namespace
+
+void DXMouseDown(ProgramState& s, int button, int, int) {
+    AppState& a = s.app;
+    if (s.flight.active) return;
+    if (a.titleShowing == 1) {
+        a.titleShowing = 0;
+        loadBackground(s, backgrounds::Menus);
+        return;
+    }
+    if (a.screen > 0 || a.hoverFlag == 1) {
+        a.clickPending = 1;
+        a.lastScrollTick = s.now();
+        return;
+    }
+    if (s.travel.mapShown) {
+        s.travel.mapClicked = 1;
+        return;
+    }
+    if (leaveEndedGame(s, true)) return;
+    if (s.travel.failed || s.travel.completed) {
+        endTravelAndLeave(s);
+        return;
+    }
+    a.clickPending = 0;
+    onGameMouseDown(s, button);
+}
+
+void DXMouseMove(ProgramState& s, int x, int y) {
+    s.app.cursorShape = 0;
+    if (s.flight.active) return;
+    s.mousePos = {x, y};
+    if (s.app.screen <= 0) {
+        s.game.hoverCol = (x - s.game.boardLeft) / CellPixels;
+        s.game.hoverRow = (y - s.game.boardTop) / CellPixels;
+    }
+}
+
+void DXMouseUp(ProgramState& s, int button, int, int) {
+    if (s.flight.active) return;
+    onGameMouseUp(s, button);
+    s.app.clickPending = 0;
+}
+
+void FormKeyDown(ProgramState& s, int key, int) {
+    if (key == vk::Escape && escape(s)) return;
+    if (isTextEntryScreen(s.app.screen)) typeKey(s, key);
+}
+
+}  // namespace glossamo

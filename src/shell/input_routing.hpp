@@ -1,0 +1,15 @@
+#pragma once
+// The main window's mouse and keyboard handlers. They only set flags and
+// positions, or hand the event to the running game; the next frame acts.
+namespace glossamo {
+
+struct ProgramState;
+
+void DXMouseDown(ProgramState& s, int button, int x, int y);
+void DXMouseMove(ProgramState& s, int x, int y);
+void DXMouseUp(ProgramState& s, int button, int x, int y);
+// `key` is a virtual-key code (see platform/platform.hpp), `shift` the
+// held modifier keys.
+void FormKeyDown(ProgramState& s, int key, int shift);
+
+}  // namespace glossamo

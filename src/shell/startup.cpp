@@ -1,0 +1,103 @@
+#include "shell/startup.hpp"
+
+#include "profile/comments_and_help.hpp"
+#include "profile/profile_files.hpp"
+#include "shell/asset_loading.hpp"
+#include "shell/catalogue.hpp"
+#include "shell/debug_log.hpp"
+#include "shell/file_system.hpp"
+#include "shell/game_reset.hpp"
+#include "shell/program_state.hpp"
+#include "shell/saved_games.hpp"
+#include "shell/sound_services.hpp"
+#include "words/word_lists.hpp"
+
+namespace glossamo {
+
+namespace {
+
+// The program's data folders; each missing one is written to the log.
+constexpr const char* DataFolders[] = {"bin", "txt", "aide", "bitmaps", "Sons", "music"};
+
+void resetListBoxes(ProgramState& s) {
+    for (int n = 1; n <= ListBoxCount; ++n) s.listBox(n) = ListBox{};
+}
+
+void reportMissingDataFolders(ProgramState& s) {
+    for (const char* folder : DataFolders) {
+        const std::string path = s.programDir + folder;
+        if (!folderExists(path)) debugLog(s, "Dossier " + path + " absent");
+    }
+}
+
+}  // namespace
+
+void FormCreate(ProgramState& s, const std::string& programDir) {
+    s.programDir = programDir;
+    if (!s.programDir.empty() && s.programDir.back() != '/') s.programDir += '/';
+    if (!s.platform.audioAvailable()) debugLog(s, "Pas de son: " + s.platform.audioError());
+}
+
+void initialisation(ProgramState& s) {
+    AppState& a = s.app;
+    s.endSoundPlayed = 0;
+    a.panelX = 800;
+    a.panelY = 80;
+    for (int n = 1; n <= CheckBoxCount; ++n) s.checkBox(n) = CheckBox{0, 0, 1};
+    s.gameWordList.clear();
+    a.gameWon = 0;
+    a.gameLost = 0;
+    s.travel.mapShown = 0;
+    s.travel.underWay = 0;
+    debugLog(s, "initialisation des variable...");
+    reportMissingDataFolders(s);
+
+    a.titleShowing = 1;
+    a.endTick = 0;
+    s.firstActivationDone = 0;
+    a.gameTitle.clear();
+    a.screen = screens::Families;
+    loadBackground(s, backgrounds::Menus);
+
+    ChargeCommentaires(s);
+    Chargepays(s);
+    Premierlancement(s);
+
+    resetListBoxes(s);
+    for (std::string& file : s.helpFiles) file.clear();
+    s.helpFiles[0] = "aide.txt";
+    s.listBox(1).width = 175;
+    s.listBox(5).width = 500;
+    s.listBox(6).width = 500;
+    s.listBox(3).width = 300;
+
+    ChargeFavoris(s);
+    leaveGame(s);
+    buildCatalogue(s);
+    fillBackgroundList(s);
+    fillSavedGameList(s);
+    loadCardBack(s, a.cardBackIndex);
+    s.travel.mapShown = 0;
+    lancemusique_aleatoire(s);
+    fillHeadList(s);
+    ChargeAide(s, 0);
+    LoadWordList(s, 1);
+}
+
+void FormActivate(ProgramState& s) {
+    if (s.firstActivationDone == 0) {
+        loadInterface(s);
+        s.firstActivationDone = 1;
+    }
+    Lancejeu(s);
+}
+
+void Lancejeu(ProgramState& s) {
+    s.app.titleTick = s.now();
+    s.platform.setFrameTimerEnabled(true);
+    resumeQuickExit(s);
+}
+
+void FormClose(ProgramState& s) { Quittelejeu(s); }
+
+}  // namespace glossamo

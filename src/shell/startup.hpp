@@ -1,0 +1,25 @@
+#pragma once
+// Start-up and shut-down of the program.
+#include <string>
+
+namespace glossamo {
+
+struct ProgramState;
+
+// Shown when the drawing surface cannot start; the program then ends.
+constexpr const char* SurfaceErrorMessage =
+    "Erreur d'initialisation DirectX. Installez Dx 6 minimum et relancez votre ordinateur";
+
+// The main window exists: remember the program's folder.
+void FormCreate(ProgramState& s, const std::string& programDir);
+// Brings every process-wide record into its starting state and loads what
+// must be there before the first picture.
+void initialisation(ProgramState& s);
+// The window became the active application (the first time, and after every
+// switch back to the program).
+void FormActivate(ProgramState& s);
+void Lancejeu(ProgramState& s);
+// The main window closes: the player's data is written.
+void FormClose(ProgramState& s);
+
+}  // namespace glossamo

@@ -1,0 +1,13 @@
+#pragma once
+// The program's texts are Latin-1, like its data files; the file system and
+// SDL speak UTF-8. These convert at that border.
+#include <string>
+#include <string_view>
+
+namespace glossamo {
+
+std::string latin1ToUtf8(std::string_view latin1);
+// Characters outside Latin-1 become '?'.
+std::string utf8ToLatin1(std::string_view utf8);
+
+}  // namespace glossamo

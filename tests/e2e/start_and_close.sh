@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Starts the real program under a private Xvfb with a fresh $HOME, waits for
+# its window, takes a screenshot, closes the window with xdotool and expects
+# the program to end with exit code 0 within 5 seconds.
+set -euo pipefail
+app=$1
+shots=${2:-$(dirname "$app")/../shots}
+mkdir -p "$shots"
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/xvfb.sh"
+
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+start_xvfb "$work"
+
+mkdir -p "$work/home"
+HOME="$work/home" SDL_AUDIODRIVER=dummy "$app" >"$work/out.txt" 2>&1 &
+app_pid=$!
+
+wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^GLOSSAMO$' | head -n 1) || {
+  echo "FAIL: the window was never mapped"; cat "$work/out.txt"; exit 1; }
+read -r width height < <(xwininfo -id "$wid" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+if [ "$width" != "$screen_w" ] || [ "$height" != "$screen_h" ]; then
+  echo "FAIL: window is ${width}x${height}, the screen ${screen_w}x${screen_h}"; exit 1
+fi
+sleep 0.5
+import -window root "$shots/e2e_started.png"
+
+xdotool windowclose "$wid"
+for _ in $(seq 50); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then
+  echo "FAIL: still running 5 s after its window was closed"; exit 1
+fi
+set +e
+wait "$app_pid"
+code=$?
+set -e
+app_pid=
+if [ "$code" -ne 0 ]; then
+  echo "FAIL: exit code $code"; cat "$work/out.txt"; exit 1
+fi
+echo "PASS: window ${width}x${height} shown, closed, exit code 0"
