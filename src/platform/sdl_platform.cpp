@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/sdl_keys.hpp"
 #include "platform/x11_window_guard.hpp"
@@ -130,6 +131,14 @@ std::uint64_t SdlPlatform::clockSeed() const {
 
 void SdlPlatform::showFrame() {
     SDL_Surface* back = canvas_->backBuffer();
+    // Most frames repeat the one before (a menu waiting for the player):
+    // those are not sent to the screen again, which keeps an idle program
+    // from spending its time scaling identical pictures.
+    const auto* pixels = static_cast<const std::uint8_t*>(back->pixels);
+    const std::size_t bytes = static_cast<std::size_t>(back->pitch) * static_cast<std::size_t>(back->h);
+    if (!mustPresent_ && shownFrame_.size() == bytes && std::memcmp(shownFrame_.data(), pixels, bytes) == 0) return;
+    shownFrame_.assign(pixels, pixels + bytes);
+    mustPresent_ = false;
     SDL_UpdateTexture(texture_, nullptr, back->pixels, back->pitch);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
@@ -207,11 +216,21 @@ void SdlPlatform::handleEvent(const SDL_Event& event, PlatformEvents& events) {
             switch (event.window.event) {
                 case SDL_WINDOWEVENT_CLOSE: quitRequested_ = true; break;
                 case SDL_WINDOWEVENT_FOCUS_GAINED:
-                case SDL_WINDOWEVENT_RESTORED: becomeActive(events); break;
+                case SDL_WINDOWEVENT_RESTORED:
+                    mustPresent_ = true;
+                    becomeActive(events);
+                    break;
                 case SDL_WINDOWEVENT_FOCUS_LOST:
                 case SDL_WINDOWEVENT_MINIMIZED: active_ = false; break;
+                case SDL_WINDOWEVENT_EXPOSED:
+                case SDL_WINDOWEVENT_SHOWN:
+                case SDL_WINDOWEVENT_SIZE_CHANGED: mustPresent_ = true; break;
                 default: break;
             }
+            break;
+        case SDL_RENDER_TARGETS_RESET:
+        case SDL_RENDER_DEVICE_RESET:
+            mustPresent_ = true;
             break;
         case SDL_MOUSEMOTION:
             // The renderer's logical size has already mapped the point to

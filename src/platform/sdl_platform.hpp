@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.hpp"
 #include "platform/platform.hpp"
@@ -81,6 +82,8 @@ private:
     std::array<SDL_Cursor*, 3> cursors_{};  // arrow, hand, hourglass
     PointerShape shape_ = PointerShape::Arrow;
     std::string surfaceError_;
+    std::vector<std::uint8_t> shownFrame_;  // the back buffer as last presented
+    bool mustPresent_ = true;
 
     bool audioOpen_ = false;
     std::string audioError_ = "sound device not opened";
