@@ -42,6 +42,7 @@ public:
     bool frameTimerEnabled() const override { return frameEnabled_; }
     void setPlayClockEnabled(bool enabled) override { playClock_ = enabled; }
     bool playClockEnabled() const override { return playClock_; }
+    void beep() override { journal.push_back("beep"); }
     void wait(std::uint32_t ms) override { now_ += ms; }
     void closeMainWindow() override { closeRequested = true; }
 

@@ -73,6 +73,8 @@ public:
     virtual void setPlayClockEnabled(bool enabled) = 0;
     virtual bool playClockEnabled() const = 0;
 
+    // The system's warning beep.
+    virtual void beep() = 0;
     // Blocks for `ms` milliseconds (the program is quitting and shows a
     // last picture meanwhile).
     virtual void wait(std::uint32_t ms) = 0;

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "platform/sdl_keys.hpp"
-#include "platform/x11_window_guard.hpp"
+#include "platform/x11_window.hpp"
 
 namespace glossamo {
 
@@ -156,6 +156,10 @@ void SdlPlatform::setPointerShape(PointerShape shape) {
 }
 
 void SdlPlatform::wait(std::uint32_t ms) { SDL_Delay(ms); }
+
+void SdlPlatform::beep() {
+    if (window_) ringBell(window_);
+}
 
 void SdlPlatform::setFrameTimerEnabled(bool enabled) {
     if (enabled && !frameEnabled_) frame_.start(ticks());

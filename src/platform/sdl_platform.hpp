@@ -55,6 +55,7 @@ public:
     bool frameTimerEnabled() const override { return frameEnabled_; }
     void setPlayClockEnabled(bool enabled) override;
     bool playClockEnabled() const override { return playClock_.running(); }
+    void beep() override;
     void wait(std::uint32_t ms) override;
     void closeMainWindow() override { quitRequested_ = true; }
 

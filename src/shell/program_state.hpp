@@ -14,6 +14,7 @@
 #include "shell/random.hpp"
 #include "shell/short_string.hpp"
 #include "travel/travel_state.hpp"
+#include "words/word_store.hpp"
 
 namespace glossamo {
 
@@ -32,6 +33,7 @@ struct ProgramState {
     ProgramState& operator=(const ProgramState&) = delete;
 
     Platform& platform;
+    Random rng;  // the one random generator; declared before its users
 
     AppState app;
     GameRecord game;
@@ -44,6 +46,7 @@ struct ProgramState {
     InfoPopup popup;
     Banner banner;
     std::vector<std::string> gameWordList;
+    WordStore words{rng};
 
     Point mousePos;
     ShortString<TypedTextLimit> typedText;
@@ -56,8 +59,6 @@ struct ProgramState {
     std::array<std::string, HelpFileCount> helpFiles{};
     std::string musicFileName;  // the open music; empty until one is chosen
     std::vector<std::string> debugLines;  // the hidden debug log
-
-    Random rng;
 
     ListBox& listBox(int n) { return listBoxes[static_cast<std::size_t>(n)]; }
     CheckBox& checkBox(int n) { return checkBoxes[static_cast<std::size_t>(n)]; }

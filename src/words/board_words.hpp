@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "games/game_record.hpp"
+#include "shell/random.hpp"
 
 namespace glossamo {
 
@@ -13,5 +14,10 @@ constexpr int Down = 0;
 // down, overwriting what the cells held; a blank in the word writes a blank.
 // Letters that would fall outside the board are dropped.
 void PutWord(int column, int row, std::string_view word, int direction, Board<char>& board);
+
+// Mixes the letters of a run of `length` cells from (column, row), across or
+// down: 1001 exchanges of two cells of the run. Nothing happens for a run
+// shorter than 2, or one that would pass column 20 across or row 16 down.
+void ShuffleBoardRun(int column, int row, int length, bool across, Board<char>& board, Random& rng);
 
 }  // namespace glossamo

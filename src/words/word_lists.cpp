@@ -1,6 +1,43 @@
-// The word store does not exist yet: loading a list keeps nothing.
 #include "words/word_lists.hpp"
 
+#include <string>
+
+#include "shell/debug_log.hpp"
+#include "shell/program_state.hpp"
+#include "shell/text_encoding.hpp"
+
 namespace glossamo {
-void LoadWordList(ProgramState&, int) {}
+
+const char* wordListFile(int listId) {
+    switch (listId) {
+        case wordlists::French: return "bin/DicoFrancais.txt";
+        case wordlists::English: return "bin/DicoAnglais.txt";
+        case wordlists::Flowers: return "bin/fleurs.txt";
+        case wordlists::Trees: return "bin/Arbres.txt";
+        case wordlists::Animals: return "bin/animaux.txt";
+        case wordlists::Countries: return "bin/pays.txt";
+        default: return "";
+    }
+}
+
+void LoadWordList(ProgramState& s, int listId) {
+    const std::string path = s.programDir + wordListFile(listId);
+    switch (s.words.load(latin1ToUtf8(path))) {
+        case WordStore::LoadResult::Loaded:
+            break;
+        case WordStore::LoadResult::Missing:
+            debugLog(s, "Liste de mots " + path + " absente");
+            break;
+        case WordStore::LoadResult::LineTooLong:
+            s.platform.beep();
+            s.platform.beep();
+            s.platform.closeMainWindow();
+            break;
+        case WordStore::LoadResult::TooManyWords:
+            s.platform.beep();
+            s.platform.closeMainWindow();
+            break;
+    }
+}
+
 }  // namespace glossamo

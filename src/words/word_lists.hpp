@@ -1,6 +1,25 @@
 #pragma once
+// The word lists the program ships, and loading one into the word store.
 namespace glossamo {
+
 struct ProgramState;
-// Word lists: 1 French dictionary, 2 English, 3 flowers, 4 trees, 5 animals, 6 countries.
+
+namespace wordlists {
+constexpr int French = 1;
+constexpr int English = 2;
+constexpr int Flowers = 3;
+constexpr int Trees = 4;
+constexpr int Animals = 5;
+constexpr int Countries = 6;
+}  // namespace wordlists
+
+// The file of a list, relative to the program's folder; empty for an
+// unknown list.
+const char* wordListFile(int listId);
+
+// Replaces the store's words with those of list `listId`. A missing file
+// leaves the store empty. A line over 30 characters (two beeps) or too many
+// words of one length (one beep) closes the program.
 void LoadWordList(ProgramState& s, int listId);
+
 }  // namespace glossamo

@@ -1,7 +1,8 @@
 #pragma once
-// Keeps the program alive when its X11 window is destroyed from outside
-// (a session tool or a test closing it): Xlib's default error handler would
-// end the process on the next request naming that window.
+// The X11 side of the window: the bell, and keeping the program alive when
+// its window is destroyed from outside (a session tool or a test closing
+// it), where Xlib's default error handler would end the process on the next
+// request naming that window.
 union SDL_Event;
 struct SDL_Window;
 
@@ -16,6 +17,9 @@ void watchForLostWindow();
 
 // True when `event` reports that `window`'s X11 window was destroyed.
 bool isWindowDestroyedEvent(const SDL_Event& event, SDL_Window* window);
+
+// Rings the X server's bell for the window's display.
+void ringBell(SDL_Window* window);
 
 // Destroys the window and collects the X server's answer while the guard is
 // still in place, so a window already destroyed from outside is harmless.

@@ -1,4 +1,4 @@
-#include "platform/x11_window_guard.hpp"
+#include "platform/x11_window.hpp"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_syswm.h>
@@ -33,6 +33,14 @@ bool isWindowDestroyedEvent(const SDL_Event& event, SDL_Window* window) {
     SDL_VERSION(&info.version);
     return SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11 &&
            x.xdestroywindow.window == info.info.x11.window;
+}
+
+void ringBell(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+    XBell(info.info.x11.display, 0);
+    XFlush(info.info.x11.display);
 }
 
 void destroyWindowQuietly(SDL_Window* window) {

@@ -1,0 +1,261 @@
+#include "words/word_store.hpp"
+
+#include <algorithm>
+#include <fstream>
+
+namespace glossamo {
+
+namespace {
+
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string upperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = upperAscii(c);
+    return out;
+}
+
+char foldAccent(char c) {
+    switch (static_cast<unsigned char>(c)) {
+        case 224: return 'a';
+        case 231: return 'c';
+        case 201:
+        case 232:
+        case 233:
+        case 234: return 'e';
+        case 238:
+        case 239: return 'i';
+        case 244:
+        case 246: return 'o';
+        case 249:
+        case 251:
+        case 252: return 'u';
+        default: return c;
+    }
+}
+
+}  // namespace
+
+std::string FoldAccents(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = foldAccent(c);
+    return out;
+}
+
+bool IsVowel(char letter) {
+    switch (letter) {
+        case 'A':
+        case 'E':
+        case 'O':
+        case 'U':
+        case 'I':
+        case 'Y': return true;
+        default: return false;
+    }
+}
+
+void ShuffleWord(std::string& word, Random& rng) {
+    const int n = static_cast<int>(word.size());
+    if (n < 2) return;
+    for (int k = 0; k < 1001; ++k) {
+        const int i = rng.below(n);
+        const int j = rng.below(n);
+        std::swap(word[static_cast<std::size_t>(i)], word[static_cast<std::size_t>(j)]);
+    }
+}
+
+LetterCounts LetterCounts::of(std::string_view upperWord) {
+    LetterCounts result;
+    for (const char c : upperWord) {
+        if (c >= 'A' && c <= 'Z') {
+            const int letter = c - 'A';
+            ++result.counts[static_cast<std::size_t>(letter)];
+            result.present |= 1u << letter;
+        } else {
+            result.onlyLetters = false;
+        }
+    }
+    return result;
+}
+
+bool LetterCounts::covers(const LetterCounts& word) const {
+    if ((word.present & ~present) != 0) return false;
+    for (std::size_t c = 0; c < counts.size(); ++c)
+        if (word.counts[c] > counts[c]) return false;
+    return true;
+}
+
+// --- loading ----------------------------------------------------------------
+
+void WordStore::clear() {
+    for (int length = 0; length <= MaxWordLength; ++length) {
+        words_[static_cast<std::size_t>(length)].assign(1, std::string());
+        letters_[static_cast<std::size_t>(length)].assign(1, LetterCounts{});
+    }
+    known_.clear();
+    totalWords_ = 0;
+}
+
+WordStore::LoadResult WordStore::load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        clear();
+        return LoadResult::Missing;
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+    }
+    return loadLines(lines);
+}
+
+WordStore::LoadResult WordStore::loadLines(const std::vector<std::string>& lines) {
+    clear();
+    for (const std::string& line : lines) {
+        const std::size_t length = line.size();
+        if (length > static_cast<std::size_t>(MaxWordLength)) return LoadResult::LineTooLong;
+        auto& slots = words_[length];
+        if (static_cast<int>(slots.size()) > MaxWordsPerLength) return LoadResult::TooManyWords;
+        std::string word = upperAscii(FoldAccents(line));
+        letters_[length].push_back(LetterCounts::of(word));
+        known_.insert(word);
+        slots.push_back(std::move(word));
+        ++totalWords_;
+    }
+    return LoadResult::Loaded;
+}
+
+// --- draws and tests ---------------------------------------------------------
+
+int WordStore::count(int length) const {
+    return validLength(length) ? static_cast<int>(words_[static_cast<std::size_t>(length)].size()) - 1 : 0;
+}
+
+std::span<const std::string> WordStore::wordsOfLength(int length) const {
+    if (!validLength(length)) return {};
+    return std::span<const std::string>(words_[static_cast<std::size_t>(length)]).subspan(1);
+}
+
+std::string WordStore::GetWord(int index, int length) {
+    const int n = count(length);
+    if (index == 0) return n == 0 ? std::string() : words_[static_cast<std::size_t>(length)][static_cast<std::size_t>(rng_.below(n) + 1)];
+    if (index < 1 || index > n) return NoWordMarker;
+    return words_[static_cast<std::size_t>(length)][static_cast<std::size_t>(index)];
+}
+
+bool WordStore::WordExists(std::string_view word) const {
+    if (word.size() > static_cast<std::size_t>(MaxWordLength)) return false;
+    if (word.empty()) return false;  // the never-filled slot 0 is not a word
+    return known_.count(std::string(word)) != 0;
+}
+
+// --- searches ------------------------------------------------------------------
+
+void WordStore::addNoResultRow(std::size_t inputLength, std::vector<std::string>& results) {
+    if (results.empty())
+        results.emplace_back(std::min(inputLength, static_cast<std::size_t>(MaxQuestionMarks)), '?');
+}
+
+// True when `word` can be spelt with `letters`, each used at most once: the
+// letter-by-letter matching of the searches, where a matched letter of the
+// word is blanked and a blank never matches.
+bool WordStore::spellsWith(std::string_view word, std::string_view letters) {
+    std::string copy(word);
+    std::size_t matched = 0;
+    for (const char wanted : letters) {
+        for (char& c : copy) {
+            if (c == wanted && c != ' ') {
+                c = ' ';
+                ++matched;
+                break;
+            }
+        }
+        if (matched == copy.size()) return true;
+    }
+    return false;
+}
+
+void WordStore::scanIncludedWords(std::string_view letters, std::vector<std::string>& results) const {
+    results.clear();
+    const std::string s = upperAscii(letters);
+    for (int length = std::min(static_cast<int>(s.size()), MaxWordLength); length >= 2; --length)
+        for (const std::string& word : wordsOfLength(length))
+            if (spellsWith(word, s)) results.push_back(word);
+    addNoResultRow(s.size(), results);
+}
+
+void WordStore::FindIncludedWords(std::string_view letters, std::vector<std::string>& results) const {
+    results.clear();
+    const std::string s = upperAscii(letters);
+    const LetterCounts available = LetterCounts::of(s);
+    for (int length = std::min(static_cast<int>(s.size()), MaxWordLength); length >= 2; --length) {
+        const auto& words = words_[static_cast<std::size_t>(length)];
+        const auto& counts = letters_[static_cast<std::size_t>(length)];
+        for (std::size_t slot = 1; slot < words.size(); ++slot) {
+            const bool found = counts[slot].onlyLetters ? available.covers(counts[slot]) : spellsWith(words[slot], s);
+            if (found) results.push_back(words[slot]);
+        }
+    }
+    addNoResultRow(s.size(), results);
+}
+
+void WordStore::FindPatternWords(std::string_view pattern, std::vector<std::string>& results) const {
+    results.clear();
+    const std::string p = upperAscii(pattern);
+    const std::size_t n = p.size();
+    const auto known = static_cast<std::size_t>(n - static_cast<std::size_t>(std::count(p.begin(), p.end(), '?')));
+    for (const std::string& word : wordsOfLength(static_cast<int>(n))) {
+        if (word == NoWordMarker) continue;
+        std::size_t same = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            if (p[i] != '?' && p[i] == word[i]) ++same;
+        if (same == known) results.push_back(word);
+    }
+    addNoResultRow(n, results);
+}
+
+void WordStore::scanAnagrams(std::string_view word, std::vector<std::string>& results) const {
+    results.clear();
+    const std::string s = upperAscii(word);
+    for (const std::string& candidate : wordsOfLength(static_cast<int>(s.size())))
+        if (candidate != NoWordMarker && candidate != s && spellsWith(candidate, s)) results.push_back(candidate);
+    addNoResultRow(s.size(), results);
+}
+
+void WordStore::FindAnagrams(std::string_view word, std::vector<std::string>& results) const {
+    results.clear();
+    const std::string s = upperAscii(word);
+    const std::size_t n = s.size();
+    if (validLength(static_cast<int>(n))) {
+        const LetterCounts available = LetterCounts::of(s);
+        const auto& words = words_[n];
+        const auto& counts = letters_[n];
+        for (std::size_t slot = 1; slot < words.size(); ++slot) {
+            const std::string& candidate = words[slot];
+            if (candidate == NoWordMarker || candidate == s) continue;
+            const bool found =
+                counts[slot].onlyLetters ? available.covers(counts[slot]) : spellsWith(candidate, s);
+            if (found) results.push_back(candidate);
+        }
+    }
+    addNoResultRow(n, results);
+}
+
+std::string WordStore::FindWordInside(int first, int last, std::string_view word, int wantedLength) const {
+    const int longest = last - first;
+    if (longest < 3) return {};
+    for (int length = longest; length >= 3; --length) {
+        for (int p = first; p <= 2 * first; ++p) {
+            const auto start = static_cast<std::size_t>(std::max(p, 1) - 1);
+            const std::string_view piece =
+                start < word.size() ? word.substr(start, static_cast<std::size_t>(length)) : std::string_view();
+            if (WordExists(piece) && (wantedLength == 0 || static_cast<int>(piece.size()) == wantedLength))
+                return std::string(piece);
+        }
+    }
+    return {};
+}
+
+}  // namespace glossamo

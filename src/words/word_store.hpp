@@ -1,0 +1,98 @@
+#pragma once
+// The words of the list loaded last, filed by length, with the word
+// operations every game shares: the random draw, the existence test, and the
+// three dictionary searches.
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "shell/random.hpp"
+
+namespace glossamo {
+
+constexpr int MaxWordLength = 30;
+constexpr int MaxWordsPerLength = 60000;
+constexpr int MaxQuestionMarks = 22;
+constexpr const char* NoWordMarker = "WWW";
+
+// The accent folding of the loader: à ç É è é ê î ï ô ö ù û ü become the
+// lower-case letter under the accent; every other character is kept.
+std::string FoldAccents(std::string_view text);
+// True for the capitals A E I O U Y only.
+bool IsVowel(char letter);
+// Mixes the letters of a word in place: 1001 exchanges of two positions.
+void ShuffleWord(std::string& word, Random& rng);
+
+// The letters A..Z of a word counted, for the indexed searches.
+struct LetterCounts {
+    std::array<std::uint8_t, 26> counts{};
+    std::uint32_t present = 0;  // bit c set when letter 'A' + c occurs
+    bool onlyLetters = true;    // false when the word holds anything but A..Z
+
+    static LetterCounts of(std::string_view upperWord);
+    // True when every letter of `word` can be taken from these counts, each
+    // at most as often as it is counted here. Only valid for a word made of
+    // A..Z alone.
+    bool covers(const LetterCounts& word) const;
+};
+
+class WordStore {
+public:
+    enum class LoadResult { Loaded, Missing, LineTooLong, TooManyWords };
+
+    explicit WordStore(Random& rng) : rng_(rng) { clear(); }
+
+    // Replaces the words with those of a Latin-1 file, one word a line.
+    // A line over 30 characters or a 60001st word of one length stops the
+    // load; the words read until then stay.
+    LoadResult load(const std::string& path);
+    // Replaces the words with `lines`, as if read from a file.
+    LoadResult loadLines(const std::vector<std::string>& lines);
+
+    int count(int length) const;
+    int totalWords() const { return totalWords_; }
+
+    // Index 0 draws a random word of that length (the empty word when there
+    // is none); 1..count(length) returns that slot; any other index "WWW".
+    std::string GetWord(int index, int length);
+    // True when the exact word is stored under its own length; the empty
+    // text is never a word.
+    bool WordExists(std::string_view word) const;
+
+    // The searches empty `results` first; when nothing is found they give
+    // one row of question marks as long as the input (at most 22).
+    void FindIncludedWords(std::string_view letters, std::vector<std::string>& results) const;
+    void FindPatternWords(std::string_view pattern, std::vector<std::string>& results) const;
+    void FindAnagrams(std::string_view word, std::vector<std::string>& results) const;
+    // The first dictionary word found inside `word`: pieces of length
+    // last - first down to 3, starting at positions first..2*first
+    // (counted from 1). Empty when none.
+    std::string FindWordInside(int first, int last, std::string_view word, int wantedLength) const;
+
+    // The same searches by a plain scan of every word, kept as the reference
+    // the indexed searches are checked against.
+    void scanIncludedWords(std::string_view letters, std::vector<std::string>& results) const;
+    void scanAnagrams(std::string_view word, std::vector<std::string>& results) const;
+
+    // The stored words of one length, slot 1 first.
+    std::span<const std::string> wordsOfLength(int length) const;
+
+private:
+    void clear();
+    static bool validLength(int length) { return length >= 0 && length <= MaxWordLength; }
+    static void addNoResultRow(std::size_t inputLength, std::vector<std::string>& results);
+    static bool spellsWith(std::string_view word, std::string_view letters);
+
+    Random& rng_;
+    // words_[L][0] is the never-filled slot 0; slots 1.. hold the words.
+    std::array<std::vector<std::string>, MaxWordLength + 1> words_;
+    std::array<std::vector<LetterCounts>, MaxWordLength + 1> letters_;
+    std::unordered_set<std::string> known_;
+    int totalWords_ = 0;
+};
+
+}  // namespace glossamo

@@ -1,0 +1,53 @@
+#include "word_filters.hpp"
+
+#include <gtest/gtest.h>
+
+namespace glossamo::wordlists::testing {
+
+TEST(GameLatin1, KeepsTheAccentsTheProgramFoldsAndFoldsTheOthers) {
+    EXPECT_EQ(toGameLatin1("été", false), "\xE9t\xE9");
+    EXPECT_EQ(toGameLatin1("château", false), "chateau");
+    EXPECT_EQ(toGameLatin1("cœur", false), "coeur");
+    EXPECT_EQ(toGameLatin1("Noël", false), "Noel");
+    EXPECT_EQ(toGameLatin1("Île Maurice", true), "Ile Maurice");
+    EXPECT_EQ(toGameLatin1("chauve-souris", true), "chauve-souris");
+    EXPECT_EQ(toGameLatin1("chauve-souris", false), std::nullopt);
+    EXPECT_EQ(toGameLatin1("aujourd'hui", true), std::nullopt);
+    EXPECT_EQ(toGameLatin1("r2d2", false), std::nullopt);
+    EXPECT_EQ(toGameLatin1("\xE9t\xE9", false), std::nullopt) << "not UTF-8";
+}
+
+TEST(GameLatin1, WhatIsWrittenFoldsToCapitals) {
+    EXPECT_TRUE(foldsToCapitals("\xE9t\xE9", false));
+    EXPECT_FALSE(foldsToCapitals("ch\xE2teau", false)) << "the program does not fold a circumflex a";
+    EXPECT_TRUE(foldsToCapitals("ours blanc", true));
+    EXPECT_FALSE(foldsToCapitals("ours blanc", false));
+    EXPECT_TRUE(hasVowel("\xE9t\xE9"));
+    EXPECT_TRUE(hasVowel("lynx"));
+    EXPECT_FALSE(hasVowel("kg"));
+}
+
+TEST(PlainWords, OnlyLowerCaseLetters) {
+    EXPECT_TRUE(isPlainLowerCaseWord("œuvre"));
+    EXPECT_TRUE(isPlainLowerCaseWord("ça"));
+    EXPECT_FALSE(isPlainLowerCaseWord("Paris"));
+    EXPECT_FALSE(isPlainLowerCaseWord("peut-être"));
+    EXPECT_FALSE(isPlainLowerCaseWord("l'eau"));
+    EXPECT_FALSE(isPlainLowerCaseWord("a b"));
+    EXPECT_FALSE(isPlainLowerCaseWord(""));
+}
+
+TEST(RareTenses, RecognisedFromTheOtherFormsOfTheirVerb) {
+    const std::unordered_set<std::string> dictionary = {
+        "chanter", "chantèrent", "chantât", "finirent", "finît", "finissons", "prirent", "prît",
+        "furent",  "fût",        "mât",     "dirent",   "commencèrent", "commençât", "mangèrent", "mangeât",
+        "tirent", "mèrent-not-a-word"};
+    for (const char* rare : {"chantâmes", "chantâtes", "chantasse", "chantassions", "prissent", "prîtes", "fûmes",
+                             "fussent", "fût", "dîmes", "commençâmes", "commençassent", "mangeâmes", "mangeât"})
+        EXPECT_TRUE(isRareTense(rare, dictionary)) << rare;
+    for (const char* kept : {"âmes", "pâtes", "masse", "mât", "finissent", "finisse", "saucisse", "tisse", "boîtes",
+                             "chanter", "croûtes"})
+        EXPECT_FALSE(isRareTense(kept, dictionary)) << kept;
+}
+
+}  // namespace glossamo::wordlists::testing

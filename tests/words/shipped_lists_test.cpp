@@ -1,0 +1,144 @@
+// Checks of the word lists the build ships in build/app/bin.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "words/word_lists.hpp"
+#include "words/word_store.hpp"
+
+namespace glossamo::testing {
+
+namespace {
+
+const std::string AppDir = GLOSSAMO_APP_DIR "/";
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The lines of a file that must end every line with CR LF.
+std::vector<std::string> crlfLines(const std::string& path) {
+    const std::string bytes = readBytes(path);
+    EXPECT_FALSE(bytes.empty()) << path;
+    EXPECT_TRUE(bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n") << path << " ends its last line";
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos) break;
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << path << ": a bare line end in " << line;
+        if (line.find_first_of("\r\n") != std::string::npos) break;
+    }
+    return lines;
+}
+
+std::string asPlayed(const std::string& line) {
+    std::string word = FoldAccents(line);
+    for (char& c : word)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return word;
+}
+
+bool capitalsOnly(const std::string& word, bool gapsAllowed) {
+    for (const char c : word)
+        if (!(c >= 'A' && c <= 'Z') && !(gapsAllowed && (c == ' ' || c == '-'))) return false;
+    return !word.empty();
+}
+
+struct ListFile {
+    int id;
+    bool theme;
+};
+const ListFile AllLists[] = {{wordlists::French, false}, {wordlists::English, false}, {wordlists::Flowers, true},
+                             {wordlists::Trees, true},   {wordlists::Animals, true},  {wordlists::Countries, true}};
+
+}  // namespace
+
+TEST(ShippedLists, FormatFoldingAndLimits) {
+    for (const ListFile& list : AllLists) {
+        const std::string path = AppDir + wordListFile(list.id);
+        std::map<std::size_t, int> perLength;
+        std::set<std::string> seen;
+        for (const std::string& line : crlfLines(path)) {
+            const std::string word = asPlayed(line);
+            ASSERT_LE(line.size(), 30u) << path << ": " << line;
+            ASSERT_TRUE(capitalsOnly(word, list.theme)) << path << ": " << line;
+            ASSERT_TRUE(seen.insert(word).second) << path << ": listed twice: " << line;
+            ++perLength[line.size()];
+        }
+        for (const auto& [length, count] : perLength) EXPECT_LE(count, 60000) << path << " length " << length;
+    }
+}
+
+TEST(ShippedLists, DictionariesHoldOnlyWordsWithAVowel) {
+    for (const int id : {wordlists::French, wordlists::English}) {
+        for (const std::string& line : crlfLines(AppDir + wordListFile(id))) {
+            const std::string word = asPlayed(line);
+            ASSERT_NE(word.find_first_of("AEIOUY"), std::string::npos) << line;
+        }
+    }
+}
+
+TEST(ShippedLists, FrenchLeavesOutRareTensesAndKeepsCommonWords) {
+    Random rng;
+    WordStore store(rng);
+    ASSERT_EQ(store.load(AppDir + wordListFile(wordlists::French)), WordStore::LoadResult::Loaded);
+    for (const char* rare : {"FUSSENT", "EUSSENT", "CHANTAMES", "PRISSENT", "DIMES", "FIMES", "VINMES"})
+        EXPECT_FALSE(store.WordExists(rare)) << rare;
+    for (const char* common : {"MAISON", "ETE", "CHANTONS", "FINISSENT", "SAUCISSE", "MASSE", "PATES", "AMES", "BOITES"})
+        EXPECT_TRUE(store.WordExists(common)) << common;
+    for (int length : {6, 8, 10, 12, 14}) EXPECT_GE(store.count(length), 400) << "length " << length;
+}
+
+// Every length a themed game draws must offer enough words, or its builder
+// would try again for ever.
+TEST(ShippedLists, ThemeListsCoverEveryLengthTheirGamesDraw) {
+    for (const int id : {wordlists::Flowers, wordlists::Trees, wordlists::Animals, wordlists::Countries}) {
+        const std::string path = AppDir + wordListFile(id);
+        std::map<std::size_t, int> perLength;
+        for (const std::string& line : crlfLines(path)) {
+            ++perLength[line.size()];
+            if (line.size() >= 6 && line.size() <= 9) {
+                EXPECT_EQ(line.find_first_of(" -"), std::string::npos)
+                    << path << ": a letter game draws this length: " << line;
+            }
+        }
+        for (const std::size_t length : {6u, 7u, 8u, 9u, 10u, 12u}) EXPECT_GE(perLength[length], 8) << path << " " << length;
+        EXPECT_GE(perLength[6], 15) << path << ": the cut-words game needs 10 different six-letter words";
+    }
+}
+
+// The indexed searches must give exactly what a plain scan gives, on the
+// lists players use.
+TEST(ShippedLists, IndexedSearchesEqualThePlainScan) {
+    Random rng;
+    rng.seed(20261207);
+    for (const ListFile& list : AllLists) {
+        WordStore store(rng);
+        ASSERT_EQ(store.load(AppDir + wordListFile(list.id)), WordStore::LoadResult::Loaded);
+        std::vector<std::string> indexed, scanned;
+        for (int trial = 0; trial < 60; ++trial) {
+            const int length = 2 + rng.below(12);
+            std::string input = store.GetWord(0, length);
+            if (trial % 3 == 1) input += static_cast<char>('A' + rng.below(26));
+            if (trial % 3 == 2)
+                for (char& c : input) c = rng.below(4) == 0 ? static_cast<char>('A' + rng.below(26)) : c;
+            ShuffleWord(input, rng);
+            store.FindIncludedWords(input, indexed);
+            store.scanIncludedWords(input, scanned);
+            ASSERT_EQ(indexed, scanned) << "included in " << input;
+            store.FindAnagrams(input, indexed);
+            store.scanAnagrams(input, scanned);
+            ASSERT_EQ(indexed, scanned) << "anagrams of " << input;
+        }
+    }
+}
+
+}  // namespace glossamo::testing

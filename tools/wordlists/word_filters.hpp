@@ -1,0 +1,38 @@
+#pragma once
+// The choices behind the word lists we ship: which entries of the system
+// word lists become game words, and how their letters are written in the
+// Latin-1 files the program reads.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+namespace glossamo::wordlists {
+
+// Writes a UTF-8 word in Latin-1 so that the program's accent folding plus
+// upper-casing turns every letter into A..Z: accents the program folds
+// itself (à ç É è é ê î ï ô ö ù û ü) are kept, the others are folded here
+// (â→a, ë→e, ÿ→y, œ→oe, æ→ae ...). Blanks and hyphens are kept only when
+// `keepGaps` is set. Anything else gives no result.
+std::optional<std::string> toGameLatin1(std::string_view utf8, bool keepGaps);
+
+// True when every character folds to A..Z (blanks and hyphens allowed with
+// `allowGaps`), as the program will see the word.
+bool foldsToCapitals(std::string_view latin1, bool allowGaps);
+
+// True when the Latin-1 word holds one of A E I O U Y once folded.
+bool hasVowel(std::string_view latin1);
+
+// True for a French verb form of the first or second person plural of the
+// passé simple, or of the imparfait du subjonctif, recognised from its
+// ending and from other forms of the same verb in `dictionary` (UTF-8,
+// lower case). "chantâmes", "prissent" and "fût" are such forms; "âmes",
+// "masse", "finissent" and "saucisse" are not.
+bool isRareTense(const std::string& word, const std::unordered_set<std::string>& dictionary);
+
+// True for an entry of the system French list that may be a game word:
+// lower-case letters only (accents allowed), no hyphen, apostrophe, blank
+// or digit.
+bool isPlainLowerCaseWord(std::string_view utf8);
+
+}  // namespace glossamo::wordlists
