@@ -1,5 +1,5 @@
 // Writes the word lists the program reads, in Latin-1 with CR LF line ends:
-//   make_wordlists french <system French list> <frequent words> <out>
+//   make_wordlists french <system French list> <frequent words> <excluded words> <out>
 //   make_wordlists english <system English list> <out>
 //   make_wordlists theme <UTF-8 theme list> <out>
 // A theme list with a name that cannot be written fails the build.
@@ -49,15 +49,26 @@ bool firstOfItsKind(const std::string& latin1, std::unordered_set<std::string>& 
     return seen.insert(folded(latin1)).second;
 }
 
-void makeFrench(const std::string& dictionaryPath, const std::string& frequentPath, const std::string& outPath) {
+std::unordered_set<std::string> readSet(const std::string& path) {
+    const std::vector<std::string> lines = readLines(path);
+    return {lines.begin(), lines.end()};
+}
+
+// The French game words: entries of the system list that are frequent in
+// French texts, minus rare tenses, abbreviations, English words and
+// insults that the excluded list names.
+void makeFrench(const std::string& dictionaryPath, const std::string& frequentPath, const std::string& excludedPath,
+                const std::string& outPath) {
     const std::vector<std::string> all = readLines(dictionaryPath);
     const std::unordered_set<std::string> dictionary(all.begin(), all.end());
-    const std::vector<std::string> frequentLines = readLines(frequentPath);
-    const std::unordered_set<std::string> frequent(frequentLines.begin(), frequentLines.end());
+    const std::unordered_set<std::string> frequent = readSet(frequentPath);
+    const std::unordered_set<std::string> excluded = readSet(excludedPath);
     std::unordered_set<std::string> seen;
     std::vector<std::string> kept;
     for (const std::string& word : all) {
-        if (!frequent.count(word) || !isPlainLowerCaseWord(word) || isRareTense(word, dictionary)) continue;
+        if (!frequent.count(word) || excluded.count(word) || !isPlainLowerCaseWord(word) ||
+            isRareTense(word, dictionary))
+            continue;
         const auto latin1 = toGameLatin1(word, false);
         if (!latin1 || latin1->size() > static_cast<std::size_t>(MaxWordLength)) continue;
         if (!foldsToCapitals(*latin1, false) || !hasVowel(*latin1)) continue;
@@ -98,14 +109,14 @@ void makeTheme(const std::string& sourcePath, const std::string& outPath) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.size() == 4 && args[0] == "french") {
-            makeFrench(args[1], args[2], args[3]);
+        if (args.size() == 5 && args[0] == "french") {
+            makeFrench(args[1], args[2], args[3], args[4]);
         } else if (args.size() == 3 && args[0] == "english") {
             makeEnglish(args[1], args[2]);
         } else if (args.size() == 3 && args[0] == "theme") {
             makeTheme(args[1], args[2]);
         } else {
-            std::cerr << "usage: make_wordlists french <dict> <frequent> <out> | english <dict> <out> | theme <in> <out>\n";
+            std::cerr << "usage: make_wordlists french <dict> <frequent> <excluded> <out> | english <dict> <out> | theme <in> <out>\n";
             return 2;
         }
     } catch (const std::exception& e) {
