@@ -10,7 +10,7 @@ PACKAGES=(
   fonts-dejavu-core timgm6mb-soundfont
   wfrench wamerican
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils zenity
 )
 
 missing=()

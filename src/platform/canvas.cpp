@@ -243,4 +243,29 @@ bool Canvas::systemText(int x, int y, const std::string& latin1, int pointSize, 
     return true;
 }
 
+std::unique_ptr<PictureFile> PictureFile::load(const std::string& path, Format format, std::string& error) {
+    SDL_Surface* picture = nullptr;
+    if (format == Format::Jpeg) {
+        picture = decodeJpeg(path, error);
+    } else {
+        picture = SDL_LoadBMP(path.c_str());
+        if (!picture) error = SDL_GetError();
+    }
+    if (!picture) return nullptr;
+    return std::unique_ptr<PictureFile>(new PictureFile(picture));
+}
+
+PictureFile::~PictureFile() { SDL_FreeSurface(picture_); }
+
+bool PictureFile::saveStretchedBmp(int width, int height, const std::string& path, std::string& error) const {
+    SDL_Surface* source = SDL_ConvertSurfaceFormat(picture_, SDL_PIXELFORMAT_RGB24, 0);
+    SDL_Surface* target = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_RGB24);
+    bool saved = source && target && SDL_BlitScaled(source, nullptr, target, nullptr) == 0 &&
+                 SDL_SaveBMP(target, path.c_str()) == 0;
+    if (!saved) error = SDL_GetError();
+    SDL_FreeSurface(source);
+    SDL_FreeSurface(target);
+    return saved;
+}
+
 }  // namespace glossamo

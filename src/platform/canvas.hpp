@@ -104,6 +104,25 @@ private:
     std::string lastError_;
 };
 
+// A picture read from a file the player chose, to be stretched and saved
+// as one of the player's own pictures.
+class PictureFile {
+public:
+    enum class Format { Bmp, Jpeg };
+    // Nothing, with `error` set, when the file cannot be read as `format`.
+    static std::unique_ptr<PictureFile> load(const std::string& path, Format format, std::string& error);
+    ~PictureFile();
+    PictureFile(const PictureFile&) = delete;
+    PictureFile& operator=(const PictureFile&) = delete;
+
+    // Stretches the whole picture over width x height and writes it as a BMP.
+    bool saveStretchedBmp(int width, int height, const std::string& path, std::string& error) const;
+
+private:
+    explicit PictureFile(SDL_Surface* picture) : picture_(picture) {}
+    SDL_Surface* picture_;
+};
+
 // Decodes a JPEG file into a 24-bit surface. A damaged file returns nullptr
 // and an explanation in `error`; it never ends the process.
 SDL_Surface* decodeJpeg(const std::string& path, std::string& error);

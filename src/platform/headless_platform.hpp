@@ -43,6 +43,13 @@ public:
     void setPlayClockEnabled(bool enabled) override { playClock_ = enabled; }
     bool playClockEnabled() const override { return playClock_; }
     void beep() override { journal.push_back("beep"); }
+    // The answer of the next picture dialog: a path, or nothing (cancelled).
+    std::optional<std::string> pictureChoice;
+    std::optional<std::string> choosePicture(const std::string& title, const std::string& filter,
+                                             const std::string& folder) override {
+        journal.push_back("dialog " + title + " " + filter + " " + folder);
+        return pictureChoice;
+    }
     void wait(std::uint32_t ms) override { now_ += ms; }
     void closeMainWindow() override { closeRequested = true; }
 

@@ -7,6 +7,7 @@
 // HeadlessPlatform (for tests: ticks advanced by hand, sound and music calls
 // recorded). Both draw into the same software Canvas.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace glossamo {
@@ -73,6 +74,11 @@ public:
     virtual void setPlayClockEnabled(bool enabled) = 0;
     virtual bool playClockEnabled() const = 0;
 
+    // Lets the player choose a picture file in a dialog titled `title`,
+    // starting in `folder`; `filter` lists "name|pattern" pairs separated
+    // by '|'. The chosen path, or nothing when the player cancels.
+    virtual std::optional<std::string> choosePicture(const std::string& title, const std::string& filter,
+                                                     const std::string& folder) = 0;
     // The system's warning beep.
     virtual void beep() = 0;
     // Blocks for `ms` milliseconds (the program is quitting and shows a

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file_dialog.hpp"
 #include "platform/sdl_keys.hpp"
 #include "platform/x11_window.hpp"
 
@@ -156,6 +157,17 @@ void SdlPlatform::setPointerShape(PointerShape shape) {
 }
 
 void SdlPlatform::wait(std::uint32_t ms) { SDL_Delay(ms); }
+
+// The dialog is a window of its own: the program leaves full screen while
+// it is open so the dialog shows above it.
+std::optional<std::string> SdlPlatform::choosePicture(const std::string& title, const std::string& filter,
+                                                      const std::string& folder) {
+    if (window_) SDL_SetWindowFullscreen(window_, 0);
+    std::optional<std::string> chosen = runFileDialog(fileDialogArguments(title, filter, folder));
+    if (window_) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    mustPresent_ = true;
+    return chosen;
+}
 
 void SdlPlatform::beep() {
     if (window_) ringBell(window_);

@@ -55,6 +55,8 @@ public:
     bool frameTimerEnabled() const override { return frameEnabled_; }
     void setPlayClockEnabled(bool enabled) override;
     bool playClockEnabled() const override { return playClock_.running(); }
+    std::optional<std::string> choosePicture(const std::string& title, const std::string& filter,
+                                             const std::string& folder) override;
     void beep() override;
     void wait(std::uint32_t ms) override;
     void closeMainWindow() override { quitRequested_ = true; }

@@ -1,6 +1,7 @@
 #include "screens/menu_screens.hpp"
 
 #include "profile/comments_and_help.hpp"
+#include "screens/list_boxes.hpp"
 #include "screens/widgets.hpp"
 #include "shell/asset_loading.hpp"
 #include "shell/game_reset.hpp"
@@ -62,7 +63,7 @@ void openScreen(ProgramState& s, int action) {
         case 9:
             a.screen = action;
             s.typedText.clear();
-            for (std::string& entry : s.listBox(3).entries) entry.clear();
+            listClear(s, 3);
             break;
         case 16:
             leaveGame(s);

@@ -1,11 +1,25 @@
 #pragma once
+// Loading the pictures and sounds: backgrounds, the panel, head pictures,
+// card backs, the numbered interface, slot and hangman pictures, the wave
+// sounds, and the lists of selectable backgrounds and heads.
+#include <string>
+
 namespace glossamo {
+
 struct ProgramState;
-// Background n into the screen slot (50 title, 51 travel map, 52 menus, 78 quitting).
+
+// Background n into the screen slot, with the panel picture; 50 title,
+// 51 travel map, 52 menus and 78 quitting are special pictures, 0 means 4.
 void loadBackground(ProgramState& s, int n);
+void loadHead(ProgramState& s, const std::string& name);
 void loadCardBack(ProgramState& s, int n);
-// The hangman, slot and interface pictures and the sounds, at first activation.
+// The hangman, slot and interface pictures, the sounds, then the title.
 void loadInterface(ProgramState& s);
+// Adds to list box `list` the names, without extension, of the files of
+// `folder` matching `mask`, in name order.
+void fillFileList(ProgramState& s, const std::string& folder, const std::string& mask, bool upperCase, int list,
+                  bool clear);
 void fillBackgroundList(ProgramState& s);
 void fillHeadList(ProgramState& s);
+
 }  // namespace glossamo

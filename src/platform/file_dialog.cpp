@@ -1,0 +1,77 @@
+#include "platform/file_dialog.hpp"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdio>
+
+namespace glossamo {
+
+namespace {
+
+std::vector<std::string> splitBars(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t bar = text.find('|', start);
+        parts.push_back(text.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    return parts;
+}
+
+std::string lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> fileDialogArguments(const std::string& title, const std::string& filter,
+                                             const std::string& folder) {
+    std::vector<std::string> args{"zenity", "--file-selection", "--title=" + title};
+    if (!folder.empty()) args.push_back("--filename=" + folder + (folder.back() == '/' ? "" : "/"));
+    const std::vector<std::string> parts = splitBars(filter);
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        // File names on Linux have a case: offer the pattern in both.
+        const std::string& pattern = parts[i + 1];
+        args.push_back("--file-filter=" + parts[i] + " | " + pattern + " " + lower(pattern));
+    }
+    return args;
+}
+
+std::optional<std::string> runFileDialog(const std::vector<std::string>& arguments) {
+    int out[2];
+    if (pipe(out) != 0) return {};
+    const pid_t child = fork();
+    if (child < 0) {
+        close(out[0]);
+        close(out[1]);
+        return {};
+    }
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
+        std::vector<char*> argv;
+        for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    close(out[1]);
+    std::string answer;
+    char buffer[512];
+    ssize_t n;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0) answer.append(buffer, static_cast<std::size_t>(n));
+    close(out[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    while (!answer.empty() && (answer.back() == '\n' || answer.back() == '\r')) answer.pop_back();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || answer.empty()) return {};
+    return answer;
+}
+
+}  // namespace glossamo

@@ -1,0 +1,20 @@
+#pragma once
+// The three bitmap fonts: text composed glyph by glyph from font sheets.
+#include <cstdint>
+#include <string_view>
+
+namespace glossamo {
+
+struct ProgramState;
+
+// Draws with `SmallFont`; the text "AAAVOYAGE" stands for comment 34.
+void drawSmallText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text);
+void drawTitleText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text);
+// Draws with `TileFont`, on tiles when `tileStyle` > 0; returns whether the
+// pointer is over the tiles (only tested on tiles).
+bool drawTileText(ProgramState& s, int x, int y, std::uint32_t colour, std::uint32_t tileStyle,
+                  std::string_view text);
+void drawCentredTitle(ProgramState& s, int y, std::string_view text);
+void drawCentredTileText(ProgramState& s, int y, std::string_view text);
+
+}  // namespace glossamo

@@ -1,0 +1,21 @@
+#include "platform/file_dialog.hpp"
+
+#include <gtest/gtest.h>
+
+namespace glossamo::testing {
+
+TEST(FileDialog, FiltersAndStartFolderBecomeZenityArguments) {
+    EXPECT_EQ(fileDialogArguments("Import:", "Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG", "/home/lea"),
+              (std::vector<std::string>{"zenity", "--file-selection", "--title=Import:", "--filename=/home/lea/",
+                                        "--file-filter=Image Bitmap (*.bmp) | *.BMP *.bmp",
+                                        "--file-filter=Image JPEG (*.JPG) | *.JPG *.jpg"}));
+    EXPECT_EQ(fileDialogArguments("T", "", "").size(), 3u);
+}
+
+TEST(FileDialog, AMissingProgramCountsAsCancelled) {
+    EXPECT_EQ(runFileDialog({"glossamo-no-such-dialog"}), std::nullopt);
+    EXPECT_EQ(runFileDialog({"sh", "-c", "echo /tmp/photo.jpg"}), std::optional<std::string>("/tmp/photo.jpg"));
+    EXPECT_EQ(runFileDialog({"sh", "-c", "echo /tmp/x; exit 1"}), std::nullopt) << "cancel";
+}
+
+}  // namespace glossamo::testing
