@@ -138,19 +138,14 @@ Line melody(std::string_view text, int bar, int pickup = 0) {
     return line;
 }
 
-int lengthOf(const Line& line) {
-    int end = 0;
-    for (const Note& n : line) end = std::max(end, n.start + n.length);
-    return end;
-}
-
 Chord chordOf(std::string_view name, int start, int length) {
     if (name == "r") return {start, length, 0, 0, {}};
     std::size_t i = 0;
     const int root = pitchClass(name, i);
     int bass = root;
     const std::size_t slash = name.find('/');
-    const std::string_view quality = name.substr(i, slash == std::string_view::npos ? std::string_view::npos : slash - i);
+    const std::string_view quality =
+        name.substr(i, slash == std::string_view::npos ? std::string_view::npos : slash - i);
     if (slash != std::string_view::npos) {
         std::size_t j = slash + 1;
         bass = pitchClass(name, j);
@@ -251,7 +246,8 @@ Line arpeggio(const Progression& progression, int bar, const std::vector<int>& p
         previous = chord;
         const int tones = static_cast<int>(chord->intervals.size());
         const int k = pattern[index++ % pattern.size()];
-        const int pitch = atOrAbove(chord->root, low) + chord->intervals[static_cast<std::size_t>(k % tones)] + 12 * (k / tones);
+        const int pitch =
+            atOrAbove(chord->root, low) + chord->intervals[static_cast<std::size_t>(k % tones)] + 12 * (k / tones);
         out.push_back({time, std::min(ring * step, chord->start + chord->length - time), pitch});
     }
     return out;
@@ -321,11 +317,10 @@ struct Song {
         }
     }
 
-    // Slows down over the last two bars before `end` (in sixteenths).
+    // Broadens the last two bars before `end` (in sixteenths).
     void ritardando(int end) {
-        tempoChanges.push_back({end - 2 * bar, bpm * 94 / 100});
-        tempoChanges.push_back({end - bar, bpm * 86 / 100});
-        tempoChanges.push_back({end, bpm * 76 / 100});
+        tempoChanges.push_back({end - 2 * bar, bpm * 92 / 100});
+        tempoChanges.push_back({end - bar, bpm * 80 / 100});
     }
 };
 
@@ -371,8 +366,9 @@ std::string chunk(const char* id, const std::string& body) {
 }
 
 std::string track(std::vector<Event> events, int endTick) {
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event& a, const Event& b) { return a.tick != b.tick ? a.tick < b.tick : a.order < b.order; });
+    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+        return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
+    });
     events.push_back(meta(endTick, 0x2F, ""));
     std::string body;
     int now = 0;
@@ -456,8 +452,17 @@ std::string midiFile(const Song& song) {
     return out;
 }
 
-void requireSameLength(const Line& tune, const Progression& harmony, std::string_view title) {
-    if (lengthOf(tune) > lengthOf(harmony)) fail("tune longer than its harmony", title);
+// The time a note text spans, in sixteenths, rests included.
+int timeOf(std::string_view text) {
+    int time = 0;
+    for (std::string_view token : words(text))
+        if (token != "|") time += nameAndLength(token).second;
+    return time;
+}
+
+// One pass of a tune and one pass of its harmony must last the same time.
+void requireSameLength(std::string_view tune, std::string_view harmony) {
+    if (timeOf(tune) != timeOf(harmony)) fail("tune and harmony differ in length", harmony);
 }
 
 // ---- The tunes ----
@@ -468,13 +473,14 @@ Song auClairDeLaLune() {
     Song song{"01_au_clair_de_la_lune.mid", "Au clair de la lune", 100, 4, 4, 16, 4, {}, {}};
     const std::string a = "C5:4 C5:4 C5:4 D5:4 | E5:8 D5:8 | C5:4 E5:4 D5:4 D5:4 | C5:16";
     const std::string b = "D5:4 D5:4 D5:4 D5:4 | A4:8 A4:8 | D5:4 C5:4 B4:4 A4:4 | G4:16";
-    const Line tune = melody(a + " | " + a + " | " + b + " | " + a, song.bar);
+    const std::string text = a + " | " + a + " | " + b + " | " + a;
+    const Line tune = melody(text, song.bar);
     const std::string ca = "C:16 | C:8 G:8 | C:8 G7:8 | C:16 | ";
     const std::string cb = "G:16 | D7:16 | G:12 D7:4 | G:8 G7:8 | ";
     const std::string verse = ca + ca + cb + ca;
     const int verse1 = 16, verse2 = verse1 + 256, ending = verse2 + 256;
     const Progression harmony = chords("C:16 | " + verse + verse);
-    requireSameLength(tune, chords(verse), song.title);
+    requireSameLength(text, verse);
 
     song.play(song.part("Flute", Flute, 112, 64), tune, verse1, 0, 92);
     song.play(song.part("Clarinet", Clarinet, 108, 60), tune, verse2, 0, 92);
@@ -495,10 +501,10 @@ Song auClairDeLaLune() {
 // bars apart over a plucked bass, and meet on a last chord.
 Song frereJacques() {
     Song song{"02_frere_jacques.mid", "Frere Jacques", 108, 4, 4, 16, 4, {}, {}};
-    const Line tune = melody(
+    const std::string text =
         "C5:4 D5:4 E5:4 C5:4 | C5:4 D5:4 E5:4 C5:4 | E5:4 F5:4 G5:8 | E5:4 F5:4 G5:8 | "
-        "G5:2 A5:2 G5:2 F5:2 E5:4 C5:4 | G5:2 A5:2 G5:2 F5:2 E5:4 C5:4 | C5:4 G4:4 C5:8 | C5:4 G4:4 C5:8",
-        song.bar);
+        "G5:2 A5:2 G5:2 F5:2 E5:4 C5:4 | G5:2 A5:2 G5:2 F5:2 E5:4 C5:4 | C5:4 G4:4 C5:8 | C5:4 G4:4 C5:8";
+    const Line tune = melody(text, song.bar);
     struct Voice {
         const char* name;
         int program;
@@ -510,7 +516,7 @@ Song frereJacques() {
                             {"Clarinet", Clarinet, 125, -12, 36},
                             {"Harp", Harp, 89, 0, 92},
                             {"Bassoon", Bassoon, 123, -24, 50}};
-    const int intro = 16, entry = 2 * song.bar, tuneLength = lengthOf(tune);
+    const int intro = 16, entry = 2 * song.bar, tuneLength = timeOf(text);
     const int ending = intro + 3 * entry + 2 * tuneLength;
     for (int v = 0; v < 4; ++v) {
         Part& part = song.part(voices[v].name, voices[v].program, voices[v].volume, voices[v].pan);
@@ -532,16 +538,16 @@ Song frereJacques() {
 // bouncing bass-and-chord accompaniment.
 Song surLePontDAvignon() {
     Song song{"03_sur_le_pont_d_avignon.mid", "Sur le pont d'Avignon", 104, 2, 4, 8, 4, {}, {}};
-    const Line tune = melody(
+    const std::string text =
         "G4:2 G4:2 G4:4 | A4:2 A4:2 A4:4 | B4:3 C5:1 D5:2 G4:2 | F#4:3 G4:1 A4:2 D4:2 | "
-        "G4:2 G4:2 G4:4 | A4:2 A4:2 A4:4 | B4:3 C5:1 D5:2 G4:2 | A4:2 F#4:2 G4:2 r:2",
-        song.bar);
+        "G4:2 G4:2 G4:4 | A4:2 A4:2 A4:4 | B4:3 C5:1 D5:2 G4:2 | A4:2 F#4:2 G4:2 r:2";
+    const Line tune = melody(text, song.bar);
     const std::string round = "G:8 | D:8 | G:8 | D7:8 | G:8 | D:8 | G:8 | D7:4 G:4 | ";
     const int intro = 2 * song.bar, length = 8 * song.bar;
-    std::string text = "G:8 | D7:8 | ";
-    for (int k = 0; k < 5; ++k) text += round;
-    const Progression harmony = chords(text);
-    requireSameLength(tune, chords(round), song.title);
+    std::string accompaniment = "G:8 | D7:8 | ";
+    for (int k = 0; k < 5; ++k) accompaniment += round;
+    const Progression harmony = chords(accompaniment);
+    requireSameLength(text, round);
     const int ending = lengthOf(harmony);
     auto pass = [&](int k) { return intro + k * length; };
 
@@ -558,12 +564,12 @@ Song surLePontDAvignon() {
     song.play(flute, tune, pass(4), 12, 88);
     song.play(clarinet, tune, pass(4), 0, 84);
 
-    const Strokes piano_ = strokes(harmony, song.bar, "BCBC", 38, 55, 2);
+    const Strokes struck = strokes(harmony, song.bar, "BCBC", 38, 55, 2);
     const Strokes plucked = strokes(harmony, song.bar, "BCBC", 38, 55, 1);
     for (int k : {-1, 0, 2, 4}) {
         const int from = k < 0 ? 0 : pass(k), to = k < 0 ? intro : pass(k + 1);
-        song.play(left, within(piano_.bass, from, to), 0, 0, 74);
-        song.play(left, within(piano_.chords, from, to), 0, 0, 62);
+        song.play(left, within(struck.bass, from, to), 0, 0, 74);
+        song.play(left, within(struck.chords, from, to), 0, 0, 62);
     }
     for (int k : {1, 3}) {
         song.play(pizzicato, within(plucked.bass, pass(k), pass(k + 1)), 0, 0, 88);
@@ -587,17 +593,17 @@ Song surLePontDAvignon() {
 // then the clarinet with strings, then flute and clarinet in octaves.
 Song aLaClaireFontaine() {
     Song song{"04_a_la_claire_fontaine.mid", "A la claire fontaine", 72, 2, 4, 8, 4, {}, {}};
-    const Line tune = melody(
+    const std::string text =
         "F4:4 F4:2 A4:2 | A4:2 G4:2 A4:2 G4:2 | F4:4 F4:2 A4:2 | A4:2 G4:2 A4:4 | "
         "A4:4 A4:2 G4:2 | F4:2 A4:2 C5:2 A4:2 | C5:4 C5:2 A4:2 | F4:2 A4:2 G4:4 | "
-        "F4:4 F4:2 A4:2 | A4:2 G4:1 F4:1 A4:2 F4:2 | A4:4 A4:2 G4:1 F4:1 | A4:2 G4:2 F4:4",
-        song.bar);
+        "F4:4 F4:2 A4:2 | A4:2 G4:1 F4:1 A4:2 F4:2 | A4:4 A4:2 G4:1 F4:1 | A4:2 G4:2 F4:4";
+    const Line tune = melody(text, song.bar);
     const std::string verse =
         "F:8 | F:4 C:4 | F:8 | C:4 F:4 | F:4 C:4 | F:8 | F:8 | F:4 C:4 | "
         "F:8 | F:4 Dm:4 | Dm:8 | F/C:2 C7:2 F:4 | ";
     const int intro = 2 * song.bar, length = 12 * song.bar;
     const Progression harmony = chords("F:8 | F:8 | " + verse + verse + verse + "F:8");
-    requireSameLength(tune, chords(verse), song.title);
+    requireSameLength(text, verse);
     const int ending = intro + 3 * length;
     auto pass = [&](int k) { return intro + k * length; };
 
@@ -623,18 +629,18 @@ Song aLaClaireFontaine() {
 // clarinet together, over an oom-pah piano and, later, a plucked bass.
 Song jAiDuBonTabac() {
     Song song{"05_j_ai_du_bon_tabac.mid", "J'ai du bon tabac", 120, 4, 4, 16, 4, {}, {}};
-    const Line tune = melody(
+    const std::string text =
         "G4:2 A4:2 B4:2 G4:2 | A4:4 A4:2 B4:2 C5:4 C5:4 | B4:4 B4:4 G4:2 A4:2 B4:2 G4:2 | "
         "A4:4 A4:2 B4:2 C5:4 D5:4 | G4:8 D5:4 D5:2 C5:2 | B4:4 A4:2 B4:2 C5:4 D5:4 | "
         "A4:8 D5:4 D5:2 C5:2 | B4:4 A4:2 B4:2 C5:4 D5:4 | A4:8 G4:2 A4:2 B4:2 G4:2 | "
-        "A4:4 A4:2 B4:2 C5:4 C5:4 | B4:4 B4:4 G4:2 A4:2 B4:2 G4:2 | A4:4 A4:2 B4:2 C5:4 D5:4 | G4:8",
-        song.bar, 8);
+        "A4:4 A4:2 B4:2 C5:4 C5:4 | B4:4 B4:4 G4:2 A4:2 B4:2 G4:2 | A4:4 A4:2 B4:2 C5:4 D5:4 | G4:8";
+    const Line tune = melody(text, song.bar, 8);
     const std::string verse =
         "G:8 | D7:16 | G:16 | Am:8 D7:8 | G:8 G:4 D7:4 | G:8 D7:8 | D:8 D7:8 | G:8 D7:8 | D:8 G:8 | "
         "D7:16 | G:16 | Am:8 D7:8 | G:8 ";
     const int intro = 24, length = lengthOf(chords(verse));
     const Progression harmony = chords("G:16 | D7:8 " + verse + verse + verse + "G:8");
-    requireSameLength(tune, chords(verse), song.title);
+    requireSameLength(text, verse);
     const int ending = intro + 3 * length;
     auto pass = [&](int k) { return intro + k * length; };
 
@@ -659,19 +665,57 @@ Song jAiDuBonTabac() {
     return song;
 }
 
+// Ah ! vous dirai-je, maman: a music box over an Alberti piano, then the
+// flute over running piano sixteenths, strings and a plucked bass.
+Song ahVousDiraiJeMaman() {
+    Song song{"06_ah_vous_dirai_je_maman.mid", "Ah ! vous dirai-je, maman", 96, 4, 4, 16, 4, {}, {}};
+    const std::string text =
+        "C5:4 C5:4 G5:4 G5:4 | A5:4 A5:4 G5:8 | F5:4 F5:4 E5:4 E5:4 | D5:4 D5:4 C5:8 | "
+        "G5:4 G5:4 F5:4 F5:4 | E5:4 E5:4 D5:8 | G5:4 G5:4 F5:4 F5:4 | E5:4 E5:4 D5:8 | "
+        "C5:4 C5:4 G5:4 G5:4 | A5:4 A5:4 G5:8 | F5:4 F5:4 E5:4 E5:4 | D5:4 D5:4 C5:8";
+    const Line tune = melody(text, song.bar);
+    const std::string verse =
+        "C:16 | F:8 C:8 | F:8 C:8 | G7:8 C:8 | C:8 G7:8 | C:8 G:8 | C:8 G7:8 | C:8 G:8 | "
+        "C:16 | F:8 C:8 | F:8 C:8 | G7:8 C:8 | ";
+    const int intro = song.bar, length = 12 * song.bar;
+    const Progression harmony = chords("C:16 | " + verse + verse);
+    requireSameLength(text, verse);
+    const int ending = intro + 2 * length;
+
+    Part& box = song.part("Music box", MusicBox, 127, 64);
+    Part& flute = song.part("Flute", Flute, 110, 64);
+    Part& piano = song.part("Piano", Piano, 127, 50);
+    Part& pizzicato = song.part("Pizzicato", Pizzicato, 94, 76);
+    Part& strings = song.part("Strings", Strings, 37, 92);
+    song.play(box, tune, intro, 0, 108);
+    song.play(flute, tune, intro + length, 0, 90);
+    song.play(piano, within(arpeggio(harmony, song.bar, {0, 2, 1, 2}, 2, 48, 2), 0, intro + length), 0, 0, 80);
+    song.play(piano, within(arpeggio(harmony, song.bar, {0, 2, 1, 2}, 1, 48, 1), intro + length, ending), 0, 0, 76);
+    song.play(pizzicato, within(strokes(harmony, song.bar, "B.B.", 36, 0, 0).bass, intro + length, ending), 0, 0, 84);
+    song.play(strings, within(held(harmony, 55), intro + length, ending), 0, 0, 58);
+    const Progression last = chords("C:16");
+    song.play(piano, held(last, 48), ending, 0, 64);
+    song.play(pizzicato, melody("C2:16", song.bar), ending, 0, 84);
+    song.play(strings, held(last, 55), ending, 0, 62);
+    song.play(flute, melody("C5:16", song.bar), ending, 0, 80);
+    song.ritardando(ending + song.bar);
+    return song;
+}
+
 // Il etait une bergere, a lilting round dance in 6/8: oboe, flute,
 // clarinet, then flute and oboe together, over a strummed guitar and bass.
 Song ilEtaitUneBergere() {
-    Song song{"06_il_etait_une_bergere.mid", "Il etait une bergere", 132, 6, 8, 12, 6, {}, {}};
-    const Line tune = melody(
+    Song song{"07_il_etait_une_bergere.mid", "Il etait une bergere", 132, 6, 8, 12, 6, {}, {}};
+    const std::string text =
         "E4:2 | A4:4 B4:2 C#5:4 B4:2 | A4:6 A4:4 E4:2 | F#4:4 F#4:2 E4:2 E4:2 E4:2 | F#4:4 F#4:2 E4:4 E4:2 | "
         "A4:4 B4:2 C#5:4 B4:2 | A4:6 A4:4 E5:2 | C#5:4 A4:2 B4:4 E4:2 | A4:4 A4:2 A4:4 E5:2 | "
-        "C#5:4 A4:2 B4:4 E4:2 | A4:8 r:2",
-        song.bar, 2);
+        "C#5:4 A4:2 B4:4 E4:2 | A4:8 r:2";
+    const Line tune = melody(text, song.bar, 2);
     const std::string verse =
         "A:12 | A:12 | D:6 A:6 | D:6 A:6 | A:12 | A:12 | A:6 E7:6 | A:12 | A:6 E7:6 | A:12 | ";
     const int length = 10 * song.bar;
     const Progression harmony = chords("A:12 | " + verse + verse + verse + verse);
+    requireSameLength(text, verse);
     const int ending = lengthOf(harmony);
     auto pass = [&](int k) { return song.bar + k * length - 2; };
 
@@ -697,49 +741,12 @@ Song ilEtaitUneBergere() {
     return song;
 }
 
-// Ah ! vous dirai-je, maman: a music box over an Alberti piano, then the
-// flute over running piano sixteenths, strings and a plucked bass.
-Song ahVousDiraiJeMaman() {
-    Song song{"07_ah_vous_dirai_je_maman.mid", "Ah ! vous dirai-je, maman", 96, 4, 4, 16, 4, {}, {}};
-    const Line tune = melody(
-        "C5:4 C5:4 G5:4 G5:4 | A5:4 A5:4 G5:8 | F5:4 F5:4 E5:4 E5:4 | D5:4 D5:4 C5:8 | "
-        "G5:4 G5:4 F5:4 F5:4 | E5:4 E5:4 D5:8 | G5:4 G5:4 F5:4 F5:4 | E5:4 E5:4 D5:8 | "
-        "C5:4 C5:4 G5:4 G5:4 | A5:4 A5:4 G5:8 | F5:4 F5:4 E5:4 E5:4 | D5:4 D5:4 C5:8",
-        song.bar);
-    const std::string verse =
-        "C:16 | F:8 C:8 | F:8 C:8 | G7:8 C:8 | C:8 G7:8 | C:8 G:8 | C:8 G7:8 | C:8 G:8 | "
-        "C:16 | F:8 C:8 | F:8 C:8 | G7:8 C:8 | ";
-    const int intro = song.bar, length = 12 * song.bar;
-    const Progression harmony = chords("C:16 | " + verse + verse);
-    requireSameLength(tune, chords(verse), song.title);
-    const int ending = intro + 2 * length;
-
-    Part& box = song.part("Music box", MusicBox, 127, 64);
-    Part& flute = song.part("Flute", Flute, 110, 64);
-    Part& piano = song.part("Piano", Piano, 127, 50);
-    Part& pizzicato = song.part("Pizzicato", Pizzicato, 94, 76);
-    Part& strings = song.part("Strings", Strings, 37, 92);
-    song.play(box, tune, intro, 0, 108);
-    song.play(flute, tune, intro + length, 0, 90);
-    song.play(piano, within(arpeggio(harmony, song.bar, {0, 2, 1, 2}, 2, 48, 2), 0, intro + length), 0, 0, 80);
-    song.play(piano, within(arpeggio(harmony, song.bar, {0, 2, 1, 2}, 1, 48, 1), intro + length, ending), 0, 0, 76);
-    song.play(pizzicato, within(strokes(harmony, song.bar, "B.B.", 36, 0, 0).bass, intro + length, ending), 0, 0, 84);
-    song.play(strings, within(held(harmony, 55), intro + length, ending), 0, 0, 58);
-    const Progression last = chords("C:16");
-    song.play(piano, held(last, 48), ending, 0, 64);
-    song.play(pizzicato, melody("C2:16", song.bar), ending, 0, 84);
-    song.play(strings, held(last, 55), ending, 0, 62);
-    song.play(flute, melody("C5:16", song.bar), ending, 0, 80);
-    song.ritardando(ending + song.bar);
-    return song;
-}
-
 }  // namespace
 
 void forgeMusic(const Paths& paths) {
-    for (const Song& song : {auClairDeLaLune(), frereJacques(), surLePontDAvignon(), aLaClaireFontaine(), jAiDuBonTabac(),
-                              ilEtaitUneBergere(), ahVousDiraiJeMaman()})
-        saveBytes(paths.app + "music/" + song.file, midiFile(song));
+    const Song songs[] = {auClairDeLaLune(), frereJacques(), surLePontDAvignon(), aLaClaireFontaine(),
+                          jAiDuBonTabac(), ahVousDiraiJeMaman(), ilEtaitUneBergere()};
+    for (const Song& song : songs) saveBytes(paths.app + "music/" + song.file, midiFile(song));
 }
 
 }  // namespace forge

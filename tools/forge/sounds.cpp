@@ -3,13 +3,15 @@
 // written as 16-bit stereo PCM at 44.1 kHz.
 //
 // Every voice starts with a short attack and ends with a short fade, so no
-// sound clicks; every sound is scaled to the same peak (-6 dBFS) except the
-// airy whooshes, which sit a little lower.
+// sound clicks. Every sound is scaled to peak at -6 dBFS, except the airy
+// whooshes, which sit a little lower, and sustained sounds, whose loudness
+// is capped instead.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forge.hpp"
@@ -20,7 +22,7 @@ namespace {
 
 constexpr int Rate = 44100;
 constexpr double TwoPi = 2 * M_PI;
-constexpr double PeakLevel = 0.5;     // -6 dBFS
+constexpr double PeakLevel = 0.5;      // -6 dBFS
 constexpr double SoftPeakLevel = 0.4;  // about -8 dBFS, for noise
 // Sustained sounds reach their peak level with far more energy than short
 // struck ones: their RMS level is held to this (-16 dBFS) instead.
@@ -102,6 +104,15 @@ Samples render(const Tone& tone) {
     return out;
 }
 
+// A tone with a plain envelope: no glide, no vibrato.
+Samples plainTone(double frequency, double seconds, std::vector<Partial> partials, double attack, double release) {
+    return render({.frequency = frequency,
+                   .seconds = seconds,
+                   .partials = std::move(partials),
+                   .attack = attack,
+                   .release = release});
+}
+
 // Bell-like partials: a fundamental with slightly inharmonic overtones
 // that die away faster the higher they are.
 std::vector<Partial> chimePartials(double length) {
@@ -160,10 +171,10 @@ Samples pluck(double frequency, double seconds, double sustain, unsigned seed) {
     return out;
 }
 
-// Breath of air: white noise through a band-pass filter whose centre moves
-// from `fromHz` up to `peakHz` (reached at `peakAt` of the length, where
-// the sound is loudest) and on to `toHz`.
-Samples whoosh(double seconds, double fromHz, double peakHz, double toHz, double peakAt, double q, unsigned seed) {
+// Breath of air: white noise through a band-pass filter (of quality `q`)
+// whose centre moves from `fromHz` to `peakHz`, reached at `peakAt` of the
+// length where the sound is loudest, and on to `toHz`.
+Samples sweptNoise(double seconds, double fromHz, double peakHz, double toHz, double peakAt, double q, unsigned seed) {
     Noise noise(seed);
     Samples out(static_cast<std::size_t>(sampleCount(seconds)));
     double low = 0, band = 0;
@@ -265,14 +276,18 @@ private:
 };
 
 // MIDI note numbers used below.
-enum Pitch { E4 = 64, F4 = 65, Fs4 = 66, G4 = 67, C5 = 72, E5 = 76, G5 = 79, B5 = 83, C6 = 84, E6 = 88, G6 = 91 };
+enum Pitch {
+    E4 = 64, F4 = 65, Fs4 = 66, G4 = 67,
+    C5 = 72, E5 = 76, G5 = 79, A5 = 81, B5 = 83,
+    C6 = 84, E6 = 88, G6 = 91, A6 = 93
+};
 
 Samples chime(int midi, double seconds, double decay) {
-    return render({hz(midi), seconds, chimePartials(decay), 0.003, 0.05});
+    return plainTone(hz(midi), seconds, chimePartials(decay), 0.003, 0.05);
 }
 
 Samples mallet(int midi, double seconds, double decay) {
-    return render({hz(midi), seconds, malletPartials(decay), 0.002, 0.04});
+    return plainTone(hz(midi), seconds, malletPartials(decay), 0.002, 0.04);
 }
 
 // 0: the game is ready: two rising chime notes, a fourth apart.
@@ -286,7 +301,8 @@ void readyChime(const std::string& path) {
 // 1: a short soft blip.
 void softBlip(const std::string& path) {
     Mix mix(0.08);
-    Tone blip{1400, 0.08, {{1, 1.0, 0.018}, {2, 0.12, 0.008}}, 0.0015, 0.015, 1.08, 0.006};
+    const Tone blip{.frequency = 1400, .seconds = 0.08, .partials = {{1, 1.0, 0.018}, {2, 0.12, 0.008}},
+                    .attack = 0.0015, .release = 0.015, .glideFrom = 1.08, .glideTime = 0.006};
     mix.add(0, render(blip), 1.0);
     mix.save(path);
 }
@@ -295,16 +311,19 @@ void softBlip(const std::string& path) {
 // block and the brief noise of the contact.
 void woodenTock(const std::string& path) {
     Mix mix(0.16);
-    Tone block{520, 0.16, {{1.0, 1.0, 0.030}, {2.71, 0.45, 0.014}, {5.09, 0.18, 0.007}}, 0.0012, 0.03, 1.06, 0.008};
+    const Tone block{.frequency = 520, .seconds = 0.16,
+                     .partials = {{1.0, 1.0, 0.030}, {2.71, 0.45, 0.014}, {5.09, 0.18, 0.007}},
+                     .attack = 0.0012, .release = 0.03, .glideFrom = 1.06, .glideTime = 0.008};
     mix.add(0, render(block), 1.0);
-    mix.add(0, whoosh(0.012, 1800, 1800, 1800, 0.1, 1.5, 2), 0.5);
+    mix.add(0, sweptNoise(0.012, 1800, 1800, 1800, 0.1, 1.5, 2), 0.5);
     mix.save(path);
 }
 
 // 3: a neutral pop: a bubble whose pitch springs upward.
 void bubblePop(const std::string& path) {
     Mix mix(0.12);
-    Tone pop{620, 0.12, {{1, 1.0, 0.032}, {2, 0.08, 0.015}}, 0.002, 0.03, 0.45, 0.012};
+    const Tone pop{.frequency = 620, .seconds = 0.12, .partials = {{1, 1.0, 0.032}, {2, 0.08, 0.015}},
+                   .attack = 0.002, .release = 0.03, .glideFrom = 0.45, .glideTime = 0.012};
     mix.add(0, render(pop), 1.0);
     mix.save(path);
 }
@@ -314,33 +333,31 @@ void bubblePop(const std::string& path) {
 void travelFanfare(const std::string& path) {
     Mix mix(1.1);
     const int calls[] = {G4, C5, E5};
-    for (int i = 0; i < 3; ++i) {
-        Tone note{hz(calls[i]), 0.15, brassPartials(), 0.012, 0.04};
-        mix.add(0.16 * i, render(note), 0.85);
-    }
-    Tone last{hz(G5), 0.62, brassPartials(), 0.015, 0.18, 1.0, 0.0, 0.006, 5.5, 0.18};
+    for (int i = 0; i < 3; ++i) mix.add(0.16 * i, plainTone(hz(calls[i]), 0.15, brassPartials(), 0.012, 0.04), 0.85);
+    const Tone last{.frequency = hz(G5), .seconds = 0.62, .partials = brassPartials(), .attack = 0.015, .release = 0.18,
+                    .vibratoDepth = 0.006, .vibratoDelay = 0.18};
     mix.add(0.48, render(last), 1.0);
-    for (int midi : {C5, E5}) {
-        Tone horn{hz(midi), 0.62, brassPartials(), 0.03, 0.18};
-        mix.add(0.48, render(horn), 0.4, midi == C5 ? -0.4 : 0.4, midi == C5 ? -0.4 : 0.4);
-    }
+    const std::pair<int, double> horns[] = {{C5, -0.4}, {E5, 0.4}};
+    for (const auto& [midi, pan] : horns)
+        mix.add(0.48, plainTone(hz(midi), 0.62, brassPartials(), 0.03, 0.18), 0.4, pan, pan);
     mix.save(path);
 }
 
 // 5: the traveller moves on: a broad whoosh passing from left to right.
 void passingWhoosh(const std::string& path) {
     Mix mix(0.6);
-    mix.add(0, whoosh(0.6, 350, 1300, 500, 0.55, 3.5, 5), 1.0, -0.7, 0.7);
-    mix.add(0, whoosh(0.6, 150, 320, 180, 0.5, 1.2, 55), 0.6, -0.4, 0.4);
+    mix.add(0, sweptNoise(0.6, 350, 1300, 500, 0.55, 3.5, 5), 1.0, -0.7, 0.7);
+    mix.add(0, sweptNoise(0.6, 150, 320, 180, 0.5, 1.2, 55), 0.6, -0.4, 0.4);
     mix.save(path, SoftPeakLevel);
 }
 
 // 6: a gentle bell with a slow shimmer.
 void gentleBell(const std::string& path) {
     Mix mix(1.5);
-    Tone bell{hz(E5), 1.5, {{1.0, 1.0, 0.75}, {1.003, 0.35, 0.7}, {2.0, 0.3, 0.45}, {2.76, 0.18, 0.25},
-                             {4.07, 0.08, 0.12}, {5.40, 0.05, 0.08}},
-              0.004, 0.25};
+    const Tone bell{.frequency = hz(E5), .seconds = 1.5,
+                    .partials = {{1.0, 1.0, 0.75}, {1.003, 0.35, 0.7}, {2.0, 0.3, 0.45}, {2.76, 0.18, 0.25},
+                                 {4.07, 0.08, 0.12}, {5.40, 0.05, 0.08}},
+                    .attack = 0.004, .release = 0.25};
     mix.add(0, render(bell), 1.0);
     mix.save(path);
 }
@@ -348,8 +365,8 @@ void gentleBell(const std::string& path) {
 // 7: a bright pluck, a high string with a glint of its octave.
 void brightPluck(const std::string& path) {
     Mix mix(0.5);
-    mix.add(0, pluck(hz(81), 0.5, 0.994, 7), 1.0);
-    mix.add(0, render({hz(93), 0.25, {{1, 1.0, 0.06}}, 0.002, 0.03}), 0.15);
+    mix.add(0, pluck(hz(A5), 0.5, 0.994, 7), 1.0);
+    mix.add(0, plainTone(hz(A6), 0.25, {{1, 1.0, 0.06}}, 0.002, 0.03), 0.15);
     mix.save(path);
 }
 
@@ -364,14 +381,15 @@ void dingDong(const std::string& path) {
 // 9: the menu panel slides in: a short, airy rising swish.
 void panelSwish(const std::string& path) {
     Mix mix(0.3);
-    mix.add(0, whoosh(0.3, 900, 3200, 2200, 0.45, 1.4, 9), 1.0, 0.3, -0.3);
+    mix.add(0, sweptNoise(0.3, 900, 3200, 2200, 0.45, 1.4, 9), 1.0, 0.3, -0.3);
     mix.save(path, SoftPeakLevel);
 }
 
 // 10: a short low blip that sinks a little.
 void lowBlip(const std::string& path) {
     Mix mix(0.13);
-    Tone blip{220, 0.13, {{1, 1.0, 0.05}, {2, 0.35, 0.03}, {3, 0.1, 0.02}}, 0.003, 0.03, 1.12, 0.03};
+    const Tone blip{.frequency = 220, .seconds = 0.13, .partials = {{1, 1.0, 0.05}, {2, 0.35, 0.03}, {3, 0.1, 0.02}},
+                    .attack = 0.003, .release = 0.03, .glideFrom = 1.12, .glideTime = 0.03};
     mix.add(0, render(blip), 1.0);
     mix.save(path);
 }
@@ -392,11 +410,9 @@ void victory(const std::string& path) {
 void defeat(const std::string& path) {
     Mix mix(1.25);
     const int notes[] = {G4, Fs4, F4};
-    for (int i = 0; i < 3; ++i) {
-        Tone note{hz(notes[i]), 0.24, reedPartials(), 0.03, 0.05, 1.0, 0.0};
-        mix.add(0.22 * i, render(note), 0.9);
-    }
-    Tone last{hz(E4), 0.58, reedPartials(), 0.03, 0.3, 1.0, 0.0, 0.012, 5.0, 0.08};
+    for (int i = 0; i < 3; ++i) mix.add(0.22 * i, plainTone(hz(notes[i]), 0.24, reedPartials(), 0.03, 0.05), 0.9);
+    const Tone last{.frequency = hz(E4), .seconds = 0.58, .partials = reedPartials(), .attack = 0.03, .release = 0.3,
+                    .vibratoDepth = 0.012, .vibratoRate = 5.0, .vibratoDelay = 0.08};
     mix.add(0.66, render(last), 1.0);
     mix.save(path);
 }
@@ -405,12 +421,13 @@ void defeat(const std::string& path) {
 void coins(const std::string& path) {
     Mix mix(0.6);
     const std::vector<Partial> metal = {{1.0, 1.0, 0.2}, {2.4, 0.3, 0.08}, {4.1, 0.15, 0.05}};
-    mix.add(0, render({hz(B5), 0.08, metal, 0.001, 0.02}), 0.8);
-    mix.add(0.07, render({hz(E6), 0.5, metal, 0.001, 0.1}), 1.0);
+    mix.add(0, plainTone(hz(B5), 0.08, metal, 0.001, 0.02), 0.8);
+    mix.add(0.07, plainTone(hz(E6), 0.5, metal, 0.001, 0.1), 1.0);
     struct Glint { double at; int midi; double pan; };
     const Glint glints[] = {{0.10, 100, -0.6}, {0.16, 104, 0.5}, {0.22, 98, -0.2}, {0.29, 103, 0.7},
                             {0.35, 107, -0.5}, {0.42, 101, 0.3}};
-    for (const Glint& g : glints) mix.add(g.at, render({hz(g.midi), 0.12, {{1, 1.0, 0.03}}, 0.001, 0.02}), 0.18, g.pan, g.pan);
+    for (const Glint& g : glints)
+        mix.add(g.at, plainTone(hz(g.midi), 0.12, {{1, 1.0, 0.03}}, 0.001, 0.02), 0.18, g.pan, g.pan);
     mix.save(path);
 }
 
