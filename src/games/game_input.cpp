@@ -1,7 +1,207 @@
-// No game takes board input yet.
 #include "games/game_input.hpp"
 
+#include <string>
+
+#include "games/board_services.hpp"
+#include "games/game_families.hpp"
+#include "screens/tile_flight.hpp"
+#include "shell/game_reset.hpp"
+#include "shell/program_state.hpp"
+#include "shell/sound_services.hpp"
+#include "words/board_words.hpp"
+
 namespace glossamo {
-void onGameMouseDown(ProgramState&, int) {}
-void onGameMouseUp(ProgramState&, int) {}
+
+namespace {
+
+using namespace families;
+
+constexpr int LetterDropped = 7;
+constexpr int MaxCutWordBlanks = 13;
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+bool inPlay(int c, int r) { return c >= 1 && c <= 20 && r >= 1 && r <= 20; }
+
+char& letterAt(ProgramState& s, int c, int r) { return s.game.letters[at(c)][at(r)]; }
+
+// The run of a row around column c, up to the nearest '*' cell on each side.
+std::pair<int, int> runAround(const ProgramState& s, int c, int r) {
+    int first = c, last = c;
+    while (first > 0 && s.game.letters[at(first - 1)][at(r)] != '*') --first;
+    while (last < BoardSize - 1 && s.game.letters[at(last + 1)][at(r)] != '*') ++last;
+    return {first, last};
+}
+
+void startDrag(ProgramState& s, std::string_view text, int c, int r) {
+    DragState& d = s.drag;
+    d.active = 1;
+    d.text = text;
+    d.fromCol = c;
+    d.fromRow = r;
+    d.x = CellPixels * c + s.game.boardLeft;
+    d.y = CellPixels * r + s.game.boardTop;
+}
+
+void endDrag(ProgramState& s) {
+    s.drag.active = 0;
+    s.drag.fromCol = 1;
+    s.drag.fromRow = 1;
+}
+
+// A refused drop flies back to where the drag started.
+void sendBack(ProgramState& s, int kind) {
+    startFlight(s, s.mousePos, Point{s.drag.x, s.drag.y}, kind, s.drag.text.view(), 0);
+}
+
+void dropped(ProgramState& s) {
+    playSound(s, LetterDropped);
+    endDrag(s);
+}
+
+// --- picking up ---------------------------------------------------------------
+
+void pickLetter(ProgramState& s, int c, int r, bool copyFromSourceTiles) {
+    char& cell = letterAt(s, c, r);
+    if (s.game.movable[at(c)][at(r)] == 0 || cell == ' ') return;
+    startDrag(s, std::string(1, cell), c, r);
+    if (!(copyFromSourceTiles && s.game.tileStyles[at(c)][at(r)] == 2)) cell = ' ';
+}
+
+void pickBrokenGridCell(ProgramState& s, int c, int r) {
+    if (s.game.movable[at(c)][at(r)] == 0) return;
+    char& cell = letterAt(s, c, r);
+    startDrag(s, std::string(1, cell), c, r);
+    if (s.game.tileStyles[at(c)][at(r)] == 3) s.game.tileStyles[at(c)][at(r)] = 4;
+    cell = ' ';
+}
+
+void pickCutWord(ProgramState& s, int c, int r) {
+    if (s.game.movable[at(c)][at(r)] == 0 || letterAt(s, c, r) == ' ') return;
+    const auto [first, last] = runAround(s, c, r);
+    startDrag(s, readBoardWord(s, first, r, last - first + 1, true), first, r);
+    PutWord(first, r, std::string(static_cast<std::size_t>(std::min(last - first + 1, MaxCutWordBlanks)), ' '), Across,
+            s.game.letters);
+}
+
+void startSelection(ProgramState& s, int c, int r) {
+    if (s.game.movable[at(c)][at(r)] == 0 || letterAt(s, c, r) == ' ') return;
+    startDrag(s, "", c, r);
+}
+
+void pickHangmanLetter(ProgramState& s, int c, int r) {
+    if (s.game.counterA != 0) return;  // a letter is still running along the text
+    s.game.pickedLetter = ' ';
+    if (s.game.clickable[at(c)][at(r)] != 1) return;
+    char& cell = letterAt(s, c, r);
+    s.game.pickedLetter = cell;
+    cell = ' ';
+    s.hangmanScan = 0;
+}
+
+// --- dropping ---------------------------------------------------------------
+
+void dropIntoFreeSlot(ProgramState& s, int c, int r) {
+    const bool accepts = inPlay(c, r) && s.game.movable[at(c)][at(r)] && letterAt(s, c, r) == ' ' &&
+                         s.game.tileStyles[at(c)][at(r)] != 3;
+    if (!accepts) {
+        sendBack(s, 1);
+        return;
+    }
+    letterAt(s, c, r) = s.drag.text.empty() ? ' ' : s.drag.text[0];
+    dropped(s);
+}
+
+// In the grids a drop overwrites; a letter dropped off the grid is erased.
+void dropIntoGrid(ProgramState& s, int c, int r) {
+    if (inPlay(c, r) && s.game.movable[at(c)][at(r)] == 1) {
+        letterAt(s, c, r) = s.drag.text.empty() ? ' ' : s.drag.text[0];
+        playSound(s, LetterDropped);
+    }
+    endDrag(s);
+}
+
+void dropCutWord(ProgramState& s, int c, int r) {
+    if (!inPlay(c, r) || !s.game.movable[at(c)][at(r)] || letterAt(s, c, r) != ' ') {
+        sendBack(s, 2);
+        return;
+    }
+    PutWord(runAround(s, c, r).first, r, s.drag.text.view(), Across, s.game.letters);
+    dropped(s);
+}
+
+void endSelection(ProgramState& s, int c, int r) {
+    DragState& d = s.drag;
+    if (c == d.fromCol) d.text = readBoardWord(s, d.fromCol, d.fromRow, r - d.fromRow + 1, false);
+    if (r == d.fromRow) d.text = readBoardWord(s, d.fromCol, d.fromRow, c - d.fromCol + 1, true);
+    d.active = 0;
+}
+
+void dropBrokenGridCell(ProgramState& s, int c, int r) {
+    const bool accepts = inPlay(c, r) && s.game.movable[at(c)][at(r)] && letterAt(s, c, r) == ' ' &&
+                         s.game.tileStyles[at(c)][at(r)] != 3;
+    if (accepts) {
+        letterAt(s, c, r) = s.drag.text.empty() ? ' ' : s.drag.text[0];
+        if (s.drag.text.view() == "*") s.game.tileStyles[at(c)][at(r)] = 3;
+        dropped(s);
+    } else if (s.drag.text.view() == "*") {
+        sendBack(s, 3);
+    } else {
+        clearDrag(s);  // any other letter dropped outside is erased
+    }
+}
+
+bool dropsIntoFreeSlots(std::uint32_t id) {
+    return in(id, 4, 7) || in(id, 11, 21) || in(id, 37, 42) || in(id, 46, 59) || in(id, 88, 91) ||
+           in(id, 103, 104) || isMotuce(id) || in(id, 145, 150);
+}
+
+bool dropsIntoGrids(std::uint32_t id) {
+    return in(id, 1, 3) || in(id, 22, 25) || in(id, 29, 32) || in(id, 60, 67) || in(id, 76, 87) || in(id, 92, 98);
+}
+
+}  // namespace
+
+void onGameMouseDown(ProgramState& s, int button) {
+    if (button == ButtonRight) {
+        if (s.drag.active) s.drag.horizontal = s.drag.horizontal ? 0 : 1;
+        return;
+    }
+    if (button == ButtonLeft) s.app.clickPending = 1;
+    const int c = s.game.hoverCol, r = s.game.hoverRow;
+    const std::uint32_t id = s.game.gameId;
+    if (!s.gameRunning() || s.flight.active || !inPlay(c, r) || id >= 151) return;
+
+    if (in(id, 1, 3) || in(id, 22, 25) || in(id, 29, 32) || in(id, 92, 98))
+        pickLetter(s, c, r, true);
+    else if (isMotuce(id)) {
+        if (s.game.clickable[at(c)][at(r)] == 1) pickLetter(s, c, r, true);
+    } else if (in(id, 4, 7) || in(id, 11, 21) || in(id, 37, 42) || in(id, 46, 50) || in(id, 60, 67) ||
+               in(id, 76, 91) || in(id, 103, 104) || in(id, 145, 150))
+        pickLetter(s, c, r, false);
+    else if (isBrokenGrid(id))
+        pickBrokenGridCell(s, c, r);
+    else if (isCutWords(id))
+        pickCutWord(s, c, r);
+    else if (isHiddenWords(id))
+        startSelection(s, c, r);
+    else if (isHangman(id))
+        pickHangmanLetter(s, c, r);
+}
+
+void onGameMouseUp(ProgramState& s, int button) {
+    if (button == ButtonRight || !s.gameRunning() || !s.drag.active) return;
+    const int c = s.game.hoverCol, r = s.game.hoverRow;
+    const std::uint32_t id = s.game.gameId;
+    if (dropsIntoFreeSlots(id))
+        dropIntoFreeSlot(s, c, r);
+    else if (dropsIntoGrids(id))
+        dropIntoGrid(s, c, r);
+    else if (isCutWords(id))
+        dropCutWord(s, c, r);
+    else if (isHiddenWords(id))
+        endSelection(s, c, r);
+    else if (isBrokenGrid(id))
+        dropBrokenGridCell(s, c, r);
+}
+
 }  // namespace glossamo

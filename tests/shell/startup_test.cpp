@@ -26,7 +26,9 @@ TEST_F(Startup, BringsTheRecordsIntoTheirStartingState) {
     EXPECT_EQ(s.checkBox(2).ticked, 1);
     EXPECT_TRUE(s.listBox(4).entries[3].empty());
     EXPECT_EQ(s.listBox(1).width, 175);
-    EXPECT_EQ(s.listBox(2).width, 150);
+    EXPECT_EQ(s.listBox(2).width, 350) << "the catalogue's list";
+    EXPECT_EQ(s.listBox(2).entries[8], "PENDU  12 lettres");
+    EXPECT_EQ(s.helpFiles[150], "MOTS EMPILES.txt");
     EXPECT_EQ(s.listBox(3).width, 300);
     EXPECT_EQ(s.listBox(5).width, 500);
     EXPECT_EQ(s.listBox(6).width, 500);

@@ -27,6 +27,12 @@ TEST(GameLatin1, WhatIsWrittenFoldsToCapitals) {
     EXPECT_FALSE(hasVowel("kg"));
 }
 
+TEST(GameLatin1, ProverbTextKeepsItsPunctuation) {
+    EXPECT_EQ(toLatin1Text("Qui vivra verra."), "Qui vivra verra.");
+    EXPECT_EQ(toLatin1Text("L’œuf, « dit-il » : là !"), std::string("L'oeuf, \" dit-il \" : l\xE0 !"));
+    EXPECT_EQ(toLatin1Text("Ça coûte…"), std::nullopt) << "no Latin-1 writing of the ellipsis";
+}
+
 TEST(PlainWords, OnlyLowerCaseLetters) {
     EXPECT_TRUE(isPlainLowerCaseWord("œuvre"));
     EXPECT_TRUE(isPlainLowerCaseWord("ça"));

@@ -160,3 +160,34 @@ TEST(ShippedLists, IndexedSearchesEqualThePlainScan) {
 }
 
 }  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// Each nation's proverb file holds at least 40 proverbs the hangman can show
+// whole: at most 100 characters once joined, each with letters.
+TEST(ShippedLists, ProverbFilesParse) {
+    for (const char* nation : {"panglais", "pfrancais", "pecossais", "pallemands", "pespagnols", "pflamands",
+                               "pindiens", "prusses"}) {
+        const std::vector<std::string> lines = crlfLines(AppDir + "bin/" + nation + ".txt");
+        ASSERT_GE(lines.size(), 6u) << nation;
+        ASSERT_EQ(lines.back().substr(0, 1), ".") << nation << " ends with a separator";
+        int proverbs = 0;
+        std::string joined;
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            joined += " " + lines[i];
+            if (lines[i][0] != '.') continue;
+            if (i > 0 && lines[i - 1][0] == '.') {
+                joined.clear();
+                continue;
+            }
+            const std::string text = joined.substr(0, joined.size() - 1);  // the game drops the last character
+            EXPECT_LE(text.size(), 100u) << nation << ": " << text;
+            EXPECT_NE(asPlayed(text).find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos) << text;
+            ++proverbs;
+            joined.clear();
+        }
+        EXPECT_GE(proverbs, 40) << nation;
+    }
+}
+
+}  // namespace glossamo::testing

@@ -2,6 +2,7 @@
 //   make_wordlists french <system French list> <frequent words> <excluded words> <out>
 //   make_wordlists english <system English list> <out>
 //   make_wordlists theme <UTF-8 theme list> <out>
+//   make_wordlists text <UTF-8 text file> <out>   (proverb files, line for line)
 // A theme list with a name that cannot be written fails the build.
 #include <cstdio>
 #include <fstream>
@@ -104,6 +105,18 @@ void makeTheme(const std::string& sourcePath, const std::string& outPath) {
     writeLines(outPath, kept);
 }
 
+void makeText(const std::string& sourcePath, const std::string& outPath) {
+    std::vector<std::string> lines;
+    int lineNumber = 0;
+    for (const std::string& line : readLines(sourcePath)) {
+        ++lineNumber;
+        const auto latin1 = toLatin1Text(line);
+        if (!latin1) throw std::runtime_error(sourcePath + ":" + std::to_string(lineNumber) + ": cannot be written");
+        lines.push_back(*latin1);
+    }
+    writeLines(outPath, lines);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,8 +128,10 @@ int main(int argc, char** argv) {
             makeEnglish(args[1], args[2]);
         } else if (args.size() == 3 && args[0] == "theme") {
             makeTheme(args[1], args[2]);
+        } else if (args.size() == 3 && args[0] == "text") {
+            makeText(args[1], args[2]);
         } else {
-            std::cerr << "usage: make_wordlists french <dict> <frequent> <excluded> <out> | english <dict> <out> | theme <in> <out>\n";
+            std::cerr << "usage: make_wordlists french <dict> <frequent> <excluded> <out> | english <dict> <out> | theme <in> <out> | text <in> <out>\n";
             return 2;
         }
     } catch (const std::exception& e) {

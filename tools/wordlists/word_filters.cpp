@@ -116,6 +116,26 @@ std::optional<std::string> toGameLatin1(std::string_view utf8, bool keepGaps) {
     return out;
 }
 
+std::optional<std::string> toLatin1Text(std::string_view utf8) {
+    const auto decoded = decodeUtf8(utf8);
+    if (!decoded) return {};
+    std::string out;
+    for (const char32_t c : *decoded) {
+        if (isAsciiLetter(c) || programFolds(c) || (c >= 0x20 && c < 0x7F)) {
+            out += static_cast<char>(c);
+        } else if (const std::string_view folded = foldHere(c); !folded.empty()) {
+            out += folded;
+        } else if (c == U'’' || c == U'‘') {
+            out += '\'';
+        } else if (c == U'“' || c == U'”' || c == U'«' || c == U'»') {
+            out += '"';
+        } else {
+            return {};
+        }
+    }
+    return out;
+}
+
 bool foldsToCapitals(std::string_view latin1, bool allowGaps) {
     const std::string folded = FoldAccents(latin1);
     for (const char c : folded) {

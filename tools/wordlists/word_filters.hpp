@@ -16,6 +16,11 @@ namespace glossamo::wordlists {
 // `keepGaps` is set. Anything else gives no result.
 std::optional<std::string> toGameLatin1(std::string_view utf8, bool keepGaps);
 
+// Writes a UTF-8 line of text (a proverb) in Latin-1 the same way, keeping
+// blanks and punctuation; typographic quotes become plain ones. Nothing
+// for a character that has no Latin-1 writing.
+std::optional<std::string> toLatin1Text(std::string_view utf8);
+
 // True when every character folds to A..Z (blanks and hyphens allowed with
 // `allowGaps`), as the program will see the word.
 bool foldsToCapitals(std::string_view latin1, bool allowGaps);

@@ -1,0 +1,108 @@
+#include "games/board_services.hpp"
+
+#include "games/game_families.hpp"
+#include "shell/program_state.hpp"
+
+namespace glossamo {
+
+namespace {
+
+using namespace families;
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+std::uint32_t code(char c) { return static_cast<unsigned char>(c); }
+
+bool sameText(const GameRecord& g, int a, int b) { return g.texts[at(a)].view() == g.texts[at(b)].view(); }
+
+// Every cell of the N x N grid at columns 1..N and rows firstRow..firstRow+N-1
+// holds the expected character of `expected`.
+bool gridMatches(const GameRecord& g, const Board<std::uint32_t>& expected, int firstRow) {
+    const int n = static_cast<int>(g.counterB);
+    if (n < 1 || n >= BoardSize || firstRow + n > BoardSize) return false;
+    for (int c = 1; c <= n; ++c)
+        for (int r = firstRow; r < firstRow + n; ++r)
+            if (code(g.letters[at(c)][at(r)]) != expected[at(c)][at(r)]) return false;
+    return true;
+}
+
+// The letter-sum grids keep their solution one column and one row up-left.
+bool shiftedGridMatches(const GameRecord& g) {
+    const int n = static_cast<int>(g.counterB);
+    if (n < 1 || n >= BoardSize) return false;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (code(g.letters[at(i + 1)][at(j + 1)]) != g.solution[at(i)][at(j)]) return false;
+    return true;
+}
+
+bool crossingWordsMatch(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const int n = static_cast<int>(g.texts[1].size());
+    return readBoardWord(s, 6, 7, n, true) == g.texts[1].view() && readBoardWord(s, 6, 8, n, true) == g.texts[2].view() &&
+           readBoardWord(s, 6, 9, n, true) == g.texts[3].view();
+}
+
+bool tenPairsMatch(const GameRecord& g) {
+    for (int k = 1; k <= 10; ++k)
+        if (!sameText(g, k, k + 10)) return false;
+    return true;
+}
+
+// The answers 11..10+n may come in any order: count the matching pairs.
+bool cutWordsMatch(const GameRecord& g) {
+    int n = 0;
+    for (int k = 1; k <= 10; ++k) n += !g.texts[at(k)].empty();
+    int pairs = 0;
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (!g.texts[at(i)].empty() && sameText(g, i, j + 10)) ++pairs;
+    return pairs >= n;
+}
+
+bool enoughWordsFound(const ProgramState& s) {
+    std::uint32_t found = 0;
+    for (const std::string& entry : s.gameWordList)
+        if (!entry.empty() && entry[0] == ' ') ++found;
+    return found >= s.game.counterB;
+}
+
+bool solved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const std::uint32_t id = g.gameId;
+    if (isCodedWords(id)) return gridMatches(g, g.solution, 1);
+    if (isPlacedWords(id) || isBrokenGrid(id)) return gridMatches(g, g.numbers, 1);
+    if (isScrambledGrid(id)) return gridMatches(g, g.solution, 5);
+    if (isLetterSums(id)) return shiftedGridMatches(g);
+    if (id == 4) return g.counterA == g.counterB;
+    if (isCrossingWords(id)) return crossingWordsMatch(s);
+    if (isHangman(id) || in(id, 76, 87) || in(id, 145, 150)) return sameText(g, 1, 2);
+    if (in(id, 11, 13)) return sameText(g, 1, 19);
+    if (in(id, 14, 15) || in(id, 19, 21) || in(id, 39, 42)) return tenPairsMatch(g);
+    if (in(id, 16, 18)) return sameText(g, 2, 3);
+    if (in(id, 22, 24)) return sameText(g, 11, 29) && sameText(g, 11, 30);
+    if (id == 25) return sameText(g, 10, 30);
+    if (isCutWords(id)) return cutWordsMatch(g);
+    if (isWordHunt(id)) return enoughWordsFound(s);
+    if (isMotuce(id)) return sameText(g, 1, 10);
+    return false;  // the hidden-words games decide for themselves
+}
+
+}  // namespace
+
+std::string readBoardWord(const ProgramState& s, int column, int row, int length, bool across) {
+    std::string word;
+    for (int k = 0; k < length; ++k) {
+        const int c = across ? column + k : column;
+        const int r = across ? row : row + k;
+        if (c < 0 || r < 0 || c >= BoardSize || r >= BoardSize) break;
+        word += s.game.letters[at(c)][at(r)];
+    }
+    return word;
+}
+
+void checkSolved(ProgramState& s) {
+    if (s.app.gameLost == 1) return;
+    if (solved(s)) s.app.gameWon = 1;
+}
+
+}  // namespace glossamo

@@ -1,0 +1,17 @@
+#pragma once
+// Reading words back from the board, and the one solved check of every game.
+#include <string>
+
+namespace glossamo {
+
+struct ProgramState;
+
+// The `length` letters from (column, row), across or down, as they stand
+// ('*' and blanks included); empty for a length of 0 or less.
+std::string readBoardWord(const ProgramState& s, int column, int row, int length, bool across);
+
+// Sets `gameWon` when the player's work matches the solution of the running
+// game; a lost game is never solved.
+void checkSolved(ProgramState& s);
+
+}  // namespace glossamo

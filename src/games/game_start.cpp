@@ -1,0 +1,43 @@
+#include "games/game_start.hpp"
+
+#include "games/game_families.hpp"
+#include "profile/comments_and_help.hpp"
+#include "shell/catalogue.hpp"
+#include "shell/game_reset.hpp"
+#include "shell/program_state.hpp"
+#include "words/word_lists.hpp"
+
+namespace glossamo {
+
+namespace {
+
+// The word list a game draws from, loaded on top of the French dictionary;
+// 0 when the dictionary itself serves.
+int secondWordList(int id) {
+    using families::in;
+    const auto game = static_cast<std::uint32_t>(id);
+    if (in(game, 88, 91)) return wordlists::English;
+    if (in(game, 105, 114)) return wordlists::Trees;
+    if (in(game, 115, 124)) return wordlists::Flowers;
+    if (in(game, 125, 134)) return wordlists::Animals;
+    if (in(game, 135, 144)) return wordlists::Countries;
+    return 0;
+}
+
+}  // namespace
+
+void startGame(ProgramState& s, int id) {
+    s.game.gameId = 0;
+    s.app.screen = screens::None;
+    s.travel.mapShown = 0;
+    s.travel.underWay = 0;
+    leaveGame(s);
+    resetGameRecord(s);
+    s.game.gameId = static_cast<std::uint32_t>(id);
+    LoadWordList(s, wordlists::French);
+    if (const int list = secondWordList(id)) LoadWordList(s, list);
+    s.app.gameTitle = gameName(s, id);
+    ChargeAide(s, id);
+}
+
+}  // namespace glossamo

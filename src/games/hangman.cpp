@@ -1,0 +1,196 @@
+#include "games/hangman.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <vector>
+
+#include "games/board_services.hpp"
+#include "screens/widgets.hpp"
+#include "shell/debug_log.hpp"
+#include "shell/program_state.hpp"
+#include "shell/sound_services.hpp"
+#include "shell/text_encoding.hpp"
+#include "words/board_words.hpp"
+#include "words/word_store.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr int LetterFound = 8;
+constexpr int Miss = 2;
+constexpr int AlphabetColumn = 7;
+constexpr int TextLimit = 100;
+constexpr int ProverbRowLength = 20;
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+bool isCapital(char c) { return c >= 'A' && c <= 'Z'; }
+
+// The two alphabet halves across rows 2 and 3 from column 7; their cells
+// are the letters the player clicks.
+void placeAlphabet(ProgramState& s) {
+    PutWord(AlphabetColumn, 2, "ABCDEFGHIJKLM", Across, s.game.letters);
+    PutWord(AlphabetColumn, 3, "NOPQRSTUVWXYZ", Across, s.game.letters);
+    for (int c = AlphabetColumn; c <= 20; ++c) {
+        for (int r = 2; r <= 3; ++r) {
+            s.game.tileStyles[at(c)][at(r)] = 2;
+            s.game.clickable[at(c)][at(r)] = c < AlphabetColumn + 13 ? 1 : 0;
+        }
+    }
+}
+
+void finishBuild(ProgramState& s) {
+    placeAlphabet(s);
+    s.game.built = 1;
+    playSound(s, sounds::GameBuilt);
+    s.game.counterA = 0;
+    s.game.counterB = 0;
+    s.hangmanScan = 0;
+}
+
+bool buildWordHangman(ProgramState& s, int wordLength) {
+    const std::string word = s.words.GetWord(0, wordLength);
+    if (word.empty()) return false;
+    std::string hidden = word, shown(word.size(), '-');
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (!isCapital(word[i]) && word[i] != '[') hidden[i] = shown[i] = '*';  // a gap, never guessed
+    }
+    s.game.texts[1] = hidden;
+    s.game.texts[2] = shown;
+    finishBuild(s);
+    return true;
+}
+
+std::vector<std::string> readLatin1Lines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(latin1ToUtf8(path), std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool buildProverbHangman(ProgramState& s, int nation) {
+    const std::string path = s.programDir + proverbFile(nation);
+    s.gameWordList = readLatin1Lines(path);
+    const int count = static_cast<int>(s.gameWordList.size());
+    if (count == 0) debugLog(s, "Fichier " + path + " absent");
+    const std::string proverb = readProverb(s.gameWordList, s.rng.below(count - 5));
+    if (proverb.empty()) return false;
+    std::string hidden, shown;
+    for (std::size_t i = 0; i + 1 < proverb.size() && hidden.size() < TextLimit; ++i) {
+        const bool letter = isCapital(proverb[i]);
+        hidden += letter ? proverb[i] : ' ';
+        shown += letter ? '-' : ' ';
+    }
+    s.game.texts[1] = hidden;
+    s.game.texts[2] = shown;
+    finishBuild(s);
+    return true;
+}
+
+void showText(ProgramState& s, std::string_view text, bool proverb) {
+    if (!proverb) {
+        PutWord(AlphabetColumn, 10, text, Across, s.game.letters);
+        return;
+    }
+    for (int row = 0; row * ProverbRowLength < static_cast<int>(text.size()); ++row)
+        PutWord(1, 10 + row, text.substr(at(row * ProverbRowLength), ProverbRowLength), Across, s.game.letters);
+}
+
+// The chosen letter runs along the text; each position where it hides is
+// uncovered in turn, and the scan starts again from the beginning.
+void advanceScan(ProgramState& s, double speed) {
+    GameRecord& g = s.game;
+    if (g.pickedLetter != ' ') s.hangmanScan += speed;
+    g.counterA = static_cast<std::uint32_t>(std::nearbyint(s.hangmanScan));
+    const std::string hidden = g.texts[1].str();
+    if (g.counterA <= hidden.size()) {
+        if (g.counterA >= 1 && hidden[g.counterA - 1] == g.pickedLetter && g.texts[2][g.counterA - 1] == '-') {
+            std::string shown = g.texts[2].str();
+            shown[g.counterA - 1] = g.pickedLetter;
+            g.texts[2] = shown;
+            playSound(s, LetterFound);
+            s.hangmanScan = 0;
+        }
+        return;
+    }
+    if (hidden.find(g.pickedLetter) == std::string::npos) {
+        ++g.counterB;
+        playSound(s, Miss);
+    }
+    g.counterA = 0;
+    s.hangmanScan = 0;
+    g.pickedLetter = ' ';
+    checkSolved(s);
+}
+
+void playFrame(ProgramState& s, double speed, bool proverb) {
+    GameRecord& g = s.game;
+    showText(s, g.texts[2].view(), proverb);
+    if (s.flight.active) return;
+    advanceScan(s, speed);
+    if (g.counterB >= HangmanMaxMisses && s.app.gameLost == 0) {
+        s.app.gameLost = 1;
+        s.app.endTick = s.now();
+    }
+    if (s.app.gameLost == 1) showText(s, g.texts[1].view(), proverb);
+    drawBoard(s);
+    if (g.counterB >= 1) drawCard(s, 20, 150, static_cast<int>(g.counterB));
+}
+
+}  // namespace
+
+std::string proverbFile(int nation) {
+    static const char* const files[] = {"panglais", "pfrancais", "pecossais", "pallemands",
+                                        "pespagnols", "pflamands", "pindiens", "prusses"};
+    if (nation < 1 || nation > 8) return {};
+    return std::string("bin/") + files[nation - 1] + ".txt";
+}
+
+std::string readProverb(const std::vector<std::string>& lines, int start) {
+    const int count = static_cast<int>(lines.size());
+    if (count == 0) return {};
+    auto isSeparator = [&](int i) { return !lines[at(i)].empty() && lines[at(i)][0] == '.'; };
+    auto hasLetter = [](const std::string& text) {
+        return std::any_of(text.begin(), text.end(), [](char c) { return isCapital(c); });
+    };
+    // Find the separator that opens the proverb; past the last line the list
+    // starts again from its first line.
+    int i = std::clamp(start, 0, count - 1);
+    int steps = 0;
+    do {
+        i = (i + 1) % count;
+        if (++steps > count) return {};
+    } while (!isSeparator(i));
+    // Two separators in a row (the last line and, after wrapping, the first)
+    // hold no proverb: the next one is taken.
+    std::string proverb;
+    while (!hasLetter(proverb)) {
+        proverb.clear();
+        do {
+            i = (i + 1) % count;
+            std::string line = FoldAccents(lines[at(i)]);
+            for (char& c : line)
+                if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+            proverb += " " + line;
+            if (++steps > 2 * count) return {};
+        } while (!isSeparator(i));
+    }
+    return proverb;
+}
+
+void playHangman(ProgramState& s, int wordLength, const char*) {
+    if (s.game.built == 0 && !buildWordHangman(s, wordLength)) return;
+    playFrame(s, WordScanSpeed, false);
+}
+
+void playProverbHangman(ProgramState& s, int nation, const char*) {
+    if (s.game.built == 0 && !buildProverbHangman(s, nation)) return;
+    playFrame(s, ProverbScanSpeed, true);
+}
+
+}  // namespace glossamo

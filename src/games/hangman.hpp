@@ -1,0 +1,28 @@
+#pragma once
+// The hangman games: a word (Le pendu) or a proverb (Proverbes pendus) to
+// uncover letter by letter before the gallows is complete.
+#include <string>
+#include <vector>
+
+namespace glossamo {
+
+struct ProgramState;
+
+constexpr int HangmanMaxMisses = 11;
+constexpr double WordScanSpeed = 0.2;     // positions per frame
+constexpr double ProverbScanSpeed = 0.8;
+
+// Le pendu: a word of `wordLength` letters from the current word list.
+void playHangman(ProgramState& s, int wordLength, const char* gridFile);
+// Proverbes pendus: a proverb from the file of nation `nation` (1..8).
+void playProverbHangman(ProgramState& s, int nation, const char* gridFile);
+
+// The proverb file of a nation, relative to the program's folder.
+std::string proverbFile(int nation);
+// The proverb after the first separator line that follows line `start` of
+// `lines`, wrapping past the last line: its lines joined with blanks,
+// folded and in capitals, closing separator line included. Empty when the
+// lines hold no proverb.
+std::string readProverb(const std::vector<std::string>& lines, int start);
+
+}  // namespace glossamo

@@ -1,0 +1,59 @@
+#pragma once
+// A program with a game started, played through the mouse and the frame
+// routine as a player would.
+#include "games/game_start.hpp"
+#include "shell/catalogue.hpp"
+#include "shell/frame_tick.hpp"
+#include "shell/input_routing.hpp"
+#include "shell/program_fixture.hpp"
+
+namespace glossamo::testing {
+
+class GameFixture : public ProgramFixture {
+protected:
+    TempDir programFolder;
+
+    void SetUp() override {
+        s.programDir = programFolder.path();
+        buildCatalogue(s);
+        s.app.titleShowing = 0;
+        s.rng.seed(7);
+    }
+
+    // Starts a game, then replaces the word lists it loaded with `words`.
+    void start(int id, const std::vector<std::string>& words) {
+        startGame(s, id);
+        ASSERT_EQ(s.words.loadLines(words), WordStore::LoadResult::Loaded);
+    }
+
+    void frames(int n) {
+        for (int i = 0; i < n; ++i) {
+            platform.advance(10);
+            DXTimer1Timer(s);
+        }
+    }
+
+    static Point pixelOf(int c, int r) { return {70 + 31 * c + 12, 50 + 31 * r + 15}; }
+
+    void moveTo(Point p) { DXMouseMove(s, p.x, p.y); }
+    void press(Point p, int button = ButtonLeft) {
+        moveTo(p);
+        DXMouseDown(s, button, p.x, p.y);
+    }
+    void release(Point p, int button = ButtonLeft) {
+        moveTo(p);
+        DXMouseUp(s, button, p.x, p.y);
+    }
+    void click(int c, int r) {
+        press(pixelOf(c, r));
+        release(pixelOf(c, r));
+    }
+    void drag(int fromC, int fromR, int toC, int toR) {
+        press(pixelOf(fromC, fromR));
+        release(pixelOf(toC, toR));
+    }
+
+    char letter(int c, int r) const { return s.game.letters[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]; }
+};
+
+}  // namespace glossamo::testing

@@ -1,0 +1,144 @@
+#include "games/hangman.hpp"
+
+#include "games/game_fixture.hpp"
+
+namespace glossamo::testing {
+
+class Hangman : public GameFixture {
+protected:
+    // The alphabet cell of a letter: A..M on row 2, N..Z on row 3, from column 7.
+    void choose(char letter) {
+        const int k = letter - 'A';
+        click(7 + k % 13, 2 + k / 13);
+    }
+    // Runs frames until the chosen letter has run along the whole word.
+    void scan() {
+        frames(1);
+        for (int i = 0; i < 2000 && s.game.pickedLetter != ' '; ++i) frames(1);
+    }
+    std::string shown() const { return s.game.texts[2].str(); }
+};
+
+TEST_F(Hangman, LetterFoundThreeTimesIsUncoveredThreeTimes) {
+    start(10, {"ANNEXANT"});
+    frames(1);
+    ASSERT_EQ(s.game.built, 1);
+    EXPECT_EQ(platform.count("sound 0"), 1);
+    EXPECT_EQ(s.game.texts[1].view(), "ANNEXANT");
+    EXPECT_EQ(shown(), "--------");
+    choose('N');
+    EXPECT_EQ(s.game.pickedLetter, 'N');
+    EXPECT_EQ(letter(7, 3), ' ') << "the chosen letter leaves the alphabet";
+    scan();
+    EXPECT_EQ(shown(), "-NN---N-");
+    EXPECT_EQ(platform.count("sound 8"), 3);
+    EXPECT_EQ(s.game.counterB, 0u) << "no miss";
+    EXPECT_EQ(letter(8, 10), 'N') << "the word is shown from cell (7, 10)";
+}
+
+TEST_F(Hangman, TheEleventhMissLosesAndShowsTheWord) {
+    start(10, {"ANNEXANT"});
+    frames(1);
+    for (char miss : std::string("BCDFGHIJKL")) {
+        choose(miss);
+        scan();
+    }
+    EXPECT_EQ(s.game.counterB, 10u);
+    EXPECT_EQ(platform.count("sound 2"), 10);
+    EXPECT_EQ(s.app.gameLost, 0) << "ten misses do not lose";
+    choose('M');
+    scan();
+    EXPECT_EQ(s.app.gameLost, 1);
+    EXPECT_EQ(s.app.endTick, platform.ticks());
+    EXPECT_EQ(letter(7, 10), 'A') << "the solution is shown";
+    frames(1);
+    EXPECT_EQ(platform.count("sound 12"), 1);
+}
+
+TEST_F(Hangman, GuessingEveryLetterWinsAndStopsTheClock) {
+    start(10, {"ANNEXANT"});
+    frames(1);
+    EXPECT_FALSE(platform.playClockEnabled());
+    frames(1);
+    EXPECT_TRUE(platform.playClockEnabled()) << "the clock runs from the frame after the build";
+    for (char hit : std::string("ANEXT")) {
+        choose(hit);
+        scan();
+    }
+    EXPECT_EQ(shown(), "ANNEXANT");
+    EXPECT_EQ(s.app.gameWon, 1);
+    frames(1);
+    EXPECT_FALSE(platform.playClockEnabled());
+    EXPECT_EQ(platform.count("sound 11"), 1);
+    click(1, 1);
+    EXPECT_FALSE(s.gameRunning()) << "the next click leaves the won game";
+}
+
+TEST_F(Hangman, GivingUpShowsTheWordAndEscapeLeaves) {
+    start(9, {"CONSOLATIF"});
+    frames(1);
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(s.app.gameLost, 1);
+    EXPECT_EQ(letter(7, 10), 'C');
+    FormKeyDown(s, vk::Escape, 0);
+    EXPECT_FALSE(s.gameRunning());
+}
+
+TEST_F(Hangman, AClickDuringTheScanIsIgnored) {
+    start(10, {"ANNEXANT"});
+    frames(1);
+    choose('A');
+    frames(3);  // the scan has moved on: position 1
+    ASSERT_NE(s.game.counterA, 0u);
+    choose('E');
+    EXPECT_EQ(s.game.pickedLetter, 'A');
+    EXPECT_EQ(letter(11, 2), 'E') << "E stays in the alphabet";
+}
+
+TEST_F(Hangman, GapsInThemeWordsAreNeverHidden) {
+    start(143, {"ours-brun", "ours brun!"});  // a country-theme hangman of 10 characters
+    frames(1);
+    ASSERT_EQ(s.game.built, 1);
+    EXPECT_EQ(s.game.texts[1].view(), "OURS*BRUN*");
+    EXPECT_EQ(shown(), "----*----*");
+    EXPECT_EQ(letter(11, 10), '*') << "a gap has no tile";
+}
+
+TEST_F(Hangman, AnEmptyListIsRetriedOnEveryFrame) {
+    start(8, {});
+    frames(20);
+    EXPECT_EQ(s.game.built, 0);
+    EXPECT_TRUE(s.gameRunning());
+    EXPECT_EQ(platform.pointer, PointerShape::Hourglass);
+    s.words.loadLines({"ABCDEFGHIJKL"});
+    frames(1);
+    EXPECT_EQ(s.game.built, 1);
+}
+
+TEST_F(Hangman, ProverbHangmanIsWonThroughTheAlphabet) {
+    programFolder.write("bin/panglais.txt", ".\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\n");
+    startGame(s, 68);
+    frames(1);
+    ASSERT_EQ(s.game.built, 1);
+    EXPECT_EQ(s.game.texts[1].view(), " PETIT A PETIT  ");
+    EXPECT_EQ(shown(), " ----- - -----  ");
+    EXPECT_EQ(letter(1, 10), ' ') << "the display starts with a blank cell";
+    for (char hit : std::string("PETIA")) {
+        choose(hit);
+        scan();
+    }
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST(ProverbReading, JoinsLinesAndWrapsPastTheLastSeparator) {
+    const std::vector<std::string> lines = {".", "Qui vivra", "verra", ".", "L'\xE9t\xE9", "."};
+    EXPECT_EQ(readProverb(lines, 0), " L'ETE .") << "the search starts on the line after the start";
+    EXPECT_EQ(readProverb(lines, 5), " QUI VIVRA VERRA .");
+    EXPECT_EQ(readProverb(lines, 3), " QUI VIVRA VERRA .")
+        << "after the last separator the list starts again, skipping the empty proverb between the last and first lines";
+    EXPECT_EQ(readProverb({"no separator", "at all"}, 0), "");
+    EXPECT_EQ(readProverb({}, 0), "");
+}
+
+}  // namespace glossamo::testing
