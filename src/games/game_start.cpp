@@ -11,8 +11,8 @@ namespace glossamo {
 
 namespace {
 
-// The word list a game draws from, loaded on top of the French dictionary;
-// 0 when the dictionary itself serves.
+// The word list a game draws from in place of the French dictionary; 0 when
+// the dictionary itself serves.
 int secondWordList(int id) {
     using families::in;
     const auto game = static_cast<std::uint32_t>(id);
@@ -34,8 +34,10 @@ void startGame(ProgramState& s, int id) {
     leaveGame(s);
     resetGameRecord(s);
     s.game.gameId = static_cast<std::uint32_t>(id);
-    LoadWordList(s, wordlists::French);
-    if (const int list = secondWordList(id)) LoadWordList(s, list);
+    // Themed and English games replace the French dictionary with their own
+    // list at once; only the list that ends up current is read.
+    const int list = secondWordList(id);
+    LoadWordList(s, list ? list : wordlists::French);
     s.app.gameTitle = gameName(s, id);
     ChargeAide(s, id);
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace glossamo {
 
@@ -37,6 +38,7 @@ Canvas::Canvas() {
 }
 
 Canvas::~Canvas() {
+    for (auto& [path, picture] : decoded_) SDL_FreeSurface(picture.surface);
     for (auto& set : sets_)
         for (SDL_Surface* s : set) SDL_FreeSurface(s);
     for (auto& [key, f] : fonts_) TTF_CloseFont(f);
@@ -79,6 +81,12 @@ bool Canvas::loadImage(ImageSet set, int slot, const std::string& path, ColourKe
         lastError_ = "slot out of range";
         return false;
     }
+    SDL_Surface* loaded = set == ImageSet::Screen ? decodeScreenPicture(path) : decodeFile(path);
+    if (!loaded) return false;
+    return setImage(set, slot, loaded, key);
+}
+
+SDL_Surface* Canvas::decodeFile(const std::string& path) {
     SDL_Surface* loaded = nullptr;
     if (isJpegFile(path)) {
         loaded = decodeJpeg(path, lastError_);
@@ -86,8 +94,44 @@ bool Canvas::loadImage(ImageSet set, int slot, const std::string& path, ColourKe
         loaded = SDL_LoadBMP(path.c_str());
         if (!loaded) lastError_ = SDL_GetError();
     }
-    if (!loaded) return false;
-    return setImage(set, slot, loaded, key);
+    return loaded;
+}
+
+// A copy of the decoded picture, from the kept ones when the file has not
+// changed since it was decoded.
+SDL_Surface* Canvas::decodeScreenPicture(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    const auto stamp = std::filesystem::last_write_time(path, error).time_since_epoch().count();
+    if (error) return decodeFile(path);
+    DecodedPicture& kept = decoded_[path];
+    if (!kept.surface || kept.size != size || kept.stamp != stamp) {
+        SDL_FreeSurface(kept.surface);
+        kept = DecodedPicture{};
+        SDL_Surface* decoded = decodeFile(path);
+        if (!decoded) {
+            decoded_.erase(path);
+            return nullptr;
+        }
+        kept.surface = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_RGB565, 0);
+        SDL_FreeSurface(decoded);
+        if (!kept.surface) {
+            decoded_.erase(path);
+            return nullptr;
+        }
+        kept.size = size;
+        kept.stamp = stamp;
+    }
+    kept.lastUse = ++uses_;
+    SDL_Surface* copy = SDL_ConvertSurface(kept.surface, kept.surface->format, 0);
+    if (decoded_.size() > DecodedPicturesKept) {
+        auto oldest = decoded_.begin();
+        for (auto it = decoded_.begin(); it != decoded_.end(); ++it)
+            if (it->second.lastUse < oldest->second.lastUse) oldest = it;
+        SDL_FreeSurface(oldest->second.surface);
+        decoded_.erase(oldest);
+    }
+    return copy;
 }
 
 bool Canvas::setImage(ImageSet set, int slot, SDL_Surface* picture, ColourKey key) {

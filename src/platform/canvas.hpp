@@ -91,6 +91,19 @@ public:
     bool systemText(int x, int y, const std::string& latin1, int pointSize, bool bold, Rgb colour);
 
 private:
+    // Screen pictures (backgrounds, the panel, heads) are loaded again at
+    // every screen change; the decoded ones are kept, keyed by file and
+    // checked against the file's size and date.
+    struct DecodedPicture {
+        std::int64_t stamp = 0;
+        std::uintmax_t size = 0;
+        std::uint64_t lastUse = 0;
+        SDL_Surface* surface = nullptr;
+    };
+    static constexpr std::size_t DecodedPicturesKept = 8;
+    SDL_Surface* decodeScreenPicture(const std::string& path);
+    SDL_Surface* decodeFile(const std::string& path);
+
     SDL_Surface*& slotRef(ImageSet set, int slot);
     const std::vector<SDL_Surface*>& slots(ImageSet set) const;
     TTF_Font* font(int pointSize, bool bold);
@@ -100,6 +113,8 @@ private:
     SDL_Renderer* shapes_ = nullptr;  // software renderer drawing into back_
     std::array<std::vector<SDL_Surface*>, 5> sets_;
     std::map<int, TTF_Font*> fonts_;
+    std::map<std::string, DecodedPicture> decoded_;
+    std::uint64_t uses_ = 0;
     bool ttfStarted_ = false;
     std::string lastError_;
 };

@@ -97,6 +97,9 @@ void WordStore::clear() {
 }
 
 WordStore::LoadResult WordStore::load(const std::string& path) {
+    // The lists never change while the program runs: a list that is already
+    // in the store is not read again (every game start asks for the French one).
+    if (!path.empty() && path == loadedPath_) return LoadResult::Loaded;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         clear();
@@ -108,11 +111,14 @@ WordStore::LoadResult WordStore::load(const std::string& path) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(std::move(line));
     }
-    return loadLines(lines);
+    const LoadResult result = loadLines(lines);
+    if (result == LoadResult::Loaded) loadedPath_ = path;
+    return result;
 }
 
 WordStore::LoadResult WordStore::loadLines(const std::vector<std::string>& lines) {
     clear();
+    loadedPath_.clear();
     for (const std::string& line : lines) {
         const std::size_t length = line.size();
         if (length > static_cast<std::size_t>(MaxWordLength)) return LoadResult::LineTooLong;

@@ -93,6 +93,7 @@ private:
     std::array<std::vector<LetterCounts>, MaxWordLength + 1> letters_;
     std::unordered_set<std::string> known_;
     int totalWords_ = 0;
+    std::string loadedPath_;  // the file the words came from, if they came whole from one
 };
 
 }  // namespace glossamo

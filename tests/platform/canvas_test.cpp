@@ -127,6 +127,21 @@ TEST(Canvas, LoadsJpegAndBmpAndKeepsTheOldPictureOnFailure) {
     canvas.loadImage(ImageSet::Screen, 2, dir.path() + "cut.jpg", ColourKey{});
 }
 
+TEST(Canvas, ScreenPictureChangedOnDiskIsReadAgain) {
+    TempDir dir;
+    const std::string path = dir.path() + "fond.jpg";
+    writeJpeg(path, 16, 8, Red);
+    Canvas canvas;
+    ASSERT_TRUE(canvas.loadImage(ImageSet::Screen, 0, path, ColourKey{}));
+    ASSERT_TRUE(canvas.loadImage(ImageSet::Screen, 0, path, ColourKey{})) << "from the decoded copy";
+    EXPECT_EQ(canvas.image(ImageSet::Screen, 0)->w, 16);
+    writeJpeg(path, 24, 8, Green);
+    ASSERT_TRUE(canvas.loadImage(ImageSet::Screen, 0, path, ColourKey{}));
+    EXPECT_EQ(canvas.image(ImageSet::Screen, 0)->w, 24);
+    canvas.drawImage(ImageSet::Screen, 0, 0, 0);
+    EXPECT_TRUE(near565(canvas.pixel(4, 4), Green));
+}
+
 TEST(Canvas, ShapesAndSystemTextDrawOnTheBackBuffer) {
     Canvas canvas;
     canvas.roundedRect(Rect{10, 10, 40, 30}, 10, Green, 2);

@@ -6,6 +6,11 @@
 #include "screens/widgets.hpp"
 #include "shell/asset_loading.hpp"
 #include "shell/game_reset.hpp"
+#include "games/game_start.hpp"
+#include "shell/catalogue.hpp"
+#include "shell/frame_tick.hpp"
+#include "shell/input_routing.hpp"
+#include "words/word_lists.hpp"
 #include "shell/program_fixture.hpp"
 
 namespace glossamo::testing {
@@ -165,6 +170,64 @@ TEST_F(Screens, PanelWithListAndBanners) {
     drawLostBanner(s);
     saveShot(canvas(), "banners");
     expectNoKeyColour();
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// The hangman played on the shipped dictionary, captured while playing,
+// after a loss and after a win.
+class HangmanScreens : public Screens {
+protected:
+    void SetUp() override {
+        Screens::SetUp();
+        buildCatalogue(s);
+        LoadWordList(s, wordlists::French);
+        s.app.titleShowing = 0;
+        s.app.backgroundIndex = 7;
+        platform.setClockSeed(2026);
+    }
+    void frames(int n) {
+        for (int i = 0; i < n; ++i) {
+            platform.advance(10);
+            DXTimer1Timer(s);
+        }
+    }
+    void choose(char letter) {
+        const int k = letter - 'A';
+        const int x = 70 + 31 * (7 + k % 13) + 12, y = 50 + 31 * (2 + k / 13) + 15;
+        DXMouseMove(s, x, y);
+        DXMouseDown(s, ButtonLeft, x, y);
+        DXMouseUp(s, ButtonLeft, x, y);
+        frames(1);
+        for (int i = 0; i < 2000 && s.game.pickedLetter != ' '; ++i) frames(1);
+    }
+};
+
+TEST_F(HangmanScreens, PlayingLostAndWon) {
+    startGame(s, 9);
+    frames(2);
+    ASSERT_EQ(s.game.built, 1);
+    const std::string word = s.game.texts[1].str();
+    for (char c : std::string("EAZ")) choose(c);
+    DXMouseMove(s, 400, 300);
+    frames(1);
+    saveShot(canvas(), "hangman_playing");
+    for (char c = 'A'; c <= 'Z' && !s.app.gameLost; ++c)
+        if (word.find(c) == std::string::npos && c != 'Z') choose(c);
+    ASSERT_EQ(s.app.gameLost, 1);
+    frames(40);
+    saveShot(canvas(), "hangman_lost");
+
+    startGame(s, 70);
+    frames(2);
+    const std::string proverb = s.game.texts[1].str();
+    for (char c = 'A'; c <= 'Z'; ++c)
+        if (proverb.find(c) != std::string::npos) choose(c);
+    ASSERT_EQ(s.app.gameWon, 1);
+    frames(40);
+    saveShot(canvas(), "proverb_hangman_won");
 }
 
 }  // namespace glossamo::testing
