@@ -1,6 +1,7 @@
 #include "shell/file_system.hpp"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
@@ -56,6 +57,17 @@ std::vector<std::string> listFolder(const std::string& folder, const std::string
 bool folderExists(const std::string& path) {
     std::error_code error;
     return fs::is_directory(latin1ToUtf8(path), error);
+}
+
+std::string expandHome(const std::string& path) {
+    if (path.empty() || path[0] != '~') return path;
+    const char* home = std::getenv("HOME");
+    return utf8ToLatin1(home ? home : "") + path.substr(1);
+}
+
+bool deleteFile(const std::string& path) {
+    std::error_code error;
+    return fs::remove(latin1ToUtf8(path), error) && !error;
 }
 
 bool fileExists(const std::string& path) {

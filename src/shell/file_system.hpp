@@ -14,6 +14,10 @@ bool matchesMask(const std::string& name, const std::string& mask);
 std::vector<std::string> listFolder(const std::string& folder, const std::string& mask);
 
 bool folderExists(const std::string& path);
+// A leading "~" stands for the player's home folder ($HOME).
+std::string expandHome(const std::string& path);
+// Deletes a file; false when it could not be deleted.
+bool deleteFile(const std::string& path);
 bool fileExists(const std::string& path);
 
 }  // namespace glossamo

@@ -1,7 +1,11 @@
-// Games cannot be saved yet, so there is nothing to list or resume.
+// Games cannot be saved yet, so there is nothing to save, list or resume.
 #include "shell/saved_games.hpp"
 
 namespace glossamo {
+
 void fillSavedGameList(ProgramState&) {}
 void resumeQuickExit(ProgramState&) {}
+void saveGame(ProgramState&, bool) {}
+void loadGame(ProgramState&, const std::string&) {}
+
 }  // namespace glossamo

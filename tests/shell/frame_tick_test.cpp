@@ -113,9 +113,10 @@ TEST_F(FrameTick, TravelMapFrameConsumesThePendingClick) {
     s.app.titleShowing = 0;
     s.travel.mapShown = 1;
     s.app.clickPending = 1;
-    s.app.hoverFlag = 1;
+    s.mousePos = {700, 560};  // over the options button of the bar
     DXTimer1Timer(s);
     EXPECT_EQ(s.app.clickPending, 0u);
+    EXPECT_EQ(s.app.screen, screens::Options) << "the bar works on the map";
     EXPECT_EQ(platform.pointer, PointerShape::Hand);
     EXPECT_EQ(platform.framesShown, 1);
 }
