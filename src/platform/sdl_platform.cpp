@@ -200,8 +200,14 @@ void SdlPlatform::run(PlatformEvents& events) {
 
         SDL_Event event;
         if (SDL_WaitEventTimeout(&event, static_cast<int>(wait))) {
-            handleEvent(event, events);
-            while (!quitRequested_ && SDL_PollEvent(&event)) handleEvent(event, events);
+            bool pressed = handleEvent(event, events);
+            while (!pressed && !quitRequested_ && SDL_PollEvent(&event)) pressed = handleEvent(event, events);
+            // The menus act on a press in the next frame, and the release
+            // cancels it: a quick click must see a frame between the two.
+            if (pressed && active_ && frameEnabled_ && !quitRequested_) {
+                events.onFrame();
+                frame_.start(ticks());
+            }
         }
         if (quitRequested_) break;
 
@@ -219,10 +225,10 @@ void SdlPlatform::becomeActive(PlatformEvents& events) {
     events.onActivate();
 }
 
-void SdlPlatform::handleEvent(const SDL_Event& event, PlatformEvents& events) {
+bool SdlPlatform::handleEvent(const SDL_Event& event, PlatformEvents& events) {
     if (isWindowDestroyedEvent(event, window_)) {
         quitRequested_ = true;
-        return;
+        return false;
     }
     switch (event.type) {
         case SDL_QUIT:
@@ -257,7 +263,7 @@ void SdlPlatform::handleEvent(const SDL_Event& event, PlatformEvents& events) {
         case SDL_MOUSEBUTTONDOWN:
             events.onMouseDown(buttonOf(event.button.button), clampInt(event.button.x, 0, SurfaceWidth - 1),
                                clampInt(event.button.y, 0, SurfaceHeight - 1));
-            break;
+            return true;
         case SDL_MOUSEBUTTONUP:
             events.onMouseUp(buttonOf(event.button.button), clampInt(event.button.x, 0, SurfaceWidth - 1),
                              clampInt(event.button.y, 0, SurfaceHeight - 1));
@@ -269,6 +275,7 @@ void SdlPlatform::handleEvent(const SDL_Event& event, PlatformEvents& events) {
         default:
             break;
     }
+    return false;
 }
 
 // --- sounds and music -----------------------------------------------------

@@ -74,7 +74,8 @@ public:
     bool musicEnded() const override;
 
 private:
-    void handleEvent(const SDL_Event& event, PlatformEvents& events);
+    // Delivers one event; true for a mouse button press.
+    bool handleEvent(const SDL_Event& event, PlatformEvents& events);
     void becomeActive(PlatformEvents& events);
     void freeMusic();
 

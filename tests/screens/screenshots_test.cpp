@@ -7,6 +7,9 @@
 #include "shell/asset_loading.hpp"
 #include "shell/game_reset.hpp"
 #include "games/game_start.hpp"
+#include "profile/comments_and_help.hpp"
+#include "shell/startup.hpp"
+#include "screens/menu_screens.hpp"
 #include "shell/catalogue.hpp"
 #include "shell/frame_tick.hpp"
 #include "shell/input_routing.hpp"
@@ -228,6 +231,38 @@ TEST_F(HangmanScreens, PlayingLostAndWon) {
     ASSERT_EQ(s.app.gameWon, 1);
     frames(40);
     saveShot(canvas(), "proverb_hangman_won");
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// Every menu screen as the player sees it, with the shipped texts.
+TEST_F(Screens, EveryMenuScreen) {
+    initialisation(s);
+    fillHeadList(s);
+    loadHead(s, "Joueur");
+    s.app.playerName = "Camille";
+    for (int i = 1; i <= 12; ++i)
+        listAdd(s, 5, "CAMILLE......PENDU  10 lettres...0" + std::to_string(i % 10) + "mn 12s.0" + std::to_string(7000 - i * 400));
+    s.app.titleShowing = 0;
+    for (const int screen : {1, 2, 3, 4, 5, 6, 7, 8, 9, 100}) {
+        s.app.chosenFamily = 8;
+        s.app.screen = screen;
+        s.app.panelX = 220;
+        if (screen == 5) {
+            s.app.gameTitle = "PENDU  10 lettres";
+            ChargeAide(s, 9);
+        }
+        if (screen == 6) s.typedText = s.app.playerName.view();
+        s.mousePos = screen == 1 ? Point{60, 20 * 4 + 53 + 10} : Point{300, 91};
+        loadBackground(s, screen == 5 ? 6 : backgrounds::Menus);
+        drawBackground(s);
+        drawMenus(s, screen);
+        saveShot(canvas(), "screen_" + std::to_string(screen));
+        s.app.gameTitle.clear();
+        EXPECT_EQ(s.app.screen, screen);
+    }
 }
 
 }  // namespace glossamo::testing

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Plays the real program as a player would: skips the title, chooses the
+# family "LE PENDU" and its first level, plays a letter, gives up, opens and
+# closes the options panel, leaves the game and quits through the quit
+# button and its "yes". Expects exit code 0. Screenshots go to build/shots/.
+set -euo pipefail
+app=$1
+shots=${2:-$(dirname "$app")/../shots}
+mkdir -p "$shots"
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/xvfb.sh"
+
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+start_xvfb "$work"
+mkdir -p "$work/home"
+HOME="$work/home" SDL_AUDIODRIVER=dummy "$app" >"$work/out.txt" 2>&1 &
+app_pid=$!
+timeout 10 xdotool search --sync --onlyvisible --name '^GLOSSAMO$' >/dev/null
+
+read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+# Clicks at a point of the program's 800 x 600 surface, shown stretched.
+click() {
+  xdotool mousemove $(( $1 * screen_w / 800 )) $(( $2 * screen_h / 600 ))
+  sleep 0.15
+  xdotool click 1
+  sleep "${3:-0.4}"
+}
+shot() { import -window root "$shots/$1.png"; }
+
+click 400 300 0.6                  # skip the title
+shot e2e_families
+click 70 143                       # family 4, LE PENDU
+shot e2e_levels
+click 300 91 0.8                   # its first level, PENDU 12 lettres
+click $(( 70 + 31 * 11 + 12 )) $(( 50 + 31 * 2 + 15 )) 3   # the letter E
+shot e2e_hangman_playing
+click 760 560 1                    # give up
+shot e2e_hangman_given_up
+click 700 560 1.2                  # options
+shot e2e_options
+click 745 418 0.6                  # close the panel
+xdotool key Escape                 # leave the finished game
+sleep 0.6
+click 460 560 1.2                  # quit
+shot e2e_quit
+click 285 228                      # yes
+for _ in $(seq 60); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then
+  echo "FAIL: still running after the quit sequence"; cat "$work/out.txt"; exit 1
+fi
+set +e
+wait "$app_pid"
+code=$?
+set -e
+app_pid=
+[ "$code" -eq 0 ] || { echo "FAIL: exit code $code"; cat "$work/out.txt"; exit 1; }
+echo "PASS: played through the menus and quit with exit code 0"
