@@ -57,7 +57,7 @@ void startPictureImport(ProgramState& s, int mode) {
     s.app.importMode = static_cast<std::uint8_t>(mode);
     const std::optional<std::string> chosen =
         s.platform.choosePicture("Import:", "Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG",
-                                 latin1ToUtf8(s.app.comments[66].view()));
+                                 latin1ToUtf8(expandHome(s.app.comments[66].str())));
     if (chosen) importPicture(s, utf8ToLatin1(*chosen));
     s.app.importMode = importmode::None;
 }

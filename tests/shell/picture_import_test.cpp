@@ -97,6 +97,14 @@ TEST_F(PictureImport, RefusedWithoutThePlayersFolders) {
     EXPECT_EQ(listFolder(user.path() + "TETE", "*").size(), 0u);
 }
 
+TEST_F(PictureImport, DialogStartsInTheHomeFolderNamedByTheComment) {
+    s.app.comments[66] = "~/Images/";
+    startPictureImport(s, 1);
+    const char* home = std::getenv("HOME");
+    EXPECT_EQ(platform.journal.back(), "dialog Import: Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG " +
+                                           std::string(home ? home : "") + "/Images/");
+}
+
 TEST_F(PictureImport, CancelledDialogImportsNothing) {
     platform.pictureChoice.reset();
     startPictureImport(s, 2);
