@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "games/hangman.hpp"
+#include "grid/grid_games.hpp"
 #include "shell/program_state.hpp"
 
 namespace glossamo {
@@ -44,10 +45,10 @@ const std::vector<DispatchRow>& dispatchTable() {
         {115, nullptr, {10, 8, 6}, nullptr},
         {125, nullptr, {10, 8, 6}, nullptr},
         {135, nullptr, {10, 8, 6}, nullptr},
-        {29, nullptr, {12, 10, 8, 6}, FrenchGrids},          // Mots casés
-        {95, nullptr, {12, 10, 8, 6}, EnglishGrids},
-        {33, nullptr, {12, 10, 8, 6}, FrenchGrids},          // Mots cachés
-        {99, nullptr, {12, 10, 8, 6}, EnglishGrids},
+        {29, playWordPlacement, {12, 10, 8, 6}, FrenchGrids},  // Mots casés
+        {95, playWordPlacement, {12, 10, 8, 6}, EnglishGrids},
+        {33, playHiddenWords, {12, 10, 8, 6}, FrenchGrids},    // Mots cachés
+        {99, playHiddenWords, {12, 10, 8, 6}, EnglishGrids},
         {37, nullptr, {8, 6}, FrenchGrids},                  // Grille en vrac
         {103, nullptr, {8, 6}, EnglishGrids},
         {39, nullptr, {4, 3, 2, 1}, nullptr},                // Bourse aux consonnes

@@ -1,0 +1,216 @@
+#include "grid/grid_games.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "games/board_services.hpp"
+#include "grid/crossword_grid.hpp"
+#include "platform/canvas.hpp"
+#include "screens/widgets.hpp"
+#include "shell/program_state.hpp"
+#include "shell/sound_services.hpp"
+#include "shell/text_encoding.hpp"
+#include "words/board_words.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr int LetterFound = 7;
+constexpr int ListX = 500;
+constexpr int SecondListX = 650;
+constexpr int RowsPerColumn = 30;
+constexpr std::size_t WordStart = 5;  // an entry of the hidden-words list: 4 coordinates, the found flag, the word
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+// Loads the grid file and selects a grid of the game's size.
+TjsysGrille chosenGrid(ProgramState& s, int size, const char* gridFile) {
+    TjsysGrille grid;
+    grid.LoadFile(latin1ToUtf8(s.programDir + "bin/" + gridFile));
+    chooseGrid(grid, gridKey(size), s.rng);
+    return grid;
+}
+
+// Where entry k (from 1) of a word list is written: two columns of 30.
+Point listPosition(int k) {
+    const int column = (k - 1) / RowsPerColumn;
+    const int row = (k - 1) % RowsPerColumn + 1;
+    return {column == 0 ? ListX : SecondListX, 60 + 15 * row};
+}
+
+// Once given up, the grid shows its own letters.
+void showSolution(ProgramState& s) {
+    const int n = static_cast<int>(s.game.counterB);
+    for (int c = 1; c <= n; ++c) {
+        for (int r = 1; r <= n; ++r) {
+            s.game.colours[at(c)][at(r)] = HighlightInk;
+            s.game.letters[at(c)][at(r)] = static_cast<char>(s.game.numbers[at(c)][at(r)]);
+        }
+    }
+}
+
+// --- word placement -------------------------------------------------------------
+
+void buildWordPlacement(ProgramState& s, int size, const char* gridFile) {
+    GameRecord& g = s.game;
+    g.counterB = static_cast<std::uint32_t>(size);
+    const TjsysGrille grid = chosenGrid(s, size, gridFile);
+    for (int c = 0; c < size; ++c) {
+        for (int r = 0; r < size; ++r) {
+            const char cell = grid.gridCells[at(c)][at(r)];
+            const auto col = at(c + 1), row = at(r + 1);
+            g.numbers[col][row] = static_cast<unsigned char>(cell);
+            if (cell == '*') {
+                g.letters[col][row] = '*';
+                g.tileStyles[col][row] = 3;
+            } else {
+                g.letters[col][row] = ' ';
+                g.movable[col][row] = 1;
+                g.clickable[col][row] = 1;
+                g.tileStyles[col][row] = 4;
+            }
+        }
+    }
+    std::vector<std::string> words;
+    grid.ListWords(words);
+    const int p = paletteRow(size);
+    for (int c = 1; c <= 13; ++c) {
+        for (int r = p; r <= p + 1; ++r) {
+            g.movable[at(c)][at(r)] = 1;
+            g.clickable[at(c)][at(r)] = 1;
+            g.tileStyles[at(c)][at(r)] = 2;
+        }
+    }
+    s.gameWordList = words;
+    g.built = 1;
+    playSound(s, sounds::GameBuilt);
+}
+
+// A word is on the board when some run of its length, closed by black
+// squares on both ends, spells it.
+bool placedOnBoard(const ProgramState& s, const std::string& word) {
+    const int n = static_cast<int>(s.game.counterB);
+    const std::string framed = "*" + word + "*";
+    for (int c = 0; c <= n; ++c)
+        for (int r = 0; r <= n; ++r)
+            if (readBoardWord(s, c, r, static_cast<int>(framed.size()), true) == framed ||
+                readBoardWord(s, c, r, static_cast<int>(framed.size()), false) == framed)
+                return true;
+    return false;
+}
+
+void drawPlacementList(ProgramState& s) {
+    for (std::size_t i = 0; i < s.gameWordList.size(); ++i) {
+        const std::string& word = s.gameWordList[i];
+        char length[8];
+        std::snprintf(length, sizeof length, "%2zu-", word.size());
+        const Point at = listPosition(static_cast<int>(i) + 1);
+        drawSmallText(s, at.x, at.y, placedOnBoard(s, word) ? HighlightInk : NormalInk, length + word);
+    }
+}
+
+// --- hidden words --------------------------------------------------------------
+
+void buildHiddenWords(ProgramState& s, int size, const char* gridFile) {
+    GameRecord& g = s.game;
+    g.counterB = static_cast<std::uint32_t>(size);
+    const TjsysGrille grid = chosenGrid(s, size, gridFile);
+    for (int c = 0; c <= 20; ++c)
+        for (int r = 0; r <= 16; ++r) g.solution[at(c)][at(r)] = 0;
+    for (int c = 0; c < size; ++c) {
+        for (int r = 0; r < size; ++r) {
+            const char cell = grid.gridCells[at(c)][at(r)];
+            const auto col = at(c + 1), row = at(r + 1);
+            g.numbers[col][row] = static_cast<unsigned char>(cell);
+            g.letters[col][row] = cell == '*' ? static_cast<char>('A' + s.rng.below(25)) : cell;
+            g.tileStyles[col][row] = 4;
+            g.movable[col][row] = 1;
+            g.clickable[col][row] = 1;
+        }
+    }
+    std::vector<std::string> words;
+    grid.ListWords(words);
+    std::vector<std::string> distinct;
+    for (const std::string& word : words)
+        if (std::find(distinct.begin(), distinct.end(), word) == distinct.end()) distinct.push_back(word);
+    s.gameWordList.clear();
+    for (const std::string& word : distinct) s.gameWordList.push_back("    0" + word);
+    g.built = 1;
+    playSound(s, sounds::GameBuilt);
+}
+
+bool entryFound(const std::string& entry) { return entry.size() > 4 && entry[4] == '1'; }
+std::string entryWord(const std::string& entry) { return entry.size() > WordStart ? entry.substr(WordStart) : ""; }
+
+// A found word is circled on the board: red across, blue down.
+void circleWord(ProgramState& s, const std::string& entry) {
+    const int c1 = coordinateOf(entry[0]), r1 = coordinateOf(entry[1]);
+    const int c2 = coordinateOf(entry[2]), r2 = coordinateOf(entry[3]);
+    const int x1 = s.game.boardLeft + CellPixels * c1, y1 = s.game.boardTop + CellPixels * r1;
+    const int x2 = s.game.boardLeft + CellPixels * c2, y2 = s.game.boardTop + CellPixels * r2;
+    Canvas& canvas = s.platform.canvas();
+    if (c1 == c2)
+        canvas.roundedRect(Rect{x1 + 3, y1 + 7, x2 + 24 - (x1 + 3), y2 + 29 - (y1 + 7)}, 10, Rgb{0, 0, 255}, 2);
+    else
+        canvas.roundedRect(Rect{x1 + 3, y1 + 8, x2 + 20 - (x1 + 3), y2 + 29 - (y1 + 8)}, 10, Rgb{255, 0, 0}, 2);
+}
+
+// Marks the entry the selection spells, then draws the list; returns how
+// many words are found.
+std::size_t checkAndDrawHiddenWords(ProgramState& s) {
+    const bool playing = s.app.gameWon == 0 && s.app.gameLost == 0;
+    std::size_t found = 0;
+    for (std::size_t i = 0; i < s.gameWordList.size(); ++i) {
+        std::string& entry = s.gameWordList[i];
+        if (!entryFound(entry) && !s.drag.text.empty() && entryWord(entry) == s.drag.text.view()) {
+            s.drag.text.clear();
+            entry[0] = coordinateCode(s.drag.fromCol);
+            entry[1] = coordinateCode(s.drag.fromRow);
+            entry[2] = coordinateCode(s.game.hoverCol);
+            entry[3] = coordinateCode(s.game.hoverRow);
+            entry[4] = '1';
+            playSound(s, LetterFound);
+        }
+        if (!playing) continue;
+        const Point at = listPosition(static_cast<int>(i) + 1);
+        if (entryFound(entry)) {
+            drawSmallText(s, at.x, at.y, HighlightInk, entryWord(entry));
+            circleWord(s, entry);
+            ++found;
+        } else {
+            drawSmallText(s, at.x, at.y, NormalInk, entryWord(entry));
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+int paletteRow(int size) { return size == 12 ? size + 1 : size + 2; }
+
+char coordinateCode(int n) { return static_cast<char>('A' + std::clamp(n, 0, 25)); }
+int coordinateOf(char code) { return code >= 'A' && code <= 'Z' ? code - 'A' : 0; }
+
+void playWordPlacement(ProgramState& s, int size, const char* gridFile) {
+    if (s.game.built == 0) buildWordPlacement(s, size, gridFile);
+    const int p = paletteRow(size);
+    PutWord(1, p, "ABCDEFGHIJKLM", Across, s.game.letters);
+    PutWord(1, p + 1, "NOPQRSTUVWXYZ", Across, s.game.letters);
+    drawBoard(s);
+    if (s.app.gameWon == 0 && s.app.gameLost == 0) drawPlacementList(s);
+    if (s.app.gameLost == 1) showSolution(s);
+    checkSolved(s);
+}
+
+void playHiddenWords(ProgramState& s, int size, const char* gridFile) {
+    if (s.game.built == 0) buildHiddenWords(s, size, gridFile);
+    drawBoard(s);
+    const std::size_t found = checkAndDrawHiddenWords(s);
+    if (s.app.gameLost == 1) showSolution(s);
+    if (s.app.gameWon == 0 && s.app.gameLost == 0 && found == s.gameWordList.size()) s.app.gameWon = 1;
+}
+
+}  // namespace glossamo
