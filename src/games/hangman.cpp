@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <vector>
 
 #include "games/board_services.hpp"
 #include "screens/widgets.hpp"
 #include "shell/debug_log.hpp"
+#include "shell/file_system.hpp"
 #include "shell/program_state.hpp"
 #include "shell/sound_services.hpp"
 #include "shell/text_encoding.hpp"
@@ -62,20 +62,9 @@ bool buildWordHangman(ProgramState& s, int wordLength) {
     return true;
 }
 
-std::vector<std::string> readLatin1Lines(const std::string& path) {
-    std::vector<std::string> lines;
-    std::ifstream in(latin1ToUtf8(path), std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 bool buildProverbHangman(ProgramState& s, int nation) {
     const std::string path = s.programDir + proverbFile(nation);
-    s.gameWordList = readLatin1Lines(path);
+    s.gameWordList = readTextLines(path).value_or(std::vector<std::string>{});
     const int count = static_cast<int>(s.gameWordList.size());
     if (count == 0) debugLog(s, "Fichier " + path + " absent");
     const std::string proverb = readProverb(s.gameWordList, s.rng.below(count - 5));
@@ -173,10 +162,8 @@ std::string readProverb(const std::vector<std::string>& lines, int start) {
         proverb.clear();
         do {
             i = (i + 1) % count;
-            std::string line = FoldAccents(lines[at(i)]);
-            for (char& c : line)
-                if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-            proverb += " " + line;
+            proverb += ' ';
+            proverb += upperAscii(FoldAccents(lines[at(i)]));
             if (++steps > 2 * count) return {};
         } while (!isSeparator(i));
     }

@@ -1,6 +1,5 @@
 #include "profile/comments_and_help.hpp"
 
-#include <fstream>
 #include <map>
 #include <vector>
 
@@ -22,14 +21,7 @@ constexpr int HelpLinesKept = 599;
 const std::vector<std::string>& helpLines(const std::string& path) {
     static std::map<std::string, std::vector<std::string>> read;
     if (auto it = read.find(path); it != read.end()) return it->second;
-    std::vector<std::string> lines;
-    std::ifstream in(latin1ToUtf8(path), std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return read[path] = lines;
+    return read[path] = readTextLines(path).value_or(std::vector<std::string>{});
 }
 
 }  // namespace

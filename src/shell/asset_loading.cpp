@@ -63,12 +63,6 @@ void loadNumbered(ProgramState& s, ImageSet set, const std::string& folder, int 
     }
 }
 
-std::string upperAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 }  // namespace
 
 void loadBackground(ProgramState& s, int n) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #include "shell/text_encoding.hpp"
@@ -52,6 +53,18 @@ std::vector<std::string> listFolder(const std::string& folder, const std::string
     }
     std::sort(names.begin(), names.end(), lessWithoutCase);
     return names;
+}
+
+std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
+    std::ifstream in(latin1ToUtf8(path), std::ios::binary);
+    if (!in) return {};
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 bool folderExists(const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
 // The few file services the program needs, on Latin-1 path names.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ bool matchesMask(const std::string& name, const std::string& mask);
 std::vector<std::string> listFolder(const std::string& folder, const std::string& mask);
 
 bool folderExists(const std::string& path);
+// The lines of a text file, without their line ends (LF or CR LF); nothing
+// when the file cannot be read.
+std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 // A leading "~" stands for the player's home folder ($HOME).
 std::string expandHome(const std::string& path);
 // Deletes a file; false when it could not be deleted.

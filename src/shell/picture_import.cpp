@@ -18,12 +18,6 @@ namespace {
 
 constexpr int LastSuffix = 20;
 
-std::string upperAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 // The first of base, base1 .. base20 that names no file of `folder`; base20
 // when all of them exist.
 std::string freeName(const std::string& folder, const std::string& base) {

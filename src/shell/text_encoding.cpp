@@ -2,6 +2,13 @@
 
 namespace glossamo {
 
+std::string upperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
 std::string latin1ToUtf8(std::string_view latin1) {
     std::string out;
     out.reserve(latin1.size());

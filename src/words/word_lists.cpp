@@ -4,7 +4,6 @@
 
 #include "shell/debug_log.hpp"
 #include "shell/program_state.hpp"
-#include "shell/text_encoding.hpp"
 
 namespace glossamo {
 
@@ -22,7 +21,7 @@ const char* wordListFile(int listId) {
 
 void LoadWordList(ProgramState& s, int listId) {
     const std::string path = s.programDir + wordListFile(listId);
-    switch (s.words.load(latin1ToUtf8(path))) {
+    switch (s.words.load(path)) {
         case WordStore::LoadResult::Loaded:
             break;
         case WordStore::LoadResult::Missing:

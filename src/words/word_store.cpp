@@ -1,19 +1,12 @@
 #include "words/word_store.hpp"
 
 #include <algorithm>
-#include <fstream>
+#include "shell/file_system.hpp"
+#include "shell/text_encoding.hpp"
 
 namespace glossamo {
 
 namespace {
-
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string upperAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = upperAscii(c);
-    return out;
-}
 
 char foldAccent(char c) {
     switch (static_cast<unsigned char>(c)) {
@@ -100,18 +93,12 @@ WordStore::LoadResult WordStore::load(const std::string& path) {
     // The lists never change while the program runs: a list that is already
     // in the store is not read again (every game start asks for the French one).
     if (!path.empty() && path == loadedPath_) return LoadResult::Loaded;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const std::optional<std::vector<std::string>> lines = readTextLines(path);
+    if (!lines) {
         clear();
         return LoadResult::Missing;
     }
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-    }
-    const LoadResult result = loadLines(lines);
+    const LoadResult result = loadLines(*lines);
     if (result == LoadResult::Loaded) loadedPath_ = path;
     return result;
 }

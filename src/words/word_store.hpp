@@ -46,7 +46,8 @@ public:
 
     explicit WordStore(Random& rng) : rng_(rng) { clear(); }
 
-    // Replaces the words with those of a Latin-1 file, one word a line.
+    // Replaces the words with those of a Latin-1 file, one word a line
+    // (`path` is written in Latin-1, like every text of the program).
     // A line over 30 characters or a 60001st word of one length stops the
     // load; the words read until then stay.
     LoadResult load(const std::string& path);

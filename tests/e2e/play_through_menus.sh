@@ -18,10 +18,7 @@ cleanup() {
 }
 trap cleanup EXIT
 start_xvfb "$work"
-mkdir -p "$work/home"
-HOME="$work/home" SDL_AUDIODRIVER=dummy "$app" >"$work/out.txt" 2>&1 &
-app_pid=$!
-timeout 10 xdotool search --sync --onlyvisible --name '^GLOSSAMO$' >/dev/null
+start_app "$app" "$work" || { echo "FAIL: the window was never mapped"; exit 1; }
 
 read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
 # Clicks at a point of the program's 800 x 600 surface, shown stretched.
@@ -49,18 +46,6 @@ xdotool key Escape                 # leave the finished game
 sleep 0.6
 click 460 560 1.2                  # quit
 shot e2e_quit
-click 285 228                      # yes
-for _ in $(seq 60); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$app_pid" 2>/dev/null; then
-  echo "FAIL: still running after the quit sequence"; cat "$work/out.txt"; exit 1
-fi
-set +e
-wait "$app_pid"
-code=$?
-set -e
-app_pid=
-[ "$code" -eq 0 ] || { echo "FAIL: exit code $code"; cat "$work/out.txt"; exit 1; }
+click 285 228 3                    # yes, then the farewell picture for 3 s
+expect_clean_exit "$work"
 echo "PASS: played through the menus and quit with exit code 0"

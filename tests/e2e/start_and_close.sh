@@ -18,12 +18,7 @@ cleanup() {
 trap cleanup EXIT
 start_xvfb "$work"
 
-mkdir -p "$work/home"
-HOME="$work/home" SDL_AUDIODRIVER=dummy "$app" >"$work/out.txt" 2>&1 &
-app_pid=$!
-
-wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^GLOSSAMO$' | head -n 1) || {
-  echo "FAIL: the window was never mapped"; cat "$work/out.txt"; exit 1; }
+start_app "$app" "$work" || { echo "FAIL: the window was never mapped"; cat "$work/out.txt"; exit 1; }
 read -r width height < <(xwininfo -id "$wid" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
 read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
 if [ "$width" != "$screen_w" ] || [ "$height" != "$screen_h" ]; then
@@ -33,19 +28,5 @@ sleep 0.5
 import -window root "$shots/e2e_started.png"
 
 xdotool windowclose "$wid"
-for _ in $(seq 50); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$app_pid" 2>/dev/null; then
-  echo "FAIL: still running 5 s after its window was closed"; exit 1
-fi
-set +e
-wait "$app_pid"
-code=$?
-set -e
-app_pid=
-if [ "$code" -ne 0 ]; then
-  echo "FAIL: exit code $code"; cat "$work/out.txt"; exit 1
-fi
+expect_clean_exit "$work"
 echo "PASS: window ${width}x${height} shown, closed, exit code 0"

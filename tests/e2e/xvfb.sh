@@ -1,4 +1,5 @@
-# Sourced by the e2e tests: a private X server on a free display number.
+# Sourced by the e2e tests: a private X server on a free display number,
+# and the program started on it with a fresh $HOME.
 start_xvfb() {
   local dir=$1
   Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$dir/display" >/dev/null 2>&1 &
@@ -14,4 +15,33 @@ start_xvfb() {
 stop_xvfb() {
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
   xvfb_pid=
+}
+
+# Starts the program with its own $HOME inside `dir`, output in dir/out.txt,
+# and waits until its window is mapped; sets app_pid and wid.
+start_app() {
+  local app=$1 dir=$2
+  mkdir -p "$dir/home"
+  HOME="$dir/home" SDL_AUDIODRIVER=dummy "$app" >"$dir/out.txt" 2>&1 &
+  app_pid=$!
+  wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^GLOSSAMO$' | head -n 1)
+  [ -n "$wid" ]
+}
+
+# Waits up to 5 s for the program to end and checks its exit code is 0.
+expect_clean_exit() {
+  local dir=$1
+  for _ in $(seq 50); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$app_pid" 2>/dev/null; then
+    echo "FAIL: still running 5 s after it was asked to close"; exit 1
+  fi
+  set +e
+  wait "$app_pid"
+  local code=$?
+  set -e
+  app_pid=
+  [ "$code" -eq 0 ] || { echo "FAIL: exit code $code"; cat "$dir/out.txt"; exit 1; }
 }

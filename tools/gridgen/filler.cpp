@@ -1,0 +1,388 @@
+#include "filler.hpp"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
+
+namespace gridgen {
+
+namespace {
+
+constexpr std::uint32_t AllLetters = (1u << Letters) - 1;
+
+bool intersects(const std::uint64_t* a, const std::uint64_t* b, int blocks) {
+    for (int k = 0; k < blocks; ++k) {
+        if ((a[k] & b[k]) != 0) return true;
+    }
+    return false;
+}
+
+int countBoth(const std::uint64_t* a, const std::uint64_t* b, int blocks) {
+    int count = 0;
+    for (int k = 0; k < blocks; ++k) count += std::popcount(a[k] & b[k]);
+    return count;
+}
+
+int countSet(const std::uint64_t* a, int blocks) {
+    int count = 0;
+    for (int k = 0; k < blocks; ++k) count += std::popcount(a[k]);
+    return count;
+}
+
+template <typename F>
+void forEachWord(const std::uint64_t* bits, int blocks, F&& f) {
+    for (int k = 0; k < blocks; ++k) {
+        std::uint64_t word = bits[k];
+        while (word != 0) {
+            f(k * 64 + std::countr_zero(word));
+            word &= word - 1;
+        }
+    }
+}
+
+int firstWord(const std::uint64_t* bits, int blocks) {
+    for (int k = 0; k < blocks; ++k) {
+        if (bits[k] != 0) return k * 64 + std::countr_zero(bits[k]);
+    }
+    return -1;
+}
+
+}  // namespace
+
+long luby(long index) {
+    long size = 1;
+    long power = 1;
+    while (size < index) {
+        size = 2 * size + 1;
+        power *= 2;
+    }
+    while (size != index) {
+        size = (size - 1) / 2;
+        power /= 2;
+        if (index > size) index -= size;
+    }
+    return power;
+}
+
+Filler::Filler(const Lexicon& lexicon, const Layout& layout) : lexicon_(lexicon), side_(layout.side) {
+    slots_ = layout.slots();
+    const std::size_t cellCount = static_cast<std::size_t>(side_ * side_);
+    mask_.assign(cellCount, AllLetters);
+    cellStamp_.assign(cellCount, 0);
+    links_.assign(cellCount, Links{});
+    for (std::size_t i = 0; i < cellCount; ++i) {
+        if (layout.black[i] != 0) mask_[i] = 0;
+    }
+    sameLength_.assign(MaxSide + 1, {});
+    std::size_t total = 0;
+    for (std::size_t s = 0; s < slots_.size(); ++s) {
+        const Slot& slot = slots_[s];
+        const WordSet& set = lexicon_.ofLength(slot.length);
+        words_.push_back(&set);
+        offset_.push_back(total);
+        total += static_cast<std::size_t>(set.blocks);
+        size_.push_back(set.count);
+        sameLength_[static_cast<std::size_t>(slot.length)].push_back(static_cast<int>(s));
+        for (int k = 0; k < slot.length; ++k) {
+            Links& link = links_[static_cast<std::size_t>(slot.cells[static_cast<std::size_t>(k)])];
+            const int direction = slot.across ? 0 : 1;
+            link.slot[direction] = static_cast<int>(s);
+            link.position[direction] = k;
+        }
+    }
+    arena_.assign(total, 0);
+    for (std::size_t s = 0; s < slots_.size(); ++s) {
+        const WordSet& set = *words_[s];
+        std::uint64_t* bits = domain(static_cast<int>(s));
+        for (int w = 0; w < set.count; ++w) bits[w >> 6] |= std::uint64_t{1} << (w & 63);
+    }
+    weight_.assign(slots_.size(), 1.0);
+    savedStamp_.assign(slots_.size(), 0);
+    queued_.assign(slots_.size(), 0);
+}
+
+void Filler::fixLetter(int cell, char letter) {
+    mask_[static_cast<std::size_t>(cell)] &= 1u << (letter - 'A');
+}
+
+void Filler::forbidWord(const std::string& word) {
+    for (const int s : sameLength_[std::min<std::size_t>(word.size(), MaxSide)]) {
+        const WordSet& set = wordsOf(s);
+        const auto it = std::find(set.words.begin(), set.words.end(), word);
+        if (it == set.words.end()) return;
+        const int w = static_cast<int>(it - set.words.begin());
+        std::uint64_t& block = domain(s)[w >> 6];
+        if ((block >> (w & 63) & 1) != 0) {
+            block &= ~(std::uint64_t{1} << (w & 63));
+            --size_[static_cast<std::size_t>(s)];
+        }
+    }
+}
+
+// --- the trail -----------------------------------------------------------------
+
+void Filler::saveSlot(int slot) {
+    const auto s = static_cast<std::size_t>(slot);
+    if (savedStamp_[s] == stamp_) return;
+    savedStamp_[s] = stamp_;
+    slotTrail_.push_back({slot, size_[s], slotData_.size()});
+    const std::uint64_t* bits = domain(slot);
+    slotData_.insert(slotData_.end(), bits, bits + wordsOf(slot).blocks);
+}
+
+void Filler::saveCell(int cell) {
+    const auto c = static_cast<std::size_t>(cell);
+    if (cellStamp_[c] == stamp_) return;
+    cellStamp_[c] = stamp_;
+    cellTrail_.emplace_back(cell, mask_[c]);
+}
+
+void Filler::pushLevel() {
+    levels_.push_back({slotTrail_.size(), cellTrail_.size(), stamp_});
+    stamp_ = nextStamp_++;
+}
+
+void Filler::popLevel() {
+    const Level level = levels_.back();
+    levels_.pop_back();
+    while (slotTrail_.size() > level.slots) {
+        const SavedSlot saved = slotTrail_.back();
+        slotTrail_.pop_back();
+        std::copy(slotData_.begin() + static_cast<std::ptrdiff_t>(saved.at), slotData_.end(), domain(saved.slot));
+        slotData_.resize(saved.at);
+        size_[static_cast<std::size_t>(saved.slot)] = saved.size;
+    }
+    while (cellTrail_.size() > level.cells) {
+        mask_[static_cast<std::size_t>(cellTrail_.back().first)] = cellTrail_.back().second;
+        cellTrail_.pop_back();
+    }
+    stamp_ = level.stamp;
+}
+
+// --- propagation ---------------------------------------------------------------
+
+void Filler::enqueue(int slot) {
+    auto& flag = queued_[static_cast<std::size_t>(slot)];
+    if (flag == 0) {
+        flag = 1;
+        queue_.push_back(slot);
+    }
+}
+
+bool Filler::shrunk(int slot, int newSize) {
+    const auto s = static_cast<std::size_t>(slot);
+    if (newSize == size_[s]) return true;
+    size_[s] = newSize;
+    if (newSize == 0) {
+        weight_[s] += 1.0;
+        return false;
+    }
+    enqueue(slot);
+    return newSize != 1 || becameSingle(slot);
+}
+
+// A slot down to one word: no other slot may take that word.
+bool Filler::becameSingle(int slot) {
+    const WordSet& set = wordsOf(slot);
+    const int word = firstWord(domain(slot), set.blocks);
+    const std::uint64_t bit = std::uint64_t{1} << (word & 63);
+    for (const int other : sameLength_[static_cast<std::size_t>(set.length)]) {
+        if (other == slot || (domain(other)[word >> 6] & bit) == 0) continue;
+        saveSlot(other);
+        domain(other)[word >> 6] &= ~bit;
+        if (!shrunk(other, size_[static_cast<std::size_t>(other)] - 1)) return false;
+    }
+    return true;
+}
+
+bool Filler::removeLetters(int slot, int position, std::uint32_t letters) {
+    const WordSet& set = wordsOf(slot);
+    saveSlot(slot);
+    std::uint64_t* bits = domain(slot);
+    while (letters != 0) {
+        const std::uint64_t* with = set.withLetter(position, std::countr_zero(letters));
+        for (int k = 0; k < set.blocks; ++k) bits[k] &= ~with[k];
+        letters &= letters - 1;
+    }
+    return shrunk(slot, countSet(bits, set.blocks));
+}
+
+// Narrows the cells of a slot to the letters its words still allow, and the
+// crossing slots to those letters.
+bool Filler::revise(int slot) {
+    const Slot& shape = slots_[static_cast<std::size_t>(slot)];
+    const WordSet& set = wordsOf(slot);
+    const std::uint64_t* bits = domain(slot);
+    const int size = size_[static_cast<std::size_t>(slot)];
+    std::uint32_t allowed[MaxSide] = {};
+    if (size * 2 <= set.blocks * Letters) {
+        forEachWord(bits, set.blocks, [&](int w) {
+            const std::uint8_t* letters = set.letters.data() + static_cast<std::size_t>(w) * static_cast<std::size_t>(set.length);
+            for (int i = 0; i < set.length; ++i) allowed[i] |= 1u << letters[i];
+        });
+    } else {
+        for (int i = 0; i < set.length; ++i) {
+            std::uint32_t letters = mask_[static_cast<std::size_t>(shape.cells[static_cast<std::size_t>(i)])];
+            while (letters != 0) {
+                const int x = std::countr_zero(letters);
+                if (intersects(bits, set.withLetter(i, x), set.blocks)) allowed[i] |= 1u << x;
+                letters &= letters - 1;
+            }
+        }
+    }
+    const int direction = shape.across ? 1 : 0;  // the crossing direction
+    for (int i = 0; i < set.length; ++i) {
+        const int cell = shape.cells[static_cast<std::size_t>(i)];
+        const std::uint32_t before = mask_[static_cast<std::size_t>(cell)];
+        const std::uint32_t after = before & allowed[i];
+        if (after == before) continue;
+        if (after == 0) {
+            weight_[static_cast<std::size_t>(slot)] += 1.0;
+            return false;
+        }
+        saveCell(cell);
+        mask_[static_cast<std::size_t>(cell)] = after;
+        const Links& link = links_[static_cast<std::size_t>(cell)];
+        const int crossing = link.slot[direction];
+        if (crossing >= 0 && !removeLetters(crossing, link.position[direction], before & ~after)) return false;
+    }
+    return true;
+}
+
+bool Filler::propagate() {
+    std::size_t head = 0;
+    bool ok = true;
+    while (ok && head < queue_.size()) {
+        const int slot = queue_[head++];
+        queued_[static_cast<std::size_t>(slot)] = 0;
+        ok = revise(slot);
+    }
+    for (std::size_t i = head; i < queue_.size(); ++i) queued_[static_cast<std::size_t>(queue_[i])] = 0;
+    queue_.clear();
+    return ok;
+}
+
+bool Filler::assign(int slot, int word) {
+    saveSlot(slot);
+    const WordSet& set = wordsOf(slot);
+    std::uint64_t* bits = domain(slot);
+    std::fill(bits, bits + set.blocks, 0);
+    bits[word >> 6] = std::uint64_t{1} << (word & 63);
+    size_[static_cast<std::size_t>(slot)] = 1;
+    enqueue(slot);
+    return becameSingle(slot);
+}
+
+// --- search --------------------------------------------------------------------
+
+int Filler::pickSlot(Rng& rng) {
+    int best = -1;
+    double bestScore = std::numeric_limits<double>::infinity();
+    for (std::size_t s = 0; s < slots_.size(); ++s) {
+        if (size_[s] <= 1) continue;
+        const double score = static_cast<double>(size_[s]) / weight_[s] * (1.0 + 0.05 * rng.unit());
+        if (score < bestScore) {
+            bestScore = score;
+            best = static_cast<int>(s);
+        }
+    }
+    return best;
+}
+
+// The words worth trying for a slot, best first: each scores the log of the
+// words its letters leave to every crossing slot, plus its commonness, plus
+// a random draw.
+void Filler::rankWords(int slot, Rng& rng, const FillSettings& settings, std::vector<int>& chosen) {
+    const Slot& shape = slots_[static_cast<std::size_t>(slot)];
+    const WordSet& set = wordsOf(slot);
+    const int direction = shape.across ? 1 : 0;
+    float room[MaxSide][Letters];
+    for (int i = 0; i < set.length; ++i) {
+        const int cell = shape.cells[static_cast<std::size_t>(i)];
+        const Links& link = links_[static_cast<std::size_t>(cell)];
+        const int crossing = link.slot[direction];
+        std::fill(room[i], room[i] + Letters, 0.0f);
+        if (crossing < 0 || size_[static_cast<std::size_t>(crossing)] <= 1) continue;
+        const WordSet& other = wordsOf(crossing);
+        const std::uint64_t* bits = domain(crossing);
+        std::uint32_t letters = mask_[static_cast<std::size_t>(cell)];
+        while (letters != 0) {
+            const int x = std::countr_zero(letters);
+            const int count = countBoth(bits, other.withLetter(link.position[direction], x), other.blocks);
+            room[i][x] = count > 0 ? std::log(static_cast<float>(count)) : -1000.0f;
+            letters &= letters - 1;
+        }
+    }
+    std::vector<std::pair<double, int>> scored;
+    scored.reserve(static_cast<std::size_t>(size_[static_cast<std::size_t>(slot)]));
+    forEachWord(domain(slot), set.blocks, [&](int w) {
+        const std::uint8_t* letters = set.letters.data() + static_cast<std::size_t>(w) * static_cast<std::size_t>(set.length);
+        double score = settings.commonBias * set.commonness[static_cast<std::size_t>(w)];
+        for (int i = 0; i < set.length; ++i) score += room[i][letters[i]];
+        score += settings.noise * rng.gumbel();
+        scored.emplace_back(-score, w);
+    });
+    const std::size_t keep = std::min(scored.size(), static_cast<std::size_t>(settings.wordsPerChoice));
+    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(keep), scored.end());
+    chosen.clear();
+    for (std::size_t k = 0; k < keep; ++k) chosen.push_back(scored[k].second);
+}
+
+int Filler::search(Rng& rng, const FillSettings& settings) {
+    const int slot = pickSlot(rng);
+    if (slot < 0) return 1;
+    std::vector<int> candidates;
+    rankWords(slot, rng, settings, candidates);
+    for (const int word : candidates) {
+        ++choices_;
+        pushLevel();
+        const bool consistent = assign(slot, word) && propagate();
+        const int result = consistent ? search(rng, settings) : 0;
+        if (result == 1) return 1;
+        popLevel();
+        if (result < 0) return -1;
+        if (!consistent) {
+            ++deadEnds_;
+            if (++sinceRestart_ >= restartLimit_ || deadEnds_ >= settings.failureBudget) return -1;
+        }
+    }
+    return 0;
+}
+
+bool Filler::fill(Rng& rng, const FillSettings& settings) {
+    if (!started_) {
+        started_ = true;
+        // Words clash with letters imposed beforehand.
+        for (std::size_t s = 0; s < slots_.size(); ++s) {
+            const Slot& shape = slots_[s];
+            for (int i = 0; i < shape.length; ++i) {
+                const std::uint32_t mask = mask_[static_cast<std::size_t>(shape.cells[static_cast<std::size_t>(i)])];
+                if (mask != AllLetters && !removeLetters(static_cast<int>(s), i, AllLetters & ~mask)) return false;
+            }
+            enqueue(static_cast<int>(s));
+        }
+        for (std::size_t s = 0; s < slots_.size(); ++s) {
+            if (size_[s] == 1 && !becameSingle(static_cast<int>(s))) return false;
+        }
+        if (!propagate()) return false;
+    }
+    for (long round = 1; deadEnds_ < settings.failureBudget; ++round) {
+        sinceRestart_ = 0;
+        restartLimit_ = luby(round) * settings.restartUnit;
+        pushLevel();
+        if (search(rng, settings) == 1) return true;
+        popLevel();
+    }
+    return false;
+}
+
+std::string Filler::cells() const {
+    std::string out(static_cast<std::size_t>(side_ * side_), '*');
+    for (std::size_t c = 0; c < out.size(); ++c) {
+        if (mask_[c] != 0) out[c] = static_cast<char>('A' + std::countr_zero(mask_[c]));
+    }
+    return out;
+}
+
+}  // namespace gridgen
