@@ -25,8 +25,11 @@ using Clock = std::chrono::steady_clock;
 
 // The identifiers whose games are playable; each game added to the program
 // adds its identifiers here.
-const std::vector<int> PlayableGames = {8,   9,   10,  112, 113, 114, 122, 123, 124, 132, 133, 134, 142, 143,
-                                        144, 68,  69,  70,  71,  72,  73,  74,  75};
+const std::vector<int> PlayableGames = {
+    8,  9,  10, 112, 113, 114, 122, 123, 124, 132, 133, 134, 142, 143, 144,  // hangman
+    68, 69, 70, 71,  72,  73,  74,  75,                                      // proverb hangman
+    29, 30, 31, 32,  95,  96,  97,  98,                                      // word placement
+    33, 34, 35, 36,  99,  100, 101, 102};                                    // hidden words
 constexpr int MaxFramesPerBuild = 1000;
 
 double millisecondsSince(Clock::time_point start) {
