@@ -11,42 +11,61 @@ namespace {
 
 constexpr std::uint32_t AllLetters = (1u << Letters) - 1;
 
-bool intersects(const std::uint64_t* a, const std::uint64_t* b, int blocks) {
-    for (int k = 0; k < blocks; ++k) {
-        if ((a[k] & b[k]) != 0) return true;
-    }
-    return false;
+// Bit counting without the popcnt instruction, which the baseline x86-64
+// target lacks; written plainly, the loops below vectorise.
+inline int bitCount(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ull);
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
 }
 
-int countBoth(const std::uint64_t* a, const std::uint64_t* b, int blocks) {
-    int count = 0;
-    for (int k = 0; k < blocks; ++k) count += std::popcount(a[k] & b[k]);
-    return count;
-}
+}  // namespace
 
-int countSet(const std::uint64_t* a, int blocks) {
-    int count = 0;
-    for (int k = 0; k < blocks; ++k) count += std::popcount(a[k]);
-    return count;
-}
+// The words a slot may still take: a bitset over its word set.
+struct Words {
+    std::uint64_t* bits;
+    int blocks;
 
-template <typename F>
-void forEachWord(const std::uint64_t* bits, int blocks, F&& f) {
-    for (int k = 0; k < blocks; ++k) {
-        std::uint64_t word = bits[k];
-        while (word != 0) {
-            f(k * 64 + std::countr_zero(word));
-            word &= word - 1;
+    template <typename F>
+    void forEachWord(F&& f) const {
+        for (int k = 0; k < blocks; ++k) {
+            std::uint64_t word = bits[k];
+            while (word != 0) {
+                f(k * 64 + std::countr_zero(word));
+                word &= word - 1;
+            }
         }
     }
-}
-
-int firstWord(const std::uint64_t* bits, int blocks) {
-    for (int k = 0; k < blocks; ++k) {
-        if (bits[k] != 0) return k * 64 + std::countr_zero(bits[k]);
+    int first() const {
+        for (int k = 0; k < blocks; ++k) {
+            if (bits[k] != 0) return k * 64 + std::countr_zero(bits[k]);
+        }
+        return -1;
     }
-    return -1;
-}
+    int count() const {
+        int count = 0;
+        for (int k = 0; k < blocks; ++k) count += bitCount(bits[k]);
+        return count;
+    }
+    int countWith(const std::uint64_t* with) const {
+        int count = 0;
+        for (int k = 0; k < blocks; ++k) count += bitCount(bits[k] & with[k]);
+        return count;
+    }
+    // The first block holding a word of `with`, or -1.
+    int meets(const std::uint64_t* with) const {
+        for (int k = 0; k < blocks; ++k) {
+            if ((bits[k] & with[k]) != 0) return k;
+        }
+        return -1;
+    }
+    void remove(const std::uint64_t* with) const {
+        for (int k = 0; k < blocks; ++k) bits[k] &= ~with[k];
+    }
+};
+
+namespace {
 
 }  // namespace
 
@@ -76,12 +95,15 @@ Filler::Filler(const Lexicon& lexicon, const Layout& layout) : lexicon_(lexicon)
     }
     sameLength_.assign(MaxSide + 1, {});
     std::size_t total = 0;
+    std::size_t countTotal = 0;
     for (std::size_t s = 0; s < slots_.size(); ++s) {
         const Slot& slot = slots_[s];
         const WordSet& set = lexicon_.ofLength(slot.length);
         words_.push_back(&set);
         offset_.push_back(total);
         total += static_cast<std::size_t>(set.blocks);
+        countOffset_.push_back(countTotal);
+        countTotal += static_cast<std::size_t>(set.length) * Letters;
         size_.push_back(set.count);
         sameLength_[static_cast<std::size_t>(slot.length)].push_back(static_cast<int>(s));
         for (int k = 0; k < slot.length; ++k) {
@@ -92,10 +114,11 @@ Filler::Filler(const Lexicon& lexicon, const Layout& layout) : lexicon_(lexicon)
         }
     }
     arena_.assign(total, 0);
+    residue_.assign(countTotal, 0);
     for (std::size_t s = 0; s < slots_.size(); ++s) {
         const WordSet& set = *words_[s];
-        std::uint64_t* bits = domain(static_cast<int>(s));
-        for (int w = 0; w < set.count; ++w) bits[w >> 6] |= std::uint64_t{1} << (w & 63);
+        const Words words = wordsIn(static_cast<int>(s));
+        for (int w = 0; w < set.count; ++w) words.bits[w >> 6] |= std::uint64_t{1} << (w & 63);
     }
     weight_.assign(slots_.size(), 1.0);
     savedStamp_.assign(slots_.size(), 0);
@@ -107,18 +130,17 @@ void Filler::fixLetter(int cell, char letter) {
 }
 
 void Filler::forbidWord(const std::string& word) {
-    for (const int s : sameLength_[std::min<std::size_t>(word.size(), MaxSide)]) {
+    if (word.size() > MaxSide) return;
+    for (const int s : sameLength_[word.size()]) {
         const WordSet& set = wordsOf(s);
         const auto it = std::find(set.words.begin(), set.words.end(), word);
         if (it == set.words.end()) return;
         const int w = static_cast<int>(it - set.words.begin());
-        std::uint64_t& block = domain(s)[w >> 6];
-        if ((block >> (w & 63) & 1) != 0) {
-            block &= ~(std::uint64_t{1} << (w & 63));
-            --size_[static_cast<std::size_t>(s)];
-        }
+        if ((domain(s)[w >> 6] >> (w & 63) & 1) != 0) dropWord(s, w);
     }
 }
+
+Words Filler::wordsIn(int slot) { return Words{domain(slot), wordsOf(slot).blocks}; }
 
 // --- the trail -----------------------------------------------------------------
 
@@ -128,7 +150,8 @@ void Filler::saveSlot(int slot) {
     savedStamp_[s] = stamp_;
     slotTrail_.push_back({slot, size_[s], slotData_.size()});
     const std::uint64_t* bits = domain(slot);
-    slotData_.insert(slotData_.end(), bits, bits + wordsOf(slot).blocks);
+    const int blocks = wordsOf(slot).blocks;
+    slotData_.insert(slotData_.end(), bits, bits + blocks);
 }
 
 void Filler::saveCell(int cell) {
@@ -170,6 +193,11 @@ void Filler::enqueue(int slot) {
     }
 }
 
+void Filler::clearPending() {
+    for (const int slot : queue_) queued_[static_cast<std::size_t>(slot)] = 0;
+    queue_.clear();
+}
+
 bool Filler::shrunk(int slot, int newSize) {
     const auto s = static_cast<std::size_t>(slot);
     if (newSize == size_[s]) return true;
@@ -182,15 +210,20 @@ bool Filler::shrunk(int slot, int newSize) {
     return newSize != 1 || becameSingle(slot);
 }
 
+void Filler::dropWord(int slot, int word) {
+    saveSlot(slot);
+    const Words words = wordsIn(slot);
+    words.bits[word >> 6] &= ~(std::uint64_t{1} << (word & 63));
+}
+
 // A slot down to one word: no other slot may take that word.
 bool Filler::becameSingle(int slot) {
     const WordSet& set = wordsOf(slot);
-    const int word = firstWord(domain(slot), set.blocks);
+    const int word = wordsIn(slot).first();
     const std::uint64_t bit = std::uint64_t{1} << (word & 63);
     for (const int other : sameLength_[static_cast<std::size_t>(set.length)]) {
         if (other == slot || (domain(other)[word >> 6] & bit) == 0) continue;
-        saveSlot(other);
-        domain(other)[word >> 6] &= ~bit;
+        dropWord(other, word);
         if (!shrunk(other, size_[static_cast<std::size_t>(other)] - 1)) return false;
     }
     return true;
@@ -199,35 +232,47 @@ bool Filler::becameSingle(int slot) {
 bool Filler::removeLetters(int slot, int position, std::uint32_t letters) {
     const WordSet& set = wordsOf(slot);
     saveSlot(slot);
-    std::uint64_t* bits = domain(slot);
+    const Words words = wordsIn(slot);
     while (letters != 0) {
-        const std::uint64_t* with = set.withLetter(position, std::countr_zero(letters));
-        for (int k = 0; k < set.blocks; ++k) bits[k] &= ~with[k];
+        words.remove(set.withLetter(position, std::countr_zero(letters)));
         letters &= letters - 1;
     }
-    return shrunk(slot, countSet(bits, set.blocks));
+    return shrunk(slot, words.count());
 }
 
 // Narrows the cells of a slot to the letters its words still allow, and the
-// crossing slots to those letters.
+// crossing slots to those letters. A letter's support is looked for first in
+// the block where it was last found.
 bool Filler::revise(int slot) {
     const Slot& shape = slots_[static_cast<std::size_t>(slot)];
     const WordSet& set = wordsOf(slot);
-    const std::uint64_t* bits = domain(slot);
+    const Words words = wordsIn(slot);
+    const std::uint64_t* bits = words.bits;
     const int size = size_[static_cast<std::size_t>(slot)];
     std::uint32_t allowed[MaxSide] = {};
-    if (size * 2 <= set.blocks * Letters) {
-        forEachWord(bits, set.blocks, [&](int w) {
+    if (size <= 10 * set.blocks) {
+        words.forEachWord([&](int w) {
             const std::uint8_t* letters = set.letters.data() + static_cast<std::size_t>(w) * static_cast<std::size_t>(set.length);
             for (int i = 0; i < set.length; ++i) allowed[i] |= 1u << letters[i];
         });
     } else {
+        std::uint16_t* residues = residue_.data() + countOffset_[static_cast<std::size_t>(slot)];
         for (int i = 0; i < set.length; ++i) {
             std::uint32_t letters = mask_[static_cast<std::size_t>(shape.cells[static_cast<std::size_t>(i)])];
             while (letters != 0) {
                 const int x = std::countr_zero(letters);
-                if (intersects(bits, set.withLetter(i, x), set.blocks)) allowed[i] |= 1u << x;
                 letters &= letters - 1;
+                const std::uint64_t* with = set.withLetter(i, x);
+                std::uint16_t& residue = residues[i * Letters + x];
+                if ((bits[residue] & with[residue]) != 0) {
+                    allowed[i] |= 1u << x;
+                    continue;
+                }
+                const int block = words.meets(with);
+                if (block >= 0) {
+                    residue = static_cast<std::uint16_t>(block);
+                    allowed[i] |= 1u << x;
+                }
             }
         }
     }
@@ -252,26 +297,29 @@ bool Filler::revise(int slot) {
 
 bool Filler::propagate() {
     std::size_t head = 0;
-    bool ok = true;
-    while (ok && head < queue_.size()) {
+    while (head < queue_.size()) {
         const int slot = queue_[head++];
         queued_[static_cast<std::size_t>(slot)] = 0;
-        ok = revise(slot);
+        if (!revise(slot)) {
+            clearPending();
+            return false;
+        }
     }
-    for (std::size_t i = head; i < queue_.size(); ++i) queued_[static_cast<std::size_t>(queue_[i])] = 0;
     queue_.clear();
-    return ok;
+    return true;
 }
 
 bool Filler::assign(int slot, int word) {
     saveSlot(slot);
     const WordSet& set = wordsOf(slot);
-    std::uint64_t* bits = domain(slot);
-    std::fill(bits, bits + set.blocks, 0);
-    bits[word >> 6] = std::uint64_t{1} << (word & 63);
+    const Words words = wordsIn(slot);
+    std::fill(words.bits, words.bits + set.blocks, 0);
+    words.bits[word >> 6] = std::uint64_t{1} << (word & 63);
     size_[static_cast<std::size_t>(slot)] = 1;
     enqueue(slot);
-    return becameSingle(slot);
+    if (becameSingle(slot)) return true;
+    clearPending();
+    return false;
 }
 
 // --- search --------------------------------------------------------------------
@@ -305,18 +353,18 @@ void Filler::rankWords(int slot, Rng& rng, const FillSettings& settings, std::ve
         std::fill(room[i], room[i] + Letters, 0.0f);
         if (crossing < 0 || size_[static_cast<std::size_t>(crossing)] <= 1) continue;
         const WordSet& other = wordsOf(crossing);
-        const std::uint64_t* bits = domain(crossing);
+        const Words words = wordsIn(crossing);
         std::uint32_t letters = mask_[static_cast<std::size_t>(cell)];
         while (letters != 0) {
             const int x = std::countr_zero(letters);
-            const int count = countBoth(bits, other.withLetter(link.position[direction], x), other.blocks);
+            const int count = words.countWith(other.withLetter(link.position[direction], x));
             room[i][x] = count > 0 ? std::log(static_cast<float>(count)) : -1000.0f;
             letters &= letters - 1;
         }
     }
     std::vector<std::pair<double, int>> scored;
     scored.reserve(static_cast<std::size_t>(size_[static_cast<std::size_t>(slot)]));
-    forEachWord(domain(slot), set.blocks, [&](int w) {
+    wordsIn(slot).forEachWord([&](int w) {
         const std::uint8_t* letters = set.letters.data() + static_cast<std::size_t>(w) * static_cast<std::size_t>(set.length);
         double score = settings.commonBias * set.commonness[static_cast<std::size_t>(w)];
         for (int i = 0; i < set.length; ++i) score += room[i][letters[i]];
@@ -353,14 +401,14 @@ int Filler::search(Rng& rng, const FillSettings& settings) {
 bool Filler::fill(Rng& rng, const FillSettings& settings) {
     if (!started_) {
         started_ = true;
-        // Words clash with letters imposed beforehand.
+        // Letters imposed beforehand narrow the words before the search.
+        for (std::size_t s = 0; s < slots_.size(); ++s) enqueue(static_cast<int>(s));
         for (std::size_t s = 0; s < slots_.size(); ++s) {
             const Slot& shape = slots_[s];
             for (int i = 0; i < shape.length; ++i) {
                 const std::uint32_t mask = mask_[static_cast<std::size_t>(shape.cells[static_cast<std::size_t>(i)])];
                 if (mask != AllLetters && !removeLetters(static_cast<int>(s), i, AllLetters & ~mask)) return false;
             }
-            enqueue(static_cast<int>(s));
         }
         for (std::size_t s = 0; s < slots_.size(); ++s) {
             if (size_[s] == 1 && !becameSingle(static_cast<int>(s))) return false;

@@ -14,6 +14,8 @@
 
 namespace gridgen {
 
+struct Words;
+
 struct FillSettings {
     long failureBudget = 20000;  // dead ends allowed before giving up
     int restartUnit = 100;       // dead ends per Luby unit between restarts
@@ -58,6 +60,7 @@ private:
     };
 
     std::uint64_t* domain(int slot) { return arena_.data() + offset_[static_cast<std::size_t>(slot)]; }
+    Words wordsIn(int slot);
     const WordSet& wordsOf(int slot) const { return *words_[static_cast<std::size_t>(slot)]; }
 
     void saveSlot(int slot);
@@ -66,9 +69,11 @@ private:
     void popLevel();
     void enqueue(int slot);
 
+    void dropWord(int slot, int word);
     bool removeLetters(int slot, int position, std::uint32_t letters);
-    bool becameSingle(int slot);
     bool shrunk(int slot, int newSize);
+    bool becameSingle(int slot);
+    void clearPending();
     bool revise(int slot);
     bool propagate();
     bool assign(int slot, int word);
@@ -88,6 +93,8 @@ private:
     std::vector<std::uint64_t> savedStamp_;
     std::vector<std::vector<int>> sameLength_;
     std::vector<std::uint64_t> arena_;
+    std::vector<std::size_t> countOffset_;
+    std::vector<std::uint16_t> residue_;       // [slot][position][letter]: a block
 
     std::vector<std::uint32_t> mask_;
     std::vector<std::uint64_t> cellStamp_;

@@ -89,8 +89,10 @@ void Lexicon::build(const std::vector<std::string>& words, const LexiconOptions&
         std::stable_sort(chosen.begin(), chosen.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
         set.count = static_cast<int>(chosen.size());
+        if (set.count > 65535) throw std::runtime_error("too many words of one length");
         set.blocks = (set.count + 63) / 64;
         set.sets.assign(static_cast<std::size_t>(length) * Letters * static_cast<std::size_t>(set.blocks), 0);
+        set.totals.assign(static_cast<std::size_t>(length) * Letters, 0);
         for (int w = 0; w < set.count; ++w) {
             const auto& [rank, word] = chosen[static_cast<std::size_t>(w)];
             set.words.push_back(word);
@@ -102,6 +104,7 @@ void Lexicon::build(const std::vector<std::string>& words, const LexiconOptions&
                 const int letter = word[static_cast<std::size_t>(i)] - 'A';
                 set.letters.push_back(static_cast<std::uint8_t>(letter));
                 const std::size_t row = static_cast<std::size_t>(i) * Letters + static_cast<std::size_t>(letter);
+                ++set.totals[row];
                 set.sets[row * static_cast<std::size_t>(set.blocks) + static_cast<std::size_t>(w >> 6)] |=
                     std::uint64_t{1} << (w & 63);
             }

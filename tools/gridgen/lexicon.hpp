@@ -25,6 +25,7 @@ struct WordSet {
     std::vector<float> commonness;      // log-scale, larger is more common
     std::vector<std::uint8_t> ranked;   // 1 when the frequency list has it
     std::vector<std::uint64_t> sets;    // [position][letter][block]
+    std::vector<std::uint16_t> totals;  // [position][letter]: words with it
 
     const std::uint64_t* withLetter(int position, int letter) const {
         return sets.data() + (static_cast<std::size_t>(position) * Letters + static_cast<std::size_t>(letter)) *

@@ -1,0 +1,249 @@
+// gridgen: writes the crossword grid files of the word games, and checks them.
+//
+//   gridgen make --dict WORDS [--rank FREQUENT] --seed N --out FILE
+//                --grids SIDE:COUNT:START:MAX [--grids ...] [options]
+//   gridgen check --dict WORDS [--rank FREQUENT] FILE
+//
+// See README.md beside this file.
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "generator.hpp"
+#include "layout.hpp"
+#include "lexicon.hpp"
+
+namespace {
+
+using namespace gridgen;
+
+struct Options {
+    std::string command;
+    std::string dictionary;
+    std::string rank;
+    std::string out;
+    std::vector<std::string> files;
+    std::uint64_t seed = 1;
+    int threads = 2;
+    LexiconOptions lexicon;
+    std::vector<std::pair<SizePlan, int>> plans;  // plan and grids wanted
+    FillSettings fill;
+    bool symmetric = false;
+    int removals = 8;
+    int proposals = 40;
+};
+
+[[noreturn]] void usage(const std::string& problem) {
+    std::cerr << "gridgen: " << problem << "\n"
+              << "usage: gridgen make --dict WORDS [--rank FREQUENT] --seed N --out FILE\n"
+              << "                    --grids SIDE:COUNT:START:MAX [--grids ...]\n"
+              << "                    [--threads N] [--ranked-only-up-to LENGTH] [--rank-cut N]\n"
+              << "                    [--budget DEADENDS] [--bias B] [--noise T] [--choices K]\n"
+              << "                    [--removals N] [--proposals N] [--symmetric]\n"
+              << "       gridgen check --dict WORDS [--rank FREQUENT] FILE...\n";
+    std::exit(2);
+}
+
+std::vector<int> numbers(const std::string& text) {
+    std::vector<int> out;
+    std::stringstream in(text);
+    std::string part;
+    while (std::getline(in, part, ':')) out.push_back(std::stoi(part));
+    return out;
+}
+
+Options parse(int argc, char** argv) {
+    Options options;
+    if (argc < 2) usage("no command");
+    options.command = argv[1];
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&]() -> std::string {
+            if (i + 1 >= argc) usage(arg + " needs a value");
+            return argv[++i];
+        };
+        if (arg == "--dict") options.dictionary = value();
+        else if (arg == "--rank") options.rank = value();
+        else if (arg == "--out") options.out = value();
+        else if (arg == "--seed") options.seed = std::stoull(value());
+        else if (arg == "--threads") options.threads = std::max(1, std::stoi(value()));
+        else if (arg == "--ranked-only-up-to") options.lexicon.rankedOnlyUpTo = std::stoi(value());
+        else if (arg == "--rank-cut") options.lexicon.rankCut = std::stoi(value());
+        else if (arg == "--budget") options.fill.failureBudget = std::stol(value());
+        else if (arg == "--bias") options.fill.commonBias = std::stod(value());
+        else if (arg == "--noise") options.fill.noise = std::stod(value());
+        else if (arg == "--choices") options.fill.wordsPerChoice = std::stoi(value());
+        else if (arg == "--removals") options.removals = std::stoi(value());
+        else if (arg == "--proposals") options.proposals = std::stoi(value());
+        else if (arg == "--symmetric") options.symmetric = true;
+        else if (arg == "--grids") {
+            const std::vector<int> v = numbers(value());
+            if (v.size() != 4 || v[0] < 2 || v[0] > MaxSide) usage("--grids wants SIDE:COUNT:START:MAX");
+            SizePlan plan;
+            plan.side = v[0];
+            plan.startBlacks = v[2];
+            plan.maxBlacks = v[3];
+            options.plans.emplace_back(plan, v[1]);
+        } else if (!arg.empty() && arg[0] == '-') usage("unknown option " + arg);
+        else options.files.push_back(arg);
+    }
+    if (options.dictionary.empty()) usage("--dict is required");
+    return options;
+}
+
+std::string sizeKey(int side) { return std::to_string(side) + "x" + std::to_string(side); }
+
+// Figures over the grids of one size.
+struct Tally {
+    int grids = 0;
+    int blacks = 0;
+    double maxShare = 0;
+    int words = 0;
+    int shortWords = 0;  // two letters
+    int ranked = 0;
+
+    void add(const std::string& cells, int side, const Lexicon& lexicon) {
+        ++grids;
+        int b = 0;
+        for (const char c : cells) b += c == '*';
+        blacks += b;
+        maxShare = std::max(maxShare, static_cast<double>(b) / (side * side));
+        for (const std::string& word : gridWords(cells, side)) {
+            ++words;
+            shortWords += word.size() == 2;
+            ranked += lexicon.isRanked(word);
+        }
+    }
+    void print(int side, double seconds) const {
+        std::printf("%-6s grids %4d  black mean %5.1f%% max %5.1f%%  2-letter %5.1f%%  ranked %5.1f%%",
+                    sizeKey(side).c_str(), grids, 100.0 * blacks / std::max(1, grids * side * side),
+                    100.0 * maxShare, 100.0 * shortWords / std::max(1, words), 100.0 * ranked / std::max(1, words));
+        if (seconds > 0) std::printf("  %.1f s, %.1f grids/min", seconds, 60.0 * grids / seconds);
+        std::printf("\n");
+    }
+};
+
+int check(const Options& options, const Lexicon& lexicon) {
+    int faults = 0;
+    for (const std::string& path : options.files) {
+        std::map<int, Tally> tallies;
+        std::set<std::string> seen;
+        int lineNumber = 0;
+        for (const std::string& line : readLines(path)) {
+            ++lineNumber;
+            const auto equals = line.find('=');
+            const auto cross = line.find('x');
+            std::string fault;
+            int side = 0;
+            if (equals == std::string::npos || cross == std::string::npos || cross > equals) {
+                fault = "no size key";
+            } else {
+                side = std::stoi(line.substr(0, cross));
+                if (line.substr(0, equals) != sizeKey(side)) fault = "bad size key";
+                else if (!seen.insert(line).second) fault = "grid twice";
+                else fault = gridFault(line.substr(equals + 1), side, lexicon);
+            }
+            if (!fault.empty()) {
+                std::printf("%s:%d: %s\n", path.c_str(), lineNumber, fault.c_str());
+                ++faults;
+            } else {
+                tallies[side].add(line.substr(equals + 1), side, lexicon);
+            }
+        }
+        std::printf("%s\n", path.c_str());
+        for (const auto& [side, tally] : tallies) tally.print(side, 0);
+    }
+    return faults == 0 ? 0 : 1;
+}
+
+int make(const Options& options, const Lexicon& lexicon) {
+    if (options.out.empty()) usage("--out is required");
+    if (options.plans.empty()) usage("no --grids");
+    std::ofstream out(options.out, std::ios::binary);
+    if (!out) usage("cannot write " + options.out);
+    std::set<std::string> written;
+    for (const auto& [basePlan, wanted] : options.plans) {
+        SizePlan plan = basePlan;
+        plan.symmetric = options.symmetric;
+        plan.removals = options.removals;
+        plan.proposals = options.proposals;
+        plan.fill = options.fill;
+        plan.refill = options.fill;
+        plan.refill.failureBudget = std::max<long>(50, options.fill.failureBudget / 20);
+        const auto start = std::chrono::steady_clock::now();
+        Tally tally;
+        int accepted = 0;
+        int failedJobs = 0;
+        long fills = 0;
+        long deadEnds = 0;
+        long nextJob = 0;
+        const int batch = options.threads * 4;
+        while (accepted < wanted) {
+            std::vector<GridResult> results(static_cast<std::size_t>(batch));
+            std::atomic<int> next{0};
+            const auto work = [&]() {
+                for (int k = next++; k < batch; k = next++) {
+                    const std::uint64_t seed = mix64(options.seed ^ mix64(static_cast<std::uint64_t>(plan.side) * 1000003u +
+                                                                          static_cast<std::uint64_t>(nextJob + k)));
+                    results[static_cast<std::size_t>(k)] = makeGrid(lexicon, plan, seed);
+                }
+            };
+            std::vector<std::thread> pool;
+            for (int t = 1; t < options.threads; ++t) pool.emplace_back(work);
+            work();
+            for (auto& thread : pool) thread.join();
+            nextJob += batch;
+            for (const GridResult& result : results) {
+                if (accepted >= wanted) break;
+                if (!result.made) {
+                    ++failedJobs;
+                    continue;
+                }
+                const std::string fault = gridFault(result.cells, plan.side, lexicon);
+                if (!fault.empty()) throw std::logic_error("generated a faulty grid: " + fault + " " + result.cells);
+                const std::string line = sizeKey(plan.side) + "=" + result.cells;
+                if (!written.insert(line).second) continue;
+                out << line << "\r\n";
+                tally.add(result.cells, plan.side, lexicon);
+                fills += result.fills;
+                deadEnds += result.deadEnds;
+                ++accepted;
+            }
+            const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            std::fprintf(stderr, "\r%s %d/%d (%d jobs failed, %.0f s)   ", sizeKey(plan.side).c_str(), accepted, wanted,
+                         failedJobs, seconds);
+        }
+        std::fprintf(stderr, "\n");
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        tally.print(plan.side, seconds);
+        std::printf("       per grid: %.1f fills, %.0f dead ends; %d jobs gave up\n", static_cast<double>(fills) / accepted,
+                    static_cast<double>(deadEnds) / accepted, failedJobs);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        const Options options = parse(argc, argv);
+        const Lexicon lexicon = Lexicon::load(options.dictionary, options.rank, options.lexicon);
+        if (options.command == "make") return make(options, lexicon);
+        if (options.command == "check") return check(options, lexicon);
+        usage("unknown command " + options.command);
+    } catch (const std::exception& error) {
+        std::cerr << "gridgen: " << error.what() << "\n";
+        return 1;
+    }
+}
