@@ -266,3 +266,42 @@ TEST_F(Screens, EveryMenuScreen) {
 }
 
 }  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// The grid games on the shipped French grids.
+TEST_F(HangmanScreens, GridGames) {
+    startGame(s, 30);  // Mots casés 10 x 10
+    frames(2);
+    ASSERT_EQ(s.game.built, 1);
+    for (int c = 1; c <= 10; ++c) {  // the first row filled from the solution
+        const auto col = static_cast<std::size_t>(c);
+        if (s.game.letters[col][1] == ' ') s.game.letters[col][1] = static_cast<char>(s.game.numbers[col][1]);
+    }
+    DXMouseMove(s, 400, 560);
+    frames(1);
+    saveShot(canvas(), "mots_cases_playing");
+
+    startGame(s, 34);  // Mots cachés 10 x 10
+    frames(2);
+    ASSERT_EQ(s.game.built, 1);
+    const std::string first = s.gameWordList.front().substr(5);
+    for (int r = 1; r <= 10; ++r) {
+        for (int c = 1; c + static_cast<int>(first.size()) - 1 <= 10; ++c) {
+            std::string across;
+            for (std::size_t k = 0; k < first.size(); ++k) across += s.game.letters[static_cast<std::size_t>(c) + k][static_cast<std::size_t>(r)];
+            if (across != first) continue;
+            const int x1 = 70 + 31 * c + 12, y = 50 + 31 * r + 15;
+            const int x2 = x1 + 31 * (static_cast<int>(first.size()) - 1);
+            DXMouseMove(s, x1, y);
+            DXMouseDown(s, ButtonLeft, x1, y);
+            DXMouseMove(s, x2, y);
+            DXMouseUp(s, ButtonLeft, x2, y);
+            frames(1);
+        }
+    }
+    frames(1);
+    saveShot(canvas(), "mots_caches_playing");
+}
+
+}  // namespace glossamo::testing
