@@ -65,10 +65,6 @@ struct Words {
     }
 };
 
-namespace {
-
-}  // namespace
-
 long luby(long index) {
     long size = 1;
     long power = 1;
@@ -84,7 +80,7 @@ long luby(long index) {
     return power;
 }
 
-Filler::Filler(const Lexicon& lexicon, const Layout& layout) : lexicon_(lexicon), side_(layout.side) {
+Filler::Filler(const Lexicon& lexicon, const Layout& layout) : side_(layout.side) {
     slots_ = layout.slots();
     const std::size_t cellCount = static_cast<std::size_t>(side_ * side_);
     mask_.assign(cellCount, AllLetters);
@@ -95,15 +91,15 @@ Filler::Filler(const Lexicon& lexicon, const Layout& layout) : lexicon_(lexicon)
     }
     sameLength_.assign(MaxSide + 1, {});
     std::size_t total = 0;
-    std::size_t countTotal = 0;
+    std::size_t residueTotal = 0;
     for (std::size_t s = 0; s < slots_.size(); ++s) {
         const Slot& slot = slots_[s];
-        const WordSet& set = lexicon_.ofLength(slot.length);
+        const WordSet& set = lexicon.ofLength(slot.length);
         words_.push_back(&set);
         offset_.push_back(total);
         total += static_cast<std::size_t>(set.blocks);
-        countOffset_.push_back(countTotal);
-        countTotal += static_cast<std::size_t>(set.length) * Letters;
+        residueOffset_.push_back(residueTotal);
+        residueTotal += static_cast<std::size_t>(set.length) * Letters;
         size_.push_back(set.count);
         sameLength_[static_cast<std::size_t>(slot.length)].push_back(static_cast<int>(s));
         for (int k = 0; k < slot.length; ++k) {
@@ -114,7 +110,7 @@ Filler::Filler(const Lexicon& lexicon, const Layout& layout) : lexicon_(lexicon)
         }
     }
     arena_.assign(total, 0);
-    residue_.assign(countTotal, 0);
+    residue_.assign(residueTotal, 0);
     for (std::size_t s = 0; s < slots_.size(); ++s) {
         const WordSet& set = *words_[s];
         const Words words = wordsIn(static_cast<int>(s));
@@ -127,17 +123,6 @@ Filler::Filler(const Lexicon& lexicon, const Layout& layout) : lexicon_(lexicon)
 
 void Filler::fixLetter(int cell, char letter) {
     mask_[static_cast<std::size_t>(cell)] &= 1u << (letter - 'A');
-}
-
-void Filler::forbidWord(const std::string& word) {
-    if (word.size() > MaxSide) return;
-    for (const int s : sameLength_[word.size()]) {
-        const WordSet& set = wordsOf(s);
-        const auto it = std::find(set.words.begin(), set.words.end(), word);
-        if (it == set.words.end()) return;
-        const int w = static_cast<int>(it - set.words.begin());
-        if ((domain(s)[w >> 6] >> (w & 63) & 1) != 0) dropWord(s, w);
-    }
 }
 
 Words Filler::wordsIn(int slot) { return Words{domain(slot), wordsOf(slot).blocks}; }
@@ -256,7 +241,7 @@ bool Filler::revise(int slot) {
             for (int i = 0; i < set.length; ++i) allowed[i] |= 1u << letters[i];
         });
     } else {
-        std::uint16_t* residues = residue_.data() + countOffset_[static_cast<std::size_t>(slot)];
+        std::uint16_t* residues = residue_.data() + residueOffset_[static_cast<std::size_t>(slot)];
         for (int i = 0; i < set.length; ++i) {
             std::uint32_t letters = mask_[static_cast<std::size_t>(shape.cells[static_cast<std::size_t>(i)])];
             while (letters != 0) {
@@ -383,7 +368,6 @@ int Filler::search(Rng& rng, const FillSettings& settings) {
     std::vector<int> candidates;
     rankWords(slot, rng, settings, candidates);
     for (const int word : candidates) {
-        ++choices_;
         pushLevel();
         const bool consistent = assign(slot, word) && propagate();
         const int result = consistent ? search(rng, settings) : 0;
@@ -398,23 +382,29 @@ int Filler::search(Rng& rng, const FillSettings& settings) {
     return 0;
 }
 
+// Letters imposed beforehand, and word lists of a single word, narrow the
+// slots before the search. False when no fill can exist.
+bool Filler::narrowRoot() {
+    for (std::size_t s = 0; s < slots_.size(); ++s) enqueue(static_cast<int>(s));
+    for (std::size_t s = 0; s < slots_.size(); ++s) {
+        const Slot& shape = slots_[s];
+        for (int i = 0; i < shape.length; ++i) {
+            const std::uint32_t mask = mask_[static_cast<std::size_t>(shape.cells[static_cast<std::size_t>(i)])];
+            if (mask != AllLetters && !removeLetters(static_cast<int>(s), i, AllLetters & ~mask)) return false;
+        }
+    }
+    for (std::size_t s = 0; s < slots_.size(); ++s) {
+        if (size_[s] == 1 && !becameSingle(static_cast<int>(s))) return false;
+    }
+    return propagate();
+}
+
 bool Filler::fill(Rng& rng, const FillSettings& settings) {
     if (!started_) {
         started_ = true;
-        // Letters imposed beforehand narrow the words before the search.
-        for (std::size_t s = 0; s < slots_.size(); ++s) enqueue(static_cast<int>(s));
-        for (std::size_t s = 0; s < slots_.size(); ++s) {
-            const Slot& shape = slots_[s];
-            for (int i = 0; i < shape.length; ++i) {
-                const std::uint32_t mask = mask_[static_cast<std::size_t>(shape.cells[static_cast<std::size_t>(i)])];
-                if (mask != AllLetters && !removeLetters(static_cast<int>(s), i, AllLetters & ~mask)) return false;
-            }
-        }
-        for (std::size_t s = 0; s < slots_.size(); ++s) {
-            if (size_[s] == 1 && !becameSingle(static_cast<int>(s))) return false;
-        }
-        if (!propagate()) return false;
+        hopeless_ = !narrowRoot();
     }
+    if (hopeless_) return false;
     for (long round = 1; deadEnds_ < settings.failureBudget; ++round) {
         sinceRestart_ = 0;
         restartLimit_ = luby(round) * settings.restartUnit;

@@ -30,8 +30,6 @@ public:
 
     // Imposes the letter of a cell ('A'..'Z') before the fill.
     void fixLetter(int cell, char letter);
-    // Forbids a word anywhere in this grid.
-    void forbidWord(const std::string& word);
 
     bool fill(Rng& rng, const FillSettings& settings);
 
@@ -41,7 +39,6 @@ public:
     // How often each slot ran out of words: the hard places of the layout.
     const std::vector<double>& conflicts() const { return weight_; }
     long deadEnds() const { return deadEnds_; }
-    long choices() const { return choices_; }
 
 private:
     struct Links {
@@ -78,12 +75,12 @@ private:
     bool propagate();
     bool assign(int slot, int word);
 
+    bool narrowRoot();
     int pickSlot(Rng& rng);
     void rankWords(int slot, Rng& rng, const FillSettings& settings, std::vector<int>& chosen);
     // 1: filled, 0: subtree failed, -1: stop (restart or budget spent).
     int search(Rng& rng, const FillSettings& settings);
 
-    const Lexicon& lexicon_;
     int side_;
     std::vector<Slot> slots_;
     std::vector<const WordSet*> words_;
@@ -93,8 +90,10 @@ private:
     std::vector<std::uint64_t> savedStamp_;
     std::vector<std::vector<int>> sameLength_;
     std::vector<std::uint64_t> arena_;
-    std::vector<std::size_t> countOffset_;
-    std::vector<std::uint16_t> residue_;       // [slot][position][letter]: a block
+    // For each slot, position and letter, the block where a word with that
+    // letter there was last found: looked at first next time.
+    std::vector<std::size_t> residueOffset_;
+    std::vector<std::uint16_t> residue_;
 
     std::vector<std::uint32_t> mask_;
     std::vector<std::uint64_t> cellStamp_;
@@ -113,8 +112,8 @@ private:
     long deadEnds_ = 0;
     long sinceRestart_ = 0;
     long restartLimit_ = 0;
-    long choices_ = 0;
     bool started_ = false;
+    bool hopeless_ = false;
 };
 
 // The Luby sequence 1 1 2 1 1 2 4 1 1 2 ... (index from 1).

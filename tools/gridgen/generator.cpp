@@ -44,6 +44,33 @@ bool tryBlacken(Layout& layout, int row, int column, bool symmetric) {
 
 }  // namespace
 
+double layoutPromise(const Layout& layout, const Lexicon& lexicon) {
+    const std::vector<Slot> slots = layout.slots();
+    const std::size_t cells = static_cast<std::size_t>(layout.side * layout.side);
+    std::vector<const float*> first(cells, nullptr);
+    std::vector<std::vector<float>> shares(slots.size());
+    double promise = 0;
+    for (std::size_t s = 0; s < slots.size(); ++s) {
+        const WordSet& set = lexicon.ofLength(slots[s].length);
+        if (set.count == 0) return -1e9;
+        promise += std::log(static_cast<double>(set.count));
+        shares[s].resize(set.totals.size());
+        for (std::size_t k = 0; k < set.totals.size(); ++k) shares[s][k] = static_cast<float>(set.totals[k]) / static_cast<float>(set.count);
+        for (int i = 0; i < slots[s].length; ++i) {
+            const auto cell = static_cast<std::size_t>(slots[s].cells[static_cast<std::size_t>(i)]);
+            const float* mine = shares[s].data() + static_cast<std::size_t>(i) * Letters;
+            if (first[cell] == nullptr) {
+                first[cell] = mine;
+                continue;
+            }
+            double agree = 0;
+            for (int x = 0; x < Letters; ++x) agree += static_cast<double>(first[cell][x]) * mine[x];
+            promise += std::log(std::max(agree, 1e-9));
+        }
+    }
+    return promise;
+}
+
 Layout proposeLayout(int side, int blacks, bool symmetric, Rng& rng) {
     Layout layout(side);
     int misses = 0;
@@ -67,7 +94,43 @@ Layout proposeLayout(int side, int blacks, bool symmetric, Rng& rng) {
     return layout;
 }
 
-bool repairLayout(Layout& layout, const Filler& failed, Rng& rng) {
+Layout improveLayout(Layout layout, const Lexicon& lexicon, bool symmetric, int steps, Rng& rng) {
+    const int side = layout.side;
+    const int cells = side * side;
+    double promise = layoutPromise(layout, lexicon);
+    Layout best = layout;
+    double bestPromise = promise;
+    for (int step = 0; step < steps; ++step) {
+        const int from = rng.below(cells);
+        const int to = rng.below(cells);
+        if (layout.black[static_cast<std::size_t>(from)] == 0 || layout.black[static_cast<std::size_t>(to)] != 0) continue;
+        Layout trial = layout;
+        trial.black[static_cast<std::size_t>(from)] = 0;
+        trial.black[static_cast<std::size_t>(to)] = 1;
+        if (symmetric) {
+            const auto mirrorFrom = static_cast<std::size_t>(cells - 1 - from);
+            const auto mirrorTo = static_cast<std::size_t>(cells - 1 - to);
+            if (trial.black[mirrorFrom] == 0 || trial.black[mirrorTo] != 0) continue;
+            trial.black[mirrorFrom] = 0;
+            trial.black[mirrorTo] = 1;
+        }
+        if (!shapeIsValid(trial)) continue;
+        const double next = layoutPromise(trial, lexicon);
+        // A little downhill freedom, shrinking as the walk goes on.
+        const double slack = 1.5 * (1.0 - static_cast<double>(step) / steps);
+        if (next >= promise - slack * rng.unit()) {
+            layout = std::move(trial);
+            promise = next;
+            if (promise > bestPromise) {
+                bestPromise = promise;
+                best = layout;
+            }
+        }
+    }
+    return best;
+}
+
+bool repairLayout(Layout& layout, const Filler& failed, bool symmetric, Rng& rng) {
     const auto& slots = failed.slots();
     const auto& conflicts = failed.conflicts();
     std::vector<int> order(slots.size());
@@ -91,7 +154,7 @@ bool repairLayout(Layout& layout, const Filler& failed, Rng& rng) {
         }
         std::sort(positions.begin(), positions.end());
         for (const auto& [score, cell] : positions) {
-            if (tryBlacken(layout, cell / layout.side, cell % layout.side, false)) return true;
+            if (tryBlacken(layout, cell / layout.side, cell % layout.side, symmetric)) return true;
         }
     }
     return false;
@@ -99,39 +162,58 @@ bool repairLayout(Layout& layout, const Filler& failed, Rng& rng) {
 
 namespace {
 
-// Offers black squares back one at a time, refilling only the words through
-// the freed cell.
+// Offers black squares back one at a time, the most promising first: the
+// words around the freed cell are filled again, the rest of the grid kept.
 void takeBlacksBack(const Lexicon& lexicon, const SizePlan& plan, Rng& rng, Layout& layout, GridResult& result) {
-    std::vector<int> blacks;
-    for (int c = 0; c < layout.side * layout.side; ++c) {
-        if (layout.black[static_cast<std::size_t>(c)] != 0) blacks.push_back(c);
-    }
-    for (std::size_t i = blacks.size(); i > 1; --i) std::swap(blacks[i - 1], blacks[static_cast<std::size_t>(rng.below(static_cast<int>(i)))]);
-    int offered = 0;
-    for (const int cell : blacks) {
-        if (offered >= plan.removals) break;
-        Layout trial = layout;
-        trial.black[static_cast<std::size_t>(cell)] = 0;
-        if (!shapeIsValid(trial)) continue;
-        ++offered;
-        Filler filler(lexicon, trial);
-        std::vector<std::uint8_t> freed(trial.black.size(), 0);
-        for (const Slot& slot : filler.slots()) {
-            const auto begin = slot.cells.begin();
-            if (std::find(begin, begin + slot.length, cell) == begin + slot.length) continue;
-            for (int k = 0; k < slot.length; ++k) freed[static_cast<std::size_t>(slot.cells[static_cast<std::size_t>(k)])] = 1;
+    const int cellCount = layout.side * layout.side;
+    for (int offered = 0; offered < plan.removals && layout.blackCount() > plan.minBlacks;) {
+        // The black squares that may go, most promising layout first.
+        std::vector<std::pair<double, int>> candidates;
+        for (int cell = 0; cell < cellCount; ++cell) {
+            if (layout.black[static_cast<std::size_t>(cell)] == 0) continue;
+            Layout trial = layout;
+            trial.black[static_cast<std::size_t>(cell)] = 0;
+            if (plan.symmetric) trial.black[static_cast<std::size_t>(cellCount - 1 - cell)] = 0;
+            if (!shapeIsValid(trial)) continue;
+            candidates.emplace_back(-(layoutPromise(trial, lexicon) + rng.gumbel()), cell);
         }
-        for (std::size_t c = 0; c < freed.size(); ++c) {
-            if (trial.black[c] == 0 && freed[c] == 0) filler.fixLetter(static_cast<int>(c), result.cells[c]);
+        std::sort(candidates.begin(), candidates.end());
+        bool taken = false;
+        for (const auto& [score, cell] : candidates) {
+            if (offered++ >= plan.removals) break;
+            Layout trial = layout;
+            trial.black[static_cast<std::size_t>(cell)] = 0;
+            if (plan.symmetric) trial.black[static_cast<std::size_t>(cellCount - 1 - cell)] = 0;
+            Filler filler(lexicon, trial);
+            // Free the words through the new letter cells, and the words
+            // crossing those; keep every other letter.
+            std::vector<std::uint8_t> freed(static_cast<std::size_t>(cellCount), 0);
+            for (std::size_t c = 0; c < freed.size(); ++c) freed[c] = layout.black[c] != 0 && trial.black[c] == 0;
+            for (int ring = 0; ring < plan.refillRings; ++ring) {
+                std::vector<std::uint8_t> next = freed;
+                for (const Slot& slot : filler.slots()) {
+                    bool touched = false;
+                    for (int k = 0; k < slot.length; ++k) touched = touched || freed[static_cast<std::size_t>(slot.cells[static_cast<std::size_t>(k)])] != 0;
+                    if (!touched) continue;
+                    for (int k = 0; k < slot.length; ++k) next[static_cast<std::size_t>(slot.cells[static_cast<std::size_t>(k)])] = 1;
+                }
+                freed = std::move(next);
+            }
+            for (std::size_t c = 0; c < freed.size(); ++c) {
+                if (trial.black[c] == 0 && freed[c] == 0) filler.fixLetter(static_cast<int>(c), result.cells[c]);
+            }
+            ++result.fills;
+            const bool filled = filler.fill(rng, plan.refill);
+            result.deadEnds += filler.deadEnds();
+            if (filled) {
+                layout = std::move(trial);
+                result.cells = filler.cells();
+                result.blacks = layout.blackCount();
+                taken = true;
+                break;
+            }
         }
-        ++result.fills;
-        const bool filled = filler.fill(rng, plan.refill);
-        result.deadEnds += filler.deadEnds();
-        if (filled) {
-            layout = std::move(trial);
-            result.cells = filler.cells();
-            result.blacks = layout.blackCount();
-        }
+        if (!taken) break;
     }
 }
 
@@ -143,6 +225,7 @@ GridResult makeGrid(const Lexicon& lexicon, const SizePlan& plan, std::uint64_t 
     for (int proposal = 0; proposal < plan.proposals; ++proposal) {
         Layout layout = proposeLayout(plan.side, plan.startBlacks, plan.symmetric, rng);
         if (!shapeIsValid(layout)) continue;
+        layout = improveLayout(layout, lexicon, plan.symmetric, plan.improveSteps, rng);
         while (true) {
             Filler filler(lexicon, layout);
             ++result.fills;
@@ -155,7 +238,7 @@ GridResult makeGrid(const Lexicon& lexicon, const SizePlan& plan, std::uint64_t 
                 takeBlacksBack(lexicon, plan, rng, layout, result);
                 return result;
             }
-            if (layout.blackCount() >= plan.maxBlacks || !repairLayout(layout, filler, rng)) break;
+            if (layout.blackCount() >= plan.maxBlacks || !repairLayout(layout, filler, plan.symmetric, rng)) break;
         }
     }
     return result;

@@ -30,8 +30,7 @@ struct Layout {
     std::vector<Slot> slots() const;
 };
 
-// No 2 x 2 block of black squares has its top-left corner at (row, column)
-// or any of the three other corners touching that cell.
+// True when a 2 x 2 block of black squares covers (row, column).
 bool blackBlockAround(const Layout& layout, int row, int column);
 // Every letter cell has a letter neighbour across or down, so that it is
 // part of a word.

@@ -29,6 +29,14 @@ std::vector<std::string> readLines(const std::string& path) {
     return lines;
 }
 
+std::unordered_set<std::string> readWordSet(const std::string& path) {
+    std::unordered_set<std::string> words;
+    for (const std::string& line : readLines(path)) {
+        if (line[0] != '#') words.insert(foldWord(line));
+    }
+    return words;
+}
+
 namespace {
 
 bool onlyCapitals(std::string_view word) {
@@ -61,16 +69,6 @@ Lexicon Lexicon::load(const std::string& dictionaryPath, const std::string& rank
     return lexicon;
 }
 
-Lexicon Lexicon::fromWords(const std::vector<std::string>& words, int rankedCount) {
-    Lexicon lexicon;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        lexicon.all_.insert(words[i]);
-        if (static_cast<int>(i) < rankedCount) lexicon.rank_.emplace(words[i], static_cast<int>(i));
-    }
-    lexicon.build(words, LexiconOptions{});
-    return lexicon;
-}
-
 void Lexicon::build(const std::vector<std::string>& words, const LexiconOptions& options) {
     sets_.assign(MaxSide + 1, WordSet{});
     const bool anyRank = !rank_.empty();
@@ -83,7 +81,12 @@ void Lexicon::build(const std::vector<std::string>& words, const LexiconOptions&
         for (const std::string& word : words) {
             if (static_cast<int>(word.size()) != length) continue;
             const int rank = rankOf(word);
-            if (anyRank && rank < 0 && length <= options.rankedOnlyUpTo) continue;
+            if (anyRank && rank < 0 && options.rankedOnly) continue;
+            if (options.avoided.count(word) != 0) continue;
+            const bool tooRare = std::any_of(options.shortCuts.begin(), options.shortCuts.end(), [&](const auto& cut) {
+                return length <= cut.length && (rank < 0 || rank >= cut.rank);
+            });
+            if (anyRank && tooRare) continue;
             chosen.emplace_back(rank < 0 ? 1 << 30 : rank, word);
         }
         std::stable_sort(chosen.begin(), chosen.end(),
@@ -95,9 +98,7 @@ void Lexicon::build(const std::vector<std::string>& words, const LexiconOptions&
         set.totals.assign(static_cast<std::size_t>(length) * Letters, 0);
         for (int w = 0; w < set.count; ++w) {
             const auto& [rank, word] = chosen[static_cast<std::size_t>(w)];
-            set.words.push_back(word);
             const bool ranked = rank != (1 << 30);
-            set.ranked.push_back(ranked ? 1 : 0);
             set.commonness.push_back(static_cast<float>(
                 !anyRank ? 0.0 : ranked ? -std::log(static_cast<double>(rank) + 20.0) : floorScore));
             for (int i = 0; i < length; ++i) {

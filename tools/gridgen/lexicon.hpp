@@ -20,10 +20,8 @@ struct WordSet {
     int length = 0;
     int count = 0;
     int blocks = 0;
-    std::vector<std::string> words;
     std::vector<std::uint8_t> letters;  // count * length letters, 0..25
     std::vector<float> commonness;      // log-scale, larger is more common
-    std::vector<std::uint8_t> ranked;   // 1 when the frequency list has it
     std::vector<std::uint64_t> sets;    // [position][letter][block]
     std::vector<std::uint16_t> totals;  // [position][letter]: words with it
 
@@ -31,18 +29,22 @@ struct WordSet {
         return sets.data() + (static_cast<std::size_t>(position) * Letters + static_cast<std::size_t>(letter)) *
                                  static_cast<std::size_t>(blocks);
     }
-    int letterAt(int word, int position) const {
-        return letters[static_cast<std::size_t>(word) * static_cast<std::size_t>(length) +
-                       static_cast<std::size_t>(position)];
-    }
 };
 
 struct LexiconOptions {
-    // Words of this length or shorter are kept only when the frequency list
-    // has them (0 keeps every word).
-    int rankedOnlyUpTo = 0;
+    // Keep only the words the frequency list has.
+    bool rankedOnly = false;
     // Words ranked past this are treated as unranked (0: no cut).
     int rankCut = 0;
+    // Stricter cuts for short words: a word of `length` letters or fewer is
+    // kept only when ranked before `rank`.
+    struct ShortCut {
+        int length;
+        int rank;
+    };
+    std::vector<ShortCut> shortCuts;
+    // Words never put in a grid (folded capitals).
+    std::unordered_set<std::string> avoided;
 };
 
 class Lexicon {
@@ -50,14 +52,10 @@ public:
     // `rankPath` may be empty: every word is then equally common.
     static Lexicon load(const std::string& dictionaryPath, const std::string& rankPath,
                         const LexiconOptions& options);
-    // Builds from words already folded (capitals A..Z), most common first;
-    // `rankedCount` of them count as ranked. For tests and small experiments.
-    static Lexicon fromWords(const std::vector<std::string>& words, int rankedCount);
 
     const WordSet& ofLength(int length) const { return sets_[static_cast<std::size_t>(length)]; }
     // True for any word of the full dictionary, whatever the filters dropped.
     bool isWord(std::string_view word) const { return all_.count(std::string(word)) != 0; }
-    bool isRanked(std::string_view word) const { return rank_.count(std::string(word)) != 0; }
     int rankOf(std::string_view word) const;  // -1 when unranked
 
 private:
@@ -73,5 +71,7 @@ private:
 std::string foldWord(std::string_view latin1);
 // The lines of a file without their CR LF or LF ends; empty lines dropped.
 std::vector<std::string> readLines(const std::string& path);
+// The words of a word list file, folded; lines starting with '#' skipped.
+std::unordered_set<std::string> readWordSet(const std::string& path);
 
 }  // namespace gridgen

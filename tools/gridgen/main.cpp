@@ -1,7 +1,7 @@
 // gridgen: writes the crossword grid files of the word games, and checks them.
 //
 //   gridgen make --dict WORDS [--rank FREQUENT] --seed N --out FILE
-//                --grids SIDE:COUNT:START:MAX [--grids ...] [options]
+//                --grids SIDE:COUNT:START:MAX[:MIN] [--grids ...] [options]
 //   gridgen check --dict WORDS [--rank FREQUENT] FILE
 //
 // See README.md beside this file.
@@ -41,15 +41,19 @@ struct Options {
     bool symmetric = false;
     int removals = 8;
     int proposals = 40;
+    std::map<int, int> improveSteps;  // by side; 5000 when not given
+    int refillRings = 2;
 };
 
 [[noreturn]] void usage(const std::string& problem) {
     std::cerr << "gridgen: " << problem << "\n"
               << "usage: gridgen make --dict WORDS [--rank FREQUENT] --seed N --out FILE\n"
-              << "                    --grids SIDE:COUNT:START:MAX [--grids ...]\n"
-              << "                    [--threads N] [--ranked-only-up-to LENGTH] [--rank-cut N]\n"
+              << "                    --grids SIDE:COUNT:START:MAX[:MIN] [--grids ...]\n"
+              << "                    [--threads N] [--ranked-only] [--rank-cut N]\n"
+              << "                    [--short-cut LENGTH:RANK ...] [--avoid WORDS]\n"
               << "                    [--budget DEADENDS] [--bias B] [--noise T] [--choices K]\n"
-              << "                    [--removals N] [--proposals N] [--symmetric]\n"
+              << "                    [--removals N] [--proposals N] [--improve SIDE:STEPS ...]\n"
+              << "                    [--rings N] [--symmetric]\n"
               << "       gridgen check --dict WORDS [--rank FREQUENT] FILE...\n";
     std::exit(2);
 }
@@ -77,8 +81,14 @@ Options parse(int argc, char** argv) {
         else if (arg == "--out") options.out = value();
         else if (arg == "--seed") options.seed = std::stoull(value());
         else if (arg == "--threads") options.threads = std::max(1, std::stoi(value()));
-        else if (arg == "--ranked-only-up-to") options.lexicon.rankedOnlyUpTo = std::stoi(value());
+        else if (arg == "--ranked-only") options.lexicon.rankedOnly = true;
         else if (arg == "--rank-cut") options.lexicon.rankCut = std::stoi(value());
+        else if (arg == "--avoid") options.lexicon.avoided = readWordSet(value());
+        else if (arg == "--short-cut") {
+            const std::vector<int> v = numbers(value());
+            if (v.size() != 2) usage("--short-cut wants LENGTH:RANK");
+            options.lexicon.shortCuts.push_back({v[0], v[1]});
+        }
         else if (arg == "--budget") options.fill.failureBudget = std::stol(value());
         else if (arg == "--bias") options.fill.commonBias = std::stod(value());
         else if (arg == "--noise") options.fill.noise = std::stod(value());
@@ -86,13 +96,20 @@ Options parse(int argc, char** argv) {
         else if (arg == "--removals") options.removals = std::stoi(value());
         else if (arg == "--proposals") options.proposals = std::stoi(value());
         else if (arg == "--symmetric") options.symmetric = true;
+        else if (arg == "--improve") {
+            const std::vector<int> v = numbers(value());
+            if (v.size() != 2) usage("--improve wants SIDE:STEPS");
+            options.improveSteps[v[0]] = v[1];
+        }
+        else if (arg == "--rings") options.refillRings = std::stoi(value());
         else if (arg == "--grids") {
             const std::vector<int> v = numbers(value());
-            if (v.size() != 4 || v[0] < 2 || v[0] > MaxSide) usage("--grids wants SIDE:COUNT:START:MAX");
+            if (v.size() < 4 || v.size() > 5 || v[0] < 2 || v[0] > MaxSide) usage("--grids wants SIDE:COUNT:START:MAX[:MIN]");
             SizePlan plan;
             plan.side = v[0];
             plan.startBlacks = v[2];
             plan.maxBlacks = v[3];
+            plan.minBlacks = v.size() > 4 ? v[4] : 0;
             options.plans.emplace_back(plan, v[1]);
         } else if (!arg.empty() && arg[0] == '-') usage("unknown option " + arg);
         else options.files.push_back(arg);
@@ -103,6 +120,10 @@ Options parse(int argc, char** argv) {
 
 std::string sizeKey(int side) { return std::to_string(side) + "x" + std::to_string(side); }
 
+// The words counted as common in the figures: the most frequent of the
+// frequency list.
+constexpr int TopRank = 10000;
+
 // Figures over the grids of one size.
 struct Tally {
     int grids = 0;
@@ -111,6 +132,7 @@ struct Tally {
     int words = 0;
     int shortWords = 0;  // two letters
     int ranked = 0;
+    int top = 0;  // ranked among the TopRank most frequent
 
     void add(const std::string& cells, int side, const Lexicon& lexicon) {
         ++grids;
@@ -121,13 +143,16 @@ struct Tally {
         for (const std::string& word : gridWords(cells, side)) {
             ++words;
             shortWords += word.size() == 2;
-            ranked += lexicon.isRanked(word);
+            const int rank = lexicon.rankOf(word);
+            ranked += rank >= 0;
+            top += rank >= 0 && rank < TopRank;
         }
     }
     void print(int side, double seconds) const {
-        std::printf("%-6s grids %4d  black mean %5.1f%% max %5.1f%%  2-letter %5.1f%%  ranked %5.1f%%",
+        std::printf("%-6s grids %4d  black mean %5.1f%% max %5.1f%%  2-letter %5.1f%%  ranked %5.1f%%  top %5.1f%%",
                     sizeKey(side).c_str(), grids, 100.0 * blacks / std::max(1, grids * side * side),
-                    100.0 * maxShare, 100.0 * shortWords / std::max(1, words), 100.0 * ranked / std::max(1, words));
+                    100.0 * maxShare, 100.0 * shortWords / std::max(1, words), 100.0 * ranked / std::max(1, words),
+                    100.0 * top / std::max(1, words));
         if (seconds > 0) std::printf("  %.1f s, %.1f grids/min", seconds, 60.0 * grids / seconds);
         std::printf("\n");
     }
@@ -177,9 +202,12 @@ int make(const Options& options, const Lexicon& lexicon) {
         plan.symmetric = options.symmetric;
         plan.removals = options.removals;
         plan.proposals = options.proposals;
+        const auto steps = options.improveSteps.find(plan.side);
+        plan.improveSteps = steps == options.improveSteps.end() ? 5000 : steps->second;
+        plan.refillRings = options.refillRings;
         plan.fill = options.fill;
         plan.refill = options.fill;
-        plan.refill.failureBudget = std::max<long>(50, options.fill.failureBudget / 20);
+        plan.refill.failureBudget = std::max<long>(50, options.fill.failureBudget / 4);
         const auto start = std::chrono::steady_clock::now();
         Tally tally;
         int accepted = 0;
@@ -218,6 +246,9 @@ int make(const Options& options, const Lexicon& lexicon) {
                 fills += result.fills;
                 deadEnds += result.deadEnds;
                 ++accepted;
+            }
+            if (accepted < wanted && failedJobs > 20 * (accepted + 10)) {
+                throw std::runtime_error(sizeKey(plan.side) + ": most jobs give up; allow more black squares");
             }
             const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             std::fprintf(stderr, "\r%s %d/%d (%d jobs failed, %.0f s)   ", sizeKey(plan.side).c_str(), accepted, wanted,
