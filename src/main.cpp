@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "platform/sdl_platform.hpp"
-#include "shell/program_state.hpp"
 #include "shell/startup.hpp"
 #include "shell/window_events.hpp"
+#include "state/program_state.hpp"
 
 int main() {
     using namespace glossamo;

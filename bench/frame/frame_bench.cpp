@@ -2,11 +2,11 @@
 // 21 x 17 board of tiles, the in-game button bar and a list box.
 #include <benchmark/benchmark.h>
 
+#include "media/asset_loading.hpp"
 #include "platform/headless_platform.hpp"
-#include "screens/list_boxes.hpp"
-#include "screens/widgets.hpp"
-#include "shell/asset_loading.hpp"
-#include "shell/program_state.hpp"
+#include "state/program_state.hpp"
+#include "widgets/list_boxes.hpp"
+#include "widgets/widgets.hpp"
 
 namespace {
 

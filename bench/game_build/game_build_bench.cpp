@@ -10,13 +10,13 @@
 #include <memory>
 #include <vector>
 
+#include "games/catalogue.hpp"
 #include "games/game_start.hpp"
+#include "games/word_lists.hpp"
+#include "media/asset_loading.hpp"
 #include "platform/headless_platform.hpp"
-#include "shell/asset_loading.hpp"
-#include "shell/catalogue.hpp"
 #include "shell/frame_tick.hpp"
-#include "shell/program_state.hpp"
-#include "words/word_lists.hpp"
+#include "state/program_state.hpp"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "words/word_lists.hpp"
+#include "games/word_lists.hpp"
 #include "words/word_store.hpp"
 
 namespace {

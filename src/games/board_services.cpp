@@ -1,7 +1,7 @@
 #include "games/board_services.hpp"
 
 #include "games/game_families.hpp"
-#include "shell/program_state.hpp"
+#include "state/program_state.hpp"
 
 namespace glossamo {
 

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "games/board_services.hpp"
+#include "games/board_words.hpp"
 #include "games/game_families.hpp"
-#include "screens/tile_flight.hpp"
-#include "shell/game_reset.hpp"
-#include "shell/program_state.hpp"
-#include "shell/sound_services.hpp"
-#include "words/board_words.hpp"
+#include "games/game_reset.hpp"
+#include "media/sound_services.hpp"
+#include "state/program_state.hpp"
+#include "widgets/tile_flight.hpp"
 
 namespace glossamo {
 

@@ -1,11 +1,11 @@
 #include "games/game_start.hpp"
 
+#include "games/catalogue.hpp"
 #include "games/game_families.hpp"
-#include "profile/comments_and_help.hpp"
-#include "shell/catalogue.hpp"
-#include "shell/game_reset.hpp"
-#include "shell/program_state.hpp"
-#include "words/word_lists.hpp"
+#include "games/game_reset.hpp"
+#include "games/word_lists.hpp"
+#include "state/program_state.hpp"
+#include "texts/comments_and_help.hpp"
 
 namespace glossamo {
 

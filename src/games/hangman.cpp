@@ -4,14 +4,14 @@
 #include <cmath>
 #include <vector>
 
+#include "base/file_system.hpp"
+#include "base/text_encoding.hpp"
 #include "games/board_services.hpp"
-#include "screens/widgets.hpp"
-#include "shell/debug_log.hpp"
-#include "shell/file_system.hpp"
-#include "shell/program_state.hpp"
-#include "shell/sound_services.hpp"
-#include "shell/text_encoding.hpp"
-#include "words/board_words.hpp"
+#include "games/board_words.hpp"
+#include "media/sound_services.hpp"
+#include "state/debug_log.hpp"
+#include "state/program_state.hpp"
+#include "widgets/widgets.hpp"
 #include "words/word_store.hpp"
 
 namespace glossamo {

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <fstream>
 
-#include "shell/random.hpp"
+#include "base/random.hpp"
 
 namespace glossamo {
 

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "base/text_encoding.hpp"
 #include "games/board_services.hpp"
+#include "games/board_words.hpp"
 #include "grid/crossword_grid.hpp"
+#include "media/sound_services.hpp"
 #include "platform/canvas.hpp"
-#include "screens/widgets.hpp"
-#include "shell/program_state.hpp"
-#include "shell/sound_services.hpp"
-#include "shell/text_encoding.hpp"
-#include "words/board_words.hpp"
+#include "state/program_state.hpp"
+#include "widgets/widgets.hpp"
 
 namespace glossamo {
 

@@ -1,15 +1,15 @@
 #include "shell/frame_tick.hpp"
 
-#include "games/game_dispatcher.hpp"
-#include "screens/menu_screens.hpp"
-#include "screens/tile_flight.hpp"
-#include "screens/widgets.hpp"
-#include "shell/asset_loading.hpp"
-#include "shell/game_reset.hpp"
-#include "shell/program_state.hpp"
-#include "shell/sound_services.hpp"
+#include "games/board_words.hpp"
+#include "games/game_reset.hpp"
+#include "media/asset_loading.hpp"
+#include "media/sound_services.hpp"
+#include "menus/menu_screens.hpp"
+#include "shell/game_dispatcher.hpp"
+#include "state/program_state.hpp"
 #include "travel/travel_mode.hpp"
-#include "words/board_words.hpp"
+#include "widgets/tile_flight.hpp"
+#include "widgets/widgets.hpp"
 
 namespace glossamo {
 

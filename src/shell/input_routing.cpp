@@ -1,14 +1,14 @@
 #include "shell/input_routing.hpp"
 
 #include "games/game_input.hpp"
-#include "screens/menu_screens.hpp"
-#include "shell/asset_loading.hpp"
-#include "shell/game_reset.hpp"
-#include "shell/program_state.hpp"
-#include "shell/scores.hpp"
-#include "shell/sound_services.hpp"
+#include "games/game_reset.hpp"
+#include "media/asset_loading.hpp"
+#include "media/sound_services.hpp"
+#include "menus/menu_screens.hpp"
+#include "menus/search_tools.hpp"
+#include "profile/scores.hpp"
+#include "state/program_state.hpp"
 #include "travel/travel_mode.hpp"
-#include "words/search_tools.hpp"
 
 namespace glossamo {
 

@@ -1,16 +1,16 @@
 #include "shell/startup.hpp"
 
-#include "profile/comments_and_help.hpp"
+#include "base/file_system.hpp"
+#include "games/catalogue.hpp"
+#include "games/game_reset.hpp"
+#include "games/word_lists.hpp"
+#include "media/asset_loading.hpp"
+#include "media/sound_services.hpp"
 #include "profile/profile_files.hpp"
-#include "shell/asset_loading.hpp"
-#include "shell/catalogue.hpp"
-#include "shell/debug_log.hpp"
-#include "shell/file_system.hpp"
-#include "shell/game_reset.hpp"
-#include "shell/program_state.hpp"
-#include "shell/saved_games.hpp"
-#include "shell/sound_services.hpp"
-#include "words/word_lists.hpp"
+#include "profile/saved_games.hpp"
+#include "state/debug_log.hpp"
+#include "state/program_state.hpp"
+#include "texts/comments_and_help.hpp"
 
 namespace glossamo {
 

@@ -1,10 +1,10 @@
 #include "shell/window_events.hpp"
 
+#include "profile/scores.hpp"
 #include "shell/frame_tick.hpp"
 #include "shell/input_routing.hpp"
-#include "shell/program_state.hpp"
-#include "shell/scores.hpp"
 #include "shell/startup.hpp"
+#include "state/program_state.hpp"
 
 namespace glossamo {
 

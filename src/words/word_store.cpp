@@ -1,8 +1,8 @@
 #include "words/word_store.hpp"
 
 #include <algorithm>
-#include "shell/file_system.hpp"
-#include "shell/text_encoding.hpp"
+#include "base/file_system.hpp"
+#include "base/text_encoding.hpp"
 
 namespace glossamo {
 

@@ -10,7 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "shell/random.hpp"
+#include "base/random.hpp"
 
 namespace glossamo {
 

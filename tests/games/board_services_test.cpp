@@ -1,10 +1,10 @@
 // The solved check of every family, on boards and texts set up by the test.
 #include "games/board_services.hpp"
 
-#include "games/game_dispatcher.hpp"
+#include "games/board_words.hpp"
 #include "games/game_fixture.hpp"
-#include "shell/game_reset.hpp"
-#include "words/board_words.hpp"
+#include "games/game_reset.hpp"
+#include "shell/game_dispatcher.hpp"
 
 namespace glossamo::testing {
 

@@ -1,11 +1,11 @@
 #pragma once
 // A program with a game started, played through the mouse and the frame
 // routine as a player would.
+#include "games/catalogue.hpp"
 #include "games/game_start.hpp"
-#include "shell/catalogue.hpp"
 #include "shell/frame_tick.hpp"
 #include "shell/input_routing.hpp"
-#include "shell/program_fixture.hpp"
+#include "support/program_fixture.hpp"
 
 namespace glossamo::testing {
 

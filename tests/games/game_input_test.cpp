@@ -1,9 +1,9 @@
 // Picking up and dropping letters and words, family by family, on boards
 // set up by the test, through the mouse handlers and the frame routine.
 #include "games/board_services.hpp"
+#include "games/board_words.hpp"
 #include "games/game_fixture.hpp"
-#include "shell/game_reset.hpp"
-#include "words/board_words.hpp"
+#include "games/game_reset.hpp"
 
 namespace glossamo::testing {
 

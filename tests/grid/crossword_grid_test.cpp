@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "shell/program_fixture.hpp"
-#include "shell/random.hpp"
+#include "base/random.hpp"
+#include "support/program_fixture.hpp"
 
 namespace glossamo::testing {
 

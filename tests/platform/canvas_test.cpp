@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "shell/program_fixture.hpp"
+#include "support/program_fixture.hpp"
 
 namespace glossamo::testing {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/sdl_platform.hpp"
-#include "shell/program_fixture.hpp"
+#include "support/program_fixture.hpp"
 
 namespace glossamo::testing {
 

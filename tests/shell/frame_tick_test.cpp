@@ -1,7 +1,7 @@
 #include "shell/frame_tick.hpp"
 
-#include "screens/tile_flight.hpp"
-#include "shell/program_fixture.hpp"
+#include "support/program_fixture.hpp"
+#include "widgets/tile_flight.hpp"
 
 namespace glossamo::testing {
 

@@ -1,7 +1,7 @@
 #include "shell/input_routing.hpp"
 
 #include "shell/frame_tick.hpp"
-#include "shell/program_fixture.hpp"
+#include "support/program_fixture.hpp"
 
 namespace glossamo::testing {
 

@@ -1,7 +1,7 @@
 #include "shell/startup.hpp"
 
-#include "shell/program_fixture.hpp"
 #include "shell/window_events.hpp"
+#include "support/program_fixture.hpp"
 
 namespace glossamo::testing {
 

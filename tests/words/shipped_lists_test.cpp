@@ -5,8 +5,8 @@
 #include <map>
 #include <set>
 
+#include "games/word_lists.hpp"
 #include "word_filters.hpp"
-#include "words/word_lists.hpp"
 #include "words/word_store.hpp"
 
 namespace glossamo::testing {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <set>
 
-#include "shell/program_fixture.hpp"
-#include "words/board_words.hpp"
-#include "words/word_lists.hpp"
+#include "games/board_words.hpp"
+#include "games/word_lists.hpp"
+#include "support/program_fixture.hpp"
 
 namespace glossamo::testing {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "shell/text_encoding.hpp"
+#include "base/text_encoding.hpp"
 #include "words/word_store.hpp"
 
 namespace glossamo::wordlists {

@@ -1,0 +1,91 @@
+#include "base/file_system.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "base/text_encoding.hpp"
+
+namespace glossamo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+char fold(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+bool matchFrom(const std::string& name, std::size_t n, const std::string& mask, std::size_t m) {
+    while (m < mask.size()) {
+        if (mask[m] == '*') {
+            for (std::size_t k = n; k <= name.size(); ++k)
+                if (matchFrom(name, k, mask, m + 1)) return true;
+            return false;
+        }
+        if (n >= name.size()) return false;
+        if (mask[m] != '?' && fold(mask[m]) != fold(name[n])) return false;
+        ++n;
+        ++m;
+    }
+    return n == name.size();
+}
+
+bool lessWithoutCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return fold(x) < fold(y); });
+}
+
+}  // namespace
+
+bool matchesMask(const std::string& name, const std::string& mask) { return matchFrom(name, 0, mask, 0); }
+
+std::vector<std::string> listFolder(const std::string& folder, const std::string& mask) {
+    std::vector<std::string> names;
+    std::error_code error;
+    fs::directory_iterator it(latin1ToUtf8(folder), error);
+    if (error) return names;
+    for (const fs::directory_entry& entry : it) {
+        if (!entry.is_regular_file(error)) continue;
+        std::string name = utf8ToLatin1(entry.path().filename().string());
+        if (matchesMask(name, mask)) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), lessWithoutCase);
+    return names;
+}
+
+std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
+    std::ifstream in(latin1ToUtf8(path), std::ios::binary);
+    if (!in) return {};
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool folderExists(const std::string& path) {
+    std::error_code error;
+    return fs::is_directory(latin1ToUtf8(path), error);
+}
+
+std::string expandHome(const std::string& path) {
+    if (path.empty() || path[0] != '~') return path;
+    const char* home = std::getenv("HOME");
+    return utf8ToLatin1(home ? home : "") + path.substr(1);
+}
+
+bool deleteFile(const std::string& path) {
+    std::error_code error;
+    return fs::remove(latin1ToUtf8(path), error) && !error;
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(latin1ToUtf8(path), error);
+}
+
+}  // namespace glossamo

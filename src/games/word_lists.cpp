@@ -1,0 +1,42 @@
+#include "games/word_lists.hpp"
+
+#include <string>
+
+#include "state/debug_log.hpp"
+#include "state/program_state.hpp"
+
+namespace glossamo {
+
+const char* wordListFile(int listId) {
+    switch (listId) {
+        case wordlists::French: return "bin/DicoFrancais.txt";
+        case wordlists::English: return "bin/DicoAnglais.txt";
+        case wordlists::Flowers: return "bin/fleurs.txt";
+        case wordlists::Trees: return "bin/Arbres.txt";
+        case wordlists::Animals: return "bin/animaux.txt";
+        case wordlists::Countries: return "bin/pays.txt";
+        default: return "";
+    }
+}
+
+void LoadWordList(ProgramState& s, int listId) {
+    const std::string path = s.programDir + wordListFile(listId);
+    switch (s.words.load(path)) {
+        case WordStore::LoadResult::Loaded:
+            break;
+        case WordStore::LoadResult::Missing:
+            debugLog(s, "Liste de mots " + path + " absente");
+            break;
+        case WordStore::LoadResult::LineTooLong:
+            s.platform.beep();
+            s.platform.beep();
+            s.platform.closeMainWindow();
+            break;
+        case WordStore::LoadResult::TooManyWords:
+            s.platform.beep();
+            s.platform.closeMainWindow();
+            break;
+    }
+}
+
+}  // namespace glossamo

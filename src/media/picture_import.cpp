@@ -1,0 +1,85 @@
+#include "media/picture_import.hpp"
+
+#include <algorithm>
+#include <memory>
+
+#include "base/file_system.hpp"
+#include "base/text_encoding.hpp"
+#include "media/asset_loading.hpp"
+#include "platform/canvas.hpp"
+#include "state/debug_log.hpp"
+#include "state/program_state.hpp"
+#include "widgets/list_boxes.hpp"
+#include "widgets/widgets.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr int LastSuffix = 20;
+
+// The first of base, base1 .. base20 that names no file of `folder`; base20
+// when all of them exist.
+std::string freeName(const std::string& folder, const std::string& base) {
+    for (int n = 0; n < LastSuffix; ++n) {
+        const std::string name = base + (n == 0 ? "" : std::to_string(n));
+        if (!fileExists(folder + name + ".bmp")) return name;
+    }
+    return base + std::to_string(LastSuffix);
+}
+
+std::unique_ptr<PictureFile> readChosenPicture(ProgramState& s, const std::string& path) {
+    const std::string extension = path.size() >= 4 ? upperAscii(path.substr(path.size() - 4)) : "";
+    std::string error;
+    std::unique_ptr<PictureFile> picture;
+    if (extension == ".BMP")
+        picture = PictureFile::load(latin1ToUtf8(path), PictureFile::Format::Bmp, error);
+    else if (extension == ".JPG")
+        picture = PictureFile::load(latin1ToUtf8(path), PictureFile::Format::Jpeg, error);
+    else
+        return nullptr;
+    if (!picture) {
+        s.app.hoverText = s.app.comments[87].view();
+        debugLog(s, "Import de " + path + " impossible: " + utf8ToLatin1(error));
+    }
+    return picture;
+}
+
+}  // namespace
+
+void startPictureImport(ProgramState& s, int mode) {
+    s.app.importMode = static_cast<std::uint8_t>(mode);
+    const std::optional<std::string> chosen =
+        s.platform.choosePicture("Import:", "Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG",
+                                 latin1ToUtf8(expandHome(s.app.comments[66].str())));
+    if (chosen) importPicture(s, utf8ToLatin1(*chosen));
+    s.app.importMode = importmode::None;
+}
+
+void importPicture(ProgramState& s, const std::string& chosenPath) {
+    if (s.app.userFoldersPresent != 1) return;
+    const bool head = s.app.importMode == importmode::Head;
+    const std::string base = std::string(s.app.comments[head ? 86 : 85].view()) + " ";
+    // A file that cannot be read imports nothing, rather than an empty picture.
+    const std::unique_ptr<PictureFile> picture = readChosenPicture(s, chosenPath);
+    if (picture) {
+        const std::string folder = s.userDir + (head ? "TETE/" : "FONDS/");
+        const std::string name = freeName(folder, base);
+        std::string error;
+        if (!picture->saveStretchedBmp(head ? 80 : 800, head ? 90 : 600, latin1ToUtf8(folder + name + ".bmp"),
+                                       error))
+            showPopup(s, 2, 520, s.app.comments[54].view());
+        if (head) {
+            listAdd(s, 8, name);
+            showPopup(s, 2, 520, s.app.comments[53].view());
+            loadHead(s, name);
+            s.listBox(8).selected = s.listBox(8).count;
+        } else {
+            showPopup(s, 2, 520, s.app.comments[55].view());
+            fillBackgroundList(s);
+        }
+    }
+    s.app.importMode = importmode::None;
+}
+
+}  // namespace glossamo

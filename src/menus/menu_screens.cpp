@@ -1,0 +1,446 @@
+#include "menus/menu_screens.hpp"
+
+#include <string>
+
+#include "base/file_system.hpp"
+#include "games/catalogue.hpp"
+#include "games/game_reset.hpp"
+#include "games/game_start.hpp"
+#include "media/asset_loading.hpp"
+#include "media/picture_import.hpp"
+#include "media/sound_services.hpp"
+#include "platform/canvas.hpp"
+#include "printing/printing.hpp"
+#include "profile/saved_games.hpp"
+#include "state/debug_log.hpp"
+#include "state/program_state.hpp"
+#include "texts/comments_and_help.hpp"
+#include "travel/travel_mode.hpp"
+#include "widgets/list_boxes.hpp"
+#include "widgets/widgets.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr std::uint32_t QuitPictureMs = 3000;
+constexpr int PanelRestX = 220;
+constexpr int PanelWidth = 500;
+constexpr int PanelHeight = 350;
+constexpr int HiddenFamily = 25;
+
+// Button images.
+namespace button {
+constexpr int AnagramSearch = 3, PatternSearch = 5, Close = 7, ScrollDown = 9, ScrollUp = 11, Yes = 13, No = 15,
+              Help = 17, PlayAgain = 19, Print = 23, Scores = 27, SavedGames = 31, Save = 33, Options = 35,
+              Quit = 37, QuickExit = 39, Delete = 43, Clear = 47, GiveUp = 52, Profile = 54, Import = 57,
+              Travel = 62;
+}
+
+// What one pass of the menus shares: the pointer, the panel's edges and
+// whether a check box was hit.
+struct Pass {
+    ProgramState& s;
+    Point pointer;
+    int L, T, R, B;
+    bool checkBoxHovered = false;
+    std::string blink;
+
+    bool clicked() const { return s.app.clickPending == 1; }
+    std::string comment(int n) const { return s.app.comments[static_cast<std::size_t>(n)].str(); }
+    void text(int x, int y, const std::string& t) const { drawSmallText(s, x, y, NormalInk, t); }
+
+    // Draws a button, highlighted under the pointer; true when clicked.
+    bool buttonAt(int x, int y, int image) {
+        const bool hit = buttonHit(s, {x, y}, pointer);
+        drawButton(s, {x, y}, image, hit);
+        return hit && clicked();
+    }
+
+    // Places, draws and hit-tests a list box; a picked row selects its entry
+    // and gives the entry's index, else -1.
+    int listAt(int n, int left, int top) {
+        ListBox& list = s.listBox(n);
+        list.left = left;
+        list.top = top;
+        list.count = listCount(s, n);
+        drawListBox(s, n);
+        const int row = listRowHit(s, pointer, n);
+        if (row == 0 || !clicked()) return -1;
+        playSound(s, sounds::Enter);
+        list.selected = row + list.firstShown;
+        return list.selected;
+    }
+
+    void scrollButtons(int n, int x, int upY, int downY) {
+        if (buttonAt(x, upY, button::ScrollUp)) scrollList(s, n, -1);
+        if (buttonAt(x, downY, button::ScrollDown)) scrollList(s, n, +1);
+    }
+
+    bool checkBoxAt(int n, int x, int y, const std::string& label) {
+        CheckBox& box = s.checkBox(n);
+        box.x = x;
+        box.y = y;
+        drawCheckBox(s, n, label);
+        const bool hit = checkBoxHit(s, pointer, n);
+        checkBoxHovered = checkBoxHovered || hit;
+        if (!hit || !clicked()) return false;
+        box.ticked = box.ticked ? 0 : 1;
+        return true;
+    }
+};
+
+bool hovered(Point p, int x, int y, int width) { return p.x > x - 3 && p.x < x + width && p.y > y + 3 && p.y < y + 21; }
+
+// --- screens 1 and 2 ----------------------------------------------------------
+
+void familyList(Pass& pass) {
+    ProgramState& s = pass.s;
+    const auto& families = GameFamilies();
+    for (int k = 1; k <= FamilyCount; ++k) {
+        const GameFamily& family = families[static_cast<std::size_t>(k)];
+        const int x = k <= 15 ? 55 : 420;
+        const int y = 20 * (k <= 15 ? k : k - 15) + 53;
+        const std::string name = family.name;
+        const bool hit = hovered(pass.pointer, x, y, 16 * static_cast<int>(name.size()));
+        if (hit && pass.clicked()) {
+            s.app.screen = screens::Levels;
+            s.app.chosenFamily = static_cast<std::uint32_t>(family.firstId);
+        }
+        if (k == HiddenFamily) continue;  // never drawn, though its row answers a click
+        if (hit) {
+            ChargeAide(s, family.firstId);
+            s.app.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
+            for (int i = 1; i <= 6; ++i) pass.text(130, 20 * i + 363, s.listBox(6).entries[static_cast<std::size_t>(i)]);
+        }
+        drawTitleText(s, x, y, hit ? HighlightInk : NormalInk, name.substr(0, 20));
+    }
+}
+
+int levelsOf(std::uint32_t firstId) {
+    for (const GameFamily& family : GameFamilies())
+        if (family.firstId == static_cast<int>(firstId) && family.levels > 0) return family.levels;
+    return 0;
+}
+
+// Returns false when the pass must end here (the game was started or the
+// list left), leaving `clickPending` as it is.
+bool levelList(Pass& pass) {
+    ProgramState& s = pass.s;
+    const int first = static_cast<int>(s.app.chosenFamily);
+    const int n = levelsOf(s.app.chosenFamily);
+    if (n == 1) {
+        startGame(s, first);
+        return false;
+    }
+    for (int r = 0; r <= n + 1; ++r) {
+        const int y = 20 * r + 81;
+        const std::string text = r < n ? gameName(s, first + r) : r == n ? "" : "Retour \xE0 la liste...";
+        const int x = 400 - static_cast<int>(text.size() / 2) * 14;
+        const bool hit = !text.empty() && hovered(pass.pointer, x, y, 16 * static_cast<int>(text.size()));
+        if (hit) s.app.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
+        drawTitleText(s, x, y, hit ? HighlightInk : NormalInk, text);
+        if (!hit || !pass.clicked()) continue;
+        if (r == n + 1) {
+            s.app.screen = screens::Families;
+            s.app.clickPending = 0;
+            return false;
+        }
+        startGame(s, first + r);
+    }
+    return true;
+}
+
+// --- panel screens ------------------------------------------------------------
+
+void deleteSelected(ProgramState& s, int n) {
+    ListBox& list = s.listBox(n);
+    if (list.selected == -1) {
+        showPopup(s, 2, 520, s.app.comments[33].view());
+        return;
+    }
+    listDelete(s, n, list.selected);
+    list.selected = -1;
+    debugLog(s, std::to_string(list.count));
+}
+
+void optionsScreen(Pass& p) {
+    ProgramState& s = p.s;
+    p.text(p.L + 200, p.T + 60, p.comment(70));
+    p.text(p.L + 100, p.T + 110, p.comment(71));
+    const int picked = p.listAt(4, p.L + 100, p.T + 120);
+    if (picked >= 0 && !s.travel.mapShown) {
+        s.app.backgroundIndex = picked;
+        loadBackground(s, picked);
+    }
+    p.scrollButtons(4, p.L + 40, p.T + 100, p.T + 200);
+    p.checkBoxAt(1, p.L + 60, p.T + 360, p.comment(73));
+    if (p.checkBoxAt(2, p.L + 60, p.T + 335, p.comment(74))) {
+        if (s.checkBox(2).ticked)
+            s.platform.musicPlay();
+        else
+            s.platform.musicPause();
+    }
+    if (p.buttonAt(p.R, p.B - 20, button::Close)) openScreen(s, 33);
+}
+
+void scoresScreen(Pass& p) {
+    ProgramState& s = p.s;
+    p.text(p.L + 200, p.T + 60, p.comment(76));
+    p.listAt(5, p.L + 90, p.T + 90);
+    p.scrollButtons(5, p.L + 40, p.T + 90, p.T + 290);
+    if (p.buttonAt(p.R - 30, p.B - 20, button::Close)) openScreen(s, 33);
+    if (p.buttonAt(p.R - 90, p.B - 20, button::Delete)) deleteSelected(s, 5);
+    if (p.buttonAt(p.R - 150, p.B - 20, button::Clear))
+        for (int i = 1; i <= 599; ++i) s.listBox(5).entries[static_cast<std::size_t>(i)].clear();
+}
+
+void helpScreen(Pass& p) {
+    p.text(p.L + 150, p.T + 60, p.comment(77) + " " + p.s.app.gameTitle.str());
+    p.listAt(6, p.L + 90, p.T + 100);
+    p.scrollButtons(6, p.L + 45, p.T + 90, p.T + 300);
+    if (p.buttonAt(p.R - 30, p.B - 10, button::Close)) openScreen(p.s, 33);
+}
+
+void deleteHeadPicture(ProgramState& s) {
+    ListBox& heads = s.listBox(8);
+    const std::string name = heads.entries[static_cast<std::size_t>(heads.selected)];
+    if (deleteFile(s.userDir + "TETE/" + name + ".bmp")) showPopup(s, 2, 520, s.app.comments[57].view());
+    listDelete(s, 8, heads.selected);
+    heads.selected = -1;
+}
+
+void profileScreen(Pass& p) {
+    ProgramState& s = p.s;
+    s.app.playerName = s.typedText.view();
+    p.text(p.L + 150, p.T + 60, p.comment(78));
+    p.text(p.L + 90, p.T + 85, p.comment(79));
+    p.text(p.L + 90, p.T + 250, p.comment(80));
+    p.text(p.L + 90, p.T + 270, s.app.playerName.str() + p.blink);
+    p.text(p.L + 90, p.T + 320, p.comment(81));
+    p.text(p.L + 90, p.T + 375, p.comment(82));
+    const int picked = p.listAt(8, p.L + 100, p.T + 100);
+    if (picked >= 0) loadHead(s, s.listBox(8).entries[static_cast<std::size_t>(picked)]);
+    p.scrollButtons(8, p.L + 40, p.T + 100, p.T + 180);
+    drawHead(s, {p.L + 300, p.T + 120}, 90);
+    if (s.listBox(8).selected > 4 && p.buttonAt(p.R - 30, p.T + 180, button::Delete)) deleteHeadPicture(s);
+    if (p.buttonAt(p.L + 40, p.T + 300, button::Import)) startPictureImport(s, importmode::Head);
+    if (p.buttonAt(p.L + 40, p.T + 355, button::Import)) startPictureImport(s, importmode::Background);
+    if (p.buttonAt(p.R - 30, p.T + 355, button::Close)) {
+        s.app.playerName = s.typedText.view();
+        s.app.screen = screens::None;
+    }
+}
+
+void deleteSavedGame(ProgramState& s) {
+    ListBox& saves = s.listBox(9);
+    const std::string base = s.userDir + "SAVE/" + saves.entries[static_cast<std::size_t>(saves.selected)];
+    if (!deleteFile(base + ".sa1") || !deleteFile(base + ".sa2")) return;
+    showPopup(s, 2, 520, s.app.comments[58].view());
+    listDelete(s, 9, saves.selected);
+    saves.selected = -1;
+}
+
+void savedGamesScreen(Pass& p) {
+    ProgramState& s = p.s;
+    p.text(p.L + 150, p.T + 60, p.comment(83));
+    p.listAt(9, p.L + 100, p.T + 100);
+    p.scrollButtons(9, p.L + 40, p.T + 100, p.T + 250);
+    if (s.listBox(9).selected > 0) {
+        if (p.buttonAt(p.R - 150, p.B - 20, button::Delete)) deleteSavedGame(s);
+        if (s.listBox(9).selected > 0 && p.buttonAt(p.R - 90, p.B - 20, button::SavedGames)) {
+            s.app.screen = screens::None;
+            loadGame(s, s.listBox(9).entries[static_cast<std::size_t>(s.listBox(9).selected)]);
+        }
+    }
+    if (p.buttonAt(p.R - 30, p.B - 20, button::Close)) s.app.screen = screens::None;
+}
+
+void searchScreen(Pass& p, bool anagrams) {
+    ProgramState& s = p.s;
+    const int top = anagrams ? p.T + 230 : p.T + 210;
+    p.text(p.L + 150, p.T + 60, anagrams ? "Recherche d'annagramme" : "Recherche de mots incomplets");
+    p.text(p.L + 290, top, "Tapez votre mot puis");
+    p.text(p.L + 290, top + 20, "pressez entr\xE9" "e.");
+    if (!anagrams) p.text(p.L + 290, p.T + 250, "vous pouvez utiliser des *");
+    p.text(p.L + 290, p.T + 270, s.typedText.str() + p.blink);
+    p.listAt(3, p.L + 100, p.T + 100);
+    p.scrollButtons(3, p.L + 40, p.T + 100, p.T + 280);
+    if (p.buttonAt(p.R - 30, p.T + 355, button::Close)) s.app.screen = screens::None;
+}
+
+void quitScreen(Pass& p) {
+    ProgramState& s = p.s;
+    s.platform.canvas().drawImage(ImageSet::Interface, 41, p.L, p.T);
+    p.text(p.L + 55, p.T + 80, p.comment(84));
+    if (p.buttonAt(p.L + 40, p.T + 140, button::Yes)) openScreen(s, 101);
+    if (p.buttonAt(p.L + 200, p.T + 140, button::No)) openScreen(s, 102);
+}
+
+void panelScreen(Pass& pass, int screen) {
+    if (screen != screens::QuitConfirmation) drawPanel(pass.s, pass.L, pass.T);
+    switch (screen) {
+        case screens::Options: optionsScreen(pass); break;
+        case screens::Scores: scoresScreen(pass); break;
+        case screens::Help: helpScreen(pass); break;
+        case screens::Profile: profileScreen(pass); break;
+        case screens::SavedGames: savedGamesScreen(pass); break;
+        case screens::AnagramSearch: searchScreen(pass, true); break;
+        case screens::PatternSearch: searchScreen(pass, false); break;
+        case screens::QuitConfirmation: quitScreen(pass); break;
+        default: break;
+    }
+}
+
+// --- button bars --------------------------------------------------------------
+
+// The give-up button; false when the game had already ended, which leaves
+// the pass at once.
+bool giveUp(ProgramState& s) {
+    AppState& a = s.app;
+    if (a.gameWon == 1 || a.gameLost == 1) return false;
+    a.endTick = s.now();
+    a.gameLost = 1;
+    clearDrag(s);
+    if (s.travel.mapShown || s.travel.completed || s.travel.failed) {
+        leaveGame(s);
+        resetGameRecord(s);
+        s.game.gameId = 0;
+        a.gameTitle.clear();
+        s.travel.mapShown = 0;
+        s.travel.underWay = 0;
+    }
+    return true;
+}
+
+bool inGameBar(Pass& p) {
+    ProgramState& s = p.s;
+    const bool onMap = s.travel.mapShown == 1;
+    if (p.buttonAt(730, 15, button::QuickExit)) {
+        saveGame(s, true);
+        s.platform.closeMainWindow();
+    }
+    if (!onMap && p.buttonAt(320, 540, button::Print)) printGrid(s);
+    if (!onMap && p.buttonAt(380, 540, button::PlayAgain)) {
+        if (s.travel.underWay)
+            playSound(s, sounds::TileLanded);
+        else
+            openScreen(s, 1);
+    }
+    if (p.buttonAt(440, 540, button::Save)) saveGame(s, false);
+    if (p.buttonAt(500, 540, button::AnagramSearch)) openScreen(s, 8);
+    if (p.buttonAt(560, 540, button::PatternSearch)) openScreen(s, 9);
+    if (!onMap && p.buttonAt(620, 540, button::Help)) openScreen(s, 5);
+    if (p.buttonAt(680, 540, button::Options)) openScreen(s, 3);
+    if (p.buttonAt(740, 540, button::GiveUp) && !giveUp(s)) return false;
+    return true;
+}
+
+void mainBar(Pass& p) {
+    ProgramState& s = p.s;
+    if (p.buttonAt(200, 540, button::Profile)) openScreen(s, 6);
+    if (p.buttonAt(260, 540, button::Travel)) openScreen(s, 16);
+    if (p.buttonAt(320, 540, button::SavedGames)) openScreen(s, 7);
+    if (p.buttonAt(380, 540, button::Scores)) openScreen(s, 4);
+    if (p.buttonAt(440, 540, button::Quit)) openScreen(s, 100);
+}
+
+void playAgain(ProgramState& s) {
+    const std::uint32_t id = s.game.gameId;
+    const ShortString<100> title = s.app.gameTitle;
+    leaveGame(s);
+    resetGameRecord(s);
+    s.game.gameId = id;
+    s.app.gameTitle = title;
+    ChargeAide(s, static_cast<int>(id));
+}
+
+// Shows the quitting picture alone for three seconds, then closes the window.
+void quitProgram(ProgramState& s) {
+    loadBackground(s, backgrounds::Quitting);
+    drawBackground(s);
+    s.platform.setPointerShape(PointerShape::Hidden);
+    s.platform.showFrame();
+    s.platform.wait(QuitPictureMs);
+    s.platform.closeMainWindow();
+}
+
+}  // namespace
+
+void drawMenus(ProgramState& s, int screen) {
+    AppState& a = s.app;
+    a.listScrolling = 0;
+    a.hoverFlag = 0;
+    a.panelY = 72;
+    if (a.panelX == 800 && screen >= 1) playSound(s, sounds::PanelSlides);
+    a.panelX -= (a.panelX - PanelRestX) / 10;
+    Pass pass{s, s.mousePos, a.panelX, a.panelY, a.panelX + PanelWidth, a.panelY + PanelHeight, false,
+              s.blinkOn ? "-" : " "};
+
+    if (screen == screens::Families) {
+        familyList(pass);
+    } else if (screen == screens::Levels) {
+        if (!levelList(pass)) return;
+    } else if (screen >= screens::Options) {
+        panelScreen(pass, screen);
+    }
+    if (s.gameRunning() || s.travel.mapShown) {
+        if (!inGameBar(pass)) return;
+    } else {
+        mainBar(pass);
+    }
+    if (a.hoverFlag == 1 || pass.checkBoxHovered) a.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
+    if (!a.listScrolling) a.clickPending = 0;
+}
+
+void openScreen(ProgramState& s, int action) {
+    AppState& a = s.app;
+    switch (action) {
+        case 1:
+            a.screen = screens::None;
+            playAgain(s);
+            break;
+        case 3:
+        case 4:
+        case 7:
+            a.screen = action;
+            break;
+        case 5:
+            s.listBox(6).firstShown = 1;
+            a.screen = screens::Help;
+            break;
+        case 6:
+            s.typedText = a.playerName.view();
+            a.screen = screens::Profile;
+            break;
+        case 8:
+        case 9:
+            a.screen = action;
+            s.typedText.clear();
+            listClear(s, 3);
+            break;
+        case 16:
+            leaveGame(s);
+            resetGameRecord(s);
+            startTravel(s);
+            break;
+        case 33:
+        case 102:
+            a.screen = screens::None;
+            break;
+        case 100:
+            a.gameTitle.clear();
+            s.travel.mapShown = 0;
+            s.travel.underWay = 0;
+            a.screen = screens::QuitConfirmation;
+            break;
+        case 101:
+            quitProgram(s);
+            break;
+        default:
+            break;
+    }
+    if (action < 10 || action == 100) a.panelX = 800;
+}
+
+}  // namespace glossamo

@@ -1,0 +1,92 @@
+#include "shell/game_dispatcher.hpp"
+
+#include <vector>
+
+#include "games/hangman.hpp"
+#include "grid/grid_games.hpp"
+#include "state/program_state.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr const char* FrenchGrids = "grilles.txt";
+constexpr const char* EnglishGrids = "grillesEnglish.txt";
+
+// A run of identifiers playing one routine, with one level per identifier.
+// Families whose routine is not written yet have none: they run nothing.
+struct DispatchRow {
+    int first;
+    GameRoutine routine;
+    std::vector<int> levels;
+    const char* gridFile;
+};
+
+const std::vector<DispatchRow>& dispatchTable() {
+    static const std::vector<DispatchRow> rows = {
+        {1, nullptr, {12, 10, 8}, FrenchGrids},              // Mots codés
+        {92, nullptr, {12, 10, 8}, EnglishGrids},
+        {4, nullptr, {0}, nullptr},                          // Le mot le plus long
+        {5, nullptr, {13, 11, 9}, nullptr},                  // Mots en croix
+        {88, nullptr, {5, 6, 7, 8}, nullptr},                // English cross
+        {8, playHangman, {12, 10, 8}, nullptr},              // Le pendu
+        {112, playHangman, {12, 10, 8}, nullptr},
+        {122, playHangman, {12, 10, 8}, nullptr},
+        {132, playHangman, {12, 10, 8}, nullptr},
+        {142, playHangman, {12, 10, 8}, nullptr},
+        {11, nullptr, {12, 10, 8}, nullptr},                 // Mot de passe
+        {14, nullptr, {8, 6}, nullptr},                      // Bourse aux voyelles
+        {16, nullptr, {14, 10, 6}, nullptr},                 // Anagrammes
+        {19, nullptr, {4, 3, 2}, nullptr},                   // Lettre en plus
+        {22, nullptr, {11, 9, 7}, nullptr},                  // De l'un à l'autre
+        {25, nullptr, {0}, nullptr},                         // Troisième mot
+        {26, nullptr, {10, 8, 6}, nullptr},                  // Mots coupés
+        {105, nullptr, {10, 8, 6}, nullptr},
+        {115, nullptr, {10, 8, 6}, nullptr},
+        {125, nullptr, {10, 8, 6}, nullptr},
+        {135, nullptr, {10, 8, 6}, nullptr},
+        {29, playWordPlacement, {12, 10, 8, 6}, FrenchGrids},  // Mots casés
+        {95, playWordPlacement, {12, 10, 8, 6}, EnglishGrids},
+        {33, playHiddenWords, {12, 10, 8, 6}, FrenchGrids},    // Mots cachés
+        {99, playHiddenWords, {12, 10, 8, 6}, EnglishGrids},
+        {37, nullptr, {8, 6}, FrenchGrids},                  // Grille en vrac
+        {103, nullptr, {8, 6}, EnglishGrids},
+        {39, nullptr, {4, 3, 2, 1}, nullptr},                // Bourse aux consonnes
+        {43, nullptr, {10, 8, 6}, nullptr},                  // Grille déconstituée
+        {46, nullptr, {1, 2, 3}, nullptr},                   // Maxi-mots
+        {49, nullptr, {1, 2}, nullptr},                      // Mots commençant par
+        {51, nullptr, {6, 7, 8, 9, 10, 11, 12, 13, 14}, nullptr},  // Motuce
+        {108, nullptr, {6, 7, 8, 9}, nullptr},
+        {118, nullptr, {6, 7, 8, 9}, nullptr},
+        {128, nullptr, {6, 7, 8, 9}, nullptr},
+        {138, nullptr, {6, 7, 8, 9}, nullptr},
+        {60, nullptr, {12, 10, 8, 6}, nullptr},              // Sommes de lettres
+        {64, nullptr, {12, 10, 8, 6}, nullptr},              // Lettres effacées
+        {68, playProverbHangman, {1, 2, 3, 4, 5, 6, 7, 8}, nullptr},  // Proverbes pendus
+        {76, nullptr, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, nullptr},  // Proverbes effacés
+        {145, nullptr, {14, 13, 12, 11, 10, 9}, nullptr},    // Mots empilés
+    };
+    return rows;
+}
+
+}  // namespace
+
+GameDispatch dispatchFor(int id) {
+    for (const DispatchRow& row : dispatchTable()) {
+        const int k = id - row.first;
+        if (k >= 0 && k < static_cast<int>(row.levels.size()))
+            return {row.routine, row.levels[static_cast<std::size_t>(k)], row.gridFile};
+    }
+    return {};
+}
+
+void GameDispatcher(ProgramState& s) {
+    Platform& p = s.platform;
+    if (s.game.built == 1 && !p.playClockEnabled()) p.setPlayClockEnabled(true);
+    if (p.playClockEnabled() && s.app.gameWon == 1) p.setPlayClockEnabled(false);
+    s.app.cursorShape = 0;
+    const GameDispatch game = dispatchFor(static_cast<int>(s.game.gameId));
+    if (game.routine) game.routine(s, game.level, game.gridFile);
+}
+
+}  // namespace glossamo

@@ -1,0 +1,70 @@
+#pragma once
+// The application's own state: the screen shown, the running game's life
+// cycle, the pointer, the player's settings and the comments table.
+#include <array>
+#include <cstdint>
+
+#include "base/short_string.hpp"
+
+namespace glossamo {
+
+constexpr int CommentCount = 496;  // comments 1..496
+
+// Screen numbers.
+namespace screens {
+constexpr int None = 0;
+constexpr int Families = 1;
+constexpr int Levels = 2;
+constexpr int Options = 3;
+constexpr int Scores = 4;
+constexpr int Help = 5;
+constexpr int Profile = 6;
+constexpr int SavedGames = 7;
+constexpr int AnagramSearch = 8;
+constexpr int PatternSearch = 9;
+constexpr int QuitConfirmation = 100;
+}  // namespace screens
+
+// Background numbers that name special pictures.
+namespace backgrounds {
+constexpr int Title = 50;
+constexpr int TravelMap = 51;
+constexpr int Menus = 52;
+constexpr int Quitting = 78;
+}  // namespace backgrounds
+
+struct AppState {
+    // Screens and the game's life cycle.
+    std::int32_t screen = screens::Families;
+    ShortString<100> gameTitle;  // empty = no game running
+    std::uint8_t titleShowing = 1;
+    std::uint32_t titleTick = 0;
+    std::uint32_t endTick = 0;
+    std::uint8_t gameWon = 0;
+    std::uint8_t gameLost = 0;
+    std::uint8_t scoreRecorded = 0;
+    std::int32_t score = 0;
+    std::uint32_t clickPending = 0;
+    std::int16_t cursorShape = 0;  // 0 arrow, -21 hand, -11 hourglass
+
+    // Widgets and menus.
+    std::uint8_t hoverFlag = 0;
+    std::uint8_t listScrolling = 0;
+    std::uint32_t lastScrollTick = 0;
+    ShortString<100> hoverText;
+    std::uint32_t chosenFamily = 0;
+    std::int32_t panelX = 800;
+    std::int32_t panelY = 72;
+
+    // Player settings and files.
+    ShortString<100> playerName;
+    std::int32_t backgroundIndex = 0;
+    std::int32_t cardBackIndex = 0;
+    std::uint8_t importMode = 0;
+    std::uint8_t userFoldersPresent = 0;
+
+    // The comments table, comments[1..496]; comments[0] unused.
+    std::array<ShortString<100>, CommentCount + 1> comments{};
+};
+
+}  // namespace glossamo

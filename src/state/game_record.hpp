@@ -1,0 +1,63 @@
+#pragma once
+// The record of the running game, and the tile carried by the pointer or
+// flying back to its cell.
+#include <array>
+#include <cstdint>
+
+#include "base/short_string.hpp"
+
+namespace glossamo {
+
+constexpr int BoardSize = 21;  // columns and rows 0..20
+constexpr int CellPixels = 31;
+constexpr std::uint32_t NormalInk = 65535;
+constexpr std::uint32_t HighlightInk = 255;
+
+template <typename T>
+using Board = std::array<std::array<T, BoardSize>, BoardSize>;  // [column][row]
+
+struct GameRecord {
+    std::uint32_t gameId = 0;  // 1..150; 0 = no game
+    std::uint8_t built = 0;
+    std::int32_t boardLeft = 70;
+    std::int32_t boardTop = 50;
+    std::int32_t hoverCol = 0;
+    std::int32_t hoverRow = 0;
+    Board<char> letters{};           // '*' no tile, ' ' an empty slot
+    Board<std::uint8_t> movable{};
+    Board<std::uint8_t> clickable{};
+    Board<std::uint32_t> colours{};
+    std::array<ShortString<100>, 31> texts{};  // texts[1..30]; texts[0] unused
+    Board<std::uint32_t> tileStyles{};
+    Board<std::uint32_t> numbers{};
+    Board<std::uint32_t> solution{};
+    char pickedLetter = ' ';
+    std::uint32_t counterA = 0;
+    std::uint32_t counterB = 0;
+    std::uint32_t counterC = 0;
+};
+
+struct DragState {
+    std::uint8_t active = 0;
+    ShortString<100> text;
+    std::uint8_t horizontal = 1;
+    std::int32_t fromCol = 0;
+    std::int32_t fromRow = 0;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+struct TileFlight {
+    std::int32_t startX = 0;
+    std::int32_t startY = 0;
+    std::int32_t targetX = 0;
+    std::int32_t targetY = 0;
+    std::uint32_t startTick = 0;
+    std::uint32_t duration = 500;
+    std::uint8_t kind = 0;  // 1 a letter, 2 a word, 3 a black square
+    std::uint8_t flag = 0;
+    ShortString<100> text;
+    std::uint8_t active = 0;
+};
+
+}  // namespace glossamo

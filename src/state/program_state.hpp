@@ -1,0 +1,70 @@
+#pragma once
+// Everything the program keeps for the whole run, in one object that `main`
+// creates and hands to every routine. A test builds its own.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "base/random.hpp"
+#include "base/short_string.hpp"
+#include "platform/platform.hpp"
+#include "state/app_state.hpp"
+#include "state/game_record.hpp"
+#include "state/play_clock.hpp"
+#include "state/travel_state.hpp"
+#include "state/widget_records.hpp"
+#include "words/word_store.hpp"
+
+namespace glossamo {
+
+constexpr int TypedTextLimit = 16;
+constexpr int HelpFileCount = 201;  // helpFiles[0..200]
+
+struct Point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+struct ProgramState {
+    explicit ProgramState(Platform& p) : platform(p) {}
+    ProgramState(const ProgramState&) = delete;
+    ProgramState& operator=(const ProgramState&) = delete;
+
+    Platform& platform;
+    Random rng;  // the one random generator; declared before its users
+
+    AppState app;
+    GameRecord game;
+    DragState drag;
+    TileFlight flight;
+    PlayClock clock;
+    TravelState travel;
+    std::array<ListBox, ListBoxCount + 1> listBoxes{};     // [1..9]
+    std::array<CheckBox, CheckBoxCount + 1> checkBoxes{};  // [1..4]
+    InfoPopup popup;
+    Banner banner;
+    std::vector<std::string> gameWordList;
+    WordStore words{rng};
+
+    Point mousePos;
+    ShortString<TypedTextLimit> typedText;
+    std::uint8_t endSoundPlayed = 0;
+    std::uint8_t blinkOn = 0;
+    std::uint8_t firstActivationDone = 0;
+    double hangmanScan = 0;  // positions the hangman's chosen letter has travelled
+
+    std::string programDir;  // the program's folder, with a trailing '/'
+    std::string userDir;     // the player's folder, with a trailing '/'
+    std::array<std::string, HelpFileCount> helpFiles{};
+    std::string musicFileName;  // the open music; empty until one is chosen
+    std::vector<std::string> debugLines;  // the hidden debug log
+
+    ListBox& listBox(int n) { return listBoxes[static_cast<std::size_t>(n)]; }
+    CheckBox& checkBox(int n) { return checkBoxes[static_cast<std::size_t>(n)]; }
+    bool gameRunning() const { return !app.gameTitle.empty(); }
+    std::uint32_t now() const { return platform.ticks(); }
+};
+
+}  // namespace glossamo

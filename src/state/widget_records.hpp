@@ -1,0 +1,48 @@
+#pragma once
+// The records behind the self-drawn widgets: list boxes, check boxes, the
+// timed pop-up and the bouncing end-of-game banner.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "base/short_string.hpp"
+
+namespace glossamo {
+
+constexpr int ListBoxCount = 9;      // list boxes 1..9
+constexpr int ListBoxEntries = 601;  // entries 0..600
+constexpr int CheckBoxCount = 4;     // check boxes 1..4
+
+struct ListBox {
+    std::int32_t left = 1;
+    std::int32_t top = 1;
+    std::int32_t firstShown = 0;
+    std::int32_t rowsShown = 11;
+    std::int32_t width = 150;
+    std::int32_t count = 1;
+    std::array<std::string, ListBoxEntries> entries{};
+    std::int32_t selected = -1;
+};
+
+struct CheckBox {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::uint8_t ticked = 1;
+};
+
+struct InfoPopup {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::uint8_t active = 0;
+    std::uint32_t startTick = 0;
+    ShortString<100> text;
+};
+
+struct Banner {
+    std::int32_t x = 400;
+    std::int32_t y = 300;
+    std::int32_t dx = -1;
+    std::int32_t dy = 1;
+};
+
+}  // namespace glossamo

@@ -1,0 +1,100 @@
+#include "widgets/bitmap_fonts.hpp"
+
+#include "platform/canvas.hpp"
+#include "state/program_state.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr int GlyphsPerRow = 24;
+constexpr int TileAdvance = 31;
+
+// A font: its two sheets, where glyph cells lie on them, and its advance.
+struct BitmapFont {
+    ImageSet set;
+    int normalSheet, highlightSheet;
+    int pitchX, left, pitchY, top, width, height;
+    int advance;
+    bool highlightOpaque;  // the highlight shows each glyph cell's background
+};
+
+constexpr BitmapFont SmallFont{ImageSet::Interface, 26, 26, 13, -11, 17, 4, 11, 16, 10, true};
+constexpr BitmapFont TitleFont{ImageSet::Slot, 12, 11, 20, -23, 26, 6, 18, 23, 15, false};
+constexpr BitmapFont TileFont{ImageSet::Slot, 1, 0, 26, -24, 34, 6, 24, 33, 18, false};
+
+void drawGlyph(Canvas& canvas, const BitmapFont& font, bool highlight, int x, int y, char c) {
+    const int g = static_cast<unsigned char>(c) - 32;
+    if (g < 0) return;
+    const int row = g / GlyphsPerRow;
+    const int column = g - GlyphsPerRow * row + 1;
+    const Rect source{font.pitchX * column + font.left, font.pitchY * row + font.top, font.width, font.height};
+    canvas.drawImagePart(font.set, highlight ? font.highlightSheet : font.normalSheet, x, y, source,
+                         !(highlight && font.highlightOpaque));
+}
+
+// Character i (from 1) stands at (x + advance * i, y).
+void drawText(ProgramState& s, const BitmapFont& font, int x, int y, std::uint32_t colour, std::string_view text) {
+    const bool highlight = colour != NormalInk;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        drawGlyph(s.platform.canvas(), font, highlight, x + font.advance * static_cast<int>(i + 1), y, text[i]);
+}
+
+// The board cell under the pointer is clickable.
+bool pointerOnClickableCell(const ProgramState& s) {
+    const int column = (s.mousePos.x - s.game.boardLeft) / CellPixels;
+    const int row = (s.mousePos.y - s.game.boardTop) / CellPixels;
+    if (column < 0 || row < 0 || column >= BoardSize || row >= BoardSize) return false;
+    return s.game.clickable[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] == 1;
+}
+
+bool pointerOverTiles(const ProgramState& s, int x, int y, std::size_t length) {
+    const int px = s.mousePos.x, py = s.mousePos.y;
+    return x - 3 < px && px < x + TileAdvance * static_cast<int>(length) - 5 && y + 3 < py && py < y + 31;
+}
+
+bool isHiddenBoardGame(std::uint32_t gameId) { return gameId >= 43 && gameId <= 45; }
+
+}  // namespace
+
+void drawSmallText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text) {
+    if (text == "AAAVOYAGE") text = s.app.comments[34].view();
+    drawText(s, SmallFont, x, y, colour, text);
+}
+
+void drawTitleText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text) {
+    drawText(s, TitleFont, x, y, colour, text);
+}
+
+bool drawTileText(ProgramState& s, int x, int y, std::uint32_t colour, std::uint32_t tileStyle,
+                  std::string_view text) {
+    if (text.empty()) return false;
+    if (tileStyle == 0) {
+        drawText(s, TileFont, x, y, colour, text);
+        return false;
+    }
+    const bool hovered = pointerOverTiles(s, x, y, text.size());
+    bool highlight = colour != NormalInk;
+    if (hovered && pointerOnClickableCell(s)) {
+        if (text != " " || isHiddenBoardGame(s.game.gameId)) s.app.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
+        if (text != " " && !s.drag.active) highlight = true;
+    }
+    Canvas& canvas = s.platform.canvas();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int cx = x + TileAdvance * static_cast<int>(i);
+        canvas.drawImage(ImageSet::Slot, 6, cx - 6, y + 7);
+        canvas.drawImage(ImageSet::Slot, static_cast<int>(tileStyle) + 1, cx - 3, y + 4);
+        drawGlyph(canvas, TileFont, highlight, cx, y, text[i]);
+    }
+    return hovered;
+}
+
+void drawCentredTitle(ProgramState& s, int y, std::string_view text) {
+    drawTitleText(s, 400 - static_cast<int>(text.size() / 2) * 16, y, NormalInk, text);
+}
+
+void drawCentredTileText(ProgramState& s, int y, std::string_view text) {
+    drawTileText(s, 400 - static_cast<int>(text.size() / 2) * 18, y, NormalInk, 0, text);
+}
+
+}  // namespace glossamo

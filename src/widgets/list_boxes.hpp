@@ -1,0 +1,22 @@
+#pragma once
+// The nine scrolling list boxes: drawing, row hit test, scrolling, and the
+// operations that fill them.
+#include <string_view>
+
+#include "state/program_state.hpp"
+
+namespace glossamo {
+
+constexpr std::uint32_t ScrollRepeatMs = 50;
+
+void drawListBox(ProgramState& s, int n);
+// The row (1..rowsShown) under the pointer holding an entry, or 0.
+int listRowHit(ProgramState& s, Point pointer, int n);
+// One step up (direction < 0) or down, at most one per 50 ms.
+void scrollList(ProgramState& s, int n, int direction);
+void listAdd(ProgramState& s, int n, std::string_view text);
+void listDelete(ProgramState& s, int n, int index);
+int listCount(const ProgramState& s, int n);
+void listClear(ProgramState& s, int n);
+
+}  // namespace glossamo

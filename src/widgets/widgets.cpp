@@ -1,0 +1,195 @@
+#include "widgets/widgets.hpp"
+
+#include <cmath>
+#include <string>
+
+#include "platform/canvas.hpp"
+#include "state/debug_log.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr int BoardRowsDrawn = 17;
+constexpr int SystemNumberSize = 8;
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+bool isHiddenWordGame(std::uint32_t id) { return (id >= 33 && id <= 36) || (id >= 99 && id <= 102); }
+bool isBrokenGridGame(std::uint32_t id) { return id >= 42 && id <= 45; }
+
+// One bouncing step; `vertical` is the banner's vertical speed factor.
+void moveBanner(Banner& b, int vertical) {
+    b.x += 2 * b.dx;
+    b.y += vertical * b.dy;
+    if (b.x < 250 || b.x >= 651) b.dx = -b.dx;
+    if (b.y < 150 || b.y >= 451) b.dy = -b.dy;
+}
+
+// The selection frame of the hidden-word games, from the start cell to the
+// pointer, across or down; the selection ends when the pointer leaves the
+// movable cells or goes left of the start.
+void drawSelectionFrame(ProgramState& s) {
+    const int px = s.mousePos.x, py = s.mousePos.y;
+    const int x0 = s.drag.x + 4, y0 = s.drag.y + 8;
+    const int column = (px - s.game.boardLeft) / CellPixels;
+    const int row = (py - s.game.boardTop) / CellPixels;
+    const bool onBoard = column >= 0 && row >= 0 && column < BoardSize && row < BoardSize;
+    if (!onBoard || s.game.movable[at(column)][at(row)] != 1 || x0 > px) {
+        s.drag.active = 0;
+        return;
+    }
+    constexpr Rgb Green{0, 128, 0};
+    if (py >= y0 + 25)
+        s.platform.canvas().roundedRect(Rect{x0, y0, 21, py - y0}, 10, Green, 2);
+    else
+        s.platform.canvas().roundedRect(Rect{x0, y0, px - x0, 21}, 10, Green, 2);
+}
+
+}  // namespace
+
+void drawBoard(ProgramState& s) {
+    const GameRecord& g = s.game;
+    for (int row = 0; row < BoardRowsDrawn; ++row) {
+        for (int column = 0; column < BoardSize; ++column) {
+            const int cx = g.boardLeft + CellPixels * column;
+            const int cy = g.boardTop + CellPixels * row;
+            const char letter = g.letters[at(column)][at(row)];
+            const std::uint32_t style = g.tileStyles[at(column)][at(row)];
+            const std::uint32_t colour = g.colours[at(column)][at(row)];
+            if (letter != '*')
+                drawTileText(s, cx, cy, colour, style, std::string_view(&letter, 1));
+            else if (style == 3)
+                drawTileText(s, cx, cy, colour, 3, " ");
+        }
+    }
+}
+
+void drawCodeNumbers(ProgramState& s) {
+    const GameRecord& g = s.game;
+    for (int row = 1; row < BoardRowsDrawn; ++row)
+        for (int column = 1; column < BoardSize; ++column)
+            if (g.tileStyles[at(column)][at(row)] == 4 && g.letters[at(column)][at(row)] != '*')
+                s.platform.canvas().systemText(g.boardLeft + CellPixels * column - 1, g.boardTop + CellPixels * row + 2,
+                                               std::to_string(g.numbers[at(column)][at(row)]), SystemNumberSize,
+                                               false, Rgb{0, 0, 255});
+}
+
+void drawSumNumbers(ProgramState& s) {
+    const GameRecord& g = s.game;
+    for (int row = 1; row < BoardRowsDrawn; ++row)
+        for (int column = 1; column < BoardSize; ++column)
+            if (g.numbers[at(column)][at(row)] != 0)
+                s.platform.canvas().systemText(g.boardLeft + CellPixels * column - 3, g.boardTop + CellPixels * row + 2,
+                                               std::to_string(g.numbers[at(column)][at(row)]), SystemNumberSize,
+                                               true, Rgb{255, 0, 0});
+}
+
+void drawCard(ProgramState& s, int x, int y, int n) {
+    if (n < 0 || n >= 54) {
+        debugLog(s, "DEMANDE AFFICHAGE CARTE: " + std::to_string(n) + " HORS LIMITE");
+        return;
+    }
+    s.platform.canvas().drawImage(ImageSet::Pendu, n, x, y);
+}
+
+void drawSlot(ProgramState& s, int x, int y, int n) {
+    if (n >= 1 && n < 11) s.platform.canvas().drawImage(ImageSet::Slot, n, x, y);
+}
+
+void drawPassMark(ProgramState& s, int x, int y, int state) {
+    s.platform.canvas().drawImage(ImageSet::Slot, state == 1 ? 8 : 7, x, y);
+}
+
+void drawBlackTile(ProgramState& s, int x, int y) { s.platform.canvas().drawImage(ImageSet::Slot, 4, x, y); }
+
+void drawButton(ProgramState& s, Point at, int n, bool highlighted) {
+    if (n >= 64) {
+        debugLog(s, "Demande Affichage Boutton hors limite");
+        return;
+    }
+    s.platform.canvas().drawImage(ImageSet::Interface, highlighted ? n + 1 : n, at.x, at.y);
+}
+
+bool buttonHit(ProgramState& s, Point at, Point pointer) {
+    const bool hit = !s.drag.active && at.x < pointer.x && pointer.x < at.x + ButtonSize && at.y < pointer.y &&
+                     pointer.y < at.y + ButtonSize;
+    if (hit) s.app.hoverFlag = 1;
+    return hit;
+}
+
+void drawCheckBox(ProgramState& s, int n, std::string_view label) {
+    const CheckBox& box = s.checkBox(n);
+    s.platform.canvas().drawImage(ImageSet::Interface, box.ticked ? 46 : 45, box.x, box.y);
+    drawSmallText(s, box.x + 12, box.y + 4, NormalInk, label);
+}
+
+bool checkBoxHit(const ProgramState& s, Point pointer, int n) {
+    const CheckBox& box = s.checkBoxes[at(n)];
+    return box.x < pointer.x && pointer.x < box.x + CheckBoxSize && box.y < pointer.y &&
+           pointer.y < box.y + CheckBoxSize;
+}
+
+void showPopup(ProgramState& s, int x, int y, std::string_view text) {
+    s.popup.x = x + 40;
+    s.popup.y = y;
+    s.popup.text = text;
+    s.popup.startTick = s.now();
+    s.popup.active = 1;
+}
+
+void drawPopup(ProgramState& s) {
+    drawSmallText(s, s.popup.x, s.popup.y, NormalInk, s.popup.text.view());
+    if (static_cast<std::uint32_t>(s.now() - s.popup.startTick) > PopupMs) {
+        s.popup.active = 0;
+        s.app.hoverText.clear();
+    }
+}
+
+void drawDrag(ProgramState& s) {
+    if (s.flight.active) return;
+    const int px = s.mousePos.x, py = s.mousePos.y;
+    if (isHiddenWordGame(s.game.gameId)) {
+        drawSelectionFrame(s);
+        return;
+    }
+    const std::string_view text = s.drag.text.view();
+    if (isBrokenGridGame(s.game.gameId) && text == "*") {
+        drawBlackTile(s, px - 25, py - 20);
+        return;
+    }
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const int i = static_cast<int>(k) + 1;
+        const std::string_view letter = text.substr(k, 1);
+        if (s.drag.horizontal)
+            drawTileText(s, px + 20 * i - 55, py - 20, NormalInk, 0, letter);
+        else
+            drawTileText(s, px - 25, py + 25 * i - 45, NormalInk, 0, letter);
+    }
+}
+
+void drawWinBanner(ProgramState& s) {
+    moveBanner(s.banner, 2);
+    s.platform.canvas().drawImage(ImageSet::Interface, s.travel.completed ? 51 : 49, s.banner.x - 160,
+                                  s.banner.y - 100);
+}
+
+void drawLostBanner(ProgramState& s) {
+    moveBanner(s.banner, 1);
+    s.platform.canvas().drawImage(ImageSet::Interface, 50, s.banner.x - 160, s.banner.y - 100);
+}
+
+void drawTravelLostBanner(ProgramState& s) { s.platform.canvas().drawImage(ImageSet::Interface, 59, 240, 200); }
+
+void drawBackground(ProgramState& s) { s.platform.canvas().drawImage(ImageSet::Screen, 0, 0, 0); }
+
+void drawHead(ProgramState& s, Point at, int height) {
+    const int width = static_cast<int>(std::nearbyint(height * 8.0 / 9.0));
+    s.platform.canvas().stretchImage(ImageSet::Screen, 1, Rect{at.x, at.y, width, height}, false);
+}
+
+void drawPanel(ProgramState& s, int x, int y) { s.platform.canvas().drawImage(ImageSet::Screen, 2, x - 30, y); }
+
+void drawTraveller(ProgramState& s, Point at) { s.platform.canvas().drawImage(ImageSet::Interface, 42, at.x, at.y); }
+
+}  // namespace glossamo

@@ -1,0 +1,50 @@
+#pragma once
+// The self-drawn widgets: the letter board, single pictures, buttons, check
+// boxes, the pop-up, the carried tile and the end-of-game banners. Each
+// draws into the back buffer of the current frame; hit tests read the last
+// pointer position.
+#include <cstdint>
+#include <string_view>
+
+#include "state/program_state.hpp"
+#include "widgets/bitmap_fonts.hpp"
+
+namespace glossamo {
+
+constexpr int ButtonSize = 48;
+constexpr int CheckBoxSize = 20;
+constexpr std::uint32_t PopupMs = 1500;
+
+// The letter board of the running game, rows 0..16 and columns 0..20.
+void drawBoard(ProgramState& s);
+// The code numbers of numbered cells, and the letter sums, in the system font.
+void drawCodeNumbers(ProgramState& s);
+void drawSumNumbers(ProgramState& s);
+
+void drawCard(ProgramState& s, int x, int y, int n);
+void drawSlot(ProgramState& s, int x, int y, int n);
+void drawPassMark(ProgramState& s, int x, int y, int state);
+void drawBlackTile(ProgramState& s, int x, int y);
+
+void drawButton(ProgramState& s, Point at, int n, bool highlighted);
+// True when no tile is carried and the pointer is strictly inside the
+// button's 48 x 48 square; a hit sets `hoverFlag`.
+bool buttonHit(ProgramState& s, Point at, Point pointer);
+void drawCheckBox(ProgramState& s, int n, std::string_view label);
+bool checkBoxHit(const ProgramState& s, Point pointer, int n);
+
+void showPopup(ProgramState& s, int x, int y, std::string_view text);
+void drawPopup(ProgramState& s);
+
+void drawDrag(ProgramState& s);
+void drawWinBanner(ProgramState& s);
+void drawLostBanner(ProgramState& s);
+void drawTravelLostBanner(ProgramState& s);
+
+void drawBackground(ProgramState& s);
+// The player's head picture stretched to `height` high and 8/9 of that wide.
+void drawHead(ProgramState& s, Point at, int height);
+void drawPanel(ProgramState& s, int x, int y);
+void drawTraveller(ProgramState& s, Point at);
+
+}  // namespace glossamo

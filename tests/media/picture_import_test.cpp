@@ -1,0 +1,115 @@
+#include "media/picture_import.hpp"
+
+#include <SDL2/SDL.h>
+
+#include "base/file_system.hpp"
+#include "support/program_fixture.hpp"
+
+namespace glossamo::testing {
+
+namespace {
+
+void writeBmp(const std::string& path, int w, int h) {
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, w, h, 24, SDL_PIXELFORMAT_RGB24);
+    SDL_FillRect(picture, nullptr, SDL_MapRGB(picture->format, 200, 100, 50));
+    SDL_SaveBMP(picture, path.c_str());
+    SDL_FreeSurface(picture);
+}
+
+std::pair<int, int> bmpSize(const std::string& path) {
+    SDL_Surface* picture = SDL_LoadBMP(path.c_str());
+    if (!picture) return {0, 0};
+    const std::pair<int, int> size{picture->w, picture->h};
+    SDL_FreeSurface(picture);
+    return size;
+}
+
+}  // namespace
+
+class PictureImport : public ProgramFixture {
+protected:
+    TempDir user, outside;
+    void SetUp() override {
+        s.userDir = user.path();
+        user.makeFolder("TETE");
+        user.makeFolder("FONDS");
+        s.app.userFoldersPresent = 1;
+        s.app.comments[85] = "Fond";
+        s.app.comments[86] = "Tete";
+        s.app.comments[87] = "Image illisible";
+        s.app.comments[53] = "Image ajout\xE9" "e";
+        s.app.comments[66] = outside.path();
+        writeBmp(outside.path() + "photo.BMP", 160, 120);
+    }
+};
+
+TEST_F(PictureImport, HeadIsStretchedToEightyByNinetyAndChosen) {
+    platform.pictureChoice = outside.path() + "photo.BMP";
+    startPictureImport(s, 1);
+    EXPECT_EQ(bmpSize(user.path() + "TETE/Tete .bmp"), std::make_pair(80, 90));
+    EXPECT_EQ(s.listBox(8).entries[1], "Tete ");
+    EXPECT_EQ(s.listBox(8).selected, 1);
+    EXPECT_EQ(s.popup.text.view(), "Image ajout\xE9" "e");
+    EXPECT_EQ(s.app.importMode, 0);
+    EXPECT_EQ(platform.journal.front(),
+              "dialog Import: Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG " + outside.path());
+}
+
+TEST_F(PictureImport, BackgroundIsStretchedToTheScreen) {
+    s.app.importMode = 2;
+    importPicture(s, outside.path() + "photo.BMP");
+    EXPECT_EQ(bmpSize(user.path() + "FONDS/Fond .bmp"), std::make_pair(800, 600));
+}
+
+TEST_F(PictureImport, NamesTakeTheNextFreeSuffixAndTheTwentiethIsOverwritten) {
+    const auto importHead = [&] {
+        s.app.importMode = 1;
+        importPicture(s, outside.path() + "photo.BMP");
+    };
+    importHead();
+    importHead();
+    EXPECT_TRUE(fileExists(user.path() + "TETE/Tete .bmp"));
+    EXPECT_TRUE(fileExists(user.path() + "TETE/Tete 1.bmp"));
+    for (int n = 2; n <= 20; ++n) user.write("TETE/Tete " + std::to_string(n) + ".bmp", "old");
+    importHead();
+    EXPECT_EQ(bmpSize(user.path() + "TETE/Tete 20.bmp"), std::make_pair(80, 90)) << "the last name is reused";
+    EXPECT_FALSE(fileExists(user.path() + "TETE/Tete 21.bmp"));
+}
+
+TEST_F(PictureImport, DamagedOrUnknownFilesImportNothing) {
+    s.app.importMode = 1;
+    outside.write("cassee.jpg", std::string("\xFF\xD8\xFF\xE0 garbage", 12));
+    importPicture(s, outside.path() + "cassee.jpg");
+    EXPECT_EQ(s.app.hoverText.view(), "Image illisible");
+    outside.write("faux.bmp", "BM not a bitmap");
+    s.app.hoverText.clear();
+    importPicture(s, outside.path() + "faux.bmp");
+    EXPECT_EQ(s.app.hoverText.view(), "Image illisible");
+    importPicture(s, outside.path() + "notes.txt");
+    EXPECT_EQ(listFolder(user.path() + "TETE", "*").size(), 0u);
+    EXPECT_EQ(s.listBox(8).entries[1], "");
+}
+
+TEST_F(PictureImport, RefusedWithoutThePlayersFolders) {
+    s.app.userFoldersPresent = 0;
+    s.app.importMode = 1;
+    importPicture(s, outside.path() + "photo.BMP");
+    EXPECT_EQ(listFolder(user.path() + "TETE", "*").size(), 0u);
+}
+
+TEST_F(PictureImport, DialogStartsInTheHomeFolderNamedByTheComment) {
+    s.app.comments[66] = "~/Images/";
+    startPictureImport(s, 1);
+    const char* home = std::getenv("HOME");
+    EXPECT_EQ(platform.journal.back(), "dialog Import: Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG " +
+                                           std::string(home ? home : "") + "/Images/");
+}
+
+TEST_F(PictureImport, CancelledDialogImportsNothing) {
+    platform.pictureChoice.reset();
+    startPictureImport(s, 2);
+    EXPECT_EQ(listFolder(user.path() + "FONDS", "*").size(), 0u);
+    EXPECT_EQ(s.app.importMode, 0);
+}
+
+}  // namespace glossamo::testing

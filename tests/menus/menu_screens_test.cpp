@@ -1,0 +1,168 @@
+// The menu screens, clicked through the mouse handlers and the frame routine.
+#include "menus/menu_screens.hpp"
+
+#include "games/game_fixture.hpp"
+#include "media/sound_services.hpp"
+#include "texts/comments_and_help.hpp"
+
+namespace glossamo::testing {
+
+class Menus : public GameFixture {
+protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        s.app.screen = screens::Families;
+        s.app.panelX = 220;
+        s.app.comments[33] = "Choisissez une ligne";
+    }
+    // Moves the pointer, lets a frame see it, then presses and releases.
+    void clickAt(int x, int y) {
+        DXMouseMove(s, x, y);
+        frames(1);
+        DXMouseDown(s, ButtonLeft, x, y);
+        frames(1);
+        DXMouseUp(s, ButtonLeft, x, y);
+    }
+    // Opens a panel screen and lets it slide to its resting place.
+    void settle() { frames(60); }
+    int L() const { return s.app.panelX; }
+    int T() const { return s.app.panelY; }
+};
+
+TEST_F(Menus, FamilyClickGoesToItsLevels) {
+    clickAt(60, 20 * 4 + 53 + 10);  // family 4, LE PENDU
+    EXPECT_EQ(s.app.screen, screens::Levels);
+    EXPECT_EQ(s.app.chosenFamily, 8u);
+}
+
+TEST_F(Menus, HiddenFamilyRowStillAnswersAClick) {
+    DXMouseMove(s, 430, 20 * 10 + 53 + 10);
+    frames(1);
+    EXPECT_EQ(s.app.cursorShape, 0) << "family 25 is never highlighted";
+    clickAt(430, 20 * 10 + 53 + 10);
+    EXPECT_EQ(s.app.chosenFamily, 92u);
+}
+
+TEST_F(Menus, PointingAtAFamilyIsNotAClickAndOutsideTheNameIsNothing) {
+    DXMouseMove(s, 60, 20 * 4 + 53 + 10);
+    frames(3);
+    EXPECT_EQ(s.app.screen, screens::Families);
+    EXPECT_EQ(platform.pointer, PointerShape::Hand);
+    clickAt(55 + 16 * 8 + 5, 20 * 4 + 53 + 10);  // just past "LE PENDU"
+    EXPECT_EQ(s.app.screen, screens::Families);
+}
+
+TEST_F(Menus, OneLevelFamiliesStartAtOnce) {
+    clickAt(60, 20 * 10 + 53 + 10);  // TROISIEME MOT
+    frames(1);
+    EXPECT_TRUE(s.gameRunning());
+    EXPECT_EQ(s.game.gameId, 25u);
+    EXPECT_EQ(s.app.gameTitle.view(), "TROISIEME MOT");
+}
+
+TEST_F(Menus, LevelRowsTheEmptyRowAndTheWayBack) {
+    s.app.screen = screens::Levels;
+    s.app.chosenFamily = 8;
+    const auto rowCentre = [](const std::string& text, int r) {
+        return Point{400 - static_cast<int>(text.size() / 2) * 14 + 8, 20 * r + 81 + 10};
+    };
+    const Point empty = rowCentre("", 3);
+    clickAt(empty.x, empty.y);
+    EXPECT_EQ(s.app.screen, screens::Levels) << "the empty row does nothing";
+    const Point back = rowCentre("Retour \xE0 la liste...", 4);
+    clickAt(back.x, back.y);
+    EXPECT_EQ(s.app.screen, screens::Families);
+    s.app.screen = screens::Levels;
+    const Point second = rowCentre("PENDU  10 lettres", 1);
+    clickAt(second.x, second.y);
+    EXPECT_EQ(s.game.gameId, 9u);
+    EXPECT_EQ(s.app.screen, screens::None);
+}
+
+TEST_F(Menus, EveryPanelOpensWithOneWhooshAndCloses) {
+    struct Panel {
+        Point openButton;
+        int screen;
+        int closeDx, closeDy;  // from (R, B) or from (R, T)
+        bool fromTop;
+    };
+    const Panel panels[] = {{{205, 545}, screens::Profile, -30, 355, true},
+                            {{325, 545}, screens::SavedGames, -30, -20, false},
+                            {{385, 545}, screens::Scores, -30, -20, false}};
+    for (const Panel& panel : panels) {
+        s.app.screen = screens::Families;
+        platform.journal.clear();
+        clickAt(panel.openButton.x, panel.openButton.y);
+        EXPECT_EQ(s.app.screen, panel.screen);
+        settle();
+        EXPECT_EQ(platform.count("sound 9"), 1) << panel.screen;
+        const int R = L() + 500, B = T() + 350;
+        clickAt(R + panel.closeDx + 10, (panel.fromTop ? T() : B) + panel.closeDy + 10);
+        EXPECT_EQ(s.app.screen, screens::None) << panel.screen;
+        frames(1);
+        EXPECT_EQ(s.app.screen, screens::Families);
+    }
+}
+
+TEST_F(Menus, InGamePanelsOpenFromTheBar) {
+    start(9, {"ABCDEFGHIJ"});
+    frames(2);
+    for (const auto& [x, screen] : {std::pair{685, screens::Options}, std::pair{625, screens::Help},
+                                    std::pair{505, screens::AnagramSearch}, std::pair{565, screens::PatternSearch}}) {
+        clickAt(x, 545);
+        EXPECT_EQ(s.app.screen, screen);
+        FormKeyDown(s, vk::Escape, 0);
+        EXPECT_EQ(s.app.screen, screens::None);
+        EXPECT_TRUE(s.gameRunning());
+    }
+    clickAt(745, 545);
+    EXPECT_EQ(s.app.gameLost, 1) << "the white flag gives up";
+}
+
+TEST_F(Menus, DeletingAScoreWithoutSelectionShowsComment33) {
+    s.app.screen = screens::Scores;
+    settle();
+    const int R = L() + 500, B = T() + 350;
+    clickAt(R - 90 + 10, B - 20 + 10);
+    EXPECT_TRUE(s.popup.active);
+    EXPECT_EQ(s.popup.text.view(), "Choisissez une ligne");
+}
+
+TEST_F(Menus, CheckBoxesToggleSoundsAndMusic) {
+    s.app.screen = screens::Options;
+    settle();
+    platform.musicOpen("x.mid");
+    platform.journal.clear();
+    clickAt(L() + 60 + 10, T() + 335 + 10);
+    EXPECT_EQ(s.checkBox(2).ticked, 0);
+    EXPECT_EQ(platform.count("music pause"), 1);
+    clickAt(L() + 60 + 10, T() + 335 + 10);
+    EXPECT_EQ(s.checkBox(2).ticked, 1);
+    EXPECT_EQ(platform.count("music play"), 1);
+    clickAt(L() + 60 + 10, T() + 360 + 10);
+    EXPECT_EQ(s.checkBox(1).ticked, 0);
+    playSound(s, 1);
+    EXPECT_EQ(platform.count("sound 1"), 0) << "sounds are off";
+    clickAt(L() + 60 + 10, T() + 360 + 10);
+    EXPECT_EQ(s.checkBox(1).ticked, 1);
+}
+
+TEST_F(Menus, QuitShowsTheFarewellForThreeSecondsThenCloses) {
+    clickAt(445, 545);
+    EXPECT_EQ(s.app.screen, screens::QuitConfirmation);
+    settle();
+    const std::uint32_t before = platform.ticks();
+    clickAt(L() + 40 + 10, T() + 140 + 10);
+    EXPECT_TRUE(platform.closeRequested);
+    EXPECT_GE(platform.ticks() - before, 3000u);
+}
+
+TEST_F(Menus, QuitCanBeRefused) {
+    s.app.screen = screens::QuitConfirmation;
+    settle();
+    clickAt(L() + 200 + 10, T() + 140 + 10);
+    EXPECT_FALSE(platform.closeRequested);
+    EXPECT_EQ(s.app.screen, screens::None);
+}
+
+}  // namespace glossamo::testing

@@ -1,0 +1,307 @@
+// Key screens rendered headless with the shipped pictures, checked at a few
+// pixels and saved as PNG files under build/shots/ for review.
+#include "games/catalogue.hpp"
+#include "games/game_reset.hpp"
+#include "games/game_start.hpp"
+#include "games/word_lists.hpp"
+#include "media/asset_loading.hpp"
+#include "menus/menu_screens.hpp"
+#include "platform/canvas.hpp"
+#include "shell/frame_tick.hpp"
+#include "shell/input_routing.hpp"
+#include "shell/startup.hpp"
+#include "support/program_fixture.hpp"
+#include "support/shot_writer.hpp"
+#include "texts/comments_and_help.hpp"
+#include "widgets/list_boxes.hpp"
+#include "widgets/widgets.hpp"
+
+namespace glossamo::testing {
+
+namespace {
+
+constexpr int ButtonImages[] = {3, 5, 7, 9, 11, 13, 15, 17, 19, 23, 27, 31, 33, 35, 37, 39, 43, 47, 52, 54, 57, 62};
+
+Rgb rgbOf(std::uint16_t p) {
+    return Rgb{static_cast<std::uint8_t>((p >> 11) << 3), static_cast<std::uint8_t>(((p >> 5) & 63) << 2),
+               static_cast<std::uint8_t>((p & 31) << 3)};
+}
+
+bool isKeyBlue(std::uint16_t p) { return p == Canvas::toRgb565(Rgb{0, 0, 255}); }
+
+}  // namespace
+
+class Screens : public ProgramFixture {
+protected:
+    void SetUp() override {
+        s.programDir = GLOSSAMO_APP_DIR "/";
+        loadInterface(s);
+        fillBackgroundList(s);
+    }
+    Canvas& canvas() { return platform.canvas(); }
+    // No pixel of the frame is the colour key: nothing keyed leaked through.
+    // (Highlighted small text is the exception: it shows its cells' own
+    // blue background, so the shots that use it are not checked.)
+    void expectNoKeyColour() {
+        int keyed = 0;
+        for (int y = 0; y < SurfaceHeight; y += 2)
+            for (int x = 0; x < SurfaceWidth; x += 2) keyed += isKeyBlue(canvas().pixel(x, y));
+        EXPECT_EQ(keyed, 0);
+    }
+};
+
+TEST_F(Screens, Title) {
+    drawBackground(s);
+    saveShot(canvas(), "title");
+    EXPECT_NE(canvas().pixel(10, 10), canvas().pixel(400, 300)) << "a picture, not a flat colour";
+}
+
+TEST_F(Screens, MenuBackgroundWithEveryFontAndInk) {
+    loadBackground(s, backgrounds::Menus);
+    drawBackground(s);
+    drawTitleText(s, 40, 60, NormalInk, "MOTS CROIS\xC9S \xE0 l'\xE9t\xE9");
+    drawTitleText(s, 40, 90, HighlightInk, "LE PENDU (surlign\xE9)");
+    drawSmallText(s, 40, 130, NormalInk, "Petit texte : \xE9\xE8\xEA\xEB \xE0\xE2 \xE7 \xEE\xEF \xF4 \xF9\xFB \x9C \x80 123");
+    drawSmallText(s, 40, 150, HighlightInk, "Petit texte surlign\xE9");
+    drawTileText(s, 40, 180, NormalInk, 0, "TUILES \xC9T\xC9");
+    drawTileText(s, 40, 220, HighlightInk, 0, "ENCRE VIVE");
+    drawTileText(s, 40, 270, NormalInk, 1, "MOT");
+    drawTileText(s, 150, 270, HighlightInk, 2, "SOURCE");
+    drawCentredTileText(s, 500, "Cr\xE9" "ation du jeu en cours ...");
+    s.checkBox(1) = CheckBox{560, 150, 1};
+    s.checkBox(2) = CheckBox{560, 180, 0};
+    drawCheckBox(s, 1, "Sons");
+    drawCheckBox(s, 2, "Musiques");
+    saveShot(canvas(), "menu_fonts");
+}
+
+TEST_F(Screens, BoardWithEveryTileStyleAndHover) {
+    resetGameRecord(s);
+    loadBackground(s, 5);
+    drawBackground(s);
+    const char* rows[] = {"GLOSSAMO", "ABCDEFGHIJKLMNOPQRSTU", "VWXYZ"};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; rows[r][c]; ++c) s.game.letters[static_cast<std::size_t>(c)][static_cast<std::size_t>(r + 1)] = rows[r][c];
+    for (int c = 0; c < 8; ++c) s.game.tileStyles[static_cast<std::size_t>(c)][1] = static_cast<std::uint32_t>(c % 4 + 1);
+    s.game.letters[3][1] = '*';  // a black square
+    s.game.tileStyles[3][1] = 3;
+    for (int c = 0; c < 5; ++c) s.game.colours[static_cast<std::size_t>(c)][3] = HighlightInk;
+    s.game.tileStyles[6][1] = 4;
+    s.game.numbers[6][1] = 17;
+    s.game.clickable[5][2] = 1;
+    s.mousePos = {70 + 31 * 5 + 12, 50 + 31 * 2 + 15};
+    drawBoard(s);
+    drawCodeNumbers(s);
+    saveShot(canvas(), "board");
+    EXPECT_EQ(s.app.cursorShape, -21) << "the pointer rests on a clickable tile";
+    const Rgb face = rgbOf(canvas().pixel(70 + 31 * 0 + 2, 50 + 31 * 1 + 8));
+    EXPECT_GT(face.r + face.g + face.b, 450) << "a plain tile is light";
+    int blueInk = 0;  // the code number 17 in the numbered cell's corner
+    for (int y = 50 + 31 + 2; y < 50 + 31 + 14; ++y)
+        for (int x = 70 + 31 * 6 - 1; x < 70 + 31 * 6 + 14; ++x) {
+            const Rgb p = rgbOf(canvas().pixel(x, y));
+            blueInk += p.b > 150 && p.r < 90 && p.g < 90;
+        }
+    EXPECT_GT(blueInk, 5);
+}
+
+TEST_F(Screens, EveryButtonNormalAndHighlighted) {
+    loadBackground(s, backgrounds::Menus);
+    drawBackground(s);
+    int i = 0;
+    for (const int n : ButtonImages) {
+        const int x = 20 + (i % 11) * 70, y = 40 + (i / 11) * 140;
+        drawButton(s, {x, y}, n, false);
+        drawButton(s, {x, y + 60}, n, true);
+        ++i;
+    }
+    s.travel.completed = 0;
+    canvas().drawImage(ImageSet::Interface, 42, 20, 330);
+    canvas().drawImage(ImageSet::Interface, 45, 90, 340);
+    canvas().drawImage(ImageSet::Interface, 46, 120, 340);
+    canvas().drawImage(ImageSet::Interface, 60, 160, 340);
+    canvas().drawImage(ImageSet::Interface, 61, 180, 340);
+    saveShot(canvas(), "buttons");
+    expectNoKeyColour();
+}
+
+TEST_F(Screens, GallowsStages) {
+    for (int shot = 0; shot < 2; ++shot) {
+        loadBackground(s, 5);
+        drawBackground(s);
+        for (int k = 0; k < 8; ++k) {
+            const int stage = shot * 8 + k + 1;
+            if (stage > 11) break;
+            drawCard(s, (k % 4) * 200, (k / 4) * 300, stage);
+        }
+        saveShot(canvas(), "gallows_" + std::to_string(shot + 1));
+        expectNoKeyColour();
+    }
+}
+
+TEST_F(Screens, TravelMap) {
+    loadBackground(s, backgrounds::TravelMap);
+    drawBackground(s);
+    drawTraveller(s, {50, 100});
+    saveShot(canvas(), "travel_map");
+    expectNoKeyColour();
+}
+
+TEST_F(Screens, PanelWithListAndBanners) {
+    loadBackground(s, 6);
+    drawBackground(s);
+    drawPanel(s, 229, 72);
+    for (const char* name : {"Ardoise", "Bocage", "Crepuscule", "Lavande", "Ocean", "Sable", "Nuit"})
+        listAdd(s, 4, name);
+    ListBox& list = s.listBox(4);
+    list.left = 329;
+    list.top = 192;
+    list.rowsShown = 5;
+    list.selected = 2;
+    s.mousePos = {350, 192 + 20 * 3 + 8};
+    drawListBox(s, 4);
+    drawSmallText(s, 429, 132, NormalInk, "Options");
+    drawButton(s, {269, 172}, 11, false);
+    drawButton(s, {269, 272}, 9, true);
+    drawButton(s, {729, 402}, 7, false);
+    saveShot(canvas(), "panel");
+
+    drawBackground(s);
+    s.banner = Banner{260, 160, 1, 1};
+    drawWinBanner(s);
+    s.banner = Banner{600, 420, 1, 1};
+    drawLostBanner(s);
+    saveShot(canvas(), "banners");
+    expectNoKeyColour();
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// The hangman played on the shipped dictionary, captured while playing,
+// after a loss and after a win.
+class HangmanScreens : public Screens {
+protected:
+    void SetUp() override {
+        Screens::SetUp();
+        buildCatalogue(s);
+        LoadWordList(s, wordlists::French);
+        s.app.titleShowing = 0;
+        s.app.backgroundIndex = 7;
+        platform.setClockSeed(2026);
+    }
+    void frames(int n) {
+        for (int i = 0; i < n; ++i) {
+            platform.advance(10);
+            DXTimer1Timer(s);
+        }
+    }
+    void choose(char letter) {
+        const int k = letter - 'A';
+        const int x = 70 + 31 * (7 + k % 13) + 12, y = 50 + 31 * (2 + k / 13) + 15;
+        DXMouseMove(s, x, y);
+        DXMouseDown(s, ButtonLeft, x, y);
+        DXMouseUp(s, ButtonLeft, x, y);
+        frames(1);
+        for (int i = 0; i < 2000 && s.game.pickedLetter != ' '; ++i) frames(1);
+    }
+};
+
+TEST_F(HangmanScreens, PlayingLostAndWon) {
+    startGame(s, 9);
+    frames(2);
+    ASSERT_EQ(s.game.built, 1);
+    const std::string word = s.game.texts[1].str();
+    for (char c : std::string("EAZ")) choose(c);
+    DXMouseMove(s, 400, 300);
+    frames(1);
+    saveShot(canvas(), "hangman_playing");
+    for (char c = 'A'; c <= 'Z' && !s.app.gameLost; ++c)
+        if (word.find(c) == std::string::npos && c != 'Z') choose(c);
+    ASSERT_EQ(s.app.gameLost, 1);
+    frames(40);
+    saveShot(canvas(), "hangman_lost");
+
+    startGame(s, 70);
+    frames(2);
+    const std::string proverb = s.game.texts[1].str();
+    for (char c = 'A'; c <= 'Z'; ++c)
+        if (proverb.find(c) != std::string::npos) choose(c);
+    ASSERT_EQ(s.app.gameWon, 1);
+    frames(40);
+    saveShot(canvas(), "proverb_hangman_won");
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// Every menu screen as the player sees it, with the shipped texts.
+TEST_F(Screens, EveryMenuScreen) {
+    initialisation(s);
+    fillHeadList(s);
+    loadHead(s, "Joueur");
+    s.app.playerName = "Camille";
+    for (int i = 1; i <= 12; ++i)
+        listAdd(s, 5, "CAMILLE......PENDU  10 lettres...0" + std::to_string(i % 10) + "mn 12s.0" + std::to_string(7000 - i * 400));
+    s.app.titleShowing = 0;
+    for (const int screen : {1, 2, 3, 4, 5, 6, 7, 8, 9, 100}) {
+        s.app.chosenFamily = 8;
+        s.app.screen = screen;
+        s.app.panelX = 220;
+        if (screen == 5) {
+            s.app.gameTitle = "PENDU  10 lettres";
+            ChargeAide(s, 9);
+        }
+        if (screen == 6) s.typedText = s.app.playerName.view();
+        s.mousePos = screen == 1 ? Point{60, 20 * 4 + 53 + 10} : Point{300, 91};
+        loadBackground(s, screen == 5 ? 6 : backgrounds::Menus);
+        drawBackground(s);
+        drawMenus(s, screen);
+        saveShot(canvas(), "screen_" + std::to_string(screen));
+        s.app.gameTitle.clear();
+        EXPECT_EQ(s.app.screen, screen);
+    }
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// The grid games on the shipped French grids.
+TEST_F(HangmanScreens, GridGames) {
+    startGame(s, 30);  // Mots casés 10 x 10
+    frames(2);
+    ASSERT_EQ(s.game.built, 1);
+    for (int c = 1; c <= 10; ++c) {  // the first row filled from the solution
+        const auto col = static_cast<std::size_t>(c);
+        if (s.game.letters[col][1] == ' ') s.game.letters[col][1] = static_cast<char>(s.game.numbers[col][1]);
+    }
+    DXMouseMove(s, 400, 560);
+    frames(1);
+    saveShot(canvas(), "mots_cases_playing");
+
+    startGame(s, 34);  // Mots cachés 10 x 10
+    frames(2);
+    ASSERT_EQ(s.game.built, 1);
+    const std::string first = s.gameWordList.front().substr(5);
+    for (int r = 1; r <= 10; ++r) {
+        for (int c = 1; c + static_cast<int>(first.size()) - 1 <= 10; ++c) {
+            std::string across;
+            for (std::size_t k = 0; k < first.size(); ++k) across += s.game.letters[static_cast<std::size_t>(c) + k][static_cast<std::size_t>(r)];
+            if (across != first) continue;
+            const int x1 = 70 + 31 * c + 12, y = 50 + 31 * r + 15;
+            const int x2 = x1 + 31 * (static_cast<int>(first.size()) - 1);
+            DXMouseMove(s, x1, y);
+            DXMouseDown(s, ButtonLeft, x1, y);
+            DXMouseMove(s, x2, y);
+            DXMouseUp(s, ButtonLeft, x2, y);
+            frames(1);
+        }
+    }
+    frames(1);
+    saveShot(canvas(), "mots_caches_playing");
+}
+
+}  // namespace glossamo::testing

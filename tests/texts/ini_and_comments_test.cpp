@@ -1,0 +1,79 @@
+#include "base/ini_file.hpp"
+
+#include "support/program_fixture.hpp"
+#include "texts/comments_and_help.hpp"
+
+namespace glossamo::testing {
+
+TEST(IniFileTest, SectionsAndKeysIgnoreCaseAndValuesStayWhole) {
+    const IniFile ini = IniFile::parse("[Pays]\r\nNom0=France\r\nx0= 5 \r\nprix=co\xFBte \r\n");
+    EXPECT_EQ(ini.value("PAYS", "NOM0", "AUCUN"), "France");
+    EXPECT_EQ(ini.value("pays", "nom1", "AUCUN"), "AUCUN");
+    EXPECT_EQ(ini.integer("PAYS", "X0", -1), 5);
+    EXPECT_EQ(ini.value("PAYS", "prix", ""), "co\xFBte ") << "a trailing blank is part of the value";
+}
+
+TEST(IniFileTest, JunkDuplicatesMissingSectionsAndAMarkReadWithoutHarm) {
+    const IniFile ini = IniFile::parse("\xEF\xBB\xBFsans section=1\nligne sans rien\n[A]\nk=premier\nk=second\n=vide\n[B\nx=abc\ny=12z\n");
+    EXPECT_EQ(ini.value("", "sans section", "?"), "1") << "keys before any section";
+    EXPECT_EQ(ini.value("A", "k", "?"), "premier") << "a key given twice keeps its first value";
+    EXPECT_EQ(ini.value("A", "x", "?"), "abc") << "a broken section line is skipped";
+    EXPECT_EQ(ini.integer("A", "x", 7), 7) << "not a number";
+    EXPECT_EQ(ini.integer("A", "y", 7), 7);
+    EXPECT_FALSE(IniFile::read("/nonexistent/file.ini").exists());
+}
+
+class DataFiles : public ProgramFixture {
+protected:
+    TempDir dir;
+    void SetUp() override { s.programDir = dir.path(); }
+};
+
+TEST_F(DataFiles, CommentsStopAtTheFirstMissingKeyAndAreCut) {
+    dir.write("txt/Commentaires.dta",
+              "[COMMENTAIRES]\r\nTx1=Un\r\nTx2=" + std::string(120, 'x') + "\r\nTx3=~/jeux/\r\nTx5=Cinq\r\n");
+    ChargeCommentaires(s);
+    EXPECT_EQ(s.app.comments[1].view(), "Un");
+    EXPECT_EQ(s.app.comments[2].size(), 100u);
+    EXPECT_EQ(s.app.comments[4].view(), "Rien") << "the end of the list is stored too";
+    EXPECT_TRUE(s.app.comments[5].empty());
+    EXPECT_TRUE(logHas("Commentaires touv\xE9s Chargement..."));
+    EXPECT_TRUE(logHas("4 Commentaires charg\xE9s"));
+}
+
+TEST_F(DataFiles, MissingCommentsLeaveOnlyTheEndMark) {
+    ChargeCommentaires(s);
+    EXPECT_EQ(s.app.comments[1].view(), "Rien");
+    EXPECT_TRUE(s.userDir.empty());
+    EXPECT_TRUE(logHas("Comentaires INTROUVABLE"));
+}
+
+TEST_F(DataFiles, CountriesLandOnTheirSquares) {
+    dir.write("txt/voyage.dta", "[PAYS]\r\nnom0=France\r\nx0=5\r\ny0=2\r\nnom1=Loin\r\nx1=14\r\ny1=0\r\n");
+    ChargeCommentaires(s);
+    Chargepays(s);
+    EXPECT_EQ(s.travel.cells[5][2].country.view(), "France");
+    EXPECT_EQ(s.travel.cells[0][0].country.view(), "AUCUN") << "missing indexes land on (0, 0)";
+    EXPECT_TRUE(logHas("113 Pays charg\xE9s"));
+}
+
+TEST_F(DataFiles, RulesFillTheHelpListFromItsSecondLine) {
+    s.helpFiles[8] = "LE PENDU.txt";
+    s.helpFiles[9] = "COURT.txt";
+    dir.write("aide/LE PENDU.txt", "Un\r\nDeux\r\nTrois\r\n");
+    dir.write("aide/COURT.txt", "Seule\r\n");
+    ChargeAide(s, 8);
+    EXPECT_EQ(s.listBox(6).entries[3], "Trois");
+    EXPECT_EQ(s.listBox(6).count, 2);
+    EXPECT_EQ(s.listBox(6).firstShown, 1);
+    ChargeAide(s, 9 + 256);
+    EXPECT_EQ(s.listBox(6).entries[1], "Seule") << "the identifier is taken modulo 256";
+    EXPECT_EQ(s.listBox(6).entries[2], "") << "lines of the longer file are cleared";
+    EXPECT_EQ(s.listBox(6).count, 0);
+    s.helpFiles[10] = "ABSENT.txt";
+    ChargeAide(s, 10);
+    EXPECT_EQ(s.listBox(6).entries[1], "Seule") << "a missing file leaves the previous lines";
+    EXPECT_TRUE(logHas("Fichier Aide Non trouv\xE9"));
+}
+
+}  // namespace glossamo::testing
