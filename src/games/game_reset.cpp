@@ -17,6 +17,8 @@ void leaveGame(ProgramState& s) {
     ListBox& rules = s.listBox(6);
     for (int i = 1; i <= 599; ++i) rules.entries[static_cast<std::size_t>(i)].clear();
     rules.firstShown = 0;
+    // The rules belong to the game: their panel closes with it.
+    if (a.screen == screens::Help) a.screen = screens::None;
 }
 
 void resetGameRecord(ProgramState& s) {

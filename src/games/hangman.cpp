@@ -86,8 +86,12 @@ void showText(ProgramState& s, std::string_view text, bool proverb) {
         PutWord(AlphabetColumn, 10, text, Across, s.game.letters);
         return;
     }
-    for (int row = 0; row * ProverbRowLength < static_cast<int>(text.size()); ++row)
-        PutWord(1, 10 + row, text.substr(at(row * ProverbRowLength), ProverbRowLength), Across, s.game.letters);
+    // Blanks hold nothing to guess: they show as gaps, not as empty tiles.
+    std::string shown(text);
+    std::replace(shown.begin(), shown.end(), ' ', '*');
+    for (int row = 0; row * ProverbRowLength < static_cast<int>(shown.size()); ++row)
+        PutWord(1, 10 + row, std::string_view(shown).substr(at(row * ProverbRowLength), ProverbRowLength), Across,
+                s.game.letters);
 }
 
 // The chosen letter runs along the text; each position where it hides is

@@ -17,6 +17,8 @@ namespace glossamo {
 namespace {
 
 constexpr int LastSuffix = 20;
+constexpr int CannotSave = 54;
+constexpr int Unreadable = 87;
 
 // The first of base, base1 .. base20 that names no file of `folder`; base20
 // when all of them exist.
@@ -37,9 +39,10 @@ std::unique_ptr<PictureFile> readChosenPicture(ProgramState& s, const std::strin
     else if (extension == ".JPG")
         picture = PictureFile::load(latin1ToUtf8(path), PictureFile::Format::Jpeg, error);
     else
-        return nullptr;
+        error = "ni BMP ni JPEG";
     if (!picture) {
-        s.app.hoverText = s.app.comments[87].view();
+        s.app.hoverText = s.app.comments[Unreadable].view();
+        showPopup(s, 2, 520, s.app.comments[Unreadable].view());
         debugLog(s, "Import de " + path + " impossible: " + utf8ToLatin1(error));
     }
     return picture;
@@ -57,7 +60,12 @@ void startPictureImport(ProgramState& s, int mode) {
 }
 
 void importPicture(ProgramState& s, const std::string& chosenPath) {
-    if (s.app.userFoldersPresent != 1) return;
+    if (s.app.userFoldersPresent != 1) {
+        // Without the player's folders there is nowhere to keep the picture.
+        showPopup(s, 2, 520, s.app.comments[CannotSave].view());
+        s.app.importMode = importmode::None;
+        return;
+    }
     const bool head = s.app.importMode == importmode::Head;
     const std::string base = std::string(s.app.comments[head ? 86 : 85].view()) + " ";
     // A file that cannot be read imports nothing, rather than an empty picture.
@@ -67,9 +75,10 @@ void importPicture(ProgramState& s, const std::string& chosenPath) {
         const std::string name = freeName(folder, base);
         std::string error;
         if (!picture->saveStretchedBmp(head ? 80 : 800, head ? 90 : 600, latin1ToUtf8(folder + name + ".bmp"),
-                                       error))
-            showPopup(s, 2, 520, s.app.comments[54].view());
-        if (head) {
+                                       error)) {
+            debugLog(s, "Enregistrement de " + folder + name + " impossible: " + utf8ToLatin1(error));
+            showPopup(s, 2, 520, s.app.comments[CannotSave].view());
+        } else if (head) {
             listAdd(s, 8, name);
             showPopup(s, 2, 520, s.app.comments[53].view());
             loadHead(s, name);

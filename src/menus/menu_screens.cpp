@@ -1,5 +1,6 @@
 #include "menus/menu_screens.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "base/file_system.hpp"
@@ -28,6 +29,15 @@ constexpr int PanelRestX = 220;
 constexpr int PanelWidth = 500;
 constexpr int PanelHeight = 350;
 constexpr int HiddenFamily = 25;
+// The panel picture's inner edge, from the panel's left: small text must
+// start its glyphs left of it.
+constexpr int PanelTextRight = 529;
+constexpr int SmallAdvance = 10;
+// Where the search screens write their instructions and the typed text: far
+// enough left for "vous pouvez utiliser des *" to end inside the panel, and
+// right of the longest result (16 letters, as long as the typed text).
+constexpr int SearchTextColumn = 265;
+constexpr int HeadNotDeleted = 97;
 
 // Button images.
 namespace button {
@@ -59,11 +69,12 @@ struct Pass {
 
     // Places, draws and hit-tests a list box; a picked row selects its entry
     // and gives the entry's index, else -1.
-    int listAt(int n, int left, int top) {
+    // A list of text lines counts its blank lines too, up to its last line.
+    int listAt(int n, int left, int top, bool textLines = false) {
         ListBox& list = s.listBox(n);
         list.left = left;
         list.top = top;
-        list.count = listCount(s, n);
+        list.count = textLines ? lastUsedEntry(s, n) : listCount(s, n);
         drawListBox(s, n);
         const int row = listRowHit(s, pointer, n);
         if (row == 0 || !clicked()) return -1;
@@ -196,18 +207,38 @@ void scoresScreen(Pass& p) {
 }
 
 void helpScreen(Pass& p) {
-    p.text(p.L + 150, p.T + 60, p.comment(77) + " " + p.s.app.gameTitle.str());
-    p.listAt(6, p.L + 90, p.T + 100);
+    // A long game title moves left so that it ends inside the panel.
+    const std::string title = p.comment(77) + " " + p.s.app.gameTitle.str();
+    p.text(std::min(p.L + 150, p.L + PanelTextRight - SmallAdvance * static_cast<int>(title.size())), p.T + 60,
+           title);
+    p.listAt(6, p.L + 90, p.T + 100, true);
     p.scrollButtons(6, p.L + 45, p.T + 90, p.T + 300);
     if (p.buttonAt(p.R - 30, p.B - 10, button::Close)) openScreen(p.s, 33);
 }
 
-void deleteHeadPicture(ProgramState& s) {
+// The file of the selected head picture when the player imported it; empty
+// for the program's own pictures, which cannot be deleted.
+std::string importedHeadFile(ProgramState& s) {
+    const ListBox& heads = s.listBox(8);
+    if (heads.selected < 1 || heads.selected >= ListBoxEntries) return {};
+    const std::string& name = heads.entries[static_cast<std::size_t>(heads.selected)];
+    if (name.empty() || fileExists(s.programDir + "bitmaps/tete/" + name + ".bmp")) return {};
+    const std::string path = s.userDir + "TETE/" + name + ".bmp";
+    return fileExists(path) ? path : std::string{};
+}
+
+// Deletes the file; the entry leaves the list only once its file is gone,
+// and the default head is shown in place of the deleted one.
+void deleteHeadPicture(ProgramState& s, const std::string& path) {
+    if (!deleteFile(path)) {
+        showPopup(s, 2, 520, s.app.comments[HeadNotDeleted].view());
+        return;
+    }
+    showPopup(s, 2, 520, s.app.comments[57].view());
     ListBox& heads = s.listBox(8);
-    const std::string name = heads.entries[static_cast<std::size_t>(heads.selected)];
-    if (deleteFile(s.userDir + "TETE/" + name + ".bmp")) showPopup(s, 2, 520, s.app.comments[57].view());
     listDelete(s, 8, heads.selected);
     heads.selected = -1;
+    loadHead(s, s.app.comments[65].str());
 }
 
 void profileScreen(Pass& p) {
@@ -223,7 +254,8 @@ void profileScreen(Pass& p) {
     if (picked >= 0) loadHead(s, s.listBox(8).entries[static_cast<std::size_t>(picked)]);
     p.scrollButtons(8, p.L + 40, p.T + 100, p.T + 180);
     drawHead(s, {p.L + 300, p.T + 120}, 90);
-    if (s.listBox(8).selected > 4 && p.buttonAt(p.R - 30, p.T + 180, button::Delete)) deleteHeadPicture(s);
+    if (const std::string file = importedHeadFile(s); !file.empty() && p.buttonAt(p.R - 30, p.T + 180, button::Delete))
+        deleteHeadPicture(s, file);
     if (p.buttonAt(p.L + 40, p.T + 300, button::Import)) startPictureImport(s, importmode::Head);
     if (p.buttonAt(p.L + 40, p.T + 355, button::Import)) startPictureImport(s, importmode::Background);
     if (p.buttonAt(p.R - 30, p.T + 355, button::Close)) {
@@ -260,10 +292,10 @@ void searchScreen(Pass& p, bool anagrams) {
     ProgramState& s = p.s;
     const int top = anagrams ? p.T + 230 : p.T + 210;
     p.text(p.L + 150, p.T + 60, anagrams ? "Recherche d'annagramme" : "Recherche de mots incomplets");
-    p.text(p.L + 290, top, "Tapez votre mot puis");
-    p.text(p.L + 290, top + 20, "pressez entr\xE9" "e.");
-    if (!anagrams) p.text(p.L + 290, p.T + 250, "vous pouvez utiliser des *");
-    p.text(p.L + 290, p.T + 270, s.typedText.str() + p.blink);
+    p.text(p.L + SearchTextColumn, top, "Tapez votre mot puis");
+    p.text(p.L + SearchTextColumn, top + 20, "pressez entr\xE9" "e.");
+    if (!anagrams) p.text(p.L + SearchTextColumn, p.T + 250, "vous pouvez utiliser des *");
+    p.text(p.L + SearchTextColumn, p.T + 270, s.typedText.str() + p.blink);
     p.listAt(3, p.L + 100, p.T + 100);
     p.scrollButtons(3, p.L + 40, p.T + 100, p.T + 280);
     if (p.buttonAt(p.R - 30, p.T + 355, button::Close)) s.app.screen = screens::None;

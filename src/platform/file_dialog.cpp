@@ -31,7 +31,9 @@ std::string lower(std::string text) {
 
 std::vector<std::string> fileDialogArguments(const std::string& title, const std::string& filter,
                                              const std::string& folder) {
-    std::vector<std::string> args{"zenity", "--file-selection", "--title=" + title};
+    // Sized to fit inside the 800 x 600 screen the game is made for.
+    std::vector<std::string> args{"zenity", "--file-selection", "--title=" + title,
+                                  "--width=" + std::to_string(DialogWidth), "--height=" + std::to_string(DialogHeight)};
     if (!folder.empty()) args.push_back("--filename=" + folder + (folder.back() == '/' ? "" : "/"));
     const std::vector<std::string> parts = splitBars(filter);
     for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {

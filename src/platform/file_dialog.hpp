@@ -6,6 +6,9 @@
 
 namespace glossamo {
 
+constexpr int DialogWidth = 700;
+constexpr int DialogHeight = 500;
+
 // The zenity arguments for a file choice: `filter` holds "name|pattern"
 // pairs separated by '|' ("Image Bitmap (*.bmp)|*.BMP|...").
 std::vector<std::string> fileDialogArguments(const std::string& title, const std::string& filter,

@@ -50,6 +50,9 @@ public:
     virtual void onMouseMove(int x, int y) = 0;
     virtual void onMouseUp(int button, int x, int y) = 0;
     virtual void onKeyDown(int key, int shift) = 0;
+    // Characters typed, as the keyboard layout writes them (UTF-8); keys
+    // held with Ctrl or Alt type nothing.
+    virtual void onTextInput(const std::string& utf8) = 0;
     virtual void onClose() = 0;             // the window is closing
 };
 

@@ -26,6 +26,8 @@ int virtualKeyFor(const SDL_Keysym& key) {
     }
 }
 
+bool isCommandChord(Uint16 sdlModifiers) { return (sdlModifiers & (KMOD_CTRL | KMOD_ALT)) != 0; }
+
 int modifierBitsFor(Uint16 sdlModifiers) {
     int bits = 0;
     if (sdlModifiers & KMOD_SHIFT) bits |= keymod::Shift;

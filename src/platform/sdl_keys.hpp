@@ -13,4 +13,8 @@ int virtualKeyFor(const SDL_Keysym& key);
 // The held modifiers as a set of `keymod` bits.
 int modifierBitsFor(Uint16 sdlModifiers);
 
+// True when text typed with these modifiers held is a command (Ctrl+L,
+// Alt+F) rather than characters for the program.
+bool isCommandChord(Uint16 sdlModifiers);
+
 }  // namespace glossamo

@@ -99,6 +99,7 @@ bool SdlPlatform::openSurface() {
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderPresent(renderer_);
+    SDL_StartTextInput();
     return true;
 }
 
@@ -159,14 +160,26 @@ void SdlPlatform::setPointerShape(PointerShape shape) {
 void SdlPlatform::wait(std::uint32_t ms) { SDL_Delay(ms); }
 
 // The dialog is a window of its own: the program leaves full screen while
-// it is open so the dialog shows above it.
+// it is open so the dialog shows above it. The program waits for it; keys
+// and clicks meant for the dialog, or made while it was open, are dropped
+// when it closes, and the program is active again at once.
 std::optional<std::string> SdlPlatform::choosePicture(const std::string& title, const std::string& filter,
                                                       const std::string& folder) {
     if (window_) SDL_SetWindowFullscreen(window_, 0);
-    std::optional<std::string> chosen = runFileDialog(fileDialogArguments(title, filter, folder));
-    if (window_) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    std::optional<std::string> chosen = dialogRunner_(fileDialogArguments(title, filter, folder));
+    if (window_) {
+        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        SDL_RaiseWindow(window_);
+    }
+    dropQueuedInput();
+    active_ = true;
     mustPresent_ = true;
     return chosen;
+}
+
+void SdlPlatform::dropQueuedInput() {
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);  // keyboard, text input and mouse
 }
 
 void SdlPlatform::beep() {
@@ -271,6 +284,9 @@ bool SdlPlatform::handleEvent(const SDL_Event& event, PlatformEvents& events) {
         case SDL_KEYDOWN:
             if (const int key = virtualKeyFor(event.key.keysym); key != 0)
                 events.onKeyDown(key, modifierBitsFor(event.key.keysym.mod));
+            break;
+        case SDL_TEXTINPUT:
+            if (!isCommandChord(SDL_GetModState())) events.onTextInput(event.text.text);
             break;
         default:
             break;

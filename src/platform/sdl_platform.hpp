@@ -3,11 +3,14 @@
 // back buffer stretched and centred on black, SDL2_mixer for the wave sounds
 // and for MIDI music through FluidSynth, and the message loop with its timers.
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/canvas.hpp"
+#include "platform/file_dialog.hpp"
 #include "platform/platform.hpp"
 #include "platform/timer_schedule.hpp"
 
@@ -73,7 +76,13 @@ public:
     void musicPause() override;
     bool musicEnded() const override;
 
+    // Replaces the program that shows the picture dialog (tests script it).
+    using DialogRunner = std::function<std::optional<std::string>(const std::vector<std::string>&)>;
+    void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
+
 private:
+    // Empties the queue of the keys, text and clicks not yet delivered.
+    void dropQueuedInput();
     // Delivers one event; true for a mouse button press.
     bool handleEvent(const SDL_Event& event, PlatformEvents& events);
     void becomeActive(PlatformEvents& events);
@@ -103,6 +112,7 @@ private:
     bool frameEnabled_ = false;
     bool active_ = false;
     bool quitRequested_ = false;
+    DialogRunner dialogRunner_ = runFileDialog;
 };
 
 }  // namespace glossamo

@@ -1,5 +1,9 @@
 #include "shell/input_routing.hpp"
 
+#include <optional>
+#include <string>
+
+#include "base/text_encoding.hpp"
 #include "games/game_input.hpp"
 #include "games/game_reset.hpp"
 #include "media/asset_loading.hpp"
@@ -9,6 +13,7 @@
 #include "profile/scores.hpp"
 #include "state/program_state.hpp"
 #include "travel/travel_mode.hpp"
+#include "words/word_store.hpp"
 
 namespace glossamo {
 
@@ -79,18 +84,18 @@ bool escape(ProgramState& s) {
     return false;
 }
 
-char typedCharacter(int key) {
-    if (key == vk::NumpadMultiply || key == vk::Oem5) return '*';
-    if (key == vk::Space || (key >= 48 && key <= 58) || (key >= 'A' && key <= 'Z')) return static_cast<char>(key);
+// A typed character as the text-entry screens keep it: letters in capitals
+// without their accents, digits, ':', the blank and '*'; 0 for anything else.
+char typedCharacter(char32_t c) {
+    if (c >= 256) return 0;
+    const char plain = upperAscii(FoldAccents(std::string(1, static_cast<char>(c))))[0];
+    if (plain == ' ' || plain == '*' || (plain >= '0' && plain <= ':') || (plain >= 'A' && plain <= 'Z'))
+        return plain;
     return 0;
 }
 
 void typeKey(ProgramState& s, int key) {
     AppState& a = s.app;
-    if (const char c = typedCharacter(key)) {
-        if (s.typedText.size() < TypedTextLimit) s.typedText = s.typedText.str() + c;
-        return;
-    }
     if (key == vk::Backspace) {
         if (!s.typedText.empty()) s.typedText = s.typedText.view().substr(0, s.typedText.size() - 1);
         if (a.screen == screens::Profile) a.playerName = s.typedText.view();
@@ -155,6 +160,16 @@ void DXMouseUp(ProgramState& s, int button, int, int) {
 void FormKeyDown(ProgramState& s, int key, int) {
     if (key == vk::Escape && escape(s)) return;
     if (isTextEntryScreen(s.app.screen)) typeKey(s, key);
+}
+
+void FormKeyPress(ProgramState& s, std::string_view utf8) {
+    if (!isTextEntryScreen(s.app.screen)) return;
+    const std::optional<std::u32string> text = decodeUtf8(utf8);
+    if (!text) return;
+    for (const char32_t c : *text) {
+        const char typed = typedCharacter(c);
+        if (typed != 0 && s.typedText.size() < TypedTextLimit) s.typedText = s.typedText.str() + typed;
+    }
 }
 
 }  // namespace glossamo

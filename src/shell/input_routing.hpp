@@ -1,4 +1,5 @@
 #pragma once
+#include <string_view>
 // The main window's mouse and keyboard handlers. They only set flags and
 // positions, or hand the event to the running game; the next frame acts.
 namespace glossamo {
@@ -11,5 +12,7 @@ void DXMouseUp(ProgramState& s, int button, int x, int y);
 // `key` is a virtual-key code (see platform/platform.hpp), `shift` the
 // held modifier keys.
 void FormKeyDown(ProgramState& s, int key, int shift);
+// Characters typed (UTF-8), appended to `typedText` on the text-entry screens.
+void FormKeyPress(ProgramState& s, std::string_view utf8);
 
 }  // namespace glossamo

@@ -16,6 +16,7 @@ void WindowEvents::onMouseDown(int button, int x, int y) { DXMouseDown(s_, butto
 void WindowEvents::onMouseMove(int x, int y) { DXMouseMove(s_, x, y); }
 void WindowEvents::onMouseUp(int button, int x, int y) { DXMouseUp(s_, button, x, y); }
 void WindowEvents::onKeyDown(int key, int shift) { FormKeyDown(s_, key, shift); }
+void WindowEvents::onTextInput(const std::string& utf8) { FormKeyPress(s_, utf8); }
 void WindowEvents::onClose() { FormClose(s_); }
 
 }  // namespace glossamo

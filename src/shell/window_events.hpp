@@ -18,6 +18,7 @@ public:
     void onMouseMove(int x, int y) override;
     void onMouseUp(int button, int x, int y) override;
     void onKeyDown(int key, int shift) override;
+    void onTextInput(const std::string& utf8) override;
     void onClose() override;
 
 private:

@@ -1,5 +1,6 @@
 #include "texts/comments_and_help.hpp"
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -69,8 +70,9 @@ void ChargeAide(ProgramState& s, int gameId) {
     // Lines of a longer rules file shown before are cleared.
     for (int n = 1; n <= HelpLinesKept; ++n)
         help.entries[static_cast<std::size_t>(n)] = n <= static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(n - 1)] : "";
-    help.count = static_cast<int>(lines.size()) - 1;
-    help.firstShown = 1;
+    // The help screen opens on the first line and scrolls down to the last.
+    help.count = std::min(static_cast<int>(lines.size()), HelpLinesKept);
+    help.firstShown = 0;
 }
 
 }  // namespace glossamo

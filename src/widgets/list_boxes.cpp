@@ -108,6 +108,14 @@ int listCount(const ProgramState& s, int n) {
     return count;
 }
 
+int lastUsedEntry(const ProgramState& s, int n) {
+    if (!validList(n)) return 0;
+    const ListBox& list = s.listBoxes[static_cast<std::size_t>(n)];
+    for (int i = LastEntry; i > 0; --i)
+        if (!list.entries[static_cast<std::size_t>(i)].empty()) return i;
+    return 0;
+}
+
 void listClear(ProgramState& s, int n) {
     if (!validList(n)) return;
     for (int i = 0; i <= LastEntry; ++i) s.listBox(n).entries[static_cast<std::size_t>(i)].clear();

@@ -17,6 +17,9 @@ void scrollList(ProgramState& s, int n, int direction);
 void listAdd(ProgramState& s, int n, std::string_view text);
 void listDelete(ProgramState& s, int n, int index);
 int listCount(const ProgramState& s, int n);
+// The index of the last non-empty entry among 1..599; 0 when none. A list of
+// text lines with blank lines among them scrolls down to this entry.
+int lastUsedEntry(const ProgramState& s, int n);
 void listClear(ProgramState& s, int n);
 
 }  // namespace glossamo

@@ -8,21 +8,42 @@ namespace glossamo {
 
 namespace {
 
+// Every accented letter of French, small and capital (Latin-1 codes), folds
+// to its plain small letter, so that "grâce" or "ÇA" are words of A..Z once
+// upper-cased.
 char foldAccent(char c) {
     switch (static_cast<unsigned char>(c)) {
-        case 224: return 'a';
-        case 231: return 'c';
-        case 201:
-        case 232:
-        case 233:
-        case 234: return 'e';
-        case 238:
-        case 239: return 'i';
-        case 244:
-        case 246: return 'o';
-        case 249:
-        case 251:
-        case 252: return 'u';
+        case 192:  // À
+        case 194:  // Â
+        case 196:  // Ä
+        case 224:  // à
+        case 226:  // â
+        case 228: return 'a';  // ä
+        case 199:  // Ç
+        case 231: return 'c';  // ç
+        case 200:  // È
+        case 201:  // É
+        case 202:  // Ê
+        case 203:  // Ë
+        case 232:  // è
+        case 233:  // é
+        case 234:  // ê
+        case 235: return 'e';  // ë
+        case 206:  // Î
+        case 207:  // Ï
+        case 238:  // î
+        case 239: return 'i';  // ï
+        case 212:  // Ô
+        case 214:  // Ö
+        case 244:  // ô
+        case 246: return 'o';  // ö
+        case 217:  // Ù
+        case 219:  // Û
+        case 220:  // Ü
+        case 249:  // ù
+        case 251:  // û
+        case 252: return 'u';  // ü
+        case 255: return 'y';  // ÿ
         default: return c;
     }
 }

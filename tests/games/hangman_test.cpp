@@ -123,7 +123,11 @@ TEST_F(Hangman, ProverbHangmanIsWonThroughTheAlphabet) {
     ASSERT_EQ(s.game.built, 1);
     EXPECT_EQ(s.game.texts[1].view(), " PETIT A PETIT  ");
     EXPECT_EQ(shown(), " ----- - -----  ");
-    EXPECT_EQ(letter(1, 10), ' ') << "the display starts with a blank cell";
+    EXPECT_EQ(letter(1, 10), '*') << "the display starts with a blank cell, without a tile";
+    EXPECT_EQ(letter(7, 10), '*') << "blanks hold nothing to guess and show no tile";
+    EXPECT_EQ(letter(15, 10), '*');
+    EXPECT_EQ(letter(16, 10), '*') << "nor do the trailing blanks";
+    EXPECT_EQ(letter(2, 10), '-');
     for (char hit : std::string("PETIA")) {
         choose(hit);
         scan();

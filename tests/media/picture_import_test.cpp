@@ -38,6 +38,7 @@ protected:
         s.app.comments[86] = "Tete";
         s.app.comments[87] = "Image illisible";
         s.app.comments[53] = "Image ajout\xE9" "e";
+        s.app.comments[54] = "Impossible d'enregistrer";
         s.app.comments[66] = outside.path();
         writeBmp(outside.path() + "photo.BMP", 160, 120);
     }
@@ -85,7 +86,10 @@ TEST_F(PictureImport, DamagedOrUnknownFilesImportNothing) {
     s.app.hoverText.clear();
     importPicture(s, outside.path() + "faux.bmp");
     EXPECT_EQ(s.app.hoverText.view(), "Image illisible");
+    EXPECT_EQ(s.popup.text.view(), "Image illisible") << "the player is told, not only the log";
+    s.popup = InfoPopup{};
     importPicture(s, outside.path() + "notes.txt");
+    EXPECT_EQ(s.popup.text.view(), "Image illisible");
     EXPECT_EQ(listFolder(user.path() + "TETE", "*").size(), 0u);
     EXPECT_EQ(s.listBox(8).entries[1], "");
 }
@@ -95,6 +99,17 @@ TEST_F(PictureImport, RefusedWithoutThePlayersFolders) {
     s.app.importMode = 1;
     importPicture(s, outside.path() + "photo.BMP");
     EXPECT_EQ(listFolder(user.path() + "TETE", "*").size(), 0u);
+    EXPECT_EQ(s.popup.text.view(), "Impossible d'enregistrer") << "never silence";
+    EXPECT_EQ(s.popup.active, 1);
+}
+
+TEST_F(PictureImport, AFailedSaveIsNotAnnouncedAsASuccess) {
+    std::filesystem::remove_all(user.path() + "TETE");
+    user.write("TETE", "a file where the folder should be");
+    s.app.importMode = 1;
+    importPicture(s, outside.path() + "photo.BMP");
+    EXPECT_EQ(s.popup.text.view(), "Impossible d'enregistrer");
+    EXPECT_EQ(s.listBox(8).entries[1], "") << "nothing was added";
 }
 
 TEST_F(PictureImport, DialogStartsInTheHomeFolderNamedByTheComment) {

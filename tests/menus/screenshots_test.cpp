@@ -151,7 +151,7 @@ TEST_F(Screens, PanelWithListAndBanners) {
     loadBackground(s, 6);
     drawBackground(s);
     drawPanel(s, 229, 72);
-    for (const char* name : {"Ardoise", "Bocage", "Crepuscule", "Lavande", "Ocean", "Sable", "Nuit"})
+    for (const char* name : {"Ardoise", "Bocage", "Cr\xE9puscule", "Lavande", "Oc\xE9" "an", "Sable", "Nuit"})
         listAdd(s, 4, name);
     ListBox& list = s.listBox(4);
     list.left = 329;

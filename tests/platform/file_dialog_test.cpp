@@ -6,10 +6,11 @@ namespace glossamo::testing {
 
 TEST(FileDialog, FiltersAndStartFolderBecomeZenityArguments) {
     EXPECT_EQ(fileDialogArguments("Import:", "Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG", "/home/lea"),
-              (std::vector<std::string>{"zenity", "--file-selection", "--title=Import:", "--filename=/home/lea/",
+              (std::vector<std::string>{"zenity", "--file-selection", "--title=Import:", "--width=700",
+                                        "--height=500", "--filename=/home/lea/",
                                         "--file-filter=Image Bitmap (*.bmp) | *.BMP *.bmp",
                                         "--file-filter=Image JPEG (*.JPG) | *.JPG *.jpg"}));
-    EXPECT_EQ(fileDialogArguments("T", "", "").size(), 3u);
+    EXPECT_EQ(fileDialogArguments("T", "", "").size(), 5u);
 }
 
 TEST(FileDialog, AMissingProgramCountsAsCancelled) {

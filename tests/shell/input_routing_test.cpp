@@ -1,6 +1,7 @@
 #include "shell/input_routing.hpp"
 
 #include "shell/frame_tick.hpp"
+#include "shell/window_events.hpp"
 #include "support/program_fixture.hpp"
 
 namespace glossamo::testing {
@@ -84,54 +85,71 @@ TEST_F(Escape, AfterAFailedTravelReturnsToTheMenus) {
 class TypedText : public ProgramFixture {
 protected:
     void SetUp() override { s.app.screen = 8; }
-    void type(const std::vector<int>& keys) {
+    // Characters arrive as the platform's text input, in UTF-8.
+    void type(const std::string& utf8) { WindowEvents(s).onTextInput(utf8); }
+    void keys(const std::vector<int>& keys) {
         for (int key : keys) FormKeyDown(s, key, 0);
     }
 };
 
 TEST_F(TypedText, AcceptsLettersDigitsBlankAndStar) {
-    type({'A', 'Z', '0', '9', 58, vk::Space, vk::NumpadMultiply, vk::Oem5});
+    type("az09: **");
     EXPECT_EQ(s.typedText.view(), "AZ09: **");
 }
 
-TEST_F(TypedText, IgnoresOtherKeys) {
-    type({'a', 47, 59, 64, 91, 96, 105, 190, vk::Escape});
+TEST_F(TypedText, AccentsFoldToTheirLetterAndOtherCharactersAreDropped) {
+    type("Émilie-Françoise Dupont");
+    EXPECT_EQ(s.typedText.view(), "EMILIEFRANCOISE ") << "stopped at sixteen characters";
+    s.typedText.clear();
+    type("&é\"'(-è_çà)=");  // the digit row of a French keyboard, unshifted
+    EXPECT_EQ(s.typedText.view(), "EECA");
+    s.typedText.clear();
+    type("/;@[`.€ßæ");
     EXPECT_TRUE(s.typedText.empty());
+}
+
+TEST_F(TypedText, KeysAloneTypeNothing) {
+    keys({'A', 'L', '8', vk::Space, vk::NumpadMultiply, vk::Oem5});
+    FormKeyDown(s, 'L', keymod::Ctrl);
+    EXPECT_TRUE(s.typedText.empty()) << "characters come from the text input only";
 }
 
 TEST_F(TypedText, OnlyOnTheTextEntryScreens) {
     for (int screen : {0, 1, 2, 3, 5, 7, 100}) {
         s.app.screen = screen;
-        type({'A'});
+        type("A");
     }
     EXPECT_TRUE(s.typedText.empty());
     for (int screen : {6, 8, 9}) {
         s.app.screen = screen;
-        type({'A'});
+        type("a");
     }
     EXPECT_EQ(s.typedText.view(), "AAA");
 }
 
 TEST_F(TypedText, StopsAtSixteenCharacters) {
-    for (int i = 0; i < 17; ++i) type({'A' + i});
+    for (int i = 0; i < 17; ++i) type(std::string(1, static_cast<char>('A' + i)));
     EXPECT_EQ(s.typedText.view(), "ABCDEFGHIJKLMNOP");
 }
 
 TEST_F(TypedText, BackspaceRemovesTheLastCharacterAndStopsWhenEmpty) {
-    type({'L', 'A', vk::Backspace});
+    type("LA");
+    keys({vk::Backspace});
     EXPECT_EQ(s.typedText.view(), "L");
-    type({vk::Backspace, vk::Backspace});
+    keys({vk::Backspace, vk::Backspace});
     EXPECT_TRUE(s.typedText.empty());
-    type({'U'});
+    type("U");
     EXPECT_EQ(s.typedText.view(), "U");
 }
 
 TEST_F(TypedText, NameFollowsTheTypingOnTheProfileScreen) {
     s.app.screen = 6;
     s.app.playerName = "MARIE";
-    type({'L', 'E', 'A', vk::Backspace});
+    type("Léa");
+    keys({vk::Backspace});
     EXPECT_EQ(s.app.playerName.view(), "LE") << "Backspace updates the name";
-    type({'O', vk::Enter});
+    type("o");
+    keys({vk::Enter});
     EXPECT_EQ(s.app.playerName.view(), "LEO");
     EXPECT_EQ(platform.count("sound 1"), 1);
 }

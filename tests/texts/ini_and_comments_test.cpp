@@ -57,19 +57,19 @@ TEST_F(DataFiles, CountriesLandOnTheirSquares) {
     EXPECT_TRUE(logHas("113 Pays charg\xE9s"));
 }
 
-TEST_F(DataFiles, RulesFillTheHelpListFromItsSecondLine) {
+TEST_F(DataFiles, RulesFillTheHelpListAndOpenOnTheFirstLine) {
     s.helpFiles[8] = "LE PENDU.txt";
     s.helpFiles[9] = "COURT.txt";
     dir.write("aide/LE PENDU.txt", "Un\r\nDeux\r\nTrois\r\n");
     dir.write("aide/COURT.txt", "Seule\r\n");
     ChargeAide(s, 8);
     EXPECT_EQ(s.listBox(6).entries[3], "Trois");
-    EXPECT_EQ(s.listBox(6).count, 2);
-    EXPECT_EQ(s.listBox(6).firstShown, 1);
+    EXPECT_EQ(s.listBox(6).count, 3) << "every line can be scrolled to";
+    EXPECT_EQ(s.listBox(6).firstShown, 0) << "the first line shows first";
     ChargeAide(s, 9 + 256);
     EXPECT_EQ(s.listBox(6).entries[1], "Seule") << "the identifier is taken modulo 256";
     EXPECT_EQ(s.listBox(6).entries[2], "") << "lines of the longer file are cleared";
-    EXPECT_EQ(s.listBox(6).count, 0);
+    EXPECT_EQ(s.listBox(6).count, 1);
     s.helpFiles[10] = "ABSENT.txt";
     ChargeAide(s, 10);
     EXPECT_EQ(s.listBox(6).entries[1], "Seule") << "a missing file leaves the previous lines";

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+#include <set>
 
 #include "base/file_system.hpp"
 #include "base/ini_file.hpp"
@@ -52,7 +54,7 @@ TEST(ShippedTexts, RulesLinesFitTheHelpScreen) {
 TEST(ShippedTexts, EveryCommentTheProgramReadsIsThere) {
     const IniFile comments = IniFile::read(App + "txt/Commentaires.dta");
     ASSERT_TRUE(comments.exists());
-    for (int n = 1; n <= 92; ++n) {
+    for (int n = 1; n <= 97; ++n) {
         const std::string value = comments.value("COMMENTAIRES", "Tx" + std::to_string(n), "Rien");
         EXPECT_NE(value, "Rien") << "Tx" << n << ": the list would stop here";
         EXPECT_LE(value.size(), 100u) << n;
@@ -66,6 +68,88 @@ TEST(ShippedTexts, EveryCommentTheProgramReadsIsThere) {
         oceanOnMap = oceanOnMap || countries.value("PAYS", "nom" + std::to_string(i), "") ==
                                        comments.value("COMMENTAIRES", "Tx64", "?");
     EXPECT_TRUE(oceanOnMap) << "comment 64 names squares of the map";
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+namespace {
+
+// Common French words that our texts must never write without their accent.
+// All-capital words are left alone: game titles are written in plain capitals.
+const char* const Unaccented[] = {
+    "grace",    "lache",    "lachee",  "lachez",  "relachez", "relache", "facher",  "fache",   "foret",
+    "forets",   "ocean",    "oceans",  "crepuscule", "deja", "etre",    "tres",    "apres",   "voila",
+    "meme",     "memes",    "premiere", "derniere", "systeme", "reponse", "reponses", "fenetre", "tete",
+    "tetes",    "bientot",       "interet",  "ile",     "iles",    "plutot",  "fete",
+    "pret",     "prete",    "maitre",  "chateau", "ecole",    "etoile",  "ecran",   "etait",   "etes",
+    "ete",        "epee",    "ame",     "age",      "agee",    "noel",        "hopital",
+    "gateau",   "boite",   "naitre",  "connait",  "parait",  "fenetres", "regle",  "regles",
+    "theme",    "themes",   "numero",  "numeros", "etape",    "etapes",  "melange", "melangees", "melanges",
+    "deplacez", "decouvrir", "decouvert", "echange", "etoiles", "general", "generale",
+};
+
+bool allCapitals(const std::string& word) {
+    for (const char c : word)
+        if (c >= 'a' && c <= 'z') return false;
+    return true;
+}
+
+std::string lowerLatin1(std::string word) {
+    for (char& c : word)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return word;
+}
+
+// The words of a Latin-1 text written without an accent they need.
+std::vector<std::string> missingAccents(const std::string& text) {
+    static const std::set<std::string> flagged(std::begin(Unaccented), std::end(Unaccented));
+    std::vector<std::string> found;
+    std::string word;
+    auto finish = [&] {
+        if (!word.empty() && !allCapitals(word) && flagged.count(lowerLatin1(word))) found.push_back(word);
+        word.clear();
+    };
+    for (const char c : text) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0xC0;
+        if (letter) word += c;
+        else finish();
+    }
+    finish();
+    return found;
+}
+
+std::string wholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(ShippedTexts, AccentCheckFindsPlainWordsOnly) {
+    EXPECT_EQ(missingAccents("Par la grace de Dieu, Tres bien, TRES EFFACEES"),
+              (std::vector<std::string>{"grace", "Tres"}));
+    EXPECT_TRUE(missingAccents("gr\xE2" "ce, tr\xE8s, d\xE9j\xE0, \xEAtre, Oc\xE9" "an, trestle").empty());
+}
+
+TEST(ShippedTexts, OurFrenchIsWrittenWithItsAccents) {
+    std::vector<std::string> files = {App + "txt/Commentaires.dta", App + "txt/voyage.dta"};
+    for (const std::string& name : listFolder(App + "aide/", "*.txt")) files.push_back(App + "aide/" + name);
+    for (const std::string& name : listFolder(App + "bin/", "p*.txt"))
+        if (name != "pays.txt") files.push_back(App + "bin/" + name);  // proverbs, not the country names
+    ASSERT_GE(files.size(), 2u + 32u + 8u);
+    for (const std::string& file : files) {
+        const std::vector<std::string> words = missingAccents(wholeFile(file));
+        EXPECT_TRUE(words.empty()) << file << ": " << ::testing::PrintToString(words);
+    }
+    // The names a player reads in the lists: backgrounds and head pictures.
+    for (const char* folder : {"bitmaps/background/", "bitmaps/tete/"}) {
+        for (const std::string& name : listFolder(App + folder, "*")) {
+            const std::vector<std::string> words = missingAccents(name.substr(0, name.rfind('.')));
+            EXPECT_TRUE(words.empty()) << folder << name;
+        }
+    }
 }
 
 }  // namespace glossamo::testing

@@ -19,7 +19,8 @@ TEST(GameLatin1, KeepsTheAccentsTheProgramFoldsAndFoldsTheOthers) {
 
 TEST(GameLatin1, WhatIsWrittenFoldsToCapitals) {
     EXPECT_TRUE(foldsToCapitals("\xE9t\xE9", false));
-    EXPECT_FALSE(foldsToCapitals("ch\xE2teau", false)) << "the program does not fold a circumflex a";
+    EXPECT_TRUE(foldsToCapitals("ch\xE2teau", false));
+    EXPECT_FALSE(foldsToCapitals("pe\xF1" "a", false)) << "the program does not fold a tilde";
     EXPECT_TRUE(foldsToCapitals("ours blanc", true));
     EXPECT_FALSE(foldsToCapitals("ours blanc", false));
     EXPECT_TRUE(hasVowel("\xE9t\xE9"));
@@ -29,8 +30,11 @@ TEST(GameLatin1, WhatIsWrittenFoldsToCapitals) {
 
 TEST(GameLatin1, ProverbTextKeepsItsPunctuation) {
     EXPECT_EQ(toLatin1Text("Qui vivra verra."), "Qui vivra verra.");
-    EXPECT_EQ(toLatin1Text("L’œuf, « dit-il » : là !"), std::string("L'oeuf, \" dit-il \" : l\xE0 !"));
+    EXPECT_EQ(toLatin1Text("L’œuf, « dit-il » : là !"), std::string("L'oeuf, \xAB dit-il \xBB : l\xE0 !"))
+        << "French quotes are Latin-1; the apostrophe becomes plain";
     EXPECT_EQ(toLatin1Text("Ça coûte…"), std::nullopt) << "no Latin-1 writing of the ellipsis";
+    EXPECT_EQ(toLatin1Text("grâce, Noël, se fâcher"), std::string("gr\xE2" "ce, No\xEBl, se f\xE2" "cher"))
+        << "texts keep the accents that words fold";
 }
 
 TEST(PlainWords, OnlyLowerCaseLetters) {

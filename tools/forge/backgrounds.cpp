@@ -939,8 +939,8 @@ void forgeBackgrounds(const Paths& paths) {
     const Scene scenes[] = {
         {"00000.jpg", drawTitle},     {"000000.jpg", drawMenuBackground}, {"0000000.jpg", drawFarewell},
         {"Ardoise.jpg", drawArdoise}, {"Aurore.jpg", drawAurore},         {"Bocage.jpg", drawBocage},
-        {"Brique.jpg", drawBrique},   {"Crepuscule.jpg", drawCrepuscule}, {"Foret.jpg", drawForet},
-        {"Lavande.jpg", drawLavande}, {"Nuit.jpg", drawNuit},             {"Ocean.jpg", drawOcean},
+        {"Brique.jpg", drawBrique},   {"Crépuscule.jpg", drawCrepuscule}, {"Forêt.jpg", drawForet},
+        {"Lavande.jpg", drawLavande}, {"Nuit.jpg", drawNuit},             {"Océan.jpg", drawOcean},
         {"Sable.jpg", drawSable},
     };
     for (const Scene& scene : scenes) {

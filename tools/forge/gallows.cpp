@@ -12,8 +12,12 @@ namespace forge {
 
 namespace {
 
-constexpr int Width = 200;
-constexpr int Height = 250;
+// The picture is drawn at (20, 150), left of the word and above the first
+// proverb row (y 360): the scene is designed on a 200 x 250 stage and
+// scaled down to fit that corner.
+constexpr double Scale = 0.82;
+constexpr int Width = 166;
+constexpr int Height = 206;
 constexpr int LostStage = 11;
 constexpr int LastFile = 53;
 
@@ -196,7 +200,10 @@ void forgeGallows(const Paths& paths) {
     const std::string folder = paths.app + "bitmaps/pendu/";
     for (int stage = 0; stage <= LastFile; ++stage) {
         Picture picture(Width, Height);
+        cairo_save(picture.cr());
+        cairo_scale(picture.cr(), Scale, Scale);
         drawStage(picture.cr(), std::min(stage, LostStage));
+        cairo_restore(picture.cr());
         saveKeyedBmp(picture, folder + std::to_string(stage) + ".bmp", KeyBlue, GallowsMatte);
     }
 }

@@ -121,7 +121,9 @@ std::optional<std::string> toLatin1Text(std::string_view utf8) {
     if (!decoded) return {};
     std::string out;
     for (const char32_t c : *decoded) {
-        if (isAsciiLetter(c) || programFolds(c) || (c >= 0x20 && c < 0x7F)) {
+        // Texts are read, not played: every Latin-1 character keeps its
+        // accent ("grâce", "Noël"); only what Latin-1 lacks is rewritten.
+        if ((c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF)) {
             out += static_cast<char>(c);
         } else if (const std::string_view folded = foldHere(c); !folded.empty()) {
             out += folded;

@@ -16,8 +16,9 @@ namespace glossamo::wordlists {
 // `keepGaps` is set. Anything else gives no result.
 std::optional<std::string> toGameLatin1(std::string_view utf8, bool keepGaps);
 
-// Writes a UTF-8 line of text (a proverb) in Latin-1 the same way, keeping
-// blanks and punctuation; typographic quotes become plain ones. Nothing
+// Writes a UTF-8 line of text (a proverb, a rules line) in Latin-1 with
+// every accent Latin-1 has (â, ë, ÿ included), blanks and punctuation;
+// œ and æ are written out, typographic quotes become plain ones. Nothing
 // for a character that has no Latin-1 writing.
 std::optional<std::string> toLatin1Text(std::string_view utf8);
 
