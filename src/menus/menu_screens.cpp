@@ -192,7 +192,8 @@ void optionsScreen(Pass& p) {
         else
             s.platform.musicPause();
     }
-    if (p.buttonAt(p.R, p.B - 20, button::Close)) openScreen(s, 33);
+    // Like every other panel's close button, inside the panel's border.
+    if (p.buttonAt(p.R - 30, p.B - 20, button::Close)) openScreen(s, 33);
 }
 
 void scoresScreen(Pass& p) {
@@ -438,7 +439,7 @@ void openScreen(ProgramState& s, int action) {
             a.screen = action;
             break;
         case 5:
-            s.listBox(6).firstShown = 1;
+            s.listBox(6).firstShown = 0;
             a.screen = screens::Help;
             break;
         case 6:

@@ -1,7 +1,9 @@
 // The menu screens, clicked through the mouse handlers and the frame routine.
 #include "menus/menu_screens.hpp"
 
+#include "base/file_system.hpp"
 #include "games/game_fixture.hpp"
+#include "media/asset_loading.hpp"
 #include "media/sound_services.hpp"
 #include "texts/comments_and_help.hpp"
 
@@ -163,6 +165,39 @@ TEST_F(Menus, QuitCanBeRefused) {
     clickAt(L() + 200 + 10, T() + 140 + 10);
     EXPECT_FALSE(platform.closeRequested);
     EXPECT_EQ(s.app.screen, screens::None);
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// The delete button of the profile screen is offered for the pictures the
+// player imported, and deletes their file.
+TEST_F(Menus, OnlyImportedPortraitsCanBeDeletedAndTheirFileGoes) {
+    TempDir user;
+    s.userDir = user.path();
+    s.app.userFoldersPresent = 1;
+    s.app.comments[57] = "Portrait supprim\xE9";
+    s.app.comments[65] = "Joueur";
+    for (const char* name : {"Camille", "Chat", "Hugo", "Joueur", "Louise", "Lucien"})
+        programFolder.write(std::string("bitmaps/tete/") + name + ".bmp");
+    user.write("TETE/Portrait .bmp");
+    fillHeadList(s);
+    ASSERT_EQ(s.listBox(8).entries[7], "Portrait ");
+    openScreen(s, 6);
+    settle();
+    const int deleteX = L() + 500 - 30 + 10, deleteY = T() + 180 + 10;
+
+    s.listBox(8).selected = 5;  // Louise, one of ours
+    clickAt(deleteX, deleteY);
+    EXPECT_EQ(s.listBox(8).entries[5], "Louise") << "no delete button for the program's own pictures";
+    EXPECT_TRUE(fileExists(programFolder.path() + "bitmaps/tete/Louise.bmp"));
+
+    s.listBox(8).selected = 7;
+    clickAt(deleteX, deleteY);
+    EXPECT_FALSE(fileExists(user.path() + "TETE/Portrait .bmp")) << "the file is deleted for real";
+    EXPECT_EQ(s.listBox(8).entries[7], "");
+    EXPECT_EQ(s.popup.text.view(), "Portrait supprim\xE9");
 }
 
 }  // namespace glossamo::testing

@@ -34,6 +34,14 @@ TEST(VirtualKeys, SpecialKeysMapToTheirCodes) {
     EXPECT_EQ(virtualKeyFor(key(SDLK_F1)), 0);
 }
 
+TEST(VirtualKeys, TextTypedWithCtrlOrAltIsACommand) {
+    EXPECT_TRUE(isCommandChord(KMOD_LCTRL));
+    EXPECT_TRUE(isCommandChord(KMOD_RCTRL | KMOD_LSHIFT));
+    EXPECT_TRUE(isCommandChord(KMOD_LALT));
+    EXPECT_FALSE(isCommandChord(KMOD_LSHIFT)) << "Shift+8 types '*' on an English keyboard";
+    EXPECT_FALSE(isCommandChord(KMOD_CAPS | KMOD_NUM));
+}
+
 TEST(VirtualKeys, ModifierBits) {
     EXPECT_EQ(modifierBitsFor(KMOD_LSHIFT | KMOD_RCTRL), keymod::Shift | keymod::Ctrl);
     EXPECT_EQ(modifierBitsFor(KMOD_NONE), 0);
