@@ -1,14 +1,18 @@
 #include "platform/file_dialog.hpp"
 
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 
 namespace glossamo {
 
 namespace {
+
+constexpr int WaitStepMs = 100;
 
 std::vector<std::string> splitBars(const std::string& text) {
     std::vector<std::string> parts;
@@ -44,7 +48,8 @@ std::vector<std::string> fileDialogArguments(const std::string& title, const std
     return args;
 }
 
-std::optional<std::string> runFileDialog(const std::vector<std::string>& arguments) {
+std::optional<std::string> runFileDialog(const std::vector<std::string>& arguments,
+                                         const std::function<void(int pid)>& whileOpen) {
     int out[2];
     if (pipe(out) != 0) return {};
     const pid_t child = fork();
@@ -66,8 +71,20 @@ std::optional<std::string> runFileDialog(const std::vector<std::string>& argumen
     close(out[1]);
     std::string answer;
     char buffer[512];
-    ssize_t n;
-    while ((n = read(out[0], buffer, sizeof buffer)) > 0) answer.append(buffer, static_cast<std::size_t>(n));
+    for (;;) {
+        pollfd ready{out[0], POLLIN, 0};
+        const int polled = poll(&ready, 1, WaitStepMs);
+        if (polled == 0) {
+            if (whileOpen) whileOpen(static_cast<int>(child));
+            continue;
+        }
+        if (polled < 0 && errno == EINTR) continue;
+        if (polled < 0) break;
+        const ssize_t n = read(out[0], buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        answer.append(buffer, static_cast<std::size_t>(n));
+    }
     close(out[0]);
     int status = 0;
     waitpid(child, &status, 0);

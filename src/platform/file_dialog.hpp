@@ -1,5 +1,6 @@
 #pragma once
 // The desktop's file dialog, run as the `zenity` program.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +16,9 @@ std::vector<std::string> fileDialogArguments(const std::string& title, const std
                                              const std::string& folder);
 
 // Runs zenity and waits for the player's answer: the chosen path, or
-// nothing when the dialog was cancelled or could not start.
-std::optional<std::string> runFileDialog(const std::vector<std::string>& arguments);
+// nothing when the dialog was cancelled or could not start. While it waits,
+// `whileOpen` is called with the dialog's process id about every 100 ms.
+std::optional<std::string> runFileDialog(const std::vector<std::string>& arguments,
+                                         const std::function<void(int pid)>& whileOpen = {});
 
 }  // namespace glossamo

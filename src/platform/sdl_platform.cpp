@@ -33,7 +33,16 @@ int buttonOf(Uint8 sdlButton) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() : canvas_(std::make_unique<Canvas>()) {}
+SdlPlatform::SdlPlatform() : canvas_(std::make_unique<Canvas>()) {
+    // zenity picks its own size, often larger than the game's screen: once
+    // its window shows, it is given a size that fits and centred.
+    dialogRunner_ = [this](const std::vector<std::string>& arguments) {
+        bool fitted = false;
+        return runFileDialog(arguments, [this, &fitted](int pid) {
+            if (!fitted) fitted = fitProcessWindow(window_, pid, DialogWidth, DialogHeight);
+        });
+    };
+}
 
 SdlPlatform::~SdlPlatform() {
     if (audioOpen_) {
@@ -169,7 +178,10 @@ std::optional<std::string> SdlPlatform::choosePicture(const std::string& title, 
     std::optional<std::string> chosen = dialogRunner_(fileDialogArguments(title, filter, folder));
     if (window_) {
         SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        // The keyboard comes back to the game, even with no window manager
+        // to hand it over when the dialog closes.
         SDL_RaiseWindow(window_);
+        SDL_SetWindowInputFocus(window_);
     }
     dropQueuedInput();
     active_ = true;

@@ -112,7 +112,7 @@ private:
     bool frameEnabled_ = false;
     bool active_ = false;
     bool quitRequested_ = false;
-    DialogRunner dialogRunner_ = runFileDialog;
+    DialogRunner dialogRunner_;
 };
 
 }  // namespace glossamo

@@ -21,6 +21,11 @@ bool isWindowDestroyedEvent(const SDL_Event& event, SDL_Window* window);
 // Rings the X server's bell for the window's display.
 void ringBell(SDL_Window* window);
 
+// Gives the top-level window of process `pid` the size width x height
+// (smaller when the screen is smaller) and centres it on the screen of
+// `window`. False while that process shows no window yet.
+bool fitProcessWindow(SDL_Window* window, int pid, int width, int height);
+
 // Destroys the window and collects the X server's answer while the guard is
 // still in place, so a window already destroyed from outside is harmless.
 void destroyWindowQuietly(SDL_Window* window);

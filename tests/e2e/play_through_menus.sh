@@ -41,7 +41,7 @@ click 760 560 1                    # give up
 shot e2e_hangman_given_up
 click 700 560 1.2                  # options
 shot e2e_options
-click 745 418 0.6                  # close the panel
+click 714 418 0.6                  # close the panel
 xdotool key Escape                 # leave the finished game
 sleep 0.6
 click 460 560 1.2                  # quit
