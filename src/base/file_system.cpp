@@ -1,6 +1,12 @@
 #include "base/file_system.hpp"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <iterator>
 #include <cstdlib>
 #include <cctype>
 #include <filesystem>
@@ -81,6 +87,40 @@ std::string expandHome(const std::string& path) {
 bool deleteFile(const std::string& path) {
     std::error_code error;
     return fs::remove(latin1ToUtf8(path), error) && !error;
+}
+
+bool createFolders(const std::string& path) {
+    std::error_code error;
+    fs::create_directories(latin1ToUtf8(path), error);
+    return folderExists(path);
+}
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+    std::ifstream in(latin1ToUtf8(path), std::ios::binary);
+    if (!in) return {};
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return {};
+    return bytes;
+}
+
+bool writeFileAtomically(const std::string& path, const std::string& bytes) {
+    std::string temporary = latin1ToUtf8(path) + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) return false;
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        written += static_cast<std::size_t>(n);
+    }
+    const bool complete = written == bytes.size() && fsync(fd) == 0;
+    const bool closed = close(fd) == 0;
+    if (!complete || !closed || std::rename(temporary.c_str(), latin1ToUtf8(path).c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    return true;
 }
 
 bool fileExists(const std::string& path) {

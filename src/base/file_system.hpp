@@ -23,5 +23,14 @@ std::string expandHome(const std::string& path);
 // Deletes a file; false when it could not be deleted.
 bool deleteFile(const std::string& path);
 bool fileExists(const std::string& path);
+// Creates a folder and every missing folder above it; true when it exists
+// afterwards.
+bool createFolders(const std::string& path);
+// The bytes of a file; nothing when it cannot be read.
+std::optional<std::string> readWholeFile(const std::string& path);
+// Replaces a file with `bytes` in one step: they are written to a new file
+// of the same folder, flushed to the disk, then renamed over the file. On
+// any failure the old file stays as it was and false is returned.
+bool writeFileAtomically(const std::string& path, const std::string& bytes);
 
 }  // namespace glossamo

@@ -2,10 +2,9 @@
 
 #include <cctype>
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
-#include "base/text_encoding.hpp"
+#include "base/file_system.hpp"
 
 namespace glossamo {
 
@@ -17,6 +16,8 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+bool isSectionLine(const std::string& bare) { return bare.size() >= 2 && bare.front() == '[' && bare.back() == ']'; }
+
 }  // namespace
 
 std::string IniFile::folded(const std::string& name) {
@@ -26,11 +27,9 @@ std::string IniFile::folded(const std::string& name) {
 }
 
 IniFile IniFile::read(const std::string& path) {
-    std::ifstream in(latin1ToUtf8(path), std::ios::binary);
-    if (!in) return IniFile{};
-    std::stringstream text;
-    text << in.rdbuf();
-    IniFile file = parse(text.str());
+    const std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes) return IniFile{};
+    IniFile file = parse(*bytes);
     file.exists_ = true;
     return file;
 }
@@ -38,19 +37,34 @@ IniFile IniFile::read(const std::string& path) {
 IniFile IniFile::parse(const std::string& text) {
     IniFile file;
     std::istringstream in(text.rfind("\xEF\xBB\xBF", 0) == 0 ? text.substr(3) : text);
-    std::string line, section;
+    std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        file.lines_.push_back(line);
+    }
+    file.index();
+    return file;
+}
+
+void IniFile::index() {
+    values_.clear();
+    keyLine_.clear();
+    sectionEnd_.clear();
+    std::string section;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const std::string& line = lines_[i];
         const std::string bare = trimmed(line);
-        if (bare.size() >= 2 && bare.front() == '[' && bare.back() == ']') {
+        if (isSectionLine(bare)) {
             section = folded(bare.substr(1, bare.size() - 2));
+            sectionEnd_[section] = i + 1;
             continue;
         }
+        if (!bare.empty()) sectionEnd_[section] = i + 1;
         const std::size_t equals = line.find('=');
         if (equals == std::string::npos || folded(line.substr(0, equals)).empty()) continue;
-        file.values_.emplace(section + "\n" + folded(line.substr(0, equals)), line.substr(equals + 1));
+        const std::string name = section + "\n" + folded(line.substr(0, equals));
+        if (values_.emplace(name, line.substr(equals + 1)).second) keyLine_[name] = i;
     }
-    return file;
 }
 
 std::string IniFile::value(const std::string& section, const std::string& key, const std::string& fallback) const {
@@ -65,5 +79,32 @@ int IniFile::integer(const std::string& section, const std::string& key, int fal
     const auto [stop, error] = std::from_chars(text.data() + (text.rfind('+', 0) == 0 ? 1 : 0), end, number);
     return (error == std::errc() && stop == end && !text.empty()) ? number : fallback;
 }
+
+void IniFile::set(const std::string& section, const std::string& key, const std::string& value) {
+    // A line break inside a value would start a new line of the file.
+    std::string clean = value;
+    for (char& c : clean)
+        if (c == '\r' || c == '\n') c = ' ';
+    const std::string line = key + "=" + clean;
+    const std::string name = folded(section) + "\n" + folded(key);
+    if (const auto it = keyLine_.find(name); it != keyLine_.end()) {
+        lines_[it->second] = line;
+    } else if (const auto end = sectionEnd_.find(folded(section)); end != sectionEnd_.end()) {
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(end->second), line);
+    } else {
+        if (!lines_.empty() && !trimmed(lines_.back()).empty()) lines_.push_back("");
+        lines_.push_back("[" + section + "]");
+        lines_.push_back(line);
+    }
+    index();
+}
+
+std::string IniFile::text() const {
+    std::string out;
+    for (const std::string& line : lines_) out += line + "\r\n";
+    return out;
+}
+
+bool IniFile::write(const std::string& path) const { return writeFileAtomically(path, text()); }
 
 }  // namespace glossamo

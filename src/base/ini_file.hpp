@@ -4,6 +4,7 @@
 // taken as it stands after the '=' (only the line end is removed).
 #include <map>
 #include <string>
+#include <vector>
 
 namespace glossamo {
 
@@ -20,9 +21,22 @@ public:
     // The decimal integer of a key, or `fallback` when it is missing or not a number.
     int integer(const std::string& section, const std::string& key, int fallback) const;
 
+    // Gives a key its value, written as `key`=`value`: the key's first line
+    // is rewritten in place; a new key goes after the last line of its
+    // section, and a new section at the end. Every other line stays as it was.
+    void set(const std::string& section, const std::string& key, const std::string& value);
+    // The file's lines, each ended by CR LF.
+    std::string text() const;
+    // Replaces the file with text() in one step (see writeFileAtomically).
+    bool write(const std::string& path) const;
+
 private:
     static std::string folded(const std::string& name);
+    void index();
+    std::vector<std::string> lines_;           // the file's lines, without line ends
     std::map<std::string, std::string> values_;  // "SECTION\nKEY" -> value
+    std::map<std::string, std::size_t> keyLine_;  // "SECTION\nKEY" -> its first line
+    std::map<std::string, std::size_t> sectionEnd_;  // "SECTION" -> after its last non-blank line
     bool exists_ = false;
 };
 

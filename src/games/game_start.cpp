@@ -34,12 +34,16 @@ void startGame(ProgramState& s, int id) {
     leaveGame(s);
     resetGameRecord(s);
     s.game.gameId = static_cast<std::uint32_t>(id);
+    loadWordListFor(s, id);
+    s.app.gameTitle = gameName(s, id);
+    ChargeAide(s, id);
+}
+
+void loadWordListFor(ProgramState& s, int id) {
     // Themed and English games replace the French dictionary with their own
     // list at once; only the list that ends up current is read.
     const int list = secondWordList(id);
     LoadWordList(s, list ? list : wordlists::French);
-    s.app.gameTitle = gameName(s, id);
-    ChargeAide(s, id);
 }
 
 }  // namespace glossamo

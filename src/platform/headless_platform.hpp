@@ -34,6 +34,9 @@ public:
 
     std::uint32_t ticks() const override { return now_; }
     std::uint64_t clockSeed() const override { return seed_; }
+    // The date and time the program reads; tests set it.
+    LocalTime now{2026, 12, 6, 23, 37, 41};
+    LocalTime localTime() const override { return now; }
     Canvas& canvas() override { return canvas_; }
     void showFrame() override { ++framesShown; }
     void setPointerShape(PointerShape shape) override { pointer = shape; }

@@ -38,6 +38,12 @@ constexpr int Alt = 2;
 constexpr int Ctrl = 4;
 }  // namespace keymod
 
+// A moment of the local calendar and clock.
+struct LocalTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+
 // The program's side of the message loop: the platform calls these.
 class PlatformEvents {
 public:
@@ -64,6 +70,8 @@ public:
     virtual std::uint32_t ticks() const = 0;
     // A value to seed the random generator from "the clock".
     virtual std::uint64_t clockSeed() const = 0;
+    // The local date and time (saved games are named after it).
+    virtual LocalTime localTime() const = 0;
 
     // The back buffer and the image slots. Valid for the platform's lifetime.
     virtual Canvas& canvas() = 0;

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 #include "platform/file_dialog.hpp"
 #include "platform/sdl_keys.hpp"
@@ -134,6 +135,13 @@ void SdlPlatform::showStartError(const std::string& message) {
 }
 
 std::uint32_t SdlPlatform::ticks() const { return SDL_GetTicks(); }
+
+LocalTime SdlPlatform::localTime() const {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
 
 std::uint64_t SdlPlatform::clockSeed() const {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^

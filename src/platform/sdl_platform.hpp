@@ -50,6 +50,7 @@ public:
 
     std::uint32_t ticks() const override;
     std::uint64_t clockSeed() const override;
+    LocalTime localTime() const override;
     Canvas& canvas() override { return *canvas_; }
     void showFrame() override;
     void setPointerShape(PointerShape shape) override;

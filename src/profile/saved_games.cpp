@@ -1,11 +1,184 @@
-// Games cannot be saved yet, so there is nothing to save, list or resume.
 #include "profile/saved_games.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "base/file_system.hpp"
+#include "games/game_reset.hpp"
+#include "games/game_start.hpp"
+#include "media/asset_loading.hpp"
+#include "profile/save_blocks.hpp"
+#include "state/debug_log.hpp"
+#include "state/program_state.hpp"
+#include "texts/comments_and_help.hpp"
+#include "widgets/list_boxes.hpp"
+#include "widgets/widgets.hpp"
 
 namespace glossamo {
 
-void fillSavedGameList(ProgramState&) {}
-void resumeQuickExit(ProgramState&) {}
-void saveGame(ProgramState&, bool) {}
-void loadGame(ProgramState&, const std::string&) {}
+namespace {
+
+constexpr int SavedList = 9;
+constexpr const char* QuickExitName = "Boss";
+constexpr int Saved = 61, Loaded = 62, SaveFailed = 63, TravelUnderWay = 60, SaveDamaged = 98;
+// A Latin-1 name of at most this many characters stays a valid file name
+// (255 bytes) once written in UTF-8 with its extension and a temporary suffix.
+constexpr std::size_t NameLimit = 120;
+
+std::string saveFolder(const ProgramState& s) { return s.userDir + "SAVE/"; }
+
+std::string lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The file of the folder named `fileName` without regard to case, if any.
+std::optional<std::string> findFile(const std::string& folder, const std::string& fileName) {
+    if (fileExists(folder + fileName)) return folder + fileName;
+    for (const std::string& name : listFolder(folder, "*"))
+        if (lower(name) == lower(fileName)) return folder + name;
+    return std::nullopt;
+}
+
+std::string twoDigits(int v) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", v);
+    return text;
+}
+
+// The player's name, the date and time, the travel note and the game's
+// title, with every '/' and ':' made a '-'.
+std::string saveName(const ProgramState& s) {
+    const LocalTime t = s.platform.localTime();
+    const std::string date = twoDigits(t.day) + "/" + twoDigits(t.month) + "/" + std::to_string(t.year);
+    const std::string time = twoDigits(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
+    std::string name = s.app.playerName.str() + " " + date + " " + time + " ";
+    if (s.travel.mapShown || s.travel.underWay) name += s.app.comments[TravelUnderWay].str() + " ";
+    name += s.app.gameTitle.str();
+    std::replace(name.begin(), name.end(), '/', '-');
+    std::replace(name.begin(), name.end(), ':', '-');
+    return name.substr(0, NameLimit);
+}
+
+std::string savedRecords(const ProgramState& s) {
+    BlockWriter w;
+    writeRecord(w, s.game);
+    writeRecord(w, s.app);
+    writeRecord(w, s.travel);
+    writeRecord(w, s.clock);
+    return w.bytes();
+}
+
+std::string wordListText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+// The four records of a saved-game file, read aside: nothing of the running
+// program changes unless the whole file is sound.
+struct SavedRecords {
+    GameRecord game;
+    AppState app;
+    TravelState travel;
+    PlayClock clock;
+};
+
+std::unique_ptr<SavedRecords> readSavedRecords(const std::string& bytes, std::string& why) {
+    if (bytes.size() != savedGameSize()) {
+        why = std::to_string(bytes.size()) + " octets au lieu de " + std::to_string(savedGameSize());
+        return nullptr;
+    }
+    auto records = std::make_unique<SavedRecords>();
+    BlockReader r(bytes);
+    readRecord(r, records->game);
+    readRecord(r, records->app);
+    readRecord(r, records->travel);
+    readRecord(r, records->clock);
+    if (!r.ok() || !r.atEnd()) {
+        why = "valeur hors limites vers l'octet " + std::to_string(r.position());
+        return nullptr;
+    }
+    return records;
+}
+
+}  // namespace
+
+void fillSavedGameList(ProgramState& s) {
+    ListBox& list = s.listBox(SavedList);
+    list.rowsShown = 8;
+    list.width = 480;
+    listClear(s, SavedList);
+    debugLog(s, "Dossier des sauvegardes : " + saveFolder(s));
+    for (const std::string& file : listFolder(saveFolder(s), "*.sa1")) listAdd(s, SavedList, file.substr(0, file.size() - 4));
+}
+
+void saveGame(ProgramState& s, bool quickExit) {
+    if (s.flight.active) return;
+    const std::string name = saveName(s);
+    const std::string base = saveFolder(s) + (quickExit ? QuickExitName : name) + ".sa";
+    const bool written = writeFileAtomically(base + "1", savedRecords(s)) &&
+                         writeFileAtomically(base + "2", wordListText(s.gameWordList));
+    if (written) listAdd(s, SavedList, name);
+    debugLog(s, (written ? "Sauvegarde " : "Sauvegarde impossible ") + base);
+    showPopup(s, 2, 520, s.app.comments[written ? Saved : SaveFailed].view());
+}
+
+void loadGame(ProgramState& s, const std::string& name) {
+    if (s.flight.active) return;
+    const std::string folder = saveFolder(s);
+    const std::optional<std::string> records = findFile(folder, name + ".sa1");
+    if (!records) {
+        leaveGame(s);
+        resetGameRecord(s);
+        return;
+    }
+    std::string why = "illisible";
+    const std::optional<std::string> bytes = readWholeFile(*records);
+    const std::unique_ptr<SavedRecords> saved = bytes ? readSavedRecords(*bytes, why) : nullptr;
+    if (!saved) {
+        // A damaged file changes nothing: the running game goes on.
+        debugLog(s, "Sauvegarde " + *records + " refus\xE9" "e : " + why);
+        showPopup(s, 2, 520, s.app.comments[SaveDamaged].view());
+        return;
+    }
+    leaveGame(s);
+    resetGameRecord(s);
+    debugLog(s, "chargement de sauvegarde : " + folder + name + ".sa");
+    // The folders found on this run stay the truth, whatever the save says.
+    const std::uint8_t foldersPresent = s.app.userFoldersPresent;
+    s.game = saved->game;
+    s.app = saved->app;
+    s.travel = saved->travel;
+    s.clock = saved->clock;
+    s.app.userFoldersPresent = foldersPresent;
+    // The click that saved the game was still pending in the saved record;
+    // it must not act again on the loaded screen.
+    s.app.clickPending = 0;
+    s.app.listScrolling = 0;
+    if (const std::optional<std::string> words = findFile(folder, name + ".sa2")) {
+        if (auto lines = readTextLines(*words)) s.gameWordList = std::move(*lines);
+    }
+    if (s.game.gameId != 0) {
+        loadWordListFor(s, static_cast<int>(s.game.gameId));
+        ChargeAide(s, static_cast<int>(s.game.gameId));
+    }
+    showPopup(s, 2, 520, s.app.comments[Loaded].view());
+    loadBackground(s, s.travel.mapShown ? backgrounds::TravelMap : s.app.backgroundIndex);
+}
+
+void resumeQuickExit(ProgramState& s) {
+    const std::string folder = saveFolder(s);
+    const std::optional<std::string> records = findFile(folder, std::string(QuickExitName) + ".sa1");
+    if (!records) return;
+    loadGame(s, lower(QuickExitName));
+    // Resumed once: the pair is gone afterwards.
+    deleteFile(*records);
+    if (const std::optional<std::string> words = findFile(folder, std::string(QuickExitName) + ".sa2")) deleteFile(*words);
+}
 
 }  // namespace glossamo

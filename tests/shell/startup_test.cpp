@@ -32,7 +32,7 @@ TEST_F(Startup, BringsTheRecordsIntoTheirStartingState) {
     EXPECT_EQ(s.listBox(3).width, 300);
     EXPECT_EQ(s.listBox(5).width, 500);
     EXPECT_EQ(s.listBox(6).width, 500);
-    EXPECT_EQ(s.listBox(9).rowsShown, 11);
+    EXPECT_EQ(s.listBox(9).rowsShown, 8) << "the saved games list";
     EXPECT_EQ(s.helpFiles[0], "aide.txt");
     EXPECT_FALSE(platform.frameTimerEnabled()) << "nothing is drawn before the first activation";
     EXPECT_EQ(s.debugLines.front(), "DeBuG Info:>initialisation des variable...");
