@@ -2,6 +2,8 @@
 //
 //   gridgen make --dict WORDS [--rank FREQUENT] --seed N --out FILE
 //                --grids SIDE:COUNT:START:MAX[:MIN] [--grids ...] [options]
+//   gridgen remake --dict WORDS [--rank FREQUENT] --seed N --out FILE
+//                --grids SIDE:COUNT:START:MAX[:MIN] [--grids ...] [options] OLDFILE
 //   gridgen check --dict WORDS [--rank FREQUENT] FILE
 //
 // See README.md beside this file.
@@ -54,6 +56,7 @@ struct Options {
               << "                    [--budget DEADENDS] [--bias B] [--noise T] [--choices K]\n"
               << "                    [--removals N] [--proposals N] [--improve SIDE:STEPS ...]\n"
               << "                    [--rings N] [--symmetric]\n"
+              << "       gridgen remake (the options of make) OLDFILE\n"
               << "       gridgen check --dict WORDS [--rank FREQUENT] FILE...\n";
     std::exit(2);
 }
@@ -191,6 +194,83 @@ int check(const Options& options, const Lexicon& lexicon) {
     return faults == 0 ? 0 : 1;
 }
 
+SizePlan planFor(const Options& options, const SizePlan& basePlan) {
+    SizePlan plan = basePlan;
+    plan.symmetric = options.symmetric;
+    plan.removals = options.removals;
+    plan.proposals = options.proposals;
+    const auto steps = options.improveSteps.find(plan.side);
+    plan.improveSteps = steps == options.improveSteps.end() ? 5000 : steps->second;
+    plan.refillRings = options.refillRings;
+    plan.fill = options.fill;
+    plan.refill = options.fill;
+    plan.refill.failureBudget = std::max<long>(50, options.fill.failureBudget / 4);
+    return plan;
+}
+
+// Makes `wanted` new grid lines of one size, none of them in `taken` (which
+// gains them). Grid k is made from a seed derived from the seed, the side
+// and k alone, and the grids are taken in that order, so the lines are the
+// same whatever the thread count.
+std::vector<std::string> makeGrids(const Options& options, const Lexicon& lexicon, const SizePlan& plan, int wanted,
+                                   std::set<std::string>& taken) {
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<std::string> lines;
+    Tally tally;
+    int failedJobs = 0;
+    long fills = 0;
+    long deadEnds = 0;
+    long nextJob = 0;
+    const int batch = options.threads * 4;
+    while (static_cast<int>(lines.size()) < wanted) {
+        std::vector<GridResult> results(static_cast<std::size_t>(batch));
+        std::atomic<int> next{0};
+        const auto work = [&]() {
+            for (int k = next++; k < batch; k = next++) {
+                const std::uint64_t seed = mix64(options.seed ^ mix64(static_cast<std::uint64_t>(plan.side) * 1000003u +
+                                                                      static_cast<std::uint64_t>(nextJob + k)));
+                results[static_cast<std::size_t>(k)] = makeGrid(lexicon, plan, seed);
+            }
+        };
+        std::vector<std::thread> pool;
+        for (int t = 1; t < options.threads; ++t) pool.emplace_back(work);
+        work();
+        for (auto& thread : pool) thread.join();
+        nextJob += batch;
+        for (const GridResult& result : results) {
+            if (static_cast<int>(lines.size()) >= wanted) break;
+            if (!result.made) {
+                ++failedJobs;
+                continue;
+            }
+            const std::string fault = gridFault(result.cells, plan.side, lexicon);
+            if (!fault.empty()) throw std::logic_error("generated a faulty grid: " + fault + " " + result.cells);
+            const std::string line = sizeKey(plan.side) + "=" + result.cells;
+            if (!taken.insert(line).second) continue;
+            lines.push_back(line);
+            tally.add(result.cells, plan.side, lexicon);
+            fills += result.fills;
+            deadEnds += result.deadEnds;
+        }
+        const int accepted = static_cast<int>(lines.size());
+        if (accepted < wanted && failedJobs > 20 * (accepted + 10)) {
+            throw std::runtime_error(sizeKey(plan.side) + ": most jobs give up; allow more black squares");
+        }
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::fprintf(stderr, "\r%s %d/%d (%d jobs failed, %.0f s)   ", sizeKey(plan.side).c_str(), accepted, wanted,
+                     failedJobs, seconds);
+    }
+    std::fprintf(stderr, "\n");
+    if (wanted > 0) {
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        tally.print(plan.side, seconds);
+        std::printf("       per grid: %.1f fills, %.0f dead ends; %d jobs gave up\n",
+                    static_cast<double>(fills) / wanted, static_cast<double>(deadEnds) / wanted, failedJobs);
+        std::fflush(stdout);
+    }
+    return lines;
+}
+
 int make(const Options& options, const Lexicon& lexicon) {
     if (options.out.empty()) usage("--out is required");
     if (options.plans.empty()) usage("no --grids");
@@ -198,69 +278,74 @@ int make(const Options& options, const Lexicon& lexicon) {
     if (!out) usage("cannot write " + options.out);
     std::set<std::string> written;
     for (const auto& [basePlan, wanted] : options.plans) {
-        SizePlan plan = basePlan;
-        plan.symmetric = options.symmetric;
-        plan.removals = options.removals;
-        plan.proposals = options.proposals;
-        const auto steps = options.improveSteps.find(plan.side);
-        plan.improveSteps = steps == options.improveSteps.end() ? 5000 : steps->second;
-        plan.refillRings = options.refillRings;
-        plan.fill = options.fill;
-        plan.refill = options.fill;
-        plan.refill.failureBudget = std::max<long>(50, options.fill.failureBudget / 4);
-        const auto start = std::chrono::steady_clock::now();
-        Tally tally;
-        int accepted = 0;
-        int failedJobs = 0;
-        long fills = 0;
-        long deadEnds = 0;
-        long nextJob = 0;
-        const int batch = options.threads * 4;
-        while (accepted < wanted) {
-            std::vector<GridResult> results(static_cast<std::size_t>(batch));
-            std::atomic<int> next{0};
-            const auto work = [&]() {
-                for (int k = next++; k < batch; k = next++) {
-                    const std::uint64_t seed = mix64(options.seed ^ mix64(static_cast<std::uint64_t>(plan.side) * 1000003u +
-                                                                          static_cast<std::uint64_t>(nextJob + k)));
-                    results[static_cast<std::size_t>(k)] = makeGrid(lexicon, plan, seed);
-                }
-            };
-            std::vector<std::thread> pool;
-            for (int t = 1; t < options.threads; ++t) pool.emplace_back(work);
-            work();
-            for (auto& thread : pool) thread.join();
-            nextJob += batch;
-            for (const GridResult& result : results) {
-                if (accepted >= wanted) break;
-                if (!result.made) {
-                    ++failedJobs;
-                    continue;
-                }
-                const std::string fault = gridFault(result.cells, plan.side, lexicon);
-                if (!fault.empty()) throw std::logic_error("generated a faulty grid: " + fault + " " + result.cells);
-                const std::string line = sizeKey(plan.side) + "=" + result.cells;
-                if (!written.insert(line).second) continue;
-                out << line << "\r\n";
-                tally.add(result.cells, plan.side, lexicon);
-                fills += result.fills;
-                deadEnds += result.deadEnds;
-                ++accepted;
-            }
-            if (accepted < wanted && failedJobs > 20 * (accepted + 10)) {
-                throw std::runtime_error(sizeKey(plan.side) + ": most jobs give up; allow more black squares");
-            }
-            const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            std::fprintf(stderr, "\r%s %d/%d (%d jobs failed, %.0f s)   ", sizeKey(plan.side).c_str(), accepted, wanted,
-                         failedJobs, seconds);
-        }
-        std::fprintf(stderr, "\n");
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        tally.print(plan.side, seconds);
-        std::printf("       per grid: %.1f fills, %.0f dead ends; %d jobs gave up\n", static_cast<double>(fills) / accepted,
-                    static_cast<double>(deadEnds) / accepted, failedJobs);
-        std::fflush(stdout);
+        for (const std::string& line : makeGrids(options, lexicon, planFor(options, basePlan), wanted, written))
+            out << line << "\r\n";
     }
+    return 0;
+}
+
+// Why a grid of an existing file must be made again: a rule it breaks
+// against today's dictionary (a word no longer in it, most often) or a word
+// of the avoid list. Empty when it may stay.
+std::string staleReason(const std::string& cells, int side, const Options& options, const Lexicon& lexicon) {
+    std::string fault = gridFault(cells, side, lexicon);
+    if (!fault.empty()) return fault;
+    for (const std::string& word : gridWords(cells, side))
+        if (options.lexicon.avoided.count(word) != 0) return "avoided word: " + word;
+    return {};
+}
+
+// Re-makes only the grids of an existing file that no longer keep the
+// rules, each in its own place; every other line is kept byte for byte.
+// A size with fewer grids than its COUNT gets new ones after its last line.
+int remake(const Options& options, const Lexicon& lexicon) {
+    if (options.out.empty()) usage("--out is required");
+    if (options.files.size() != 1) usage("remake wants one existing grid file");
+    std::vector<std::string> lines = readLines(options.files.front());
+    std::set<std::string> taken(lines.begin(), lines.end());
+    std::map<int, std::vector<std::size_t>> stale;  // by side, line indices
+    std::map<int, int> counts;
+    std::map<int, std::size_t> lastLine;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const auto equals = line.find('=');
+        const auto cross = line.find('x');
+        if (equals == std::string::npos || cross == std::string::npos || cross > equals)
+            throw std::runtime_error(options.files.front() + ":" + std::to_string(i + 1) + ": no size key");
+        const int side = std::stoi(line.substr(0, cross));
+        ++counts[side];
+        lastLine[side] = i;
+        const std::string reason = staleReason(line.substr(equals + 1), side, options, lexicon);
+        if (reason.empty()) continue;
+        stale[side].push_back(i);
+        std::printf("%s:%zu: %s\n", options.files.front().c_str(), i + 1, reason.c_str());
+    }
+    std::map<int, std::vector<std::string>> added;  // after a size's last line
+    for (const auto& [basePlan, wanted] : options.plans) {
+        const int side = basePlan.side;
+        const std::vector<std::size_t>& places = stale[side];
+        const int missing = std::max(0, wanted - counts[side]);
+        std::printf("%s: %zu grids to make again, %d to add\n", sizeKey(side).c_str(), places.size(), missing);
+        const std::vector<std::string> made = makeGrids(options, lexicon, planFor(options, basePlan),
+                                                        static_cast<int>(places.size()) + missing, taken);
+        for (std::size_t k = 0; k < places.size(); ++k) lines[places[k]] = made[k];
+        added[side].assign(made.begin() + static_cast<std::ptrdiff_t>(places.size()), made.end());
+        stale.erase(side);
+    }
+    for (const auto& [side, places] : stale)
+        if (!places.empty()) throw std::runtime_error(sizeKey(side) + " has grids to make again but no --grids plan");
+    std::ofstream out(options.out, std::ios::binary);
+    if (!out) usage("cannot write " + options.out);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        out << lines[i] << "\r\n";
+        const int side = std::stoi(lines[i].substr(0, lines[i].find('x')));
+        if (lastLine.count(side) && lastLine[side] == i)
+            for (const std::string& line : added[side]) out << line << "\r\n";
+    }
+    for (const auto& [side, extra] : added)
+        if (!lastLine.count(side))
+            for (const std::string& line : extra) out << line << "\r\n";
+    if (!out) throw std::runtime_error("cannot write " + options.out);
     return 0;
 }
 
@@ -271,6 +356,7 @@ int main(int argc, char** argv) {
         const Options options = parse(argc, argv);
         const Lexicon lexicon = Lexicon::load(options.dictionary, options.rank, options.lexicon);
         if (options.command == "make") return make(options, lexicon);
+        if (options.command == "remake") return remake(options, lexicon);
         if (options.command == "check") return check(options, lexicon);
         usage("unknown command " + options.command);
     } catch (const std::exception& error) {

@@ -1,16 +1,25 @@
 // Writes the word lists the program reads, in Latin-1 with CR LF line ends:
-//   make_wordlists french <system French list> <frequent words> <excluded words> <out>
-//   make_wordlists english <system English list> <out>
+//   make_wordlists french <system French list> <frequent words> <excluded words>
+//                  <blocked words> <French lexicon> <lexicon keep-list> <out>
+//   make_wordlists english <system English list> <frequent words> <blocked words> <out>
 //   make_wordlists theme <UTF-8 theme list> <out>
 //   make_wordlists text <UTF-8 text file> <out>   (proverb files, line for line)
+// and the build's own lists, in capitals, one a line:
+//   make_wordlists lexicon <unmunch> <hunspell .dic> <hunspell .aff> <out>
+//   make_wordlists blocked french <French lexicon> <additions> <keep-list> <out> <public list>...
+//   make_wordlists blocked english <system English list> <additions> <keep-list> <out> <public list>...
+// A public list is a JSON array of strings (.json) or one entry a line.
 // A theme list with a name that cannot be written fails the build.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
+#include "blocked_words.hpp"
+#include "french_lexicon.hpp"
 #include "word_filters.hpp"
 #include "words/word_store.hpp"
 
@@ -55,15 +64,49 @@ std::unordered_set<std::string> readSet(const std::string& path) {
     return {lines.begin(), lines.end()};
 }
 
+std::unordered_set<std::string> readCapitals(const std::string& path) {
+    std::unordered_set<std::string> words;
+    for (const std::string& line : readLines(path))
+        if (!line.empty()) words.insert(line);
+    return words;
+}
+
+FrenchLexicon readLexicon(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return FrenchLexicon::read(in);
+}
+
+std::vector<ListedWord> readOurListFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    try {
+        return readOurList(in);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(path + ": " + e.what());
+    }
+}
+
+std::unordered_set<std::string> wordsOf(const std::vector<ListedWord>& listed) {
+    std::unordered_set<std::string> words;
+    for (const ListedWord& w : listed) words.insert(w.word);
+    return words;
+}
+
 // The French game words: entries of the system list that are frequent in
-// French texts, minus rare tenses, abbreviations, English words and
-// insults that the excluded list names.
+// French texts and that hunspell-fr knows as lower-case words (or that our
+// keep-list vouches for), minus rare tenses, the excluded list's
+// abbreviations and English words, and the blocked words.
 void makeFrench(const std::string& dictionaryPath, const std::string& frequentPath, const std::string& excludedPath,
+                const std::string& blockedPath, const std::string& lexiconPath, const std::string& lexiconKeepPath,
                 const std::string& outPath) {
     const std::vector<std::string> all = readLines(dictionaryPath);
     const std::unordered_set<std::string> dictionary(all.begin(), all.end());
     const std::unordered_set<std::string> frequent = readSet(frequentPath);
     const std::unordered_set<std::string> excluded = readSet(excludedPath);
+    const std::unordered_set<std::string> blocked = readCapitals(blockedPath);
+    const FrenchLexicon lexicon = readLexicon(lexiconPath);
+    const std::unordered_set<std::string> vouched = wordsOf(readOurListFile(lexiconKeepPath));
     std::unordered_set<std::string> seen;
     std::vector<std::string> kept;
     for (const std::string& word : all) {
@@ -73,20 +116,98 @@ void makeFrench(const std::string& dictionaryPath, const std::string& frequentPa
         const auto latin1 = toGameLatin1(word, false);
         if (!latin1 || latin1->size() > static_cast<std::size_t>(MaxWordLength)) continue;
         if (!foldsToCapitals(*latin1, false) || !hasVowel(*latin1)) continue;
+        const std::string capitals = folded(*latin1);
+        if (blocked.count(capitals) || (!lexicon.knows(capitals) && !vouched.count(capitals))) continue;
         if (firstOfItsKind(*latin1, seen)) kept.push_back(*latin1);
     }
     writeLines(outPath, kept);
 }
 
-void makeEnglish(const std::string& dictionaryPath, const std::string& outPath) {
+// The English game words: entries of the system list, in its order, that
+// are frequent in English texts, less the blocked words.
+void makeEnglish(const std::string& dictionaryPath, const std::string& frequentPath, const std::string& blockedPath,
+                 const std::string& outPath) {
+    const std::unordered_set<std::string> frequent = readSet(frequentPath);
+    const std::unordered_set<std::string> blocked = readCapitals(blockedPath);
     std::unordered_set<std::string> seen;
     std::vector<std::string> kept;
     for (const std::string& word : readLines(dictionaryPath)) {
         bool plain = !word.empty() && word.size() <= static_cast<std::size_t>(MaxWordLength);
         for (const char c : word) plain = plain && c >= 'a' && c <= 'z';
-        if (plain && hasVowel(word) && firstOfItsKind(word, seen)) kept.push_back(word);
+        if (!plain || !frequent.count(word) || blocked.count(folded(word))) continue;
+        if (hasVowel(word) && firstOfItsKind(word, seen)) kept.push_back(word);
     }
     writeLines(outPath, kept);
+}
+
+// Expands hunspell-fr with unmunch, one group of forms per dictionary
+// entry, and writes the lower-case ones as capitals.
+void makeLexicon(const std::string& unmunch, const std::string& dicPath, const std::string& affPath,
+                 const std::string& outPath) {
+    const std::string separatedPath = outPath + ".dic";
+    {
+        std::ifstream dic(dicPath, std::ios::binary);
+        if (!dic) throw std::runtime_error("cannot read " + dicPath);
+        std::ofstream separated(separatedPath, std::ios::binary | std::ios::trunc);
+        writeSeparatedDictionary(dic, separated);
+        if (!separated) throw std::runtime_error("cannot write " + separatedPath);
+    }
+    const std::string command = "'" + unmunch + "' '" + separatedPath + "' '" + affPath + "' 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) throw std::runtime_error("cannot run " + unmunch);
+    UnmunchGroups groups;
+    std::vector<char> buffer(1 << 16);
+    std::string line;
+    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe)) {
+        line += buffer.data();
+        if (line.empty() || line.back() != '\n') continue;
+        groups.line(line);
+        line.clear();
+    }
+    if (!line.empty()) groups.line(line);
+    if (pclose(pipe) != 0) throw std::runtime_error(unmunch + " failed");
+    std::remove(separatedPath.c_str());
+    const std::vector<FormGroup> all = groups.finish();
+    if (all.size() < 1000) throw std::runtime_error("unmunch gave only " + std::to_string(all.size()) + " entries");
+    std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
+    FrenchLexicon::write(all, out);
+    if (!out) throw std::runtime_error("cannot write " + outPath);
+}
+
+std::vector<std::string> readPublicList(const std::string& path) {
+    if (path.size() > 5 && path.substr(path.size() - 5) == ".json") {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) throw std::runtime_error("cannot read " + path);
+        std::stringstream text;
+        text << in.rdbuf();
+        return singleWords(readJsonStrings(text.str()));
+    }
+    return singleWords(readLines(path));
+}
+
+void makeBlocked(const std::string& language, const std::string& formsSource, const std::string& additionsPath,
+                 const std::string& keepPath, const std::string& outPath, const std::vector<std::string>& publicPaths) {
+    BlockedSources sources;
+    for (const std::string& path : publicPaths) {
+        const std::vector<std::string> words = readPublicList(path);
+        sources.listed.insert(sources.listed.end(), words.begin(), words.end());
+    }
+    for (const ListedWord& w : readOurListFile(additionsPath)) sources.added.push_back(w.word);
+    sources.kept = wordsOf(readOurListFile(keepPath));
+    std::set<std::string> blocked;
+    if (language == "french") {
+        const FrenchLexicon lexicon = readLexicon(formsSource);
+        blocked = blockedWords(sources, [&](const std::string& w) { return frenchForms(w, lexicon); });
+    } else if (language == "english") {
+        std::unordered_set<std::string> dictionary;
+        for (const std::string& word : readLines(formsSource)) dictionary.insert(folded(word));
+        blocked = blockedWords(sources, [&](const std::string& w) { return englishForms(w, dictionary); });
+    } else {
+        throw std::runtime_error("no blocked words for " + language);
+    }
+    std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
+    for (const std::string& word : blocked) out << word << '\n';
+    if (!out) throw std::runtime_error("cannot write " + outPath);
 }
 
 void makeTheme(const std::string& sourcePath, const std::string& outPath) {
@@ -122,16 +243,23 @@ void makeText(const std::string& sourcePath, const std::string& outPath) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.size() == 5 && args[0] == "french") {
-            makeFrench(args[1], args[2], args[3], args[4]);
-        } else if (args.size() == 3 && args[0] == "english") {
-            makeEnglish(args[1], args[2]);
+        if (args.size() == 8 && args[0] == "french") {
+            makeFrench(args[1], args[2], args[3], args[4], args[5], args[6], args[7]);
+        } else if (args.size() == 5 && args[0] == "english") {
+            makeEnglish(args[1], args[2], args[3], args[4]);
+        } else if (args.size() == 5 && args[0] == "lexicon") {
+            makeLexicon(args[1], args[2], args[3], args[4]);
+        } else if (args.size() >= 7 && args[0] == "blocked") {
+            makeBlocked(args[1], args[2], args[3], args[4], args[5], {args.begin() + 6, args.end()});
         } else if (args.size() == 3 && args[0] == "theme") {
             makeTheme(args[1], args[2]);
         } else if (args.size() == 3 && args[0] == "text") {
             makeText(args[1], args[2]);
         } else {
-            std::cerr << "usage: make_wordlists french <dict> <frequent> <excluded> <out> | english <dict> <out> | theme <in> <out> | text <in> <out>\n";
+            std::cerr << "usage: make_wordlists french <dict> <frequent> <excluded> <blocked> <lexicon> <lexicon keep> <out>\n"
+                         "     | english <dict> <frequent> <blocked> <out> | theme <in> <out> | text <in> <out>\n"
+                         "     | lexicon <unmunch> <dic> <aff> <out>\n"
+                         "     | blocked french|english <lexicon|dict> <additions> <keep> <out> <public list>...\n";
             return 2;
         }
     } catch (const std::exception& e) {
