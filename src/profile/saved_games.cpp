@@ -133,6 +133,10 @@ void loadGame(ProgramState& s, const std::string& name) {
     const std::string folder = saveFolder(s);
     const std::optional<std::string> records = findFile(folder, name + ".sa1");
     if (!records) {
+        // The running game is left, and fully: without its title the menus
+        // come back instead of an endless "building" screen.
+        debugLog(s, "Sauvegarde " + folder + name + ".sa1 absente");
+        s.app.gameTitle.clear();
         leaveGame(s);
         resetGameRecord(s);
         return;

@@ -1,0 +1,316 @@
+// Saved games: the records written in fixed blocks and read back whole, a
+// damaged file refused before anything changes, and games saved mid-way
+// played on to a win after loading.
+#include "profile/saved_games.hpp"
+
+#include <functional>
+#include <random>
+
+#include "base/file_system.hpp"
+#include "games/game_fixture.hpp"
+#include "grid/grid_games.hpp"
+#include "profile/save_blocks.hpp"
+#include "support/full_disk.hpp"
+#include "widgets/list_boxes.hpp"
+
+namespace glossamo::testing {
+
+namespace {
+
+// A 6 x 6 grid, row after row.
+const std::string FixtureGrid = "CHAT*S"
+                                "O*RIEN"
+                                "QUE*ON"
+                                "*NOIR*"
+                                "AS*LEU"
+                                "ME*SES";
+char gridAt(int c, int r) { return FixtureGrid[static_cast<std::size_t>(r * 6 + c)]; }
+
+std::string recordsOf(const ProgramState& s) {
+    BlockWriter w;
+    writeRecord(w, s.game);
+    writeRecord(w, s.app);
+    writeRecord(w, s.travel);
+    writeRecord(w, s.clock);
+    return w.bytes();
+}
+
+}  // namespace
+
+class SavedGames : public GameFixture {
+public:
+    // The moves of the games below are written outside the fixture.
+    using GameFixture::frames;
+    using GameFixture::start;
+    using ProgramFixture::s;
+
+protected:
+    TempDir user;
+    void SetUp() override {
+        GameFixture::SetUp();
+        s.userDir = user.path();
+        user.makeFolder("SAVE");
+        s.app.userFoldersPresent = 1;
+        s.app.playerName = "LEA";
+        s.app.comments[60] = "Voyage en cours :";
+        s.app.comments[61] = "Partie sauvegard\xE9" "e.";
+        s.app.comments[62] = "Partie charg\xE9" "e";
+        s.app.comments[63] = "La sauvegarde a \xE9" "chou\xE9" "e.";
+        s.app.comments[98] = "Sauvegarde ab\xEEm\xE9" "e";
+        programFolder.write("bin/grilles.txt", "6x6=" + FixtureGrid + "\r\n12x12=" + std::string(144, 'A') + "\r\n");
+        programFolder.write("bin/panglais.txt", ".\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\n");
+    }
+    std::string saveFile(const std::string& name, const char* extension = ".sa1") const {
+        return user.path() + "SAVE/" + name + extension;
+    }
+    // Saves the running game as the player does, and gives the save's name.
+    std::string save() {
+        saveGame(s, false);
+        const int n = listCount(s, 9);
+        return n > 0 ? s.listBox(9).entries[static_cast<std::size_t>(n)] : "";
+    }
+    // Another game, so that loading has something to replace.
+    void playSomethingElse() {
+        start(9, {"CONSOLATIF"});
+        frames(2);
+    }
+public:
+    void choose(char letter) {
+        const int k = letter - 'A';
+        click(7 + k % 13, 2 + k / 13);
+        frames(1);
+        for (int i = 0; i < 2000 && s.game.pickedLetter != ' '; ++i) frames(1);
+    }
+    void placeLetters(bool firstHalf) {
+        for (int r = firstHalf ? 0 : 3; r < (firstHalf ? 3 : 6); ++r)
+            for (int c = 0; c < 6; ++c) {
+                const char wanted = gridAt(c, r);
+                if (wanted == '*') continue;
+                const int k = wanted - 'A';
+                drag(1 + k % 13, 8 + k / 13, c + 1, r + 1);
+                frames(1);
+            }
+    }
+    void findRuns(bool across) {
+        for (int a = 0; a < 6; ++a)
+            for (int b = 0; b < 6; ++b) {
+                const int c = across ? b : a, r = across ? a : b;
+                const int pc = across ? c - 1 : c, pr = across ? r : r - 1;
+                if (gridAt(c, r) == '*' || (b > 0 && gridAt(pc, pr) != '*')) continue;
+                int end = b;
+                while (end + 1 < 6 && gridAt(across ? end + 1 : c, across ? r : end + 1) != '*') ++end;
+                if (end > b) drag(c + 1, r + 1, across ? end + 1 : c + 1, across ? r + 1 : end + 1);
+                frames(1);
+            }
+    }
+};
+
+// Each game family adds itself here: how it starts, its first moves before
+// the save, and the rest of the way to its win after the load.
+struct SavedPlay {
+    const char* name;
+    std::function<void(SavedGames&)> begin;
+    std::function<void(SavedGames&)> finish;
+};
+
+class SavedGamePlay : public SavedGames, public ::testing::WithParamInterface<SavedPlay> {};
+
+TEST_P(SavedGamePlay, ASaveLoadedLaterPlaysOnToAWin) {
+    const SavedPlay& play = GetParam();
+    play.begin(*this);
+    ASSERT_EQ(s.game.built, 1);
+    ASSERT_EQ(s.app.gameWon, 0);
+    const std::string before = recordsOf(s);
+    const std::vector<std::string> words = s.gameWordList;
+    const std::string name = save();
+    ASSERT_TRUE(fileExists(saveFile(name))) << name;
+    playSomethingElse();
+    loadGame(s, name);
+    EXPECT_EQ(recordsOf(s), before) << "every record comes back byte for byte";
+    EXPECT_EQ(s.gameWordList, words);
+    EXPECT_EQ(s.popup.text.view(), "Partie charg\xE9" "e");
+    play.finish(*this);
+    EXPECT_EQ(s.app.gameWon, 1) << play.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryGame, SavedGamePlay,
+    ::testing::Values(
+        SavedPlay{"hangman",
+                  [](SavedGames& t) {
+                      t.start(10, {"ANNEXANT"});
+                      t.frames(1);
+                      t.choose('A');
+                      t.choose('B');
+                  },
+                  [](SavedGames& t) {
+                      for (char c : std::string("NEXT")) t.choose(c);
+                  }},
+        SavedPlay{"proverb hangman",
+                  [](SavedGames& t) {
+                      startGame(t.s, 68);
+                      t.frames(1);
+                      t.choose('P');
+                  },
+                  [](SavedGames& t) {
+                      for (char c : std::string("ETIA")) t.choose(c);
+                  }},
+        SavedPlay{"word placement",
+                  [](SavedGames& t) {
+                      startGame(t.s, 32);
+                      t.frames(1);
+                      t.placeLetters(true);
+                  },
+                  [](SavedGames& t) { t.placeLetters(false); }},
+        SavedPlay{"hidden words",
+                  [](SavedGames& t) {
+                      startGame(t.s, 36);
+                      t.frames(1);
+                      t.findRuns(true);
+                  },
+                  [](SavedGames& t) { t.findRuns(false); }}),
+    [](const ::testing::TestParamInfo<SavedPlay>& info) {
+        std::string name;
+        for (const char c : std::string(info.param.name)) name += c == ' ' ? '_' : c;
+        return name;
+    });
+
+TEST_F(SavedGames, HiddenWordCoordinatesComeBackFromTheText) {
+    startGame(s, 36);
+    frames(1);
+    std::string& entry = s.gameWordList.front();
+    entry[0] = coordinateCode(10);
+    entry[2] = coordinateCode(10);
+    const std::vector<std::string> words = s.gameWordList;
+    const std::string name = save();
+    playSomethingElse();
+    loadGame(s, name);
+    EXPECT_EQ(s.gameWordList, words);
+    EXPECT_EQ(coordinateOf(s.gameWordList.front()[0]), 10);
+    const std::string text = *readWholeFile(saveFile(name, ".sa2"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(words.size())) << "one line per entry";
+}
+
+TEST_F(SavedGames, NamesCarryThePlayerTheTimeTheTravelAndTheTitle) {
+    start(10, {"ANNEXANT"});
+    frames(1);
+    s.app.playerName = "L\xC9" "A/2";
+    s.app.gameTitle = "PENDU: 8";
+    EXPECT_EQ(save(), "L\xC9" "A-2 06-12-2026 23-37-41 PENDU- 8");
+    EXPECT_EQ(s.popup.text.view(), "Partie sauvegard\xE9" "e.");
+    s.travel.underWay = 1;
+    EXPECT_EQ(save(), "L\xC9" "A-2 06-12-2026 23-37-41 Voyage en cours - PENDU- 8");
+    s.travel.underWay = 0;
+    s.app.playerName = std::string(100, 'N');
+    s.app.gameTitle = std::string(100, 'T');
+    const std::string longest = save();
+    EXPECT_EQ(longest.size(), 120u) << "a name the file system accepts";
+    EXPECT_TRUE(fileExists(saveFile(longest)));
+}
+
+TEST_F(SavedGames, TwoSavesInOneSecondShareTheirName) {
+    start(10, {"ANNEXANT"});
+    frames(1);
+    const std::string first = save();
+    const std::string second = save();
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(listCount(s, 9), 2) << "the list shows it twice";
+    EXPECT_EQ(listFolder(user.path() + "SAVE", "*.sa1").size(), 1u);
+    fillSavedGameList(s);
+    EXPECT_EQ(listCount(s, 9), 1);
+    EXPECT_EQ(s.listBox(9).rowsShown, 8);
+    EXPECT_EQ(s.listBox(9).width, 480);
+}
+
+TEST_F(SavedGames, QuickExitIsResumedOnceAtTheNextStart) {
+    start(10, {"ANNEXANT"});
+    frames(1);
+    choose('N');
+    saveGame(s, true);
+    EXPECT_TRUE(fileExists(saveFile("Boss")));
+    EXPECT_TRUE(fileExists(saveFile("Boss", ".sa2")));
+
+    HeadlessPlatform next;
+    auto later = std::make_unique<ProgramState>(next);
+    later->userDir = s.userDir;
+    later->programDir = s.programDir;
+    resumeQuickExit(*later);
+    EXPECT_EQ(later->game.texts[2].view(), "-NN---N-");
+    EXPECT_TRUE(later->gameRunning());
+    EXPECT_FALSE(fileExists(saveFile("Boss")));
+    EXPECT_FALSE(fileExists(saveFile("Boss", ".sa2")));
+    later->app.gameTitle.clear();
+    resumeQuickExit(*later);
+    EXPECT_FALSE(later->gameRunning()) << "resumed once only";
+}
+
+TEST_F(SavedGames, DamagedFilesAreRefusedAndTheRunningGameGoesOn) {
+    start(10, {"ANNEXANT"});
+    frames(1);
+    const std::string good = *readWholeFile(saveFile(save()));
+    choose('A');
+    const std::string running = recordsOf(s);
+    std::mt19937 random(11);
+    std::string noise(good.size(), '\0');
+    for (char& c : noise) c = static_cast<char>(random());
+    std::string badRange = good;
+    badRange[4] = 7;  // `built` of the game record can only be 0 or 1
+    const std::pair<const char*, std::string> damaged[] = {
+        {"truncated", good.substr(0, good.size() - 1)},
+        {"too long", good + "x"},
+        {"random bytes", noise},
+        {"out of range", badRange},
+        {"empty", ""},
+    };
+    for (const auto& [name, bytes] : damaged) {
+        user.write(std::string("SAVE/") + name + ".sa1", bytes);
+        user.write(std::string("SAVE/") + name + ".sa2", "MOT\r\n");
+        s.popup = InfoPopup{};
+        loadGame(s, name);
+        EXPECT_EQ(recordsOf(s), running) << name << ": nothing changed";
+        EXPECT_EQ(s.popup.text.view(), "Sauvegarde ab\xEEm\xE9" "e") << name;
+        EXPECT_NE(s.debugLines.back().find("refus\xE9" "e"), std::string::npos) << name;
+    }
+    loadGame(s, "absent");
+    EXPECT_FALSE(s.gameRunning()) << "a missing file leaves the game, as before";
+}
+
+TEST_F(SavedGames, AFailedSaveSaysSoAndKeepsThePreviousFile) {
+    start(10, {"ANNEXANT"});
+    frames(1);
+    const std::string name = save();
+    const std::string before = *readWholeFile(saveFile(name));
+    choose('A');
+    {
+        FullDisk full;
+        saveGame(s, false);
+    }
+    EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.");
+    EXPECT_EQ(*readWholeFile(saveFile(name)), before) << "the earlier save is whole";
+    EXPECT_EQ(listFolder(user.path() + "SAVE", "*").size(), 2u) << "no temporary file left";
+    std::filesystem::remove_all(user.path() + "SAVE");
+    saveGame(s, false);
+    EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.") << "no folder to save in";
+}
+
+TEST(SaveBlocks, EveryRecordHasOneFixedSize) {
+    GameRecord game;
+    game.texts[3] = std::string(100, 'Z');
+    AppState app;
+    app.gameTitle = "T";
+    for (auto& comment : app.comments) comment = std::string(100, 'c');
+    BlockWriter full, empty;
+    writeRecord(full, game);
+    writeRecord(full, app);
+    writeRecord(empty, GameRecord{});
+    writeRecord(empty, AppState{});
+    EXPECT_EQ(full.bytes().size(), empty.bytes().size());
+    EXPECT_EQ(clockBlockSize(), 31u);
+    EXPECT_EQ(savedGameSize(), gameRecordBlockSize() + appStateBlockSize() + travelBlockSize() + 31u);
+    BlockReader r(std::string("\x05" "ab", 3));
+    ShortString<4> text;
+    r.text(text);
+    EXPECT_FALSE(r.ok()) << "a length past the capacity";
+}
+
+}  // namespace glossamo::testing
