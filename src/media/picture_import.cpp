@@ -82,7 +82,10 @@ void importPicture(ProgramState& s, const std::string& chosenPath) {
             listAdd(s, 8, name);
             showPopup(s, 2, 520, s.app.comments[53].view());
             loadHead(s, name);
-            s.listBox(8).selected = s.listBox(8).count;
+            ListBox& heads = s.listBox(8);
+            heads.selected = heads.count;
+            // The new name shows in the list at once, on its last row.
+            heads.firstShown = std::max(0, heads.count - heads.rowsShown);
         } else {
             showPopup(s, 2, 520, s.app.comments[55].view());
             fillBackgroundList(s);

@@ -4,6 +4,7 @@
 
 #include "base/file_system.hpp"
 #include "support/program_fixture.hpp"
+#include "widgets/list_boxes.hpp"
 
 namespace glossamo::testing {
 
@@ -50,6 +51,7 @@ TEST_F(PictureImport, HeadIsStretchedToEightyByNinetyAndChosen) {
     EXPECT_EQ(bmpSize(user.path() + "TETE/Tete .bmp"), std::make_pair(80, 90));
     EXPECT_EQ(s.listBox(8).entries[1], "Tete ");
     EXPECT_EQ(s.listBox(8).selected, 1);
+    EXPECT_EQ(s.listBox(8).firstShown, 0);
     EXPECT_EQ(s.popup.text.view(), "Image ajout\xE9" "e");
     EXPECT_EQ(s.app.importMode, 0);
     EXPECT_EQ(platform.journal.front(),
@@ -125,6 +127,19 @@ TEST_F(PictureImport, CancelledDialogImportsNothing) {
     startPictureImport(s, 2);
     EXPECT_EQ(listFolder(user.path() + "FONDS", "*").size(), 0u);
     EXPECT_EQ(s.app.importMode, 0);
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+TEST_F(PictureImport, TheNewPortraitShowsInTheListAtOnce) {
+    s.listBox(8).rowsShown = 5;
+    for (const char* name : {"Camille", "Chat", "Hugo", "Joueur", "Louise", "Lucien", "Margot"}) listAdd(s, 8, name);
+    s.app.importMode = 1;
+    importPicture(s, outside.path() + "photo.BMP");
+    EXPECT_EQ(s.listBox(8).selected, 8);
+    EXPECT_EQ(s.listBox(8).firstShown, 3) << "rows 4 to 8 are shown, the new one last";
 }
 
 }  // namespace glossamo::testing

@@ -4,6 +4,7 @@
 #include "base/file_system.hpp"
 #include "games/game_fixture.hpp"
 #include "media/asset_loading.hpp"
+#include "profile/saved_games.hpp"
 #include "media/sound_services.hpp"
 #include "texts/comments_and_help.hpp"
 
@@ -198,6 +199,32 @@ TEST_F(Menus, OnlyImportedPortraitsCanBeDeletedAndTheirFileGoes) {
     EXPECT_FALSE(fileExists(user.path() + "TETE/Portrait .bmp")) << "the file is deleted for real";
     EXPECT_EQ(s.listBox(8).entries[7], "");
     EXPECT_EQ(s.popup.text.view(), "Portrait supprim\xE9");
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+TEST_F(Menus, DeletingASavedGameRemovesBothFilesAndItsRow) {
+    TempDir user;
+    s.userDir = user.path();
+    s.app.comments[58] = "Partie supprim\xE9" "e";
+    user.write("SAVE/LEA 06-12-2026 PENDU.sa1", "records");
+    user.write("SAVE/LEA 06-12-2026 PENDU.sa2", "words");
+    user.write("SAVE/MARC 07-12-2026 MOTS.sa1", "records");
+    user.write("SAVE/MARC 07-12-2026 MOTS.sa2", "words");
+    fillSavedGameList(s);
+    openScreen(s, 7);
+    settle();
+    clickAt(L() + 100 + 40, T() + 100 + 20 + 8);  // the first row
+    ASSERT_EQ(s.listBox(9).selected, 1);
+    clickAt(L() + 500 - 150 + 10, T() + 350 - 20 + 10);
+    EXPECT_FALSE(fileExists(user.path() + "SAVE/LEA 06-12-2026 PENDU.sa1"));
+    EXPECT_FALSE(fileExists(user.path() + "SAVE/LEA 06-12-2026 PENDU.sa2"));
+    EXPECT_TRUE(fileExists(user.path() + "SAVE/MARC 07-12-2026 MOTS.sa1"));
+    EXPECT_EQ(s.listBox(9).entries[1], "MARC 07-12-2026 MOTS");
+    EXPECT_EQ(s.listBox(9).selected, -1);
+    EXPECT_EQ(s.popup.text.view(), "Partie supprim\xE9" "e");
 }
 
 }  // namespace glossamo::testing

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Plays the real program across three runs with one $HOME: a hangman game
+# is saved and the program quit; the next run loads it from the saved-games
+# panel and shows the same board, then leaves by the quick exit; the third
+# run resumes that game by itself, once. Also checks the profile written at
+# each close.
+set -euo pipefail
+app=$1
+shots=${2:-$(dirname "$app")/../shots}
+mkdir -p "$shots"
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/xvfb.sh"
+
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+start_xvfb "$work"
+read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+click() {
+  xdotool mousemove $(( $1 * screen_w / 800 )) $(( $2 * screen_h / 600 ))
+  sleep 0.15
+  xdotool click 1
+  sleep "${3:-0.4}"
+}
+# The hidden word's row of the board, with the pointer out of the way.
+board() {
+  xdotool mousemove $(( 795 * screen_w / 800 )) $(( 300 * screen_h / 600 ))
+  sleep 0.5
+  import -window root -crop "$(( 380 * screen_w / 800 ))x$(( 40 * screen_h / 600 ))+$(( 280 * screen_w / 800 ))+$(( 355 * screen_h / 600 ))" +repage "$1"
+}
+same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = "0" ]; }
+user="$work/home/.local/share/glossamo"
+
+# First run: a game of hangman, two letters, saved; then quit.
+start_app "$app" "$work" || { echo "FAIL: the window was never mapped"; exit 1; }
+sleep 1
+click 400 300 1                      # skip the title
+click 70 143                         # LE PENDU
+click 300 91 1.5                     # PENDU 12 lettres
+click $(( 70 + 31 * 11 + 12 )) $(( 50 + 31 * 2 + 15 )) 3   # E
+click $(( 70 + 31 * 7 + 12 )) $(( 50 + 31 * 2 + 15 )) 3    # A
+board "$work/saved.png"
+cp "$work/saved.png" "$shots/e2e_saved_board.png"
+click 464 564 1                      # save
+ls "$user/SAVE/"*.sa1 >/dev/null 2>&1 || { echo "FAIL: no saved game"; exit 1; }
+xdotool key Escape; sleep 0.5; xdotool key Escape; sleep 1   # give up, leave
+click 460 560 1.2                    # quit
+click 285 228 3                      # yes
+expect_clean_exit "$work"
+grep -q '^N100=' "$user/CFG/favoris.frd" || { echo "FAIL: the profile lacks N0..N100"; exit 1; }
+grep -q '^nom=Joueur' "$user/CFG/favoris.frd" || { echo "FAIL: the profile lacks the name"; exit 1; }
+
+# Second run: load it from the saved-games panel; the board is the same.
+start_app "$app" "$work" || { echo "FAIL: no window on the second run"; exit 1; }
+sleep 1
+click 400 300 1                      # skip the title
+click 349 569 1.5                    # saved games
+click 379 200 0.5                    # the save, first row
+click 663 426 1.5                    # load it
+board "$work/loaded.png"
+cp "$work/loaded.png" "$shots/e2e_loaded_board.png"
+same "$work/saved.png" "$work/loaded.png" || { echo "FAIL: the loaded board differs"; exit 1; }
+click 754 39 2                       # quick exit: saves and closes
+expect_clean_exit "$work"
+[ -f "$user/SAVE/Boss.sa1" ] || { echo "FAIL: no quick-exit save"; exit 1; }
+
+# Third run: the quick-exit game comes back by itself, and only once.
+start_app "$app" "$work" || { echo "FAIL: no window on the third run"; exit 1; }
+sleep 1.5
+board "$work/resumed.png"
+cp "$work/resumed.png" "$shots/e2e_resumed_board.png"
+same "$work/saved.png" "$work/resumed.png" || { echo "FAIL: the quick exit was not resumed"; exit 1; }
+[ ! -f "$user/SAVE/Boss.sa1" ] || { echo "FAIL: Boss.sa1 is still there"; exit 1; }
+xdotool key Escape; sleep 0.5; xdotool key Escape; sleep 1
+click 460 560 1.2
+click 285 228 3
+expect_clean_exit "$work"
+echo "PASS: saved, loaded, quick exit resumed once"
