@@ -29,7 +29,10 @@ const std::vector<int> PlayableGames = {
     8,  9,  10, 112, 113, 114, 122, 123, 124, 132, 133, 134, 142, 143, 144,  // hangman
     68, 69, 70, 71,  72,  73,  74,  75,                                      // proverb hangman
     29, 30, 31, 32,  95,  96,  97,  98,                                      // word placement
-    33, 34, 35, 36,  99,  100, 101, 102};                                    // hidden words
+    33, 34, 35, 36,  99,  100, 101, 102,                                     // hidden words
+    1,  2,  3,  92,  93,  94,                                                // coded words
+    37, 38, 103, 104, 43, 44, 45,                                            // mixed and dismantled grids
+    60, 61, 62, 63,  64,  65,  66,  67};                                     // letter sums, faded letters
 constexpr int MaxFramesPerBuild = 1000;
 
 double millisecondsSince(Clock::time_point start) {

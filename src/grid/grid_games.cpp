@@ -9,6 +9,7 @@
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "grid/crossword_grid.hpp"
+#include "grid/grid_common.hpp"
 #include "media/sound_services.hpp"
 #include "platform/canvas.hpp"
 #include "state/program_state.hpp"
@@ -19,27 +20,9 @@ namespace glossamo {
 namespace {
 
 constexpr int LetterFound = 7;
-constexpr int ListX = 500;
-constexpr int SecondListX = 650;
-constexpr int RowsPerColumn = 30;
 constexpr std::size_t WordStart = 5;  // an entry of the hidden-words list: 4 coordinates, the found flag, the word
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
-// Loads the grid file and selects a grid of the game's size.
-TjsysGrille chosenGrid(ProgramState& s, int size, const char* gridFile) {
-    TjsysGrille grid;
-    grid.LoadFile(latin1ToUtf8(s.programDir + "bin/" + gridFile));
-    chooseGrid(grid, gridKey(size), s.rng);
-    return grid;
-}
-
-// Where entry k (from 1) of a word list is written: two columns of 30.
-Point listPosition(int k) {
-    const int column = (k - 1) / RowsPerColumn;
-    const int row = (k - 1) % RowsPerColumn + 1;
-    return {column == 0 ? ListX : SecondListX, 60 + 15 * row};
-}
 
 // Once given up, the grid shows its own letters.
 void showSolution(ProgramState& s) {
@@ -76,40 +59,10 @@ void buildWordPlacement(ProgramState& s, int size, const char* gridFile) {
     }
     std::vector<std::string> words;
     grid.ListWords(words);
-    const int p = paletteRow(size);
-    for (int c = 1; c <= 13; ++c) {
-        for (int r = p; r <= p + 1; ++r) {
-            g.movable[at(c)][at(r)] = 1;
-            g.clickable[at(c)][at(r)] = 1;
-            g.tileStyles[at(c)][at(r)] = 2;
-        }
-    }
+    preparePalette(s, paletteRow(size));
     s.gameWordList = words;
     g.built = 1;
     playSound(s, sounds::GameBuilt);
-}
-
-// A word is on the board when some run of its length, closed by black
-// squares on both ends, spells it.
-bool placedOnBoard(const ProgramState& s, const std::string& word) {
-    const int n = static_cast<int>(s.game.counterB);
-    const std::string framed = "*" + word + "*";
-    for (int c = 0; c <= n; ++c)
-        for (int r = 0; r <= n; ++r)
-            if (readBoardWord(s, c, r, static_cast<int>(framed.size()), true) == framed ||
-                readBoardWord(s, c, r, static_cast<int>(framed.size()), false) == framed)
-                return true;
-    return false;
-}
-
-void drawPlacementList(ProgramState& s) {
-    for (std::size_t i = 0; i < s.gameWordList.size(); ++i) {
-        const std::string& word = s.gameWordList[i];
-        char length[8];
-        std::snprintf(length, sizeof length, "%2zu-", word.size());
-        const Point at = listPosition(static_cast<int>(i) + 1);
-        drawSmallText(s, at.x, at.y, placedOnBoard(s, word) ? HighlightInk : NormalInk, length + word);
-    }
 }
 
 // --- hidden words --------------------------------------------------------------
@@ -175,7 +128,7 @@ std::size_t checkAndDrawHiddenWords(ProgramState& s) {
             playSound(s, LetterFound);
         }
         if (!playing) continue;
-        const Point at = listPosition(static_cast<int>(i) + 1);
+        const Point at = wordListPosition(static_cast<int>(i) + 1);
         if (entryFound(entry)) {
             drawSmallText(s, at.x, at.y, HighlightInk, entryWord(entry));
             circleWord(s, entry);
@@ -196,11 +149,9 @@ int coordinateOf(char code) { return code >= 'A' && code <= 'Z' ? code - 'A' : 0
 
 void playWordPlacement(ProgramState& s, int size, const char* gridFile) {
     if (s.game.built == 0) buildWordPlacement(s, size, gridFile);
-    const int p = paletteRow(size);
-    PutWord(1, p, "ABCDEFGHIJKLM", Across, s.game.letters);
-    PutWord(1, p + 1, "NOPQRSTUVWXYZ", Across, s.game.letters);
+    writePalette(s, paletteRow(size));
     drawBoard(s);
-    if (s.app.gameWon == 0 && s.app.gameLost == 0) drawPlacementList(s);
+    if (s.app.gameWon == 0 && s.app.gameLost == 0) drawWordList(s);
     if (s.app.gameLost == 1) showSolution(s);
     checkSolved(s);
 }

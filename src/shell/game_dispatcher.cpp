@@ -3,7 +3,10 @@
 #include <vector>
 
 #include "games/hangman.hpp"
+#include "grid/coded_words.hpp"
 #include "grid/grid_games.hpp"
+#include "grid/letter_sums.hpp"
+#include "grid/scrambled_grids.hpp"
 #include "state/program_state.hpp"
 
 namespace glossamo {
@@ -24,8 +27,8 @@ struct DispatchRow {
 
 const std::vector<DispatchRow>& dispatchTable() {
     static const std::vector<DispatchRow> rows = {
-        {1, nullptr, {12, 10, 8}, FrenchGrids},              // Mots codés
-        {92, nullptr, {12, 10, 8}, EnglishGrids},
+        {1, playCodedWords, {12, 10, 8}, FrenchGrids},       // Mots codés
+        {92, playCodedWords, {12, 10, 8}, EnglishGrids},
         {4, nullptr, {0}, nullptr},                          // Le mot le plus long
         {5, nullptr, {13, 11, 9}, nullptr},                  // Mots en croix
         {88, nullptr, {5, 6, 7, 8}, nullptr},                // English cross
@@ -49,10 +52,10 @@ const std::vector<DispatchRow>& dispatchTable() {
         {95, playWordPlacement, {12, 10, 8, 6}, EnglishGrids},
         {33, playHiddenWords, {12, 10, 8, 6}, FrenchGrids},    // Mots cachés
         {99, playHiddenWords, {12, 10, 8, 6}, EnglishGrids},
-        {37, nullptr, {8, 6}, FrenchGrids},                  // Grille en vrac
-        {103, nullptr, {8, 6}, EnglishGrids},
+        {37, playMixedGrid, {8, 6}, FrenchGrids},            // Grille en vrac
+        {103, playMixedGrid, {8, 6}, EnglishGrids},
         {39, nullptr, {4, 3, 2, 1}, nullptr},                // Bourse aux consonnes
-        {43, nullptr, {10, 8, 6}, nullptr},                  // Grille déconstituée
+        {43, playDismantledGrid, {10, 8, 6}, FrenchGrids},   // Grille déconstituée
         {46, nullptr, {1, 2, 3}, nullptr},                   // Maxi-mots
         {49, nullptr, {1, 2}, nullptr},                      // Mots commençant par
         {51, nullptr, {6, 7, 8, 9, 10, 11, 12, 13, 14}, nullptr},  // Motuce
@@ -60,8 +63,8 @@ const std::vector<DispatchRow>& dispatchTable() {
         {118, nullptr, {6, 7, 8, 9}, nullptr},
         {128, nullptr, {6, 7, 8, 9}, nullptr},
         {138, nullptr, {6, 7, 8, 9}, nullptr},
-        {60, nullptr, {12, 10, 8, 6}, nullptr},              // Sommes de lettres
-        {64, nullptr, {12, 10, 8, 6}, nullptr},              // Lettres effacées
+        {60, playLetterSums, {12, 10, 8, 6}, FrenchGrids},   // Sommes de lettres
+        {64, playFadedLetters, {12, 10, 8, 6}, FrenchGrids},  // Lettres effacées
         {68, playProverbHangman, {1, 2, 3, 4, 5, 6, 7, 8}, nullptr},  // Proverbes pendus
         {76, nullptr, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, nullptr},  // Proverbes effacés
         {145, nullptr, {14, 13, 12, 11, 10, 9}, nullptr},    // Mots empilés

@@ -33,7 +33,8 @@ protected:
         }
     }
 
-    static Point pixelOf(int c, int r) { return {70 + 31 * c + 12, 50 + 31 * r + 15}; }
+    // The middle of a board cell, wherever the game put its board.
+    Point pixelOf(int c, int r) const { return {s.game.boardLeft + 31 * c + 12, s.game.boardTop + 31 * r + 15}; }
 
     void moveTo(Point p) { DXMouseMove(s, p.x, p.y); }
     void press(Point p, int button = ButtonLeft) {

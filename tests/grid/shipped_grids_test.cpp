@@ -3,6 +3,7 @@
 // of each size printed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -159,6 +160,29 @@ TEST(ShippedGrids, FrenchGridsKeepEveryRule) {
 
 TEST(ShippedGrids, EnglishGridsKeepEveryRule) {
     checkFile("grillesEnglish.txt", "DicoAnglais.txt", GLOSSAMO_DATA_DIR "/wordlists/en_frequent.txt", 80);
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// The dismantled grid draws only grids whose black squares fit its tray of
+// 26; every French grid of its sizes must, or the game would have fewer
+// grids to draw from.
+TEST(ShippedGrids, DismantledGridsFitTheirTray) {
+    std::ifstream in(GLOSSAMO_APP_DIR "/bin/grilles.txt", std::ios::binary);
+    std::map<std::string, int> fitting;
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        const std::string key = line.substr(0, equals);
+        if (key != "6x6" && key != "8x8" && key != "10x10") continue;
+        const long blacks = std::count(line.begin() + static_cast<long>(equals), line.end(), '*');
+        EXPECT_LE(blacks, 26) << key;
+        fitting[key] += blacks <= 26;
+    }
+    for (const char* key : {"6x6", "8x8", "10x10"}) EXPECT_GE(fitting[key], 160) << key;
 }
 
 }  // namespace glossamo::testing

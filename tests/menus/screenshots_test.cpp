@@ -305,3 +305,22 @@ TEST_F(HangmanScreens, GridGames) {
 }
 
 }  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// The coded, scrambled, letter-sum and faded grids on the shipped grids.
+TEST_F(HangmanScreens, MoreGridGames) {
+    const std::pair<int, const char*> games[] = {{2, "coded_words_10"},   {37, "mixed_grid_8"},
+                                                 {43, "dismantled_grid_10"}, {60, "letter_sums_12"},
+                                                 {63, "letter_sums_6"},    {64, "faded_letters_12"}};
+    for (const auto& [id, shot] : games) {
+        startGame(s, id);
+        frames(2);
+        ASSERT_EQ(s.game.built, 1) << id;
+        DXMouseMove(s, 790, 300);
+        frames(1);
+        saveShot(canvas(), shot);
+    }
+}
+
+}  // namespace glossamo::testing

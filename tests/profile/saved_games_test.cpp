@@ -7,7 +7,7 @@
 #include <random>
 
 #include "base/file_system.hpp"
-#include "games/game_fixture.hpp"
+#include "grid/grid_fixture.hpp"
 #include "grid/grid_games.hpp"
 #include "profile/save_blocks.hpp"
 #include "support/full_disk.hpp"
@@ -16,15 +16,6 @@
 namespace glossamo::testing {
 
 namespace {
-
-// A 6 x 6 grid, row after row.
-const std::string FixtureGrid = "CHAT*S"
-                                "O*RIEN"
-                                "QUE*ON"
-                                "*NOIR*"
-                                "AS*LEU"
-                                "ME*SES";
-char gridAt(int c, int r) { return FixtureGrid[static_cast<std::size_t>(r * 6 + c)]; }
 
 std::string recordsOf(const ProgramState& s) {
     BlockWriter w;
@@ -37,17 +28,15 @@ std::string recordsOf(const ProgramState& s) {
 
 }  // namespace
 
-class SavedGames : public GameFixture {
+class SavedGames : public GridFixture {
 public:
     // The moves of the games below are written outside the fixture.
-    using GameFixture::frames;
     using GameFixture::start;
-    using ProgramFixture::s;
 
 protected:
     TempDir user;
     void SetUp() override {
-        GameFixture::SetUp();
+        GridFixture::SetUp();
         s.userDir = user.path();
         user.makeFolder("SAVE");
         s.app.userFoldersPresent = 1;
@@ -57,7 +46,7 @@ protected:
         s.app.comments[62] = "Partie charg\xE9" "e";
         s.app.comments[63] = "La sauvegarde a \xE9" "chou\xE9" "e.";
         s.app.comments[98] = "Sauvegarde ab\xEEm\xE9" "e";
-        programFolder.write("bin/grilles.txt", "6x6=" + FixtureGrid + "\r\n12x12=" + std::string(144, 'A') + "\r\n");
+        writeUsualGrids();
         programFolder.write("bin/panglais.txt", ".\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\n");
     }
     std::string saveFile(const std::string& name, const char* extension = ".sa1") const {
@@ -81,24 +70,14 @@ public:
         frames(1);
         for (int i = 0; i < 2000 && s.game.pickedLetter != ' '; ++i) frames(1);
     }
-    void placeLetters(bool firstHalf) {
-        for (int r = firstHalf ? 0 : 3; r < (firstHalf ? 3 : 6); ++r)
-            for (int c = 0; c < 6; ++c) {
-                const char wanted = gridAt(c, r);
-                if (wanted == '*') continue;
-                const int k = wanted - 'A';
-                drag(1 + k % 13, 8 + k / 13, c + 1, r + 1);
-                frames(1);
-            }
-    }
     void findRuns(bool across) {
         for (int a = 0; a < 6; ++a)
             for (int b = 0; b < 6; ++b) {
                 const int c = across ? b : a, r = across ? a : b;
                 const int pc = across ? c - 1 : c, pr = across ? r : r - 1;
-                if (gridAt(c, r) == '*' || (b > 0 && gridAt(pc, pr) != '*')) continue;
+                if (cellOf(Grid6, 6, c, r) == '*' || (b > 0 && cellOf(Grid6, 6, pc, pr) != '*')) continue;
                 int end = b;
-                while (end + 1 < 6 && gridAt(across ? end + 1 : c, across ? r : end + 1) != '*') ++end;
+                while (end + 1 < 6 && cellOf(Grid6, 6, across ? end + 1 : c, across ? r : end + 1) != '*') ++end;
                 if (end > b) drag(c + 1, r + 1, across ? end + 1 : c + 1, across ? r + 1 : end + 1);
                 frames(1);
             }
@@ -112,6 +91,7 @@ struct SavedPlay {
     std::function<void(SavedGames&)> begin;
     std::function<void(SavedGames&)> finish;
 };
+void PrintTo(const SavedPlay& play, std::ostream* out) { *out << play.name; }
 
 class SavedGamePlay : public SavedGames, public ::testing::WithParamInterface<SavedPlay> {};
 
@@ -159,16 +139,51 @@ INSTANTIATE_TEST_SUITE_P(
                   [](SavedGames& t) {
                       startGame(t.s, 32);
                       t.frames(1);
-                      t.placeLetters(true);
+                      t.fillFromPalette(Grid6, 6, 8, 0, 2);
                   },
-                  [](SavedGames& t) { t.placeLetters(false); }},
+                  [](SavedGames& t) { t.fillFromPalette(Grid6, 6, 8, 3, 5); }},
         SavedPlay{"hidden words",
                   [](SavedGames& t) {
                       startGame(t.s, 36);
                       t.frames(1);
                       t.findRuns(true);
                   },
-                  [](SavedGames& t) { t.findRuns(false); }}),
+                  [](SavedGames& t) { t.findRuns(false); }},
+        SavedPlay{"coded words",
+                  [](SavedGames& t) {
+                      startGame(t.s, 3);
+                      t.frames(1);
+                      t.fillFromPalette(Grid8, 8, 10, 0, 3);
+                  },
+                  [](SavedGames& t) { t.fillFromPalette(Grid8, 8, 10, 4, 7); }},
+        SavedPlay{"mixed grid",
+                  [](SavedGames& t) {
+                      startGame(t.s, 38);
+                      t.frames(1);
+                      t.rebuildMixedRows(Grid6, 6, 0, 2);
+                  },
+                  [](SavedGames& t) { t.rebuildMixedRows(Grid6, 6, 3, 5); }},
+        SavedPlay{"dismantled grid",
+                  [](SavedGames& t) {
+                      startGame(t.s, 45);
+                      t.frames(1);
+                      t.fillFromPalette(Grid6, 6, 8);
+                  },
+                  [](SavedGames& t) { t.placeBlackSquares(Grid6, 6, 8); }},
+        SavedPlay{"letter sums",
+                  [](SavedGames& t) {
+                      startGame(t.s, 63);
+                      t.frames(1);
+                      t.fillFromPalette(Grid6, 6, 8, 0, 1);
+                  },
+                  [](SavedGames& t) { t.fillFromPalette(Grid6, 6, 8, 2, 5); }},
+        SavedPlay{"faded letters",
+                  [](SavedGames& t) {
+                      startGame(t.s, 66);
+                      t.frames(1);
+                      t.fillFromPalette(std::string(144, 'A'), 12, 14, 0, 5);
+                  },
+                  [](SavedGames& t) { t.fillFromPalette(std::string(144, 'A'), 12, 14, 6, 11); }}),
     [](const ::testing::TestParamInfo<SavedPlay>& info) {
         std::string name;
         for (const char c : std::string(info.param.name)) name += c == ' ' ? '_' : c;

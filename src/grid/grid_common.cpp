@@ -1,0 +1,99 @@
+#include "grid/grid_common.hpp"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/random.hpp"
+#include "base/text_encoding.hpp"
+#include "games/board_services.hpp"
+#include "games/board_words.hpp"
+#include "state/program_state.hpp"
+#include "widgets/widgets.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr int ListX = 500;
+constexpr int SecondListX = 650;
+constexpr int RowsPerColumn = 30;
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+// A word is on the board when some run of its length, closed by black
+// squares on both ends, spells it.
+bool placedOnBoard(const ProgramState& s, const std::string& word) {
+    const int n = static_cast<int>(s.game.counterB);
+    const std::string framed = "*" + word + "*";
+    for (int c = 0; c <= n; ++c)
+        for (int r = 0; r <= n; ++r)
+            if (readBoardWord(s, c, r, static_cast<int>(framed.size()), true) == framed ||
+                readBoardWord(s, c, r, static_cast<int>(framed.size()), false) == framed)
+                return true;
+    return false;
+}
+
+}  // namespace
+
+Point wordListPosition(int k) {
+    const int column = (k - 1) / RowsPerColumn;
+    const int row = (k - 1) % RowsPerColumn + 1;
+    return {column == 0 ? ListX : SecondListX, 60 + 15 * row};
+}
+
+TjsysGrille chosenGrid(ProgramState& s, int size, const char* gridFile) {
+    TjsysGrille grid;
+    grid.LoadFile(latin1ToUtf8(s.programDir + "bin/" + gridFile));
+    chooseGrid(grid, gridKey(size), s.rng);
+    return grid;
+}
+
+TjsysGrille chosenGridWhere(ProgramState& s, int size, const char* gridFile,
+                            const std::function<bool(const TjsysGrille&)>& allowed) {
+    TjsysGrille grid;
+    grid.LoadFile(latin1ToUtf8(s.programDir + "bin/" + gridFile));
+    const std::string key = gridKey(size);
+    std::vector<int> fitting;
+    for (int n = 1; n <= grid.CountGrids(key); ++n) {
+        grid.SelectGrid(key, n);
+        if (allowed(grid)) fitting.push_back(n);
+    }
+    if (fitting.empty()) return TjsysGrille{};
+    grid.SelectGrid(key, fitting[at(s.rng.below(static_cast<int>(fitting.size()) - 1))]);
+    return grid;
+}
+
+int blackSquares(const TjsysGrille& grid, int size) {
+    int count = 0;
+    for (int c = 0; c < size; ++c)
+        for (int r = 0; r < size; ++r) count += grid.gridCells[at(c)][at(r)] == '*';
+    return count;
+}
+
+void preparePalette(ProgramState& s, int p) {
+    for (int c = 1; c <= 13; ++c) {
+        for (int r = p; r <= p + 1; ++r) {
+            s.game.movable[at(c)][at(r)] = 1;
+            s.game.clickable[at(c)][at(r)] = 1;
+            s.game.tileStyles[at(c)][at(r)] = 2;
+        }
+    }
+}
+
+void writePalette(ProgramState& s, int p) {
+    PutWord(1, p, "ABCDEFGHIJKLM", Across, s.game.letters);
+    PutWord(1, p + 1, "NOPQRSTUVWXYZ", Across, s.game.letters);
+}
+
+void drawWordList(ProgramState& s) {
+    for (std::size_t i = 0; i < s.gameWordList.size(); ++i) {
+        const std::string& word = s.gameWordList[i];
+        char length[8];
+        std::snprintf(length, sizeof length, "%2zu-", word.size());
+        const Point at = wordListPosition(static_cast<int>(i) + 1);
+        drawSmallText(s, at.x, at.y, placedOnBoard(s, word) ? HighlightInk : NormalInk, length + word);
+    }
+}
+
+}  // namespace glossamo

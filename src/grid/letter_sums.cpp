@@ -1,0 +1,114 @@
+#include "grid/letter_sums.hpp"
+
+#include "games/board_services.hpp"
+#include "grid/grid_common.hpp"
+#include "media/sound_services.hpp"
+#include "state/program_state.hpp"
+#include "widgets/widgets.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr const char* GridFile = "grilles.txt";
+constexpr int SumsRemoveAbove = 90;
+constexpr int RaisedBoardTop = 20;  // a letter goes when a draw in 0..99 is above this
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+std::uint32_t valueOf(char letter) { return letter >= 'A' && letter <= 'Z' ? static_cast<std::uint32_t>(letter - 'A' + 1) : 0; }
+int paletteOf(int size) { return size + 2; }
+
+void makeMovable(GameRecord& g, int c, int r) {
+    g.letters[at(c)][at(r)] = ' ';
+    g.movable[at(c)][at(r)] = 1;
+    g.clickable[at(c)][at(r)] = 1;
+    g.tileStyles[at(c)][at(r)] = 4;
+}
+
+// Builds either game: `removeAbove` is the draw (in 0..99) above which a
+// letter is taken out; with `sums`, every letter cell is movable and the
+// row and column sums of the complete grid stand beside it.
+void buildGrid(ProgramState& s, int size, int removeAbove, bool sums) {
+    GameRecord& g = s.game;
+    g.counterB = static_cast<std::uint32_t>(size);
+    // Below a 12 x 12 grid the palette takes rows 14 and 15: the board moves
+    // up so that the button bar does not cover the second palette row.
+    if (size == 12) g.boardTop = RaisedBoardTop;
+    for (auto& column : g.numbers) column.fill(0);
+    const TjsysGrille grid = chosenGrid(s, size, GridFile);
+    for (int c = 0; c < size; ++c) {
+        for (int r = 0; r < size; ++r) {
+            const char cell = grid.gridCells[at(c)][at(r)];
+            g.solution[at(c)][at(r)] = static_cast<unsigned char>(cell);
+            const int col = c + 1, row = r + 1;
+            if (cell == '*') {
+                g.letters[at(col)][at(row)] = '*';
+                g.tileStyles[at(col)][at(row)] = 3;
+                continue;
+            }
+            const bool removed = s.rng.below(100) > removeAbove;
+            if (sums) {
+                makeMovable(g, col, row);
+                g.letters[at(col)][at(row)] = removed ? ' ' : cell;
+            } else if (removed) {
+                makeMovable(g, col, row);
+            } else {
+                g.letters[at(col)][at(row)] = cell;
+                g.tileStyles[at(col)][at(row)] = 1;
+            }
+            if (sums) {
+                g.numbers[at(col)][at(size + 1)] += valueOf(cell);
+                g.numbers[at(size + 1)][at(row)] += valueOf(cell);
+            }
+        }
+    }
+    s.gameWordList.clear();
+    grid.ListWords(s.gameWordList);
+    preparePalette(s, paletteOf(size));
+    g.built = 1;
+    playSound(s, sounds::GameBuilt);
+}
+
+void playFrame(ProgramState& s, int size, bool sums) {
+    GameRecord& g = s.game;
+    const int p = paletteOf(size);
+    writePalette(s, p);
+    if (sums) {
+        for (int c = 1; c <= 13; ++c)
+            for (int r = p; r <= p + 1; ++r) g.numbers[at(c)][at(r)] = valueOf(g.letters[at(c)][at(r)]);
+    }
+    drawBoard(s);
+    if (sums) drawSumNumbers(s);
+    if (s.app.gameLost == 1) {
+        for (int c = 0; c < size; ++c)
+            for (int r = 0; r < size; ++r) {
+                g.colours[at(c + 1)][at(r + 1)] = HighlightInk;
+                g.letters[at(c + 1)][at(r + 1)] = static_cast<char>(g.solution[at(c)][at(r)]);
+            }
+    }
+    checkSolved(s);
+}
+
+}  // namespace
+
+FadedLevel fadedLevel(int level) {
+    switch (level) {
+        case 12: return {12, 50};
+        case 10: return {10, 50};
+        case 8: return {12, 25};
+        default: return {10, 25};
+    }
+}
+
+void playLetterSums(ProgramState& s, int size, const char*) {
+    if (s.game.built == 0) buildGrid(s, size, SumsRemoveAbove, true);
+    playFrame(s, size, true);
+}
+
+void playFadedLetters(ProgramState& s, int level, const char*) {
+    const FadedLevel faded = fadedLevel(level);
+    if (s.game.built == 0) buildGrid(s, faded.size, 100 - faded.share, false);
+    playFrame(s, faded.size, false);
+}
+
+}  // namespace glossamo

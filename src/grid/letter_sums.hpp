@@ -1,0 +1,22 @@
+#pragma once
+// A complete French grid with letters taken out, to be put back from an
+// alphabet.
+namespace glossamo {
+
+struct ProgramState;
+
+// Sommes de lettres: few letters missing, but the sum of the letter values
+// (A = 1 .. Z = 26) of every row and column stands beside the grid.
+void playLetterSums(ProgramState& s, int size, const char* gridFile);
+// Lettres effacées: half or a quarter of the letters missing. `level` is
+// the level of the game (12, 10, 8, 6), which sets the grid and the share.
+void playFadedLetters(ProgramState& s, int level, const char* gridFile);
+
+// The faded-letters grid size and share of letters removed for a level.
+struct FadedLevel {
+    int size;
+    int share;  // p: a letter goes when a draw in 0..99 is above 100 - p
+};
+FadedLevel fadedLevel(int level);
+
+}  // namespace glossamo

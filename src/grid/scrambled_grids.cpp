@@ -1,0 +1,132 @@
+#include "grid/scrambled_grids.hpp"
+
+#include <string>
+#include <vector>
+
+#include "games/board_services.hpp"
+#include "games/board_words.hpp"
+#include "grid/grid_common.hpp"
+#include "media/sound_services.hpp"
+#include "state/program_state.hpp"
+#include "widgets/widgets.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr const char* DismantledGridFile = "grilles.txt";
+constexpr int MixedFirstRow = 5;
+constexpr int GivenLetters = 4;
+constexpr int TrayRow = 13;
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+void setCell(GameRecord& g, int c, int r, char letter, std::uint32_t style) {
+    g.letters[at(c)][at(r)] = letter;
+    g.tileStyles[at(c)][at(r)] = style;
+    g.movable[at(c)][at(r)] = 1;
+    g.clickable[at(c)][at(r)] = 1;
+}
+
+// --- the mixed grid ---------------------------------------------------------------
+
+void buildMixedGrid(ProgramState& s, int size, const char* gridFile) {
+    GameRecord& g = s.game;
+    g.counterB = static_cast<std::uint32_t>(size);
+    const TjsysGrille grid = chosenGrid(s, size, gridFile);
+    for (int c = 0; c < size; ++c) {
+        for (int r = 0; r < size; ++r) {
+            const char cell = grid.gridCells[at(c)][at(r)];
+            const bool black = cell == '*';
+            const int row = r + MixedFirstRow;
+            setCell(g, c + 1, row, ' ', black ? 3 : 4);
+            g.solution[at(c + 1)][at(row)] = static_cast<unsigned char>(black ? ' ' : cell);
+            g.numbers[at(c + 1)][at(row)] = static_cast<unsigned char>(cell);
+            setCell(g, c + size + 2, row, black ? ' ' : cell, black ? 3 : 4);
+        }
+    }
+    // Each across word of the right grid is shuffled; down words are not.
+    for (int r = 0; r < size; ++r) {
+        const int row = r + MixedFirstRow;
+        int c = 0;
+        while (c < size) {
+            if (grid.gridCells[at(c)][at(r)] == '*') {
+                ++c;
+                continue;
+            }
+            int end = c;
+            while (end + 1 < size && grid.gridCells[at(end + 1)][at(r)] != '*') ++end;
+            ShuffleBoardRun(c + size + 2, row, end - c + 1, true, g.letters, s.rng);
+            c = end + 1;
+        }
+    }
+    g.built = 1;
+    playSound(s, sounds::GameBuilt);
+}
+
+// --- the dismantled grid ------------------------------------------------------------
+
+int dismantledPalette(int size) { return size + 2; }
+
+void buildDismantledGrid(ProgramState& s, int size) {
+    GameRecord& g = s.game;
+    g.counterB = static_cast<std::uint32_t>(size);
+    // The tray holds 26 black squares: a grid with more could not be rebuilt.
+    const TjsysGrille grid = chosenGridWhere(s, size, DismantledGridFile, [size](const TjsysGrille& candidate) {
+        return blackSquares(candidate, size) <= TrayCapacity;
+    });
+    const int p = dismantledPalette(size);
+    int tray = 0;
+    for (int c = 0; c < size; ++c) {
+        for (int r = 0; r < size; ++r) {
+            const char cell = grid.gridCells[at(c)][at(r)];
+            g.numbers[at(c + 1)][at(r + 1)] = static_cast<unsigned char>(cell);
+            const bool given = r == 0 && c < GivenLetters && cell != '*';
+            setCell(g, c + 1, r + 1, given ? cell : ' ', 4);
+            if (cell != '*') continue;
+            ++tray;
+            const int column = tray <= TrayRow ? tray : tray - TrayRow;
+            setCell(g, column, p + (tray <= TrayRow ? 2 : 3), '*', 3);
+        }
+    }
+    preparePalette(s, p);
+    s.gameWordList.clear();
+    grid.ListWords(s.gameWordList);
+    g.built = 1;
+    playSound(s, sounds::GameBuilt);
+}
+
+}  // namespace
+
+void playMixedGrid(ProgramState& s, int size, const char* gridFile) {
+    GameRecord& g = s.game;
+    if (g.built == 0) buildMixedGrid(s, size, gridFile);
+    drawBoard(s);
+    if (s.app.gameLost == 1) {
+        for (int c = 1; c <= size; ++c)
+            for (int r = MixedFirstRow; r < MixedFirstRow + size; ++r) {
+                g.colours[at(c)][at(r)] = HighlightInk;
+                g.letters[at(c)][at(r)] = static_cast<char>(g.numbers[at(c)][at(r)]);
+            }
+    }
+    checkSolved(s);
+}
+
+void playDismantledGrid(ProgramState& s, int size, const char*) {
+    GameRecord& g = s.game;
+    if (g.built == 0) buildDismantledGrid(s, size);
+    writePalette(s, dismantledPalette(size));
+    drawBoard(s);
+    if (s.app.gameWon == 0 && s.app.gameLost == 0) drawWordList(s);
+    if (s.app.gameLost == 1) {
+        for (int c = 1; c <= size; ++c)
+            for (int r = 1; r <= size; ++r) {
+                g.colours[at(c)][at(r)] = HighlightInk;
+                g.tileStyles[at(c)][at(r)] = 4;
+                g.letters[at(c)][at(r)] = static_cast<char>(g.numbers[at(c)][at(r)]);
+            }
+    }
+    checkSolved(s);
+}
+
+}  // namespace glossamo

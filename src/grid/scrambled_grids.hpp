@@ -1,0 +1,17 @@
+#pragma once
+// Crossword grids given in pieces to be put together again.
+namespace glossamo {
+
+struct ProgramState;
+
+// Grille en vrac: the grid's letters, shuffled within each across word on
+// the right, go back one by one into the empty grid on the left.
+void playMixedGrid(ProgramState& s, int size, const char* gridFile);
+// Grille déconstituée: an empty grid without its black squares, rebuilt
+// from an alphabet and a tray of black squares, with its words as a guide.
+void playDismantledGrid(ProgramState& s, int size, const char* gridFile);
+
+// The tray of the dismantled grid holds two rows of 13 black squares.
+constexpr int TrayCapacity = 26;
+
+}  // namespace glossamo
