@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "games/catalogue.hpp"
+#include "games/game_reset.hpp"
 #include "games/game_start.hpp"
 #include "games/word_lists.hpp"
 #include "media/asset_loading.hpp"
@@ -55,7 +56,8 @@ void BuildGame(benchmark::State& state) {
     loadInterface(s);
     buildCatalogue(s);
     fillBackgroundList(s);
-    LoadWordList(s, wordlists::French);  // as at start-up
+    LoadWordList(s, wordlists::French);  // as at start-up, which also shows
+    leaveGame(s);                        // the player's background once
     s.app.titleShowing = 0;
 
     std::vector<double> builds;

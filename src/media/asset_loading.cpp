@@ -8,6 +8,7 @@
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
 #include "widgets/list_boxes.hpp"
+#include "widgets/widgets.hpp"
 
 namespace glossamo {
 
@@ -121,6 +122,7 @@ void loadInterface(ProgramState& s) {
         debugLog(s, "Son " + path + " charg\xE9");
         s.platform.loadSound(n, latin1ToUtf8(path));
     }
+    prepareNumberFonts(s);
     loadBackground(s, backgrounds::Title);
 }
 

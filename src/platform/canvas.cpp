@@ -41,6 +41,7 @@ Canvas::~Canvas() {
     for (auto& [path, picture] : decoded_) SDL_FreeSurface(picture.surface);
     for (auto& set : sets_)
         for (SDL_Surface* s : set) SDL_FreeSurface(s);
+    freeRenderedTexts();
     for (auto& [key, f] : fonts_) TTF_CloseFont(f);
     if (ttfStarted_) TTF_Quit();
     if (shapes_) SDL_DestroyRenderer(shapes_);
@@ -271,19 +272,34 @@ TTF_Font* Canvas::font(int pointSize, bool bold) {
     return f;
 }
 
+void Canvas::freeRenderedTexts() {
+    for (auto& [key, text] : renderedTexts_) SDL_FreeSurface(text);
+    renderedTexts_.clear();
+}
+
 bool Canvas::systemText(int x, int y, const std::string& latin1, int pointSize, bool bold, Rgb colour) {
     if (latin1.empty()) return true;
     TTF_Font* f = font(pointSize, bold);
     if (!f || !back_) return false;
-    // TTF_RenderText_* takes Latin-1, the program's own encoding.
-    SDL_Surface* text = TTF_RenderText_Blended(f, latin1.c_str(), SDL_Color{colour.r, colour.g, colour.b, 255});
-    if (!text) {
-        lastError_ = TTF_GetError();
-        return false;
+    // The same few numbers are drawn on every frame: each is rendered once.
+    std::string key = latin1;
+    key += '\0';
+    key += std::to_string(pointSize * 2 + (bold ? 1 : 0));
+    key += '/';
+    key += std::to_string((colour.r << 16) | (colour.g << 8) | colour.b);
+    auto it = renderedTexts_.find(key);
+    if (it == renderedTexts_.end()) {
+        // TTF_RenderText_* takes Latin-1, the program's own encoding.
+        SDL_Surface* text = TTF_RenderText_Blended(f, latin1.c_str(), SDL_Color{colour.r, colour.g, colour.b, 255});
+        if (!text) {
+            lastError_ = TTF_GetError();
+            return false;
+        }
+        if (renderedTexts_.size() >= RenderedTextsKept) freeRenderedTexts();
+        it = renderedTexts_.emplace(std::move(key), text).first;
     }
     SDL_Rect dst{x, y, 0, 0};
-    SDL_BlitSurface(text, nullptr, back_, &dst);
-    SDL_FreeSurface(text);
+    SDL_BlitSurface(it->second, nullptr, back_, &dst);
     return true;
 }
 

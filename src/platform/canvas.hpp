@@ -89,6 +89,9 @@ public:
     // Text in the system font (DejaVu Sans), Latin-1, transparent background.
     // Returns false when the font could not be opened.
     bool systemText(int x, int y, const std::string& latin1, int pointSize, bool bold, Rgb colour);
+    // Opens the system font at that size ahead of its first text, so that
+    // the first frame showing one does not wait for the font file.
+    bool prepareSystemFont(int pointSize, bool bold) { return font(pointSize, bold) != nullptr; }
 
 private:
     // Screen pictures (backgrounds, the panel, heads) are loaded again at
@@ -113,6 +116,10 @@ private:
     SDL_Renderer* shapes_ = nullptr;  // software renderer drawing into back_
     std::array<std::vector<SDL_Surface*>, 5> sets_;
     std::map<int, TTF_Font*> fonts_;
+    // System texts already rendered, by text, font and colour.
+    static constexpr std::size_t RenderedTextsKept = 1024;
+    std::map<std::string, SDL_Surface*> renderedTexts_;
+    void freeRenderedTexts();
     std::map<std::string, DecodedPicture> decoded_;
     std::uint64_t uses_ = 0;
     bool ttfStarted_ = false;

@@ -11,7 +11,6 @@ namespace glossamo {
 namespace {
 
 constexpr int BoardRowsDrawn = 17;
-constexpr int SystemNumberSize = 8;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -73,6 +72,11 @@ void drawCodeNumbers(ProgramState& s) {
                 s.platform.canvas().systemText(g.boardLeft + CellPixels * column - 1, g.boardTop + CellPixels * row + 2,
                                                std::to_string(g.numbers[at(column)][at(row)]), SystemNumberSize,
                                                false, Rgb{0, 0, 255});
+}
+
+void prepareNumberFonts(ProgramState& s) {
+    s.platform.canvas().prepareSystemFont(SystemNumberSize, false);
+    s.platform.canvas().prepareSystemFont(SystemNumberSize, true);
 }
 
 void drawSumNumbers(ProgramState& s) {

@@ -20,6 +20,10 @@ void drawBoard(ProgramState& s);
 // The code numbers of numbered cells, and the letter sums, in the system font.
 void drawCodeNumbers(ProgramState& s);
 void drawSumNumbers(ProgramState& s);
+// The size of the system font of the code and sum numbers.
+constexpr int SystemNumberSize = 8;
+// Opens that font before any game needs it.
+void prepareNumberFonts(ProgramState& s);
 
 void drawCard(ProgramState& s, int x, int y, int n);
 void drawSlot(ProgramState& s, int x, int y, int n);
