@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "games/anagram_games.hpp"
+#include "games/crossing_words.hpp"
 #include "games/hangman.hpp"
 #include "grid/coded_words.hpp"
 #include "grid/grid_games.hpp"
@@ -30,17 +32,17 @@ const std::vector<DispatchRow>& dispatchTable() {
         {1, playCodedWords, {12, 10, 8}, FrenchGrids},       // Mots codés
         {92, playCodedWords, {12, 10, 8}, EnglishGrids},
         {4, nullptr, {0}, nullptr},                          // Le mot le plus long
-        {5, nullptr, {13, 11, 9}, nullptr},                  // Mots en croix
-        {88, nullptr, {5, 6, 7, 8}, nullptr},                // English cross
+        {5, playCrossingWords, {13, 11, 9}, nullptr},        // Mots en croix
+        {88, playCrossingWords, {5, 6, 7, 8}, nullptr},      // English cross
         {8, playHangman, {12, 10, 8}, nullptr},              // Le pendu
         {112, playHangman, {12, 10, 8}, nullptr},
         {122, playHangman, {12, 10, 8}, nullptr},
         {132, playHangman, {12, 10, 8}, nullptr},
         {142, playHangman, {12, 10, 8}, nullptr},
-        {11, nullptr, {12, 10, 8}, nullptr},                 // Mot de passe
+        {11, playPassword, {12, 10, 8}, nullptr},            // Mot de passe
         {14, nullptr, {8, 6}, nullptr},                      // Bourse aux voyelles
-        {16, nullptr, {14, 10, 6}, nullptr},                 // Anagrammes
-        {19, nullptr, {4, 3, 2}, nullptr},                   // Lettre en plus
+        {16, playAnagrams, {14, 10, 6}, nullptr},            // Anagrammes
+        {19, playExtraLetter, {4, 3, 2}, nullptr},           // Lettre en plus
         {22, nullptr, {11, 9, 7}, nullptr},                  // De l'un à l'autre
         {25, nullptr, {0}, nullptr},                         // Troisième mot
         {26, nullptr, {10, 8, 6}, nullptr},                  // Mots coupés

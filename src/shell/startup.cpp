@@ -81,7 +81,10 @@ void initialisation(ProgramState& s) {
     lancemusique_aleatoire(s);
     fillHeadList(s);
     ChargeAide(s, 0);
-    LoadWordList(s, 1);
+    // The English list is read first and kept ready behind the dictionary,
+    // so that starting an English game does not read a file within a frame.
+    LoadWordList(s, wordlists::English);
+    LoadWordList(s, wordlists::French);
 }
 
 void FormActivate(ProgramState& s) {

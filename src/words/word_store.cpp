@@ -114,6 +114,10 @@ WordStore::LoadResult WordStore::load(const std::string& path) {
     // The lists never change while the program runs: a list that is already
     // in the store is not read again (every game start asks for the French one).
     if (!path.empty() && path == loadedPath_) return LoadResult::Loaded;
+    // The list read before this one is swapped back in; otherwise the
+    // current list becomes the one kept ready.
+    if (!loadedPath_.empty() || previous_.path == path) swapWithPrevious();
+    if (!path.empty() && path == loadedPath_) return LoadResult::Loaded;
     const std::optional<std::vector<std::string>> lines = readTextLines(path);
     if (!lines) {
         clear();
@@ -122,6 +126,14 @@ WordStore::LoadResult WordStore::load(const std::string& path) {
     const LoadResult result = loadLines(*lines);
     if (result == LoadResult::Loaded) loadedPath_ = path;
     return result;
+}
+
+void WordStore::swapWithPrevious() {
+    std::swap(words_, previous_.words);
+    std::swap(letters_, previous_.letters);
+    std::swap(known_, previous_.known);
+    std::swap(totalWords_, previous_.totalWords);
+    std::swap(loadedPath_, previous_.path);
 }
 
 WordStore::LoadResult WordStore::loadLines(const std::vector<std::string>& lines) {

@@ -88,7 +88,20 @@ private:
     static void addNoResultRow(std::size_t inputLength, std::vector<std::string>& results);
     static bool spellsWith(std::string_view word, std::string_view letters);
 
+    // The list read before the current one stays ready: games switch between
+    // the dictionary and another list (English, a theme) and back, and
+    // reading a list again costs several milliseconds of a frame.
+    struct ListData {
+        std::array<std::vector<std::string>, MaxWordLength + 1> words;
+        std::array<std::vector<LetterCounts>, MaxWordLength + 1> letters;
+        std::unordered_set<std::string> known;
+        int totalWords = 0;
+        std::string path;
+    };
+    void swapWithPrevious();
+
     Random& rng_;
+    ListData previous_;
     // words_[L][0] is the never-filled slot 0; slots 1.. hold the words.
     std::array<std::vector<std::string>, MaxWordLength + 1> words_;
     std::array<std::vector<LetterCounts>, MaxWordLength + 1> letters_;

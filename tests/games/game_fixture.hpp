@@ -10,6 +10,9 @@
 namespace glossamo::testing {
 
 class GameFixture : public ProgramFixture {
+public:
+    using ProgramFixture::s;
+
 protected:
     TempDir programFolder;
 
@@ -20,6 +23,7 @@ protected:
         s.rng.seed(7);
     }
 
+public:
     // Starts a game, then replaces the word lists it loaded with `words`.
     void start(int id, const std::vector<std::string>& words) {
         startGame(s, id);
@@ -55,6 +59,23 @@ protected:
     }
 
     char letter(int c, int r) const { return s.game.letters[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]; }
+
+    // Runs frames until the game is built.
+    void build() {
+        for (int i = 0; i < 500 && s.game.built == 0; ++i) frames(1);
+        ASSERT_EQ(s.game.built, 1);
+    }
+    // Drags the first cell of row `fromRow`, columns from..to, holding
+    // `wanted` onto cell (c, r).
+    void bring(char wanted, int fromRow, int from, int to, int c, int r) {
+        for (int k = from; k <= to; ++k)
+            if (letter(k, fromRow) == wanted) {
+                drag(k, fromRow, c, r);
+                frames(1);
+                return;
+            }
+        ADD_FAILURE() << "no " << wanted << " on row " << fromRow;
+    }
 };
 
 }  // namespace glossamo::testing

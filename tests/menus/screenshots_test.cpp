@@ -324,3 +324,23 @@ TEST_F(HangmanScreens, MoreGridGames) {
 }
 
 }  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// Crossing words, anagrams, the extra letter and the password on the
+// shipped lists.
+TEST_F(HangmanScreens, LetterGames) {
+    const std::pair<int, const char*> games[] = {{5, "crossing_words_13"}, {89, "english_cross_6"},
+                                                 {16, "anagrams_14"},      {19, "extra_letter_4"},
+                                                 {11, "password_12"}};
+    for (const auto& [id, shot] : games) {
+        startGame(s, id);
+        frames(60);
+        ASSERT_EQ(s.game.built, 1) << id;
+        DXMouseMove(s, 790, 300);
+        frames(1);
+        saveShot(canvas(), shot);
+    }
+}
+
+}  // namespace glossamo::testing

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "base/file_system.hpp"
+#include "games/letter_moves.hpp"
 #include "grid/grid_fixture.hpp"
 #include "grid/grid_games.hpp"
 #include "profile/save_blocks.hpp"
@@ -183,7 +184,37 @@ INSTANTIATE_TEST_SUITE_P(
                       t.frames(1);
                       t.fillFromPalette(std::string(144, 'A'), 12, 14, 0, 5);
                   },
-                  [](SavedGames& t) { t.fillFromPalette(std::string(144, 'A'), 12, 14, 6, 11); }}),
+                  [](SavedGames& t) { t.fillFromPalette(std::string(144, 'A'), 12, 14, 6, 11); }},
+        SavedPlay{"crossing words",
+                  [](SavedGames& t) {
+                      t.start(7, CrossWords);
+                      t.build();
+                      crossingRows(t, 7, 7);
+                  },
+                  [](SavedGames& t) { crossingRows(t, 8, 9); }},
+        SavedPlay{"anagrams",
+                  [](SavedGames& t) {
+                      t.start(18, AnagramWords);
+                      t.build();
+                      anagramLetters(t, 0, 2);
+                  },
+                  [](SavedGames& t) { anagramLetters(t, 3, 5); }},
+        SavedPlay{"extra letter",
+                  [](SavedGames& t) {
+                      t.start(21, ExtraWords);
+                      t.build();
+                      extraLines(t, 1, 1);
+                  },
+                  [](SavedGames& t) { extraLines(t, 2, 2); }},
+        SavedPlay{"password",
+                  [](SavedGames& t) {
+                      t.start(13, PasswordWords);
+                      t.build();
+                      for (int i = 1; i <= 4; ++i) passwordRow(t, i);
+                  },
+                  [](SavedGames& t) {
+                      for (int i = 5; i <= 8; ++i) passwordRow(t, i);
+                  }}),
     [](const ::testing::TestParamInfo<SavedPlay>& info) {
         std::string name;
         for (const char c : std::string(info.param.name)) name += c == ' ' ? '_' : c;

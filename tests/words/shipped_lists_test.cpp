@@ -191,3 +191,51 @@ TEST(ShippedLists, ProverbFilesParse) {
 }
 
 }  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+namespace {
+
+// The French words of length n with exactly one other word of the same letters.
+int wordsWithOneAnagram(const WordStore& store, int n) {
+    int count = 0;
+    std::vector<std::string> found;
+    for (const std::string& word : store.wordsOfLength(n)) {
+        store.FindAnagrams(word, found);
+        count += found.size() == 1 && found.front().find('?') == std::string::npos;
+    }
+    return count;
+}
+
+}  // namespace
+
+// Every level of the games that wait for a rare word can be built from the
+// shipped lists: each has at least 20 words to offer.
+TEST(ShippedLists, EveryLevelOfTheLetterGamesHasWordsToDraw) {
+    Random rng;
+    WordStore french(rng), english(rng);
+    ASSERT_EQ(french.load(AppDir + wordListFile(wordlists::French)), WordStore::LoadResult::Loaded);
+    ASSERT_EQ(english.load(AppDir + wordListFile(wordlists::English)), WordStore::LoadResult::Loaded);
+    for (const int n : {14, 10, 6}) EXPECT_GE(wordsWithOneAnagram(french, n), 20) << "Anagrammes " << n;
+    // Lettre en plus: words of 6 or 7 letters that, with one letter more,
+    // make exactly one word.
+    std::vector<std::string> found;
+    for (const int length : {6, 7}) {
+        int lines = 0;
+        for (const std::string& word : french.wordsOfLength(length)) {
+            for (char extra = 'A'; extra <= 'Z' && lines < 20; ++extra) {
+                french.FindAnagrams(word + extra, found);
+                if (found.size() == 1 && found.front().find('?') == std::string::npos) {
+                    ++lines;
+                    break;
+                }
+            }
+            if (lines >= 20) break;
+        }
+        EXPECT_GE(lines, 20) << "Lettre en plus, " << length << " letters";
+    }
+    for (const int n : {13, 11, 9, 12, 10, 8, 5}) EXPECT_GE(french.count(n), 20) << "French words of " << n;
+    for (const int n : {5, 6, 7, 8}) EXPECT_GE(english.count(n), 20) << "English cross " << n;
+}
+
+}  // namespace glossamo::testing

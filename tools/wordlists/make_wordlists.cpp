@@ -93,16 +93,28 @@ std::unordered_set<std::string> wordsOf(const std::vector<ListedWord>& listed) {
     return words;
 }
 
+// The words of a file of ours: blank-separated, '#' starting a comment.
+std::unordered_set<std::string> readWordsOf(const std::string& path) {
+    std::unordered_set<std::string> words;
+    for (const std::string& line : readLines(path)) {
+        std::istringstream in(line.substr(0, line.find('#')));
+        for (std::string word; in >> word;) words.insert(word);
+    }
+    return words;
+}
+
 // The French game words: entries of the system list that are frequent in
-// French texts and that hunspell-fr knows as lower-case words (or that our
-// keep-list vouches for), minus rare tenses, the excluded list's
-// abbreviations and English words, and the blocked words.
-void makeFrench(const std::string& dictionaryPath, const std::string& frequentPath, const std::string& excludedPath,
-                const std::string& blockedPath, const std::string& lexiconPath, const std::string& lexiconKeepPath,
-                const std::string& outPath) {
+// French texts (or on our list of long anagram pairs) and that hunspell-fr
+// knows as lower-case words (or that our keep-list vouches for), minus rare
+// tenses, the excluded list's abbreviations and English words, and the
+// blocked words.
+void makeFrench(const std::string& dictionaryPath, const std::string& frequentPath, const std::string& anagramsPath,
+                const std::string& excludedPath, const std::string& blockedPath, const std::string& lexiconPath,
+                const std::string& lexiconKeepPath, const std::string& outPath) {
     const std::vector<std::string> all = readLines(dictionaryPath);
     const std::unordered_set<std::string> dictionary(all.begin(), all.end());
-    const std::unordered_set<std::string> frequent = readSet(frequentPath);
+    std::unordered_set<std::string> frequent = readSet(frequentPath);
+    frequent.merge(readWordsOf(anagramsPath));
     const std::unordered_set<std::string> excluded = readSet(excludedPath);
     const std::unordered_set<std::string> blocked = readCapitals(blockedPath);
     const FrenchLexicon lexicon = readLexicon(lexiconPath);
@@ -243,8 +255,8 @@ void makeText(const std::string& sourcePath, const std::string& outPath) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.size() == 8 && args[0] == "french") {
-            makeFrench(args[1], args[2], args[3], args[4], args[5], args[6], args[7]);
+        if (args.size() == 9 && args[0] == "french") {
+            makeFrench(args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8]);
         } else if (args.size() == 5 && args[0] == "english") {
             makeEnglish(args[1], args[2], args[3], args[4]);
         } else if (args.size() == 5 && args[0] == "lexicon") {
@@ -256,7 +268,8 @@ int main(int argc, char** argv) {
         } else if (args.size() == 3 && args[0] == "text") {
             makeText(args[1], args[2]);
         } else {
-            std::cerr << "usage: make_wordlists french <dict> <frequent> <excluded> <blocked> <lexicon> <lexicon keep> <out>\n"
+            std::cerr << "usage: make_wordlists french <dict> <frequent> <long anagrams> <excluded> <blocked> <lexicon>\n"
+                         "       <lexicon keep> <out>\n"
                          "     | english <dict> <frequent> <blocked> <out> | theme <in> <out> | text <in> <out>\n"
                          "     | lexicon <unmunch> <dic> <aff> <out>\n"
                          "     | blocked french|english <lexicon|dict> <additions> <keep> <out> <public list>...\n";

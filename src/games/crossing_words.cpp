@@ -1,0 +1,94 @@
+#include "games/crossing_words.hpp"
+
+#include <string>
+#include <vector>
+
+#include "games/board_services.hpp"
+#include "games/board_words.hpp"
+#include "games/word_lists.hpp"
+#include "media/sound_services.hpp"
+#include "state/program_state.hpp"
+#include "widgets/widgets.hpp"
+#include "words/word_store.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr int RowColumn = 6;
+constexpr int FirstRow = 7;
+// A build fails when a column pattern has no word; the attempts of one frame
+// are bounded so that the frame stays short (each costs a few microseconds).
+constexpr int AttemptsPerFrame = 25;
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+bool boardHoldsQuestionMark(const GameRecord& g) {
+    for (int c = 1; c <= 20; ++c)
+        for (int r = 1; r <= 16; ++r)
+            if (g.letters[at(c)][at(r)] == '?') return true;
+    return false;
+}
+
+// One attempt: three row words, then a column word through the middle of
+// each; false when a column found no word.
+bool tryBuild(ProgramState& s, int n) {
+    GameRecord& g = s.game;
+    for (int k = 0; k < 3; ++k) PutWord(RowColumn, FirstRow + k, s.words.GetWord(0, n), Across, g.letters);
+    for (int k = 0; k < 3; ++k) g.texts[at(k + 1)] = readBoardWord(s, RowColumn, FirstRow + k, n, true);
+    const CrossingGeometry geometry = crossingGeometry(n);
+    const std::string margin(static_cast<std::size_t>((n - 3) / 2), '?');
+    std::vector<std::string> found;
+    for (int c = geometry.firstColumn; c < geometry.firstColumn + 3; ++c) {
+        const std::string pattern = margin + readBoardWord(s, c, FirstRow, 3, false) + margin;
+        s.words.FindPatternWords(pattern, found);
+        PutWord(c, geometry.firstRow, found[at(s.rng.below(static_cast<int>(found.size())))], Down, g.letters);
+    }
+    return !boardHoldsQuestionMark(g);
+}
+
+// The nine crossing letters go to the bank (row 1), column word by column
+// word, top to bottom, and are mixed there.
+void fillBank(ProgramState& s, int n) {
+    GameRecord& g = s.game;
+    const CrossingGeometry geometry = crossingGeometry(n);
+    int b = 0;
+    for (int c = geometry.firstColumn; c < geometry.firstColumn + 3; ++c) {
+        for (int r = FirstRow; r < FirstRow + 3; ++r) {
+            ++b;
+            g.letters[at(b)][1] = g.letters[at(c)][at(r)];
+            g.letters[at(c)][at(r)] = ' ';
+            g.colours[at(c)][at(r)] = HighlightInk;
+            g.movable[at(c)][at(r)] = g.clickable[at(c)][at(r)] = 1;
+            g.movable[at(b)][1] = g.clickable[at(b)][1] = 1;
+        }
+    }
+    ShuffleBoardRun(1, 1, 9, Across, g.letters, s.rng);
+}
+
+}  // namespace
+
+CrossingGeometry crossingGeometry(int n) {
+    const int k = (n - 1) / 2, m = (n - 3) / 2;
+    return {k + 5, 8 - k, 2 * m + 3};
+}
+
+void playCrossingWords(ProgramState& s, int n, const char*) {
+    GameRecord& g = s.game;
+    if (g.built == 0) {
+        bool done = false;
+        for (int attempt = 0; attempt < AttemptsPerFrame && !done; ++attempt) done = tryBuild(s, n);
+        if (!done) return;  // tried again on the next frame
+        playSound(s, sounds::GameBuilt);
+        g.built = 1;
+        // English cross draws from the English list; the dictionary comes back.
+        LoadWordList(s, wordlists::French);
+        fillBank(s, n);
+    }
+    if (s.app.gameLost == 1)
+        for (int k = 0; k < 3; ++k) PutWord(RowColumn, FirstRow + k, g.texts[at(k + 1)].view(), Across, g.letters);
+    drawBoard(s);
+    checkSolved(s);
+}
+
+}  // namespace glossamo

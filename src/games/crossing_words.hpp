@@ -1,0 +1,19 @@
+#pragma once
+// Mots en croix / English cross: three row words crossed by three column
+// words through their middles; the nine crossing letters are taken out into
+// a bank and must be put back.
+namespace glossamo {
+
+struct ProgramState;
+
+void playCrossingWords(ProgramState& s, int length, const char* gridFile);
+
+// Where the column words of row words of length n stand.
+struct CrossingGeometry {
+    int firstColumn;  // of the three column words, side by side
+    int firstRow;     // where each column word starts
+    int columnLength;
+};
+CrossingGeometry crossingGeometry(int n);
+
+}  // namespace glossamo

@@ -1,0 +1,106 @@
+// Crossing words, anagrams, the extra letter and the password, won through
+// the mouse alone on fixture word lists, and given up.
+#include "games/anagram_games.hpp"
+#include "games/crossing_words.hpp"
+#include "games/board_services.hpp"
+#include "games/letter_moves.hpp"
+
+namespace glossamo::testing {
+
+using LetterGames = GameFixture;
+
+TEST(CrossingGeometry, EveryLevel) {
+    struct Row { int n, firstColumn, firstRow, length; };
+    for (const Row& row : {Row{13, 11, 2, 13}, Row{11, 10, 3, 11}, Row{9, 9, 4, 9}, Row{5, 7, 6, 5}, Row{6, 7, 6, 5},
+                           Row{7, 8, 5, 7}, Row{8, 8, 5, 7}}) {
+        const CrossingGeometry g = crossingGeometry(row.n);
+        EXPECT_EQ(g.firstColumn, row.firstColumn) << row.n;
+        EXPECT_EQ(g.firstRow, row.firstRow) << row.n;
+        EXPECT_EQ(g.columnLength, row.length) << row.n << ": English cross 6 and 8 have shorter columns";
+    }
+}
+
+TEST_F(LetterGames, CrossingWordsAreWonOnlyWithTheRowsAsBuilt) {
+    programFolder.write("bin/DicoFrancais.txt", "maison\r\n");
+    start(7, CrossWords);
+    build();
+    EXPECT_TRUE(s.words.WordExists("MAISON")) << "the dictionary is back after the build";
+    for (int k = 1; k <= 9; ++k) EXPECT_NE(letter(k, 1), ' ') << "nine letters in the bank";
+    EXPECT_EQ(letter(10, 8), ' ');
+    // Row 1 with its middle backwards (XXXCBAXXX is a word of the list too).
+    const std::string first = s.game.texts[1].str();
+    for (int k = 0; k < 3; ++k) bring(first[static_cast<std::size_t>(5 - k)], 1, 1, 9, 9 + k, 7);
+    crossingRows(*this, 8, 9);
+    EXPECT_EQ(s.app.gameWon, 0) << "each row must be the word it held";
+    drag(9, 7, 1, 1);  // swap the two ends through the bank
+    frames(1);
+    drag(11, 7, 9, 7);
+    frames(1);
+    drag(1, 1, 11, 7);
+    frames(1);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(LetterGames, CrossingWordsGivenUpShowTheRows) {
+    start(7, CrossWords);
+    build();
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(readBoardWord(s, 6, 8, 9, true), s.game.texts[2].view());
+}
+
+TEST_F(LetterGames, AnagramsOfferOnlyAWordWithOneAnagram) {
+    start(18, {"CHIENS", "NICHES", "LAPINS", "RATONS", "TARONS", "SONART"});
+    build();
+    EXPECT_EQ(s.game.texts[1].size(), 6u);
+    EXPECT_TRUE(s.game.texts[1].view() == "CHIENS" || s.game.texts[1].view() == "NICHES")
+        << "RATONS has two anagrams, LAPINS none";
+    EXPECT_EQ(s.game.colours[7][5], HighlightInk);
+    anagramLetters(*this, 0, 5);
+    EXPECT_EQ(s.app.gameWon, 1);
+    start(18, AnagramWords);
+    build();
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(readBoardWord(s, 7, 11, 6, true), s.game.texts[2].view());
+}
+
+TEST_F(LetterGames, ExtraLetterLinesShareOneLength) {
+    start(21, ExtraWords);
+    build();
+    const std::size_t length = s.game.texts[1].size();
+    EXPECT_EQ(s.game.texts[2].size(), length) << "one word length for every line";
+    EXPECT_EQ(length, s.game.counterA + 6);
+    extraLines(*this, 1, 2);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(LetterGames, PasswordLettersShowInColumnElevenAndSpellIt) {
+    start(13, PasswordWords);
+    build();
+    EXPECT_EQ(s.game.texts[1].view(), "ABCDEFGH");
+    // Row 3 (letter C) is completed on the left, row 4 (D) on the right.
+    passwordRow(*this, 1);
+    EXPECT_EQ(letter(11, 3), 'A') << "the letter put into the clue shows in column 11";
+    int hole = 5;
+    while (s.game.colours[static_cast<std::size_t>(hole)][3] != HighlightInk) ++hole;
+    for (int r = 3; r <= 10; ++r)
+        if (letter(2, r) == ' ') {
+            drag(hole, 3, 2, r);
+            frames(1);
+            break;
+        }
+    EXPECT_EQ(letter(11, 3), ' ') << "taken out again, the cell is blank";
+    for (int i = 1; i <= 8; ++i) passwordRow(*this, i);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(LetterGames, PasswordGivenUpShowsIt) {
+    start(13, PasswordWords);
+    build();
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(readBoardWord(s, 11, 3, 8, false), "ABCDEFGH");
+}
+
+}  // namespace glossamo::testing

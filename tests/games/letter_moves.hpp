@@ -1,0 +1,56 @@
+#pragma once
+// The moves that win the letter games, shared by their tests and the
+// saved-game tests.
+#include <string>
+#include <vector>
+
+#include "games/game_fixture.hpp"
+
+namespace glossamo::testing {
+
+// Row words whose middles (positions 4-6) spell the column words' middles.
+inline const std::vector<std::string> CrossWords = {"XXXABCXXX", "XXXDEFXXX", "XXXGHIXXX", "YYYADGYYY",
+                                                    "YYYBEHYYY", "YYYCFIYYY", "XXXCBAXXX"};
+inline const std::vector<std::string> AnagramWords = {"CHIENS", "NICHES"};
+inline const std::vector<std::string> ExtraWords = {"ABCDEF", "GABCDEF", "HGABCDEF"};
+inline const std::vector<std::string> PasswordWords = {"ABCDEFGH", "ABCDE", "FGHIJ"};
+
+inline char textAt(const GameFixture& t, int text, int k) {
+    return t.s.game.texts[static_cast<std::size_t>(text)][static_cast<std::size_t>(k)];
+}
+
+// Mots en croix, 9 letters: the bank letters back into rows first..last.
+inline void crossingRows(GameFixture& t, int first, int last) {
+    for (int row = first; row <= last; ++row)
+        for (int c = 9; c <= 11; ++c) t.bring(textAt(t, row - 6, c - 6), 1, 1, 9, c, row);
+}
+
+// Anagrammes, 6 letters: letters first..last of the answer into row 11.
+inline void anagramLetters(GameFixture& t, int first, int last) {
+    for (int k = first; k <= last; ++k) t.bring(textAt(t, 2, k), 10, 7, 12, 7 + k, 11);
+}
+
+// Lettre en plus: the answers of lines first..last.
+inline void extraLines(GameFixture& t, int first, int last) {
+    const int length = static_cast<int>(t.s.game.texts[1].size());
+    for (int j = first; j <= last; ++j)
+        for (int k = 0; k < length; ++k) t.bring(textAt(t, j, k), 3 * j + 2, 12, 11 + length, 12 + k, 3 * j + 1);
+}
+
+// Mot de passe: the password letter of row i into its clue's hole.
+inline void passwordRow(GameFixture& t, int i) {
+    const int y = i + 2, x = i % 2 ? 5 : 13;
+    for (int c = x; c < x + 5; ++c) {
+        const bool hole = t.s.game.colours[static_cast<std::size_t>(c)][static_cast<std::size_t>(y)] == HighlightInk;
+        if (!hole || t.letter(c, y) != ' ') continue;
+        const char wanted = textAt(t, 1, i - 1);
+        for (int r = 3; r <= 10; ++r)
+            if (t.letter(2, r) == wanted) {
+                t.drag(2, r, c, y);
+                t.frames(1);
+                break;
+            }
+    }
+}
+
+}  // namespace glossamo::testing
