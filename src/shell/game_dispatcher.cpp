@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "games/hangman.hpp"
+#include "games/motuce.hpp"
 #include "grid/grid_games.hpp"
 #include "state/program_state.hpp"
 
@@ -55,11 +56,11 @@ const std::vector<DispatchRow>& dispatchTable() {
         {43, nullptr, {10, 8, 6}, nullptr},                  // Grille déconstituée
         {46, nullptr, {1, 2, 3}, nullptr},                   // Maxi-mots
         {49, nullptr, {1, 2}, nullptr},                      // Mots commençant par
-        {51, nullptr, {6, 7, 8, 9, 10, 11, 12, 13, 14}, nullptr},  // Motuce
-        {108, nullptr, {6, 7, 8, 9}, nullptr},
-        {118, nullptr, {6, 7, 8, 9}, nullptr},
-        {128, nullptr, {6, 7, 8, 9}, nullptr},
-        {138, nullptr, {6, 7, 8, 9}, nullptr},
+        {51, playMotuce, {6, 7, 8, 9, 10, 11, 12, 13, 14}, nullptr},  // Motuce
+        {108, playMotuce, {6, 7, 8, 9}, nullptr},
+        {118, playMotuce, {6, 7, 8, 9}, nullptr},
+        {128, playMotuce, {6, 7, 8, 9}, nullptr},
+        {138, playMotuce, {6, 7, 8, 9}, nullptr},
         {60, nullptr, {12, 10, 8, 6}, nullptr},              // Sommes de lettres
         {64, nullptr, {12, 10, 8, 6}, nullptr},              // Lettres effacées
         {68, playProverbHangman, {1, 2, 3, 4, 5, 6, 7, 8}, nullptr},  // Proverbes pendus

@@ -54,6 +54,20 @@ protected:
     }
 
     char letter(int c, int r) const { return s.game.letters[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]; }
+
+    // The moves of the word games, shared with the saved-game tests.
+
+    // Motuce: spells a try from the palette after the given first letter,
+    // then lets a frame judge it.
+    void spellTry(const std::string& word) {
+        frames(1);  // the row that has just opened takes letters from the next frame on
+        const int row = 6 + static_cast<int>(s.game.counterC);
+        for (std::size_t i = 1; i < word.size(); ++i) {
+            const int k = word[i] - 'A';
+            drag(7 + k % 13, 2 + k / 13, 7 + static_cast<int>(i), row);
+        }
+        frames(1);
+    }
 };
 
 }  // namespace glossamo::testing
