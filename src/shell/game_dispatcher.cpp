@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "games/hangman.hpp"
+#include "games/longest_word.hpp"
 #include "games/motuce.hpp"
 #include "grid/grid_games.hpp"
 #include "state/program_state.hpp"
@@ -27,7 +28,7 @@ const std::vector<DispatchRow>& dispatchTable() {
     static const std::vector<DispatchRow> rows = {
         {1, nullptr, {12, 10, 8}, FrenchGrids},              // Mots codés
         {92, nullptr, {12, 10, 8}, EnglishGrids},
-        {4, nullptr, {0}, nullptr},                          // Le mot le plus long
+        {4, playLongestWord, {0}, nullptr},                  // Le mot le plus long
         {5, nullptr, {13, 11, 9}, nullptr},                  // Mots en croix
         {88, nullptr, {5, 6, 7, 8}, nullptr},                // English cross
         {8, playHangman, {12, 10, 8}, nullptr},              // Le pendu

@@ -68,6 +68,17 @@ protected:
         }
         frames(1);
     }
+    // The longest word: takes the letters of `word` from row 5 into the
+    // answer row from `column` on.
+    void spellAnswer(const std::string& word, int column = 6) {
+        for (const char wanted : word) {
+            int from = 6;
+            while (from <= 14 && letter(from, 5) != wanted) ++from;
+            ASSERT_LE(from, 14) << "no " << wanted << " left in row 5";
+            drag(from, 5, column++, 6);
+        }
+        frames(1);
+    }
 };
 
 }  // namespace glossamo::testing
