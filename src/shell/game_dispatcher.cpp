@@ -5,6 +5,7 @@
 #include "games/hangman.hpp"
 #include "games/longest_word.hpp"
 #include "games/motuce.hpp"
+#include "games/vowel_market.hpp"
 #include "grid/grid_games.hpp"
 #include "state/program_state.hpp"
 
@@ -37,7 +38,7 @@ const std::vector<DispatchRow>& dispatchTable() {
         {132, playHangman, {12, 10, 8}, nullptr},
         {142, playHangman, {12, 10, 8}, nullptr},
         {11, nullptr, {12, 10, 8}, nullptr},                 // Mot de passe
-        {14, nullptr, {8, 6}, nullptr},                      // Bourse aux voyelles
+        {14, playVowelMarket, {8, 6}, nullptr},              // Bourse aux voyelles
         {16, nullptr, {14, 10, 6}, nullptr},                 // Anagrammes
         {19, nullptr, {4, 3, 2}, nullptr},                   // Lettre en plus
         {22, nullptr, {11, 9, 7}, nullptr},                  // De l'un à l'autre

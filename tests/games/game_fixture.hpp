@@ -79,6 +79,22 @@ protected:
         }
         frames(1);
     }
+    // The vowel market: fills every hole of word rows `first`..`last` from
+    // the reservoirs (row 1 A, 2 O, 3 E, 4 U, 5 I, 6 Y).
+    void fillHoles(int first, int last) {
+        for (int r = first; r <= last; ++r) {
+            const std::string word = s.game.texts[static_cast<std::size_t>(r - 6)].str();
+            for (int i = 0; i < 10; ++i) {
+                if (letter(7 + i, r) != ' ') continue;
+                const char vowel = word[static_cast<std::size_t>(i)];
+                const int vowelRow = 1 + static_cast<int>(std::string("AOEUIY").find(vowel));
+                int from = 20;
+                while (from > 1 && letter(from, vowelRow) != vowel) --from;
+                drag(from, vowelRow, 7 + i, r);
+            }
+        }
+        frames(1);
+    }
 };
 
 }  // namespace glossamo::testing
