@@ -29,7 +29,11 @@ const std::vector<int> PlayableGames = {
     8,  9,  10, 112, 113, 114, 122, 123, 124, 132, 133, 134, 142, 143, 144,  // hangman
     68, 69, 70, 71,  72,  73,  74,  75,                                      // proverb hangman
     29, 30, 31, 32,  95,  96,  97,  98,                                      // word placement
-    33, 34, 35, 36,  99,  100, 101, 102};                                    // hidden words
+    33, 34, 35, 36,  99,  100, 101, 102,                                     // hidden words
+    51, 52, 53, 54,  55,  56,  57,  58,  59,                                 // Motuce
+    108, 109, 110, 111, 118, 119, 120, 121, 128, 129, 130, 131, 138, 139, 140, 141,  // themed Motuce
+    4,                                                                       // the longest word
+    14, 15};                                                                 // the vowel market
 constexpr int MaxFramesPerBuild = 1000;
 
 double millisecondsSince(Clock::time_point start) {
