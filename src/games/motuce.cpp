@@ -65,8 +65,9 @@ bool build(ProgramState& s, int n) {
 }
 
 // A full row is either wiped (not a word of the list) or accepted: its
-// right letters are marked and the next row opens with the first letter.
-// A wrong eighth try leaves no move, so it ends the game as lost.
+// right letters are marked and, unless it found the word, the next row
+// opens with the first letter. A wrong eighth try leaves no move, so it
+// ends the game as lost.
 void judgeTry(ProgramState& s, int n, int row) {
     GameRecord& g = s.game;
     const std::string tried = g.texts[10].str();
@@ -77,11 +78,12 @@ void judgeTry(ProgramState& s, int n, int row) {
     const std::string_view hidden = g.texts[1].view();
     for (int i = 0; i < n && at(i) < hidden.size(); ++i)
         if (tried[at(i)] == hidden[at(i)]) g.tileStyles[at(FirstColumn + i)][at(row)] = RightPlaceTile;
+    if (tried == hidden) return;  // found: the solved check ends the game
     if (g.counterC < MotuceTries) {
         ++g.counterC;
         playSound(s, NextTry);
         g.letters[at(FirstColumn)][at(currentRow(g))] = hidden.empty() ? ' ' : hidden[0];
-    } else if (tried != hidden && s.app.gameLost == 0 && s.app.gameWon == 0) {
+    } else if (s.app.gameLost == 0 && s.app.gameWon == 0) {
         s.app.gameLost = 1;
         s.app.endTick = s.now();
     }

@@ -51,6 +51,9 @@ TEST_F(Motuce, TriesAreWipedOrMarkedUntilTheWordIsFound) {
     spellTry("BALLON");
     EXPECT_EQ(s.app.gameWon, 1);
     EXPECT_EQ(s.app.gameLost, 0);
+    EXPECT_EQ(s.game.counterC, 3u) << "no row opens after the word is found";
+    EXPECT_EQ(row(10, 6), "      ");
+    EXPECT_EQ(platform.count("sound 2"), 2);
 }
 
 TEST_F(Motuce, AWrongEighthTryLosesAndShowsTheWord) {
