@@ -30,6 +30,20 @@ void makeMovable(GameRecord& g, int row, int length) {
     }
 }
 
+// The nine letters: never "A", and no letter twice except "E". A consonant
+// is kept only 31 times in 100, so that most letters are vowels.
+std::string drawNineLetters(Random& rng) {
+    std::string letters;
+    while (letters.size() < LongestWordLetters) {
+        const char letter = static_cast<char>('B' + rng.below(25));
+        const bool accepted = rng.below(100) <= 30 || IsVowel(letter);
+        if (!accepted) continue;
+        if (letter != 'E' && letters.find(letter) != std::string::npos) continue;
+        letters += letter;
+    }
+    return letters;
+}
+
 void build(ProgramState& s) {
     GameRecord& g = s.game;
     const std::string letters = drawNineLetters(s.rng);
@@ -57,18 +71,6 @@ void showWords(ProgramState& s) {
 }
 
 }  // namespace
-
-std::string drawNineLetters(Random& rng) {
-    std::string letters;
-    while (letters.size() < LongestWordLetters) {
-        const char letter = static_cast<char>('B' + rng.below(25));
-        const bool accepted = rng.below(100) <= 30 || IsVowel(letter);
-        if (!accepted) continue;
-        if (letter != 'E' && letters.find(letter) != std::string::npos) continue;
-        letters += letter;
-    }
-    return letters;
-}
 
 void playLongestWord(ProgramState& s, int, const char*) {
     GameRecord& g = s.game;
