@@ -95,6 +95,8 @@ void playMotuce(ProgramState& s, int wordLength, const char*) {
     GameRecord& g = s.game;
     const int n = std::clamp(wordLength, 1, BoardSize - FirstColumn);
     if (g.built == 0 && !build(s, n)) return;
+    // A loaded game brings its own counter: the current row stays on the board.
+    g.counterC = std::clamp<std::uint32_t>(g.counterC, 1, MotuceTries);
     writePalette(s);
     const int row = currentRow(g);
     for (int c = FirstColumn; c < FirstColumn + n; ++c) {
