@@ -35,7 +35,11 @@ const std::vector<int> PlayableGames = {
     37, 38, 103, 104, 43, 44, 45,                                            // mixed and dismantled grids
     60, 61, 62, 63,  64,  65,  66,  67,                                      // letter sums, faded letters
     5,  6,  7,  88,  89,  90,  91,                                           // crossing words
-    16, 17, 18, 19,  20,  21,  11,  12,  13};                                // anagrams, extra letter, password
+    16, 17, 18, 19,  20,  21,  11,  12,  13,                                // anagrams, extra letter, password
+    51, 52, 53, 54,  55,  56,  57,  58,  59,                                 // Motuce
+    108, 109, 110, 111, 118, 119, 120, 121, 128, 129, 130, 131, 138, 139, 140, 141,  // themed Motuce
+    4,                                                                       // the longest word
+    14, 15};                                                                 // the vowel market
 constexpr int MaxFramesPerBuild = 1000;
 
 double millisecondsSince(Clock::time_point start) {

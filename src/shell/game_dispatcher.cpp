@@ -5,6 +5,9 @@
 #include "games/anagram_games.hpp"
 #include "games/crossing_words.hpp"
 #include "games/hangman.hpp"
+#include "games/longest_word.hpp"
+#include "games/motuce.hpp"
+#include "games/vowel_market.hpp"
 #include "grid/coded_words.hpp"
 #include "grid/grid_games.hpp"
 #include "grid/letter_sums.hpp"
@@ -31,7 +34,7 @@ const std::vector<DispatchRow>& dispatchTable() {
     static const std::vector<DispatchRow> rows = {
         {1, playCodedWords, {12, 10, 8}, FrenchGrids},       // Mots codés
         {92, playCodedWords, {12, 10, 8}, EnglishGrids},
-        {4, nullptr, {0}, nullptr},                          // Le mot le plus long
+        {4, playLongestWord, {0}, nullptr},                  // Le mot le plus long
         {5, playCrossingWords, {13, 11, 9}, nullptr},        // Mots en croix
         {88, playCrossingWords, {5, 6, 7, 8}, nullptr},      // English cross
         {8, playHangman, {12, 10, 8}, nullptr},              // Le pendu
@@ -40,7 +43,7 @@ const std::vector<DispatchRow>& dispatchTable() {
         {132, playHangman, {12, 10, 8}, nullptr},
         {142, playHangman, {12, 10, 8}, nullptr},
         {11, playPassword, {12, 10, 8}, nullptr},            // Mot de passe
-        {14, nullptr, {8, 6}, nullptr},                      // Bourse aux voyelles
+        {14, playVowelMarket, {8, 6}, nullptr},              // Bourse aux voyelles
         {16, playAnagrams, {14, 10, 6}, nullptr},            // Anagrammes
         {19, playExtraLetter, {4, 3, 2}, nullptr},           // Lettre en plus
         {22, nullptr, {11, 9, 7}, nullptr},                  // De l'un à l'autre
@@ -60,11 +63,11 @@ const std::vector<DispatchRow>& dispatchTable() {
         {43, playDismantledGrid, {10, 8, 6}, FrenchGrids},   // Grille déconstituée
         {46, nullptr, {1, 2, 3}, nullptr},                   // Maxi-mots
         {49, nullptr, {1, 2}, nullptr},                      // Mots commençant par
-        {51, nullptr, {6, 7, 8, 9, 10, 11, 12, 13, 14}, nullptr},  // Motuce
-        {108, nullptr, {6, 7, 8, 9}, nullptr},
-        {118, nullptr, {6, 7, 8, 9}, nullptr},
-        {128, nullptr, {6, 7, 8, 9}, nullptr},
-        {138, nullptr, {6, 7, 8, 9}, nullptr},
+        {51, playMotuce, {6, 7, 8, 9, 10, 11, 12, 13, 14}, nullptr},  // Motuce
+        {108, playMotuce, {6, 7, 8, 9}, nullptr},
+        {118, playMotuce, {6, 7, 8, 9}, nullptr},
+        {128, playMotuce, {6, 7, 8, 9}, nullptr},
+        {138, playMotuce, {6, 7, 8, 9}, nullptr},
         {60, playLetterSums, {12, 10, 8, 6}, FrenchGrids},   // Sommes de lettres
         {64, playFadedLetters, {12, 10, 8, 6}, FrenchGrids},  // Lettres effacées
         {68, playProverbHangman, {1, 2, 3, 4, 5, 6, 7, 8}, nullptr},  // Proverbes pendus

@@ -76,6 +76,37 @@ public:
             }
         ADD_FAILURE() << "no " << wanted << " on row " << fromRow;
     }
+    // The moves of the word games, shared with the saved-game tests.
+    // Motuce: a try spelt from the palette after the given first letter.
+    void spellTry(const std::string& word) {
+        frames(1);  // the row that has just opened takes letters from the next frame on
+        for (std::size_t i = 1; i < word.size(); ++i)
+            drag(7 + (word[i] - 'A') % 13, 2 + (word[i] - 'A') / 13, 7 + static_cast<int>(i), 6 + static_cast<int>(s.game.counterC));
+        frames(1);
+    }
+    // The longest word: letters taken from row 5 into the answer row.
+    void spellAnswer(const std::string& word, int column = 6) {
+        for (const char wanted : word) {
+            int from = 6;
+            while (from < 14 && letter(from, 5) != wanted) ++from;
+            drag(from, 5, column++, 6);
+        }
+        frames(1);
+    }
+    // The vowel market: the holes of word rows `first`..`last` filled from
+    // the reservoir rows (A, O, E, U, I, Y).
+    void fillHoles(int first, int last) {
+        for (int r = first; r <= last; ++r)
+            for (int i = 0; i < 10; ++i) {
+                if (letter(7 + i, r) != ' ') continue;
+                const char vowel = s.game.texts[static_cast<std::size_t>(r - 6)][static_cast<std::size_t>(i)];
+                const int from = 1 + static_cast<int>(std::string("AOEUIY").find(vowel));
+                int c = 20;
+                while (c > 1 && letter(c, from) != vowel) --c;
+                drag(c, from, 7 + i, r);
+            }
+        frames(1);
+    }
 };
 
 }  // namespace glossamo::testing

@@ -65,6 +65,11 @@ protected:
         frames(2);
     }
 public:
+    using GameFixture::fillHoles;
+    using GameFixture::spellAnswer;
+    using GameFixture::spellTry;
+    // The French dictionary the program reads again when a game is loaded.
+    void useFrenchWords(const std::string& lines) { programFolder.write("bin/DicoFrancais.txt", lines); }
     void choose(char letter) {
         const int k = letter - 'A';
         click(7 + k % 13, 2 + k / 13);
@@ -214,7 +219,32 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   [](SavedGames& t) {
                       for (int i = 5; i <= 8; ++i) passwordRow(t, i);
-                  }}),
+                  }},
+        SavedPlay{"motuce",
+                  [](SavedGames& t) {
+                      t.useFrenchWords("BALLON\r\nBALLET\r\n");
+                      startGame(t.s, 51);
+                      t.frames(1);
+                      t.spellTry(t.s.game.texts[1].view() == "BALLON" ? "BALLET" : "BALLON");
+                  },
+                  [](SavedGames& t) { t.spellTry(t.s.game.texts[1].str()); }},
+        SavedPlay{"longest word",
+                  [](SavedGames& t) {
+                      t.start(4, {});
+                      t.frames(1);  // shows the letters every start of this test draws
+                      const std::string letters = t.s.game.texts[1].str();
+                      t.start(4, {letters.substr(2, 5)});
+                      t.frames(1);
+                      t.spellAnswer(letters.substr(2, 3));
+                  },
+                  [](SavedGames& t) { t.spellAnswer(t.s.game.texts[1].str().substr(5, 2), 9); }},
+        SavedPlay{"vowel market",
+                  [](SavedGames& t) {
+                      t.start(15, {"DEVELOPPER"});
+                      t.frames(1);
+                      t.fillHoles(7, 9);
+                  },
+                  [](SavedGames& t) { t.fillHoles(10, 12); }}),
     [](const ::testing::TestParamInfo<SavedPlay>& info) {
         std::string name;
         for (const char c : std::string(info.param.name)) name += c == ' ' ? '_' : c;

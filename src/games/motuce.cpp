@@ -1,0 +1,113 @@
+#include "games/motuce.hpp"
+
+#include <algorithm>
+#include <string>
+
+#include "games/board_services.hpp"
+#include "games/board_words.hpp"
+#include "media/sound_services.hpp"
+#include "state/program_state.hpp"
+#include "widgets/widgets.hpp"
+#include "words/word_store.hpp"
+
+namespace glossamo {
+
+namespace {
+
+constexpr int FirstColumn = 7;
+constexpr int PaletteLast = 19;
+constexpr int FirstTryRow = 7;  // try k is on row 6 + k
+constexpr int LastTryRow = FirstTryRow + MotuceTries - 1;
+constexpr std::uint32_t TryTile = 4;
+constexpr std::uint32_t RightPlaceTile = 1;
+constexpr std::uint32_t SourceTile = 2;
+constexpr int NextTry = 2;
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+// Only a word of the palette's letters can be spelt by the player.
+bool spellable(const std::string& word) {
+    return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+void writePalette(ProgramState& s) {
+    PutWord(FirstColumn, 2, "ABCDEFGHIJKLM", Across, s.game.letters);
+    PutWord(FirstColumn, 3, "NOPQRSTUVWXYZ", Across, s.game.letters);
+}
+
+int currentRow(const GameRecord& g) { return static_cast<int>(g.counterC) + FirstTryRow - 1; }
+
+bool build(ProgramState& s, int n) {
+    GameRecord& g = s.game;
+    // A list whose words of this length are all unspellable would keep the
+    // frame forever: after a bounded number of draws the next frame tries again.
+    std::string word;
+    for (int draw = 0; draw < MotuceDrawsPerFrame && !spellable(word); ++draw) word = s.words.GetWord(0, n);
+    if (!spellable(word)) return false;
+
+    for (int c = FirstColumn; c <= PaletteLast; ++c) {
+        for (int r = 2; r <= 3; ++r) {
+            g.movable[at(c)][at(r)] = 1;
+            g.clickable[at(c)][at(r)] = 1;
+            g.tileStyles[at(c)][at(r)] = SourceTile;
+        }
+    }
+    writePalette(s);
+    g.texts[1] = word;
+    for (int r = FirstTryRow; r <= LastTryRow; ++r) PutWord(FirstColumn, r, std::string(at(n), ' '), Across, g.letters);
+    g.letters[at(FirstColumn)][at(FirstTryRow)] = word[0];
+    for (int c = FirstColumn; c < FirstColumn + n; ++c) g.movable[at(c)][at(FirstTryRow)] = 1;
+    g.counterC = 1;
+    g.built = 1;
+    playSound(s, sounds::GameBuilt);
+    s.gameWordList.clear();
+    return true;
+}
+
+// A full row is either wiped (not a word of the list) or accepted: its
+// right letters are marked and, unless it found the word, the next row
+// opens with the first letter. A wrong eighth try leaves no move, so it
+// ends the game as lost.
+void judgeTry(ProgramState& s, int n, int row) {
+    GameRecord& g = s.game;
+    const std::string tried = g.texts[10].str();
+    if (!s.words.WordExists(tried)) {
+        PutWord(FirstColumn + 1, row, std::string(at(n - 1), ' '), Across, g.letters);
+        return;
+    }
+    const std::string_view hidden = g.texts[1].view();
+    for (int i = 0; i < n && at(i) < hidden.size(); ++i)
+        if (tried[at(i)] == hidden[at(i)]) g.tileStyles[at(FirstColumn + i)][at(row)] = RightPlaceTile;
+    if (tried == hidden) return;  // found: the solved check ends the game
+    if (g.counterC < MotuceTries) {
+        ++g.counterC;
+        playSound(s, NextTry);
+        g.letters[at(FirstColumn)][at(currentRow(g))] = hidden.empty() ? ' ' : hidden[0];
+    } else if (s.app.gameLost == 0 && s.app.gameWon == 0) {
+        s.app.gameLost = 1;
+        s.app.endTick = s.now();
+    }
+}
+
+}  // namespace
+
+void playMotuce(ProgramState& s, int wordLength, const char*) {
+    GameRecord& g = s.game;
+    const int n = std::clamp(wordLength, 1, BoardSize - FirstColumn);
+    if (g.built == 0 && !build(s, n)) return;
+    // A loaded game brings its own counter: the current row stays on the board.
+    g.counterC = std::clamp<std::uint32_t>(g.counterC, 1, MotuceTries);
+    writePalette(s);
+    const int row = currentRow(g);
+    for (int c = FirstColumn; c < FirstColumn + n; ++c) {
+        g.tileStyles[at(c)][at(row)] = TryTile;
+        g.movable[at(c)][at(row)] = 1;
+    }
+    g.texts[10] = readBoardWord(s, FirstColumn, row, n, true);
+    if (g.texts[10].view().find(' ') == std::string_view::npos) judgeTry(s, n, row);
+    if (s.app.gameLost == 1) PutWord(FirstColumn, LastTryRow, g.texts[1].view(), Across, g.letters);
+    checkSolved(s);
+    drawBoard(s);
+}
+
+}  // namespace glossamo

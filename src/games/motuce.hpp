@@ -1,0 +1,17 @@
+#pragma once
+// Motuce: a hidden word of n letters, its first letter given, to be found in
+// eight tries spelt with the palette; each accepted try marks the letters
+// that stand in their right place.
+namespace glossamo {
+
+struct ProgramState;
+
+constexpr int MotuceTries = 8;
+// Draws of a hidden word in one frame before the build waits for the next.
+constexpr int MotuceDrawsPerFrame = 1000;
+
+// `wordLength` is n, 6..14; the word comes from the current word list (the
+// French dictionary or a theme list), and so must every try.
+void playMotuce(ProgramState& s, int wordLength, const char* gridFile);
+
+}  // namespace glossamo

@@ -1,0 +1,14 @@
+#pragma once
+// La bourse aux voyelles: ten-letter words shown without their vowels, and
+// the vowels waiting in six rows, one per vowel, to be put back in place.
+namespace glossamo {
+
+struct ProgramState;
+
+constexpr int VowelMarketWordLength = 10;
+constexpr char VowelRows[] = "AOEUIY";  // the reservoir of row k + 1 holds VowelRows[k]
+
+// `wordCount` is 8 or 6.
+void playVowelMarket(ProgramState& s, int wordCount, const char* gridFile);
+
+}  // namespace glossamo

@@ -1,0 +1,46 @@
+#include "games/longest_word.hpp"
+
+#include "games/board_services.hpp"
+#include "games/game_fixture.hpp"
+
+namespace glossamo::testing {
+
+// Every start seeds the generator from the same clock: a first game shows
+// the nine letters the next ones draw, from which the tests make their words.
+class LongestWord : public GameFixture {
+protected:
+    std::string letters;
+    void SetUp() override {
+        GameFixture::SetUp();
+        start(4, {});
+        frames(1);
+        letters = s.game.texts[1].str();
+    }
+};
+
+TEST_F(LongestWord, AnyWordOfTheLongestLengthWinsAndNoShorterOne) {
+    const std::string shorter = letters.substr(1, 3), first = letters.substr(0, 5), second = letters.substr(4, 5);
+    start(4, {shorter, first, second});
+    frames(1);
+    EXPECT_EQ(s.game.counterC, 5u);
+    spellAnswer(shorter);
+    EXPECT_EQ(s.app.gameWon, 0) << "a word of the list, but shorter";
+    start(4, {shorter, first, second});
+    frames(1);
+    spellAnswer(second);  // not the first word of the list
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(LongestWord, GivingUpShowsTheFirstFiveWords) {
+    std::vector<std::string> words;
+    for (std::size_t k = 0; k < 6; ++k) words.push_back(letters.substr(k, 4));
+    start(4, words);
+    frames(1);
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(readBoardWord(s, 6, 5, 9, true), "         ");
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(readBoardWord(s, 6, 10 + k, 4, true), s.gameWordList[static_cast<std::size_t>(k)]);
+    EXPECT_EQ(letter(6, 15), '*');
+}
+
+}  // namespace glossamo::testing

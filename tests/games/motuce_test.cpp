@@ -1,0 +1,60 @@
+#include "games/motuce.hpp"
+
+#include "games/board_services.hpp"
+#include "games/game_fixture.hpp"
+
+namespace glossamo::testing {
+
+class Motuce : public GameFixture {
+protected:
+    // A game whose only word of its length is `hidden`; then the list gets
+    // the other words the player may try.
+    void startWith(int id, const std::string& hidden, std::vector<std::string> others) {
+        start(id, {hidden});
+        frames(1);
+        ASSERT_EQ(s.game.texts[1].view(), hidden);
+        others.push_back(hidden);
+        s.words.loadLines(others);
+    }
+    std::uint32_t style(int c, int r) const { return s.game.tileStyles[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]; }
+    std::string row(int r, int n) const { return readBoardWord(s, 7, r, n, true); }
+};
+
+TEST_F(Motuce, NonWordsAreWipedAndOnlyLettersInTheirPlaceAreMarked) {
+    startWith(51, "BALLON", {"BALLET", "BLOUSE"});
+    spellTry("BXYZXY");
+    EXPECT_EQ(row(7, 6), "B     ") << "wiped, first letter kept";
+    spellTry("BALLET");
+    for (int c = 7; c <= 10; ++c) EXPECT_EQ(style(c, 7), 1u) << "the double L at both places: " << c;
+    EXPECT_EQ(style(11, 7), 4u);
+    EXPECT_EQ(row(8, 6), "B     ") << "the next row opens with the first letter";
+    spellTry("BLOUSE");
+    EXPECT_EQ(style(8, 8), 4u) << "L and O are in the word, elsewhere";
+    EXPECT_EQ(style(9, 8), 4u);
+    spellTry("BALLON");
+    EXPECT_EQ(s.app.gameWon, 1);
+    EXPECT_EQ(row(10, 6), "      ") << "no row opens after the word is found";
+}
+
+TEST_F(Motuce, AWrongEighthTryLosesAndAGiveUpShowsTheWord) {
+    startWith(54, "ARTICHAUT", {"ASSEMBLER"});
+    for (int k = 1; k <= 7; ++k) spellTry("ASSEMBLER");
+    EXPECT_EQ(s.app.gameLost, 0);
+    spellTry("ASSEMBLER");
+    EXPECT_EQ(s.app.gameLost, 1);
+    EXPECT_EQ(s.app.endTick, platform.ticks());
+    EXPECT_EQ(row(14, 9), "ARTICHAUT");
+
+    startWith(108, "ERABLE", {});  // a tree-theme game
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(row(14, 6), "ERABLE");
+}
+
+TEST_F(Motuce, AListWithoutSpellableWordsDoesNotHangTheFrame) {
+    start(51, {"ARC-EN", "BEL AN"});
+    frames(3);
+    EXPECT_EQ(s.game.built, 0);
+}
+
+}  // namespace glossamo::testing
