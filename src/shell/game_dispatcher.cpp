@@ -4,6 +4,7 @@
 
 #include "games/anagram_games.hpp"
 #include "games/crossing_words.hpp"
+#include "games/faded_proverbs.hpp"
 #include "games/hangman.hpp"
 #include "games/longest_word.hpp"
 #include "games/motuce.hpp"
@@ -71,7 +72,7 @@ const std::vector<DispatchRow>& dispatchTable() {
         {60, playLetterSums, {12, 10, 8, 6}, FrenchGrids},   // Sommes de lettres
         {64, playFadedLetters, {12, 10, 8, 6}, FrenchGrids},  // Lettres effacées
         {68, playProverbHangman, {1, 2, 3, 4, 5, 6, 7, 8}, nullptr},  // Proverbes pendus
-        {76, nullptr, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, nullptr},  // Proverbes effacés
+        {76, playFadedProverbs, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, nullptr},  // Proverbes effacés
         {145, nullptr, {14, 13, 12, 11, 10, 9}, nullptr},    // Mots empilés
     };
     return rows;

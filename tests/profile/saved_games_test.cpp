@@ -48,6 +48,7 @@ protected:
         s.app.comments[63] = "La sauvegarde a \xE9" "chou\xE9" "e.";
         s.app.comments[98] = "Sauvegarde ab\xEEm\xE9" "e";
         writeUsualGrids();
+        programFolder.write("bin/pjanvier.txt", ".\r\nNeige de janvier, fumier du grenier.\r\n.\r\nNeige de janvier, fumier du grenier.\r\n.\r\n");
         programFolder.write("bin/panglais.txt", ".\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\n");
     }
     std::string saveFile(const std::string& name, const char* extension = ".sa1") const {
@@ -70,6 +71,19 @@ public:
     using GameFixture::spellTry;
     // The French dictionary the program reads again when a game is loaded.
     void useFrenchWords(const std::string& lines) { programFolder.write("bin/DicoFrancais.txt", lines); }
+    // Proverbes effacés: the blanks of the saying's first or second half,
+    // each filled from the alphabet (rows 1 and 2 from column 4).
+    void fillFadedBlanks(bool firstHalf) {
+        const std::string whole = s.game.texts[1].str();
+        const std::size_t half = whole.size() / 2;
+        for (std::size_t i = firstHalf ? 0 : half; i < (firstHalf ? half : whole.size()); ++i) {
+            const int c = 1 + static_cast<int>(i % 20), r = 6 + static_cast<int>(i / 20);
+            if (letter(c, r) != ' ') continue;
+            const int k = whole[i] - 'A';
+            drag(4 + k % 13, 1 + k / 13, c, r);
+            frames(1);
+        }
+    }
     void choose(char letter) {
         const int k = letter - 'A';
         click(7 + k % 13, 2 + k / 13);
@@ -190,6 +204,13 @@ INSTANTIATE_TEST_SUITE_P(
                       t.fillFromPalette(std::string(144, 'A'), 12, 14, 0, 5);
                   },
                   [](SavedGames& t) { t.fillFromPalette(std::string(144, 'A'), 12, 14, 6, 11); }},
+        SavedPlay{"faded proverbs",
+                  [](SavedGames& t) {
+                      startGame(t.s, 76);
+                      t.frames(1);
+                      t.fillFadedBlanks(true);
+                  },
+                  [](SavedGames& t) { t.fillFadedBlanks(false); }},
         SavedPlay{"crossing words",
                   [](SavedGames& t) {
                       t.start(7, CrossWords);
