@@ -39,7 +39,9 @@ const std::vector<int> PlayableGames = {
     51, 52, 53, 54,  55,  56,  57,  58,  59,                                 // Motuce
     108, 109, 110, 111, 118, 119, 120, 121, 128, 129, 130, 131, 138, 139, 140, 141,  // themed Motuce
     4,                                                                       // the longest word
-    14, 15};                                                                 // the vowel market
+    14, 15,                                                                  // the vowel market
+    76, 77, 78, 79,  80,  81,  82,  83,  84,  85,  86,  87,                  // faded proverbs
+    145, 146, 147, 148, 149, 150};                                           // stacked words
 constexpr int MaxFramesPerBuild = 1000;
 
 double millisecondsSince(Clock::time_point start) {

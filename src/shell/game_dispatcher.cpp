@@ -8,6 +8,7 @@
 #include "games/hangman.hpp"
 #include "games/longest_word.hpp"
 #include "games/motuce.hpp"
+#include "games/stacked_words.hpp"
 #include "games/vowel_market.hpp"
 #include "grid/coded_words.hpp"
 #include "grid/grid_games.hpp"
@@ -73,7 +74,7 @@ const std::vector<DispatchRow>& dispatchTable() {
         {64, playFadedLetters, {12, 10, 8, 6}, FrenchGrids},  // Lettres effacées
         {68, playProverbHangman, {1, 2, 3, 4, 5, 6, 7, 8}, nullptr},  // Proverbes pendus
         {76, playFadedProverbs, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, nullptr},  // Proverbes effacés
-        {145, nullptr, {14, 13, 12, 11, 10, 9}, nullptr},    // Mots empilés
+        {145, playStackedWords, {14, 13, 12, 11, 10, 9}, nullptr},  // Mots empilés
     };
     return rows;
 }

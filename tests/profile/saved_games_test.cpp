@@ -73,6 +73,18 @@ public:
     void useFrenchWords(const std::string& lines) { programFolder.write("bin/DicoFrancais.txt", lines); }
     // Proverbes effacés: the blanks of the saying's first or second half,
     // each filled from the alphabet (rows 1 and 2 from column 4).
+    // Mots empilés: puts `wanted` into row i of column 1 through the empty
+    // cell of the column (rows 1..10).
+    void moveColumnLetter(char wanted, int i) {
+        if (letter(1, i) == wanted) return;
+        int empty = 1, from = 1;
+        while (empty <= 10 && letter(1, empty) != ' ') ++empty;
+        drag(1, i, 1, empty);
+        frames(1);
+        while (from <= 10 && (from == i || letter(1, from) != wanted)) ++from;
+        drag(1, from, 1, i);
+        frames(1);
+    }
     void fillFadedBlanks(bool firstHalf) {
         const std::string whole = s.game.texts[1].str();
         const std::size_t half = whole.size() / 2;
@@ -211,6 +223,19 @@ INSTANTIATE_TEST_SUITE_P(
                       t.fillFadedBlanks(true);
                   },
                   [](SavedGames& t) { t.fillFadedBlanks(false); }},
+        SavedPlay{"stacked words",
+                  [](SavedGames& t) {
+                      std::vector<std::string> words = {"ABCDEFGHI"};
+                      for (int i = 1; i <= 9; ++i)
+                          for (const char tail : {'X', 'Y'})
+                              words.push_back(static_cast<char>('A' + i - 1) + std::string(static_cast<std::size_t>(i), tail));
+                      t.start(150, words);
+                      t.build();
+                      t.moveColumnLetter('A', 1);
+                  },
+                  [](SavedGames& t) {
+                      for (int i = 2; i <= 9; ++i) t.moveColumnLetter(static_cast<char>('A' + i - 1), i);
+                  }},
         SavedPlay{"crossing words",
                   [](SavedGames& t) {
                       t.start(7, CrossWords);

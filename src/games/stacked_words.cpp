@@ -1,0 +1,63 @@
+#include "games/stacked_words.hpp"
+
+#include <string>
+#include <vector>
+
+#include "games/board_services.hpp"
+#include "games/board_words.hpp"
+#include "media/sound_services.hpp"
+#include "state/program_state.hpp"
+#include "widgets/widgets.hpp"
+#include "words/word_store.hpp"
+
+namespace glossamo {
+
+namespace {
+
+// A build fails when a row finds fewer than two words; the attempts of one
+// frame are bounded to keep it short.
+constexpr int AttemptsPerFrame = 10;
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+// One attempt: a column word, then for each of its letters a row word one
+// letter longer than the row before, chosen among at least two.
+bool tryBuild(ProgramState& s, int n) {
+    GameRecord& g = s.game;
+    g.texts[1] = s.words.GetWord(0, n);
+    if (g.texts[1].size() != static_cast<std::size_t>(n)) return false;
+    PutWord(1, 1, g.texts[1].view(), Down, g.letters);
+    std::vector<std::string> found;
+    for (int i = 1; i <= n; ++i) {
+        g.colours[1][at(i)] = HighlightInk;
+        g.movable[1][at(i)] = g.clickable[1][at(i)] = 1;
+        std::string pattern(at(i + 1), '?');
+        pattern[0] = g.texts[1][at(i - 1)];
+        s.words.FindPatternWords(pattern, found);
+        if (found.size() < 2) return false;
+        PutWord(1, i, found[at(s.rng.below(static_cast<int>(found.size())))], Across, g.letters);
+    }
+    return true;
+}
+
+}  // namespace
+
+void playStackedWords(ProgramState& s, int n, const char*) {
+    GameRecord& g = s.game;
+    if (g.built == 0) {
+        bool done = false;
+        for (int attempt = 0; attempt < AttemptsPerFrame && !done; ++attempt) done = tryBuild(s, n);
+        if (!done) return;  // tried again on the next frame
+        PutWord(1, n + 1, " ", Across, g.letters);
+        g.movable[1][at(n + 1)] = g.clickable[1][at(n + 1)] = 1;
+        ShuffleBoardRun(1, 1, n, Down, g.letters, s.rng);
+        playSound(s, sounds::GameBuilt);
+        g.built = 1;
+    }
+    if (s.app.gameLost == 1) PutWord(1, 1, g.texts[1].view(), Down, g.letters);
+    g.texts[2] = readBoardWord(s, 1, 1, n, false);
+    drawBoard(s);
+    checkSolved(s);
+}
+
+}  // namespace glossamo
