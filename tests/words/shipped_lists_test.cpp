@@ -239,3 +239,27 @@ TEST(ShippedLists, EveryLevelOfTheLetterGamesHasWordsToDraw) {
 }
 
 }  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// Mots empilés: every level has at least 20 column words whose letter i
+// begins at least two words of i + 1 letters.
+TEST(ShippedLists, EveryStackedWordsLevelHasColumnWords) {
+    Random rng;
+    WordStore french(rng);
+    ASSERT_EQ(french.load(AppDir + wordListFile(wordlists::French)), WordStore::LoadResult::Loaded);
+    std::map<std::pair<char, int>, int> starting;  // (first letter, length) -> words
+    for (int length = 2; length <= 15; ++length)
+        for (const std::string& word : french.wordsOfLength(length)) ++starting[{word[0], length}];
+    for (int n = 9; n <= 14; ++n) {
+        int columns = 0;
+        for (const std::string& word : french.wordsOfLength(n)) {
+            bool stacks = true;
+            for (int i = 1; i <= n && stacks; ++i) stacks = starting[{word[static_cast<std::size_t>(i - 1)], i + 1}] >= 2;
+            columns += stacks;
+        }
+        EXPECT_GE(columns, 20) << n << " letters";
+    }
+}
+
+}  // namespace glossamo::testing
