@@ -147,7 +147,8 @@ TEST(CleanSources, NoBlockedWordInAnyShippedSource) {
     for (const int theme : {wordlists::Flowers, wordlists::Trees, wordlists::Animals, wordlists::Countries})
         french.push_back({wordListFile(theme), false});
     for (const char* nation : {"panglais", "pfrancais", "pecossais", "pallemands", "pespagnols", "pflamands",
-                               "pindiens", "prusses"})
+                               "pindiens", "prusses", "pjanvier", "pFevrier", "pMars", "pAvril", "pMai", "pJuin",
+                               "pJuillet", "pAout", "pSeptembre", "pOctobre", "pNovembre", "pDecembre"})
         french.push_back({std::string("bin/") + nation + ".txt", false});
     const std::vector<Source> english = {{wordListFile(wordlists::English), false}, {"bin/grillesEnglish.txt", true}};
     for (const Source& source : french) {
