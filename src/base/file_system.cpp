@@ -4,13 +4,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <iterator>
 #include <cstdlib>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "base/text_encoding.hpp"
