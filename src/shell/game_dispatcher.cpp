@@ -4,6 +4,7 @@
 
 #include "games/anagram_games.hpp"
 #include "games/crossing_words.hpp"
+#include "games/cut_words.hpp"
 #include "games/faded_proverbs.hpp"
 #include "games/hangman.hpp"
 #include "games/longest_word.hpp"
@@ -50,11 +51,11 @@ const std::vector<DispatchRow>& dispatchTable() {
         {19, playExtraLetter, {4, 3, 2}, nullptr},           // Lettre en plus
         {22, nullptr, {11, 9, 7}, nullptr},                  // De l'un à l'autre
         {25, nullptr, {0}, nullptr},                         // Troisième mot
-        {26, nullptr, {10, 8, 6}, nullptr},                  // Mots coupés
-        {105, nullptr, {10, 8, 6}, nullptr},
-        {115, nullptr, {10, 8, 6}, nullptr},
-        {125, nullptr, {10, 8, 6}, nullptr},
-        {135, nullptr, {10, 8, 6}, nullptr},
+        {26, playCutWords, {10, 8, 6}, nullptr},                  // Mots coupés
+        {105, playCutWords, {10, 8, 6}, nullptr},
+        {115, playCutWords, {10, 8, 6}, nullptr},
+        {125, playCutWords, {10, 8, 6}, nullptr},
+        {135, playCutWords, {10, 8, 6}, nullptr},
         {29, playWordPlacement, {12, 10, 8, 6}, FrenchGrids},  // Mots casés
         {95, playWordPlacement, {12, 10, 8, 6}, EnglishGrids},
         {33, playHiddenWords, {12, 10, 8, 6}, FrenchGrids},    // Mots cachés

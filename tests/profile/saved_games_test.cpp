@@ -7,6 +7,7 @@
 #include <random>
 
 #include "base/file_system.hpp"
+#include "games/board_services.hpp"
 #include "games/letter_moves.hpp"
 #include "grid/grid_fixture.hpp"
 #include "grid/grid_games.hpp"
@@ -84,6 +85,21 @@ public:
         while (from <= 10 && (from == i || letter(1, from) != wanted)) ++from;
         drag(1, from, 1, i);
         frames(1);
+    }
+    // Mots coupés: the halves of words first..last dragged onto their lines.
+    void joinHalves(int first, int last) {
+        for (int j = first; j <= last; ++j)
+            for (const int part : {0, 1}) {
+                const std::string half = s.game.texts[static_cast<std::size_t>(j)].str().substr(static_cast<std::size_t>(3 * part), 3);
+                bool moved = false;
+                for (const int column : {11, 15})
+                    for (int row = 4; row <= 13 && !moved; ++row)
+                        if (readBoardWord(s, column, row, 3, true) == half) {
+                            drag(column, row, part ? 7 : 3, 3 + j);
+                            frames(1);
+                            moved = true;
+                        }
+            }
     }
     void fillFadedBlanks(bool firstHalf) {
         const std::string whole = s.game.texts[1].str();
@@ -236,6 +252,13 @@ INSTANTIATE_TEST_SUITE_P(
                   [](SavedGames& t) {
                       for (int i = 2; i <= 9; ++i) t.moveColumnLetter(static_cast<char>('A' + i - 1), i);
                   }},
+        SavedPlay{"cut words",
+                  [](SavedGames& t) {
+                      t.start(28, {"MAISON", "SAISON", "CHAISE", "PARTIR", "TOMATE", "LAPINS"});
+                      t.frames(1);
+                      t.joinHalves(1, 3);
+                  },
+                  [](SavedGames& t) { t.joinHalves(4, 6); }},
         SavedPlay{"crossing words",
                   [](SavedGames& t) {
                       t.start(7, CrossWords);

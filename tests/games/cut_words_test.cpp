@@ -1,0 +1,62 @@
+// Mots coupés: halves dragged whole into the lines, in any order.
+#include "games/cut_words.hpp"
+
+#include <algorithm>
+
+#include "games/board_services.hpp"
+#include "games/game_fixture.hpp"
+
+namespace glossamo::testing {
+
+namespace {
+// Six words for six lines; MAISON and SAISON share their second half.
+const std::vector<std::string> SixLetterWords = {"MAISON", "SAISON", "CHAISE", "PARTIR", "TOMATE", "LAPINS"};
+}
+
+class CutWords : public GameFixture {
+protected:
+    // Drags the half `half` from the sorted list (columns 11 and 15) onto
+    // (c, r).
+    void bringHalf(const std::string& half, int c, int r) {
+        for (const int column : {11, 15})
+            for (int row = 4; row <= 13; ++row)
+                if (readBoardWord(s, column, row, 3, true) == half) {
+                    drag(column, row, c, r);
+                    frames(1);
+                    return;
+                }
+        ADD_FAILURE() << "no half " << half;
+    }
+};
+
+TEST_F(CutWords, HalvesJoinedInAnyOrderWin) {
+    start(28, SixLetterWords);  // six words
+    frames(1);
+    ASSERT_EQ(s.game.built, 1);
+    EXPECT_EQ(s.gameWordList.size(), 12u);
+    EXPECT_TRUE(std::is_sorted(s.gameWordList.begin(), s.gameWordList.end()));
+    EXPECT_EQ(letter(6, 4), '*') << "the cut";
+    // Line k takes word 7 - k: the lines may come in any order.
+    for (int k = 1; k <= 6; ++k) {
+        const std::string word = s.game.texts[static_cast<std::size_t>(7 - k)].str();
+        bringHalf(word.substr(0, 3), 3, 3 + k);
+        if (k == 1) {
+            // A half carried onto a filled part flies back whole.
+            bringHalf(word.substr(3), 4, 4);
+            EXPECT_TRUE(s.flight.active);
+            frames(60);
+        }
+        bringHalf(word.substr(3), 7, 3 + k);
+    }
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(CutWords, GivingUpShowsTheWords) {
+    start(28, SixLetterWords);
+    frames(1);
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(readBoardWord(s, 3, 4, 3, true) + readBoardWord(s, 7, 4, 3, true), s.game.texts[1].view());
+}
+
+}  // namespace glossamo::testing
