@@ -42,7 +42,8 @@ const std::vector<int> PlayableGames = {
     14, 15,                                                                  // the vowel market
     76, 77, 78, 79,  80,  81,  82,  83,  84,  85,  86,  87,                  // faded proverbs
     145, 146, 147, 148, 149, 150,                                            // stacked words
-    26,  27,  28,  105, 106, 107, 115, 116, 117, 125, 126, 127, 135, 136, 137};  // cut words
+    26,  27,  28,  105, 106, 107, 115, 116, 117, 125, 126, 127, 135, 136, 137,  // cut words
+    39,  40,  41,  42};                                                      // consonant market
 constexpr int MaxFramesPerBuild = 1000;
 
 double millisecondsSince(Clock::time_point start) {

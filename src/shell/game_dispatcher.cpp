@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "games/anagram_games.hpp"
+#include "games/consonant_market.hpp"
 #include "games/crossing_words.hpp"
 #include "games/cut_words.hpp"
 #include "games/faded_proverbs.hpp"
@@ -62,7 +63,7 @@ const std::vector<DispatchRow>& dispatchTable() {
         {99, playHiddenWords, {12, 10, 8, 6}, EnglishGrids},
         {37, playMixedGrid, {8, 6}, FrenchGrids},            // Grille en vrac
         {103, playMixedGrid, {8, 6}, EnglishGrids},
-        {39, nullptr, {4, 3, 2, 1}, nullptr},                // Bourse aux consonnes
+        {39, playConsonantMarket, {4, 3, 2, 1}, nullptr},                // Bourse aux consonnes
         {43, playDismantledGrid, {10, 8, 6}, FrenchGrids},   // Grille déconstituée
         {46, nullptr, {1, 2, 3}, nullptr},                   // Maxi-mots
         {49, nullptr, {1, 2}, nullptr},                      // Mots commençant par

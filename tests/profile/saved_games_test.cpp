@@ -14,6 +14,7 @@
 #include "profile/save_blocks.hpp"
 #include "support/full_disk.hpp"
 #include "widgets/list_boxes.hpp"
+#include "words/word_store.hpp"
 
 namespace glossamo::testing {
 
@@ -100,6 +101,22 @@ public:
                             moved = true;
                         }
             }
+    }
+    // Bourse aux consonnes: the consonants of word j from the bank.
+    void consonantsOf(int j) {
+        const std::string word = s.game.texts[static_cast<std::size_t>(j)].str();
+        for (int k = 0; k < 10; ++k) {
+            const char wanted = word[static_cast<std::size_t>(k)];
+            if (IsVowel(wanted)) continue;
+            bool moved = false;
+            for (int row = 1; row <= 3 && !moved; ++row)
+                for (int col = 1; col <= 20 && !moved; ++col)
+                    if (letter(col, row) == wanted) {
+                        drag(col, row, 7 + k, 6 + j);
+                        frames(1);
+                        moved = true;
+                    }
+        }
     }
     void fillFadedBlanks(bool firstHalf) {
         const std::string whole = s.game.texts[1].str();
@@ -259,6 +276,13 @@ INSTANTIATE_TEST_SUITE_P(
                       t.joinHalves(1, 3);
                   },
                   [](SavedGames& t) { t.joinHalves(4, 6); }},
+        SavedPlay{"consonant market",
+                  [](SavedGames& t) {
+                      t.start(41, {"CHOCOLATES"});
+                      t.frames(1);
+                      t.consonantsOf(1);
+                  },
+                  [](SavedGames& t) { t.consonantsOf(2); }},
         SavedPlay{"crossing words",
                   [](SavedGames& t) {
                       t.start(7, CrossWords);

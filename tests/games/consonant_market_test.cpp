@@ -1,0 +1,71 @@
+// Bourse aux consonnes: the consonants of the bank put back in their words.
+#include "games/consonant_market.hpp"
+
+#include "games/board_services.hpp"
+#include "games/game_fixture.hpp"
+#include "words/word_store.hpp"
+
+namespace glossamo::testing {
+
+class ConsonantMarket : public GameFixture {
+protected:
+    // Drags a bank letter (rows 1..3) onto (c, r).
+    void fromBank(char wanted, int c, int r) {
+        for (int row = 1; row <= 3; ++row)
+            for (int col = 1; col <= 20; ++col)
+                if (letter(col, row) == wanted) {
+                    drag(col, row, c, r);
+                    frames(1);
+                    return;
+                }
+        ADD_FAILURE() << "no " << wanted << " in the bank";
+    }
+    // Drags (c, r) back into the first empty cell of the bank.
+    void toBank(int c, int r) {
+        for (int row = 1; row <= 3; ++row)
+            for (int col = 1; col <= 20; ++col)
+                if (letter(col, row) == ' ') {
+                    drag(c, r, col, row);
+                    frames(1);
+                    return;
+                }
+    }
+    // The consonants of word j in their places, or in reverse order.
+    void fillWord(int j, bool reversed) {
+        const std::string word = s.game.texts[static_cast<std::size_t>(j)].str();
+        std::string consonants;
+        for (const char c : word)
+            if (!IsVowel(c)) consonants += c;
+        if (reversed) consonants.assign(consonants.rbegin(), consonants.rend());
+        std::size_t next = 0;
+        for (int k = 0; k < 10; ++k)
+            if (!IsVowel(word[static_cast<std::size_t>(k)])) fromBank(consonants[next++], 7 + k, 6 + j);
+    }
+};
+
+TEST_F(ConsonantMarket, ConsonantsPutBackInOrderWin) {
+    start(41, {"CHOCOLATES"});  // two lines, the same word twice
+    frames(1);
+    ASSERT_EQ(s.game.built, 1);
+    EXPECT_EQ(readBoardWord(s, 7, 7, 10, true), "  O O A E ");
+    int bank = 0;
+    for (int c = 1; c <= 20; ++c) bank += letter(c, 1) != '*';
+    EXPECT_EQ(bank, 12) << "six consonants a word";
+    fillWord(1, true);  // S T L C H C: consonants of the word, in the wrong order
+    fillWord(2, false);
+    EXPECT_EQ(s.app.gameWon, 0) << "the right consonants in the wrong places do not count";
+    for (int k = 0; k < 10; ++k)
+        if (!IsVowel(s.game.texts[1][static_cast<std::size_t>(k)])) toBank(7 + k, 7);
+    fillWord(1, false);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(ConsonantMarket, GivingUpShowsTheWords) {
+    start(42, {"CHOCOLATES"});
+    frames(1);
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(readBoardWord(s, 7, 7, 10, true), "CHOCOLATES");
+}
+
+}  // namespace glossamo::testing
