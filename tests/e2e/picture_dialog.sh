@@ -11,24 +11,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb.sh"
 command -v zenity >/dev/null || { echo "FAIL: zenity is missing"; exit 1; }
 
-work=$(mktemp -d)
-cleanup() {
-  pkill -f 'zenity --file-selection --title=Import:' 2>/dev/null || true
-  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_xvfb "$work"
+begin_e2e
 start_app "$app" "$work" || { echo "FAIL: the window was never mapped"; exit 1; }
 
-read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
-click() {
-  xdotool mousemove $(( $1 * screen_w / 800 )) $(( $2 * screen_h / 600 ))
-  sleep 0.15
-  xdotool click 1
-  sleep "${3:-0.4}"
-}
 
 sleep 1
 click 400 300 1                    # skip the title

@@ -10,24 +10,9 @@ mkdir -p "$shots"
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb.sh"
 
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_xvfb "$work"
+begin_e2e
 start_app "$app" "$work" || { echo "FAIL: the window was never mapped"; exit 1; }
 
-read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
-# Clicks at a point of the program's 800 x 600 surface, shown stretched.
-click() {
-  xdotool mousemove $(( $1 * screen_w / 800 )) $(( $2 * screen_h / 600 ))
-  sleep 0.15
-  xdotool click 1
-  sleep "${3:-0.4}"
-}
 shot() { import -window root "$shots/$1.png"; }
 
 click 400 300 0.6                  # skip the title

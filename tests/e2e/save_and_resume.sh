@@ -11,21 +11,7 @@ mkdir -p "$shots"
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb.sh"
 
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_xvfb "$work"
-read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
-click() {
-  xdotool mousemove $(( $1 * screen_w / 800 )) $(( $2 * screen_h / 600 ))
-  sleep 0.15
-  xdotool click 1
-  sleep "${3:-0.4}"
-}
+begin_e2e
 # The hidden word's row of the board, with the pointer out of the way.
 board() {
   xdotool mousemove $(( 795 * screen_w / 800 )) $(( 300 * screen_h / 600 ))

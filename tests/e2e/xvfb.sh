@@ -45,3 +45,29 @@ expect_clean_exit() {
   app_pid=
   [ "$code" -eq 0 ] || { echo "FAIL: exit code $code"; cat "$dir/out.txt"; exit 1; }
 }
+
+# The common start of a test that plays the program: a work folder removed
+# at the end (with the program, the X server and any picture dialog still
+# open), a private X server, and its screen size for `click`.
+begin_e2e() {
+  work=$(mktemp -d)
+  trap end_e2e EXIT
+  start_xvfb "$work"
+  read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+}
+
+end_e2e() {
+  pkill -f 'zenity --file-selection --title=Import:' 2>/dev/null || true
+  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$work"
+}
+
+# Clicks at a point of the program's 800 x 600 surface, shown stretched over
+# the screen, then waits (0.4 s unless told).
+click() {
+  xdotool mousemove $(( $1 * screen_w / 800 )) $(( $2 * screen_h / 600 ))
+  sleep 0.15
+  xdotool click 1
+  sleep "${3:-0.4}"
+}
