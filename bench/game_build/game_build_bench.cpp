@@ -24,8 +24,7 @@ namespace {
 using namespace glossamo;
 using Clock = std::chrono::steady_clock;
 
-// The identifiers whose games are playable; each game added to the program
-// adds its identifiers here.
+// Every game identifier, by family.
 const std::vector<int> PlayableGames = {
     8,  9,  10, 112, 113, 114, 122, 123, 124, 132, 133, 134, 142, 143, 144,  // hangman
     68, 69, 70, 71,  72,  73,  74,  75,                                      // proverb hangman
@@ -43,7 +42,9 @@ const std::vector<int> PlayableGames = {
     76, 77, 78, 79,  80,  81,  82,  83,  84,  85,  86,  87,                  // faded proverbs
     145, 146, 147, 148, 149, 150,                                            // stacked words
     26,  27,  28,  105, 106, 107, 115, 116, 117, 125, 126, 127, 135, 136, 137,  // cut words
-    39,  40,  41,  42};                                                      // consonant market
+    39,  40,  41,  42,                                                       // consonant market
+    22,  23,  24,  25,                                                       // from one to the other, third word
+    46,  47,  48,  49,  50};                                                 // word hunts
 constexpr int MaxFramesPerBuild = 1000;
 
 double millisecondsSince(Clock::time_point start) {

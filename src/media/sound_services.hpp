@@ -12,6 +12,7 @@ namespace sounds {
 constexpr int GameBuilt = 0;
 constexpr int Enter = 1;
 constexpr int TileLanded = 2;
+constexpr int WordFound = 8;
 constexpr int PanelSlides = 9;
 constexpr int GameWon = 11;
 constexpr int GameLost = 12;

@@ -12,6 +12,8 @@
 #include "games/motuce.hpp"
 #include "games/stacked_words.hpp"
 #include "games/vowel_market.hpp"
+#include "games/word_chains.hpp"
+#include "games/word_hunts.hpp"
 #include "grid/coded_words.hpp"
 #include "grid/grid_games.hpp"
 #include "grid/letter_sums.hpp"
@@ -26,7 +28,6 @@ constexpr const char* FrenchGrids = "grilles.txt";
 constexpr const char* EnglishGrids = "grillesEnglish.txt";
 
 // A run of identifiers playing one routine, with one level per identifier.
-// Families whose routine is not written yet have none: they run nothing.
 struct DispatchRow {
     int first;
     GameRoutine routine;
@@ -50,8 +51,8 @@ const std::vector<DispatchRow>& dispatchTable() {
         {14, playVowelMarket, {8, 6}, nullptr},              // Bourse aux voyelles
         {16, playAnagrams, {14, 10, 6}, nullptr},            // Anagrammes
         {19, playExtraLetter, {4, 3, 2}, nullptr},           // Lettre en plus
-        {22, nullptr, {11, 9, 7}, nullptr},                  // De l'un à l'autre
-        {25, nullptr, {0}, nullptr},                         // Troisième mot
+        {22, playFromOneToOther, {11, 9, 7}, nullptr},       // De l'un à l'autre
+        {25, playThirdWord, {0}, nullptr},                   // Troisième mot
         {26, playCutWords, {10, 8, 6}, nullptr},                  // Mots coupés
         {105, playCutWords, {10, 8, 6}, nullptr},
         {115, playCutWords, {10, 8, 6}, nullptr},
@@ -65,8 +66,8 @@ const std::vector<DispatchRow>& dispatchTable() {
         {103, playMixedGrid, {8, 6}, EnglishGrids},
         {39, playConsonantMarket, {4, 3, 2, 1}, nullptr},                // Bourse aux consonnes
         {43, playDismantledGrid, {10, 8, 6}, FrenchGrids},   // Grille déconstituée
-        {46, nullptr, {1, 2, 3}, nullptr},                   // Maxi-mots
-        {49, nullptr, {1, 2}, nullptr},                      // Mots commençant par
+        {46, playMaxiWords, {1, 2, 3}, nullptr},             // Maxi-mots
+        {49, playWordsStartingWith, {1, 2}, nullptr},        // Mots commençant par
         {51, playMotuce, {6, 7, 8, 9, 10, 11, 12, 13, 14}, nullptr},  // Motuce
         {108, playMotuce, {6, 7, 8, 9}, nullptr},
         {118, playMotuce, {6, 7, 8, 9}, nullptr},

@@ -93,6 +93,35 @@ public:
         }
         frames(1);
     }
+    // De l'un à l'autre (alphabet down columns 1 and 2) and Troisième mot
+    // (alphabet across rows 4 and 5): a copy of `wanted` dropped on (c, r).
+    void copyLetter(char wanted, int c, int r) {
+        const int k = wanted - 'A';
+        if (s.game.gameId == 25)
+            drag(2 + k % 13, 4 + k / 13, c, r);
+        else
+            drag(1 + k / 13, 1 + k % 13, c, r);
+        frames(1);
+    }
+    // Maxi-mots and Mots commençant par: `word` spelt in the answer row from
+    // the letters of row 5, then, unless it won, the letters taken back.
+    void spellHunt(const std::string& word) {
+        const int row = s.game.gameId >= 49 ? 7 : 6;
+        const std::size_t first = s.game.gameId >= 49 ? 1 : 0;  // the first letter is given
+        for (std::size_t i = first; i < word.size(); ++i) {
+            int from = 6;
+            while (from < 14 && letter(from, 5) != word[i]) ++from;
+            drag(from, 5, 6 + static_cast<int>(i), row);
+        }
+        frames(1);
+        if (s.app.gameWon == 1) return;  // a click now would leave the game
+        for (std::size_t i = first; i < word.size(); ++i) {
+            int to = 6;
+            while (to < 14 && letter(to, 5) != ' ') ++to;
+            drag(6 + static_cast<int>(i), row, to, 5);
+        }
+        frames(1);
+    }
     // The vowel market: the holes of word rows `first`..`last` filled from
     // the reservoir rows (A, O, E, U, I, Y).
     void fillHoles(int first, int last) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "games/game_fixture.hpp"
+#include "games/word_hunts.hpp"
 
 namespace glossamo::testing {
 
@@ -14,6 +15,30 @@ inline const std::vector<std::string> CrossWords = {"XXXABCXXX", "XXXDEFXXX", "X
 inline const std::vector<std::string> AnagramWords = {"CHIENS", "NICHES"};
 inline const std::vector<std::string> ExtraWords = {"ABCDEF", "GABCDEF", "HGABCDEF"};
 inline const std::vector<std::string> PasswordWords = {"ABCDEFGH", "ABCDE", "FGHIJ"};
+
+// De l'un à l'autre, 7 letters: the across word can only be XXCATXX
+// (CATXXXX holds CAT at its start, where the shared word is never looked
+// for); YCATYYY is the first word holding CAT, so it is the down word.
+inline const std::vector<std::string> ChainWords = {"YCATYYY", "CATXXXX", "XXCATXX", "CAT"};
+// Troisième mot: MAINTENIR is the only nine-letter word cut into two words
+// whose middle word may be used (TENUS ends in S). Of the words that begin
+// with TENIR, only TENIRPAIN leaves a word after the middle one.
+inline const std::vector<std::string> ThirdWords = {"MAIN",      "TENIR",     "TENUS",     "PAIN",      "MAINTENUS",
+                                                    "TENUSPAIN", "TENIXPAIN", "TENIRZZZZ", "MAINTENIR", "TENIRPAIN"};
+
+// The nine letters the next word hunt draws: every start reseeds the
+// generator from the same clock.
+inline std::string nextHuntLetters(const GameFixture& t) {
+    Random rng;
+    rng.seed(t.s.platform.clockSeed());
+    return drawHuntLetters(rng);
+}
+// Words of the nine letters: every piece of `length` letters.
+inline std::vector<std::string> piecesOf(const std::string& letters, std::size_t length) {
+    std::vector<std::string> pieces;
+    for (std::size_t k = 0; k + length <= letters.size(); ++k) pieces.push_back(letters.substr(k, length));
+    return pieces;
+}
 
 inline char textAt(const GameFixture& t, int text, int k) {
     return t.s.game.texts[static_cast<std::size_t>(text)][static_cast<std::size_t>(k)];

@@ -71,6 +71,8 @@ public:
     using GameFixture::fillHoles;
     using GameFixture::spellAnswer;
     using GameFixture::spellTry;
+    using GameFixture::copyLetter;
+    using GameFixture::spellHunt;
     // The French dictionary the program reads again when a game is loaded.
     void useFrenchWords(const std::string& lines) { programFolder.write("bin/DicoFrancais.txt", lines); }
     // Proverbes effacés: the blanks of the saying's first or second half,
@@ -283,6 +285,52 @@ INSTANTIATE_TEST_SUITE_P(
                       t.consonantsOf(1);
                   },
                   [](SavedGames& t) { t.consonantsOf(2); }},
+        SavedPlay{"from one to the other",
+                  [](SavedGames& t) {
+                      t.start(24, ChainWords);
+                      t.build();
+                      for (int k = 0; k < 3; ++k) t.copyLetter("CAT"[k], 9 + k, 8);
+                  },
+                  [](SavedGames& t) {
+                      t.copyLetter('C', 10, 7);
+                      t.copyLetter('T', 10, 9);
+                  }},
+        SavedPlay{"third word",
+                  [](SavedGames& t) {
+                      t.start(25, ThirdWords);
+                      t.build();
+                      for (int k = 0; k < 3; ++k) t.copyLetter("TENIR"[k], 7 + k, 8);
+                  },
+                  [](SavedGames& t) {
+                      for (int k = 3; k < 5; ++k) t.copyLetter("TENIR"[k], 7 + k, 8);
+                  }},
+        SavedPlay{"maxi words",
+                  [](SavedGames& t) {
+                      const std::string letters = nextHuntLetters(t);
+                      std::string lines;
+                      for (const std::size_t n : {3, 4})
+                          for (const std::string& word : piecesOf(letters, n)) lines += word + "\r\n";
+                      t.useFrenchWords(lines);  // also read again when the game is loaded
+                      startGame(t.s, 46);
+                      t.build();
+                      for (const std::string& word : piecesOf(letters, 3)) t.spellHunt(word);
+                  },
+                  [](SavedGames& t) {
+                      for (const std::string& word : piecesOf(t.s.game.texts[1].str(), 4)) t.spellHunt(word);
+                  }},
+        SavedPlay{"words starting with",
+                  [](SavedGames& t) {
+                      const std::string letters = nextHuntLetters(t);
+                      std::string lines;
+                      for (std::size_t n = 2; n <= 7; ++n) lines += letters.substr(0, n) + "\r\n";
+                      t.useFrenchWords(lines);
+                      startGame(t.s, 49);
+                      t.build();
+                      for (std::size_t n = 2; n <= 4; ++n) t.spellHunt(letters.substr(0, n));
+                  },
+                  [](SavedGames& t) {
+                      for (std::size_t n = 5; n <= 7; ++n) t.spellHunt(t.s.game.texts[1].str().substr(0, n));
+                  }},
         SavedPlay{"crossing words",
                   [](SavedGames& t) {
                       t.start(7, CrossWords);

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "games/word_hunts.hpp"
 #include "games/word_lists.hpp"
 #include "word_filters.hpp"
 #include "words/word_store.hpp"
@@ -267,6 +268,57 @@ TEST(ShippedLists, EveryStackedWordsLevelHasColumnWords) {
         }
         EXPECT_GE(columns, 20) << n << " letters";
     }
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// The word chains and word hunts find what they look for in the French
+// dictionary often enough to build in a few frames.
+TEST(ShippedLists, EveryWordChainAndHuntLevelHasCandidates) {
+    Random rng;
+    WordStore french(rng);
+    ASSERT_EQ(french.load(AppDir + wordListFile(wordlists::French)), WordStore::LoadResult::Loaded);
+    // De l'un à l'autre: across words holding a three-letter word at one of
+    // their positions 3 to 6.
+    for (const int n : {11, 9, 7}) {
+        int across = 0;
+        for (const std::string& word : french.wordsOfLength(n)) across += !french.FindWordInside(3, 6, word, 3).empty();
+        EXPECT_GE(across, 1000) << "De l'un a l'autre, " << n << " letters";
+    }
+    // Troisième mot: nine-letter words cut into a word of four letters and a
+    // usable word of five, followed by a longer word with a word after them.
+    int thirdWords = 0, cuts = 0;  // 14 of 78 today
+    for (const std::string& word : french.wordsOfLength(9)) {
+        const std::string head = word.substr(0, 4), middle = word.substr(4);
+        if (!french.WordExists(head) || !french.WordExists(middle) || std::string("BHQSWYZ").find(middle.back()) != std::string::npos) continue;
+        ++cuts;
+        bool found = false;
+        for (int length = 8; length <= 12 && !found; ++length)
+            for (const std::string& longer : french.wordsOfLength(length))
+                if (longer.starts_with(middle) && french.WordExists(longer.substr(5))) {
+                    found = true;
+                    break;
+                }
+        thirdWords += found;
+    }
+    EXPECT_GE(thirdWords, 10) << "of " << cuts << " cuts";
+    // Maxi-mots and Mots commençant par: draws of nine letters that give
+    // 11 to 63 words of three letters or more, or 6 to 63 words from the
+    // first letter.
+    int maxi = 0, starting = 0;  // 279 and 125 today
+    std::vector<std::string> words;
+    for (int draw = 0; draw < 400; ++draw) {
+        const std::string letters = drawHuntLetters(rng);
+        french.FindIncludedWords(letters, words);
+        const auto longer = std::count_if(words.begin(), words.end(), [](const std::string& w) { return w.size() >= 3 && w[0] != '?'; });
+        const auto first = std::count_if(words.begin(), words.end(), [&](const std::string& w) { return w.size() >= 2 && w[0] == letters[0]; });
+        maxi += longer >= 11 && longer <= 63;
+        starting += first >= 6 && first <= 63;
+    }
+    EXPECT_GE(maxi, 100) << "Maxi-mots: one draw in four";
+    EXPECT_GE(starting, 60) << "Mots commencant par: one draw in seven";
 }
 
 }  // namespace glossamo::testing

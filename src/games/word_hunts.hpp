@@ -1,0 +1,21 @@
+#pragma once
+// Maxi-mots and Mots commençant par: words spelt from nine drawn letters,
+// all of them, half or a third; found words are marked in the game word list
+// by a blank in front.
+#include <string>
+
+#include "base/random.hpp"
+
+namespace glossamo {
+
+struct ProgramState;
+
+constexpr int HuntLetters = 9;
+
+// Nine distinct letters, never "A"; a consonant is kept only 31 times in 100.
+std::string drawHuntLetters(Random& rng);
+
+void playMaxiWords(ProgramState& s, int part, const char* gridFile);
+void playWordsStartingWith(ProgramState& s, int part, const char* gridFile);
+
+}  // namespace glossamo
