@@ -12,10 +12,14 @@ namespace sounds {
 constexpr int GameBuilt = 0;
 constexpr int Enter = 1;
 constexpr int TileLanded = 2;
+constexpr int TravelStarts = 4;
+constexpr int TravellerLeaves = 5;
+constexpr int PrizeWon = 7;
 constexpr int WordFound = 8;
 constexpr int PanelSlides = 9;
 constexpr int GameWon = 11;
 constexpr int GameLost = 12;
+constexpr int Coins = 13;
 }  // namespace sounds
 
 // Plays sound n when sound effects are switched on (check box 1).

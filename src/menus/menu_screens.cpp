@@ -340,8 +340,7 @@ bool giveUp(ProgramState& s) {
         resetGameRecord(s);
         s.game.gameId = 0;
         a.gameTitle.clear();
-        s.travel.mapShown = 0;
-        s.travel.underWay = 0;
+        switchTravelOff(s);
     }
     return true;
 }

@@ -225,8 +225,9 @@ void readRecord(BlockReader& r, TravelState& t) {
     t.money = r.i32();
     t.mapShown = r.flag();
     t.underWay = r.flag();
-    t.pickCol = column();
-    t.pickRow = row();
+    // -1: no square under the pointer.
+    t.pickCol = static_cast<std::int32_t>(r.within(r.i32(), -1, TravelColumns - 1));
+    t.pickRow = static_cast<std::int32_t>(r.within(r.i32(), -1, TravelRows - 1));
     for (auto& cells : t.cells) {
         for (TravelCell& cell : cells) {
             r.text(cell.country);

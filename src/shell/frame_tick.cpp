@@ -91,7 +91,8 @@ void drawNormalFrame(ProgramState& s) {
     if (s.gameRunning()) GameDispatcher(s);
     if (s.drag.active) drawDrag(s);
     if (s.flight.active) drawTileFlight(s);
-    if (a.screen == screens::None && !s.gameRunning()) {
+    // A failed travel keeps its picture on screen until the next click or key.
+    if (a.screen == screens::None && !s.gameRunning() && !s.travel.failed) {
         loadBackground(s, backgrounds::Menus);
         a.screen = screens::Families;
     }

@@ -20,10 +20,10 @@ namespace glossamo {
 namespace {
 
 // A click or Escape after the end of a game: a won game is scored, and the
-// game is left, or the travel moves on. A click leaves the travel alone once
-// it is completed; Escape moves it on in any case. Returns true when the
-// travel used the event up.
-bool leaveEndedGame(ProgramState& s, bool clickEvent) {
+// game is left, or the travel moves on. A travel completed by this game is
+// not moved on: its prize is not paid and the event ends it. Returns true
+// when the travel used the event up.
+bool leaveEndedGame(ProgramState& s) {
     AppState& a = s.app;
     if (a.gameWon == 1 && a.scoreRecorded == 0) {
         a.scoreRecorded = 1;
@@ -33,7 +33,7 @@ bool leaveEndedGame(ProgramState& s, bool clickEvent) {
     }
     if (a.gameLost == 1 && !s.travel.underWay) a.gameTitle.clear();
     if (a.gameWon == 1 || a.gameLost == 1) {
-        if (s.travel.underWay && !(clickEvent && s.travel.completed)) {
+        if (s.travel.underWay && !s.travel.completed) {
             continueTravel(s);
             return true;
         }
@@ -61,8 +61,7 @@ void giveUp(ProgramState& s) {
         s.game.gameId = 0;
         resetGameRecord(s);
         leaveGame(s);
-        s.travel.mapShown = 0;
-        s.travel.underWay = 0;
+        switchTravelOff(s);
     }
 }
 
@@ -75,12 +74,14 @@ bool escape(ProgramState& s) {
     }
     if (a.screen == screens::Families) openScreen(s, 100);
     const bool ended = a.gameWon == 1 || a.gameLost == 1;
-    if (ended && leaveEndedGame(s, false)) return true;
-    if (s.travel.failed) {
+    if (ended && leaveEndedGame(s)) return true;
+    if (s.travel.failed || s.travel.completed) {
         endTravelAndLeave(s);
         return true;
     }
-    if (!ended && s.gameRunning()) giveUp(s);
+    // On the travel map Escape gives the travel up, with or without a game
+    // title left from the last travel game.
+    if (!ended && (s.gameRunning() || s.travel.mapShown)) giveUp(s);
     return false;
 }
 
@@ -132,7 +133,7 @@ void DXMouseDown(ProgramState& s, int button, int, int) {
         s.travel.mapClicked = 1;
         return;
     }
-    if (leaveEndedGame(s, true)) return;
+    if (leaveEndedGame(s)) return;
     if (s.travel.failed || s.travel.completed) {
         endTravelAndLeave(s);
         return;
