@@ -184,13 +184,14 @@ void layOutThirdWord(GameRecord& g) {
     }
 }
 
-// Rounds of drawing and searching run until this many draws were made in the
-// frame; the build goes on next frame when none has succeeded.
+// Rounds of drawing and searching run until this many draws or searches were
+// made in the frame; the build goes on next frame when none has succeeded.
 constexpr int DrawsPerFrame = DrawsPerRound;
+constexpr int SearchesPerFrame = 20;
 
 bool buildThirdWord(ProgramState& s) {
     GameRecord& g = s.game;
-    for (int spent = 0; g.counterA != 2 && spent < DrawsPerFrame;) {
+    for (int spent = 0, searches = 0; g.counterA != 2 && spent < DrawsPerFrame && searches < SearchesPerFrame; ++searches) {
         if (g.counterA != 1) spent += drawNineLetterWord(s);  // phase 0, or a phase a saved game got wrong
         findLongWord(s);
     }
