@@ -38,6 +38,9 @@ private:
 class BlockReader {
 public:
     BlockReader(std::string_view bytes) : bytes_(bytes) {}  // NOLINT: implicit on purpose
+    // The reader only looks at the bytes: a temporary string would be gone
+    // before the first read.
+    BlockReader(std::string&&) = delete;
     std::uint8_t u8();
     std::uint16_t u16();
     std::uint32_t u32();

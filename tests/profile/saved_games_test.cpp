@@ -524,7 +524,8 @@ TEST(SaveBlocks, EveryRecordHasOneFixedSize) {
     EXPECT_EQ(full.bytes().size(), empty.bytes().size());
     EXPECT_EQ(clockBlockSize(), 31u);
     EXPECT_EQ(savedGameSize(), gameRecordBlockSize() + appStateBlockSize() + travelBlockSize() + 31u);
-    BlockReader r(std::string("\x05" "ab", 3));
+    const std::string tooLong("\x05" "ab", 3);
+    BlockReader r(tooLong);
     ShortString<4> text;
     r.text(text);
     EXPECT_FALSE(r.ok()) << "a length past the capacity";
