@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -25,7 +26,43 @@ bool isJpegFile(const std::string& path) {
     return n == 3 && magic[0] == 0xFF && magic[1] == 0xD8 && magic[2] == 0xFF;
 }
 
+std::int64_t littleEndian(const unsigned char* bytes, int count, bool isSigned) {
+    std::uint64_t v = 0;
+    for (int i = count - 1; i >= 0; --i) v = (v << 8) | bytes[i];
+    if (isSigned && (bytes[count - 1] & 0x80)) v -= std::uint64_t{1} << (8 * count);
+    return static_cast<std::int64_t>(v);
+}
+
 }  // namespace
+
+bool pictureSizeAllowed(std::int64_t width, std::int64_t height, std::string& error) {
+    if (width <= MaxPictureSide && height <= MaxPictureSide && width * height <= MaxPicturePixels) return true;
+    error = "picture too large: " + std::to_string(width) + " x " + std::to_string(height);
+    return false;
+}
+
+SDL_Surface* decodeBmp(const std::string& path, std::string& error) {
+    // The file header (14 bytes), then the picture header: its size, then the
+    // width and height, unsigned 16 bits in the oldest (12-byte) header,
+    // signed 32 bits in the others (a negative height stores the rows top down).
+    unsigned char header[26] = {};
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        error = "cannot open " + path;
+        return nullptr;
+    }
+    const std::size_t n = std::fread(header, 1, sizeof header, f);
+    std::fclose(f);
+    if (n >= 22 && header[0] == 'B' && header[1] == 'M') {
+        const bool oldest = littleEndian(header + 14, 4, false) == 12;
+        const std::int64_t width = oldest ? littleEndian(header + 18, 2, false) : std::llabs(littleEndian(header + 18, 4, true));
+        const std::int64_t height = oldest ? littleEndian(header + 20, 2, false) : std::llabs(littleEndian(header + 22, 4, true));
+        if (!pictureSizeAllowed(width, height, error)) return nullptr;
+    }
+    SDL_Surface* picture = SDL_LoadBMP(path.c_str());
+    if (!picture) error = SDL_GetError();
+    return picture;
+}
 
 Canvas::Canvas() {
     back_ = SDL_CreateRGBSurfaceWithFormat(0, SurfaceWidth, SurfaceHeight, 16, SDL_PIXELFORMAT_RGB565);
@@ -92,8 +129,7 @@ SDL_Surface* Canvas::decodeFile(const std::string& path) {
     if (isJpegFile(path)) {
         loaded = decodeJpeg(path, lastError_);
     } else {
-        loaded = SDL_LoadBMP(path.c_str());
-        if (!loaded) lastError_ = SDL_GetError();
+        loaded = decodeBmp(path, lastError_);
     }
     return loaded;
 }
@@ -308,8 +344,7 @@ std::unique_ptr<PictureFile> PictureFile::load(const std::string& path, Format f
     if (format == Format::Jpeg) {
         picture = decodeJpeg(path, error);
     } else {
-        picture = SDL_LoadBMP(path.c_str());
-        if (!picture) error = SDL_GetError();
+        picture = decodeBmp(path, error);
     }
     if (!picture) return nullptr;
     return std::unique_ptr<PictureFile>(new PictureFile(picture));

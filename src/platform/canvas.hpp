@@ -145,8 +145,19 @@ private:
     SDL_Surface* picture_;
 };
 
+// The largest picture the program decodes: a picture's side, and its
+// number of pixels (a 64-megapixel picture takes 256 MB once decoded). A file
+// that claims more is refused before anything is allocated for it.
+constexpr int MaxPictureSide = 16384;
+constexpr std::int64_t MaxPicturePixels = 64LL * 1024 * 1024;
+// True when a picture of that size may be decoded; otherwise `error` says why.
+bool pictureSizeAllowed(std::int64_t width, std::int64_t height, std::string& error);
+
 // Decodes a JPEG file into a 24-bit surface. A damaged file returns nullptr
 // and an explanation in `error`; it never ends the process.
 SDL_Surface* decodeJpeg(const std::string& path, std::string& error);
+// Reads a BMP file, once its header's size is allowed; nullptr and `error`
+// otherwise.
+SDL_Surface* decodeBmp(const std::string& path, std::string& error);
 
 }  // namespace glossamo

@@ -38,11 +38,12 @@ struct JpegJob {
     SDL_Surface* surface = nullptr;
 };
 
-bool runDecode(JpegJob& job) {
+bool runDecode(JpegJob& job, std::string& sizeError) {
     if (setjmp(job.errors.jump)) return false;
     jpeg_create_decompress(&job.info);
     jpeg_stdio_src(&job.info, job.file);
     jpeg_read_header(&job.info, TRUE);
+    if (!pictureSizeAllowed(job.info.image_width, job.info.image_height, sizeError)) return false;
     job.info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&job.info);
     job.surface = SDL_CreateRGBSurfaceWithFormat(0, static_cast<int>(job.info.output_width),
@@ -72,11 +73,12 @@ SDL_Surface* decodeJpeg(const std::string& path, std::string& error) {
     job.errors.base.emit_message = ignoreWarning;
     job.errors.message[0] = '\0';
 
-    const bool ok = runDecode(job);
+    std::string sizeError;
+    const bool ok = runDecode(job, sizeError);
     jpeg_destroy_decompress(&job.info);
     std::fclose(job.file);
     if (!ok) {
-        error = job.errors.message[0] ? job.errors.message : "cannot decode " + path;
+        error = !sizeError.empty() ? sizeError : job.errors.message[0] ? job.errors.message : "cannot decode " + path;
         SDL_FreeSurface(job.surface);
         return nullptr;
     }

@@ -127,6 +127,41 @@ TEST(Canvas, LoadsJpegAndBmpAndKeepsTheOldPictureOnFailure) {
     canvas.loadImage(ImageSet::Screen, 2, dir.path() + "cut.jpg", ColourKey{});
 }
 
+// A file that claims an enormous picture is refused from its header: read
+// whole, it would ask for gigabytes (found by fuzzing the picture import).
+TEST(Canvas, PicturesClaimingAHugeSizeAreRefusedBeforeDecoding) {
+    TempDir dir;
+    // 201 326 592 x 671 088 650 pixels at one bit each, in 100 bytes.
+    std::string bmp("BMf\0\0\0\0\0\0\0>\0+\0\0(\0\0\0\x0c\0\0\0\x0a" "8\0\0\0\x01\0\x01\0", 34);
+    bmp.resize(100, '\0');
+    dir.write("huge.bmp", bmp);
+    // The oldest header: 16-bit sides, 65535 x 65535.
+    std::string core("BM\0\0\0\0\0\0\0\0\x1a\0\0\0\x0c\0\0\0\xff\xff\xff\xff\x01\0\x18\0", 26);
+    core.resize(64, '\0');
+    dir.write("core.bmp", core);
+    // A real JPEG whose frame header is made to say 60000 x 60000.
+    const std::string jpeg = dir.path() + "huge.jpg";
+    writeJpeg(jpeg, 16, 8, Red);
+    std::ifstream in(jpeg, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t frame = bytes.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    bytes.replace(frame + 5, 4, "\xEA\x60\xEA\x60");
+    dir.write("huge.jpg", bytes);
+
+    Canvas canvas;
+    for (const char* name : {"huge.bmp", "core.bmp", "huge.jpg"}) {
+        EXPECT_FALSE(canvas.loadImage(ImageSet::Interface, 3, dir.path() + name, ColourKey{})) << name;
+        EXPECT_NE(canvas.lastError().find("too large"), std::string::npos) << name << ": " << canvas.lastError();
+        std::string error;
+        const bool isJpeg = std::string(name).ends_with(".jpg");
+        EXPECT_EQ(PictureFile::load(dir.path() + name, isJpeg ? PictureFile::Format::Jpeg : PictureFile::Format::Bmp,
+                                    error),
+                  nullptr);
+        EXPECT_NE(error.find("too large"), std::string::npos) << name << ": " << error;
+    }
+}
+
 TEST(Canvas, ScreenPictureChangedOnDiskIsReadAgain) {
     TempDir dir;
     const std::string path = dir.path() + "fond.jpg";
