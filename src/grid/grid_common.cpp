@@ -1,5 +1,6 @@
 #include "grid/grid_common.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -24,7 +25,7 @@ std::size_t at(int i) { return static_cast<std::size_t>(i); }
 // A word is on the board when some run of its length, closed by black
 // squares on both ends, spells it.
 bool placedOnBoard(const ProgramState& s, const std::string& word) {
-    const int n = static_cast<int>(s.game.counterB);
+    const int n = std::min(static_cast<int>(s.game.counterB), BoardSize - 1);  // a saved game's size may be anything
     const std::string framed = "*" + word + "*";
     for (int c = 0; c <= n; ++c)
         for (int r = 0; r <= n; ++r)

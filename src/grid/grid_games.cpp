@@ -24,9 +24,10 @@ constexpr std::size_t WordStart = 5;  // an entry of the hidden-words list: 4 co
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-// Once given up, the grid shows its own letters.
+// Once given up, the grid shows its own letters. The grid's size comes back
+// from a saved game too: it never reaches past the board.
 void showSolution(ProgramState& s) {
-    const int n = static_cast<int>(s.game.counterB);
+    const int n = std::min(static_cast<int>(s.game.counterB), BoardSize - 1);
     for (int c = 1; c <= n; ++c) {
         for (int r = 1; r <= n; ++r) {
             s.game.colours[at(c)][at(r)] = HighlightInk;

@@ -12,6 +12,7 @@
 #include "grid/grid_fixture.hpp"
 #include "grid/grid_games.hpp"
 #include "profile/save_blocks.hpp"
+#include "shell/input_routing.hpp"
 #include "support/full_disk.hpp"
 #include "widgets/list_boxes.hpp"
 #include "words/word_store.hpp"
@@ -490,6 +491,27 @@ TEST_F(SavedGames, DamagedFilesAreRefusedAndTheRunningGameGoesOn) {
     }
     loadGame(s, "absent");
     EXPECT_FALSE(s.gameRunning()) << "a missing file leaves the game, as before";
+}
+
+// Found by fuzzing the saved-game reader: a grid game's size is a counter
+// the reader only bounds by a million; given up, the grid was shown past the
+// board's last column and row.
+TEST_F(SavedGames, AGridSizePastTheBoardStaysOnTheBoard) {
+    startGame(s, 29);
+    build();
+    std::string records = *readWholeFile(saveFile(save()));
+    const std::size_t counterB = gameRecordBlockSize() - 8;
+    for (const std::uint32_t size : {22u, 1000000u}) {
+        for (int i = 0; i < 4; ++i) records[counterB + static_cast<std::size_t>(i)] = static_cast<char>(size >> (8 * i));
+        user.write("SAVE/large.sa1", records);
+        loadGame(s, "large");
+        ASSERT_EQ(s.game.counterB, size);
+        frames(1);
+        FormKeyDown(s, vk::Escape, 0);
+        frames(2);
+        EXPECT_EQ(s.app.gameLost, 1);
+        EXPECT_EQ(letter(1, 1), static_cast<char>(s.game.numbers[1][1])) << "the solution is shown";
+    }
 }
 
 TEST_F(SavedGames, AFailedSaveSaysSoAndKeepsThePreviousFile) {
