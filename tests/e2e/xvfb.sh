@@ -57,7 +57,9 @@ begin_e2e() {
 }
 
 end_e2e() {
-  pkill -f 'zenity --file-selection --title=Import:' 2>/dev/null || true
+  # Only this test's dialog: another test may have one open at the same time.
+  # A dialog the program left behind ends with the X server.
+  [ -n "${app_pid:-}" ] && pkill -P "$app_pid" zenity 2>/dev/null || true
   [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
   stop_xvfb
   rm -rf "$work"
