@@ -352,7 +352,7 @@ bool inGameBar(Pass& p) {
         saveGame(s, true);
         s.platform.closeMainWindow();
     }
-    if (!onMap && p.buttonAt(320, 540, button::Print)) printGrid(s);
+    if (!onMap && p.buttonAt(320, 540, button::Print)) Imprimegrille(s);
     if (!onMap && p.buttonAt(380, 540, button::PlayAgain)) {
         if (s.travel.underWay)
             playSound(s, sounds::TileLanded);

@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "platform/file_dialog.hpp"
+#include "platform/page_printer.hpp"
 #include "platform/sdl_keys.hpp"
 #include "platform/x11_window.hpp"
 
@@ -204,6 +205,13 @@ void SdlPlatform::dropQueuedInput() {
 
 void SdlPlatform::beep() {
     if (window_) ringBell(window_);
+}
+
+PrintOutcome SdlPlatform::printPage(const std::string& title, const std::function<void(PageCanvas&)>& drawPage,
+                                    const std::string& pdfIfNotPrinted) {
+    CupsPrintSystem cups;
+    std::optional<RecordedPage> drawn;
+    return printThrough(cups, title, drawPage, pdfIfNotPrinted, drawn);
 }
 
 void SdlPlatform::setFrameTimerEnabled(bool enabled) {

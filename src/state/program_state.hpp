@@ -44,6 +44,7 @@ struct ProgramState {
     std::array<ListBox, ListBoxCount + 1> listBoxes{};     // [1..9]
     std::array<CheckBox, CheckBoxCount + 1> checkBoxes{};  // [1..4]
     InfoPopup popup;
+    MessageBox messageBox;
     Banner banner;
     std::vector<std::string> gameWordList;
     WordStore words{rng};
