@@ -75,6 +75,9 @@ void initialisation(ProgramState& s) {
     leaveGame(s);
     buildCatalogue(s);
     fillBackgroundList(s);
+    // The player's background and the panel are decoded now, once, so that
+    // the first game start only copies them instead of decoding in a frame.
+    loadBackground(s, a.backgroundIndex);
     fillSavedGameList(s);
     loadCardBack(s, a.cardBackIndex);
     s.travel.mapShown = 0;
