@@ -14,8 +14,10 @@ namespace {
 
 XErrorHandler previousHandler = nullptr;
 
+// A window closed from outside leaves SDL freeing what belonged to it (its
+// drawing context included) after it is gone: those errors are expected.
 int ignoreLostWindowErrors(Display* display, XErrorEvent* error) {
-    if (error->error_code == BadWindow || error->error_code == BadDrawable) return 0;
+    if (error->error_code == BadWindow || error->error_code == BadDrawable || error->error_code == BadGC) return 0;
     return previousHandler ? previousHandler(display, error) : 0;
 }
 

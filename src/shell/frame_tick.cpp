@@ -133,7 +133,9 @@ void applyPointerShape(ProgramState& s) {
     }
 }
 
-void DXTimer1Timer(ProgramState& s) {
+namespace {
+
+void drawFrame(ProgramState& s) {
     AppState& a = s.app;
     const std::uint32_t now = s.now();
 
@@ -159,6 +161,16 @@ void DXTimer1Timer(ProgramState& s) {
         return;
     }
     drawNormalFrame(s);
+}
+
+}  // namespace
+
+void DXTimer1Timer(ProgramState& s) {
+    drawFrame(s);
+    if (s.musicAwaited == 1) {
+        s.musicAwaited = 0;
+        lancemusique_aleatoire(s);
+    }
 }
 
 }  // namespace glossamo

@@ -81,7 +81,9 @@ void initialisation(ProgramState& s) {
     fillSavedGameList(s);
     loadCardBack(s, a.cardBackIndex);
     s.travel.mapShown = 0;
-    lancemusique_aleatoire(s);
+    // Reading the music's sound font takes longer than the rest of the
+    // start-up: the music starts once the first frame is on screen.
+    s.musicAwaited = 1;
     fillHeadList(s);
     ChargeAide(s, 0);
     // The English list is read first and kept ready behind the dictionary,

@@ -54,6 +54,7 @@ struct ProgramState {
     std::uint8_t endSoundPlayed = 0;
     std::uint8_t blinkOn = 0;
     std::uint8_t firstActivationDone = 0;
+    std::uint8_t musicAwaited = 0;  // the first music starts after the first frame
     double hangmanScan = 0;  // positions the hangman's chosen letter has travelled
 
     std::string programDir;  // the program's folder, with a trailing '/'
