@@ -71,7 +71,8 @@ begin_e2e() {
 }
 
 end_e2e() {
-  pkill -f 'zenity --file-selection --title=Import:' 2>/dev/null || true
+  # Only the dialog our program opened: other tests may have theirs open.
+  [ -n "${app_pid:-}" ] && pkill -P "$app_pid" -f 'zenity --file-selection' 2>/dev/null || true
   [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
   stop_xvfb
   rm -rf "$work"

@@ -31,7 +31,8 @@ std::string scoreLine(const std::string& title, int seconds) {
     const int minutes = seconds / 60, rest = seconds % 60;
     char clock[32] = "00H00MN00S";  // the clock's text before its first second
     if (seconds > 0) std::snprintf(clock, sizeof clock, "%02dmn %02ds", minutes, rest);
-    const int score = std::max(1, 10000 - 800 * minutes - 8 * rest);
+    const int points = 10000 - 800 * minutes - 8 * rest;
+    const int score = points < 0 ? 1 : points;
     char digits[16];
     std::snprintf(digits, sizeof digits, "%04d", score);
     const std::string shownTitle = title.size() > 19 ? title.substr(0, 18) : title;
