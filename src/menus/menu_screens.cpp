@@ -203,8 +203,10 @@ void scoresScreen(Pass& p) {
     p.scrollButtons(5, p.L + 40, p.T + 90, p.T + 290);
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close)) openScreen(s, 33);
     if (p.buttonAt(p.R - 90, p.B - 20, button::Delete)) deleteSelected(s, 5);
-    if (p.buttonAt(p.R - 150, p.B - 20, button::Clear))
+    if (p.buttonAt(p.R - 150, p.B - 20, button::Clear)) {
         for (int i = 1; i <= 599; ++i) s.listBox(5).entries[static_cast<std::size_t>(i)].clear();
+        s.listBox(5).selected = -1;  // the selected score is gone with the others
+    }
 }
 
 void helpScreen(Pass& p) {
@@ -352,7 +354,7 @@ bool inGameBar(Pass& p) {
         saveGame(s, true);
         s.platform.closeMainWindow();
     }
-    if (!onMap && p.buttonAt(320, 540, button::Print)) printGrid(s);
+    if (!onMap && p.buttonAt(320, 540, button::Print)) Imprimegrille(s);
     if (!onMap && p.buttonAt(380, 540, button::PlayAgain)) {
         if (s.travel.underWay)
             playSound(s, sounds::TileLanded);

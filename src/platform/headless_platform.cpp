@@ -4,6 +4,38 @@
 
 namespace glossamo {
 
+namespace {
+
+// A print system that does what the test switches say.
+class ScriptedPrinter : public PrintSystem {
+public:
+    explicit ScriptedPrinter(HeadlessPlatform& p) : p_(p) {}
+    std::optional<PageGeometry> defaultPage(std::string& problem) override {
+        if (p_.printerPresent) return p_.printerPaper;
+        problem = "no default printer";
+        return std::nullopt;
+    }
+    bool send(const std::string& title, const std::string&, std::string& problem) override {
+        if (p_.printerRefuses) {
+            problem = "the printer refused the job";
+            return false;
+        }
+        p_.journal.push_back("print " + title);
+        return true;
+    }
+
+private:
+    HeadlessPlatform& p_;
+};
+
+}  // namespace
+
+PrintOutcome HeadlessPlatform::printPage(const std::string& title, const std::function<void(PageCanvas&)>& drawPage,
+                                         const std::string& pdfIfNotPrinted) {
+    ScriptedPrinter printer(*this);
+    return printThrough(printer, title, drawPage, pdfIfNotPrinted, printedPage);
+}
+
 int HeadlessPlatform::count(const std::string& line) const {
     return static_cast<int>(std::count(journal.begin(), journal.end(), line));
 }

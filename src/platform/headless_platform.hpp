@@ -1,11 +1,13 @@
 #pragma once
 // A platform without a window, for tests: the same software canvas, a clock
-// the test advances by hand, and sound and music calls written to a journal.
+// the test advances by hand, sound and music calls written to a journal, and
+// the last printed page kept.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "platform/canvas.hpp"
+#include "platform/page_printer.hpp"
 #include "platform/platform.hpp"
 
 namespace glossamo {
@@ -55,6 +57,16 @@ public:
     }
     void wait(std::uint32_t ms) override { now_ += ms; }
     void closeMainWindow() override { closeRequested = true; }
+
+    // Printing: whether there is a default printer, whether it refuses the
+    // page, its paper; the page drawn last, sent or not ("print <title>" in
+    // the journal when it was sent).
+    bool printerPresent = true;
+    bool printerRefuses = false;
+    PageGeometry printerPaper = PageGeometry::a4();
+    std::optional<RecordedPage> printedPage;
+    PrintOutcome printPage(const std::string& title, const std::function<void(PageCanvas&)>& drawPage,
+                           const std::string& pdfIfNotPrinted) override;
 
     bool audioAvailable() const override { return audioPresent; }
     std::string audioError() const override { return audioPresent ? "" : "no sound device"; }

@@ -5,8 +5,9 @@
 //
 // Two implementations exist: SdlPlatform (a real full-screen window) and
 // HeadlessPlatform (for tests: ticks advanced by hand, sound and music calls
-// recorded). Both draw into the same software Canvas.
+// recorded, the printed page kept). Both draw into the same software Canvas.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -42,6 +43,33 @@ constexpr int Ctrl = 4;
 struct LocalTime {
     int year = 2000, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0;
+};
+
+// One printed page, drawn in printer pixels from the top-left corner of the
+// printable area. Everything is drawn in black on white paper.
+class PageCanvas {
+public:
+    virtual ~PageCanvas() = default;
+    // The printable area, in printer pixels.
+    virtual int width() const = 0;
+    virtual int height() const = 0;
+    // The size of the following texts, in points.
+    virtual void setFontSize(int points) = 0;
+    // Latin-1 text whose line starts at (x, y): y is the top of the line.
+    virtual void text(int x, int y, const std::string& latin1) = 0;
+    // A white rectangle with a black frame, from (left, top) to (right,
+    // bottom), the right and bottom edges excluded.
+    virtual void frameRect(int left, int top, int right, int bottom) = 0;
+    // Crossed diagonal hatching over the rectangle, without a frame.
+    virtual void hatchRect(int left, int top, int right, int bottom) = 0;
+};
+
+// What became of a page sent to the printer.
+struct PrintOutcome {
+    bool printed = false;    // the print system accepted the page
+    bool noPrinter = false;  // there is no print system or no default printer
+    std::string problem;     // why the page was not printed
+    std::string savedPdf;    // the PDF written instead; empty when that failed too
 };
 
 // The program's side of the message loop: the platform calls these.
@@ -97,6 +125,13 @@ public:
     virtual void wait(std::uint32_t ms) = 0;
     // Asks the message loop to close the main window; onClose follows.
     virtual void closeMainWindow() = 0;
+
+    // Prints one page, drawn by `drawPage`, on the default printer, as a
+    // document named `title` (Latin-1). When
+    // there is no printer or printing fails, the page is written as a PDF
+    // file at `pdfIfNotPrinted` instead.
+    virtual PrintOutcome printPage(const std::string& title, const std::function<void(PageCanvas&)>& drawPage,
+                                   const std::string& pdfIfNotPrinted) = 0;
 
     // Wave sounds: 14 slots, each played without waiting, overlapping.
     static constexpr int SoundSlots = 14;

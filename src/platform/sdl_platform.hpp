@@ -65,6 +65,10 @@ public:
     void wait(std::uint32_t ms) override;
     void closeMainWindow() override { quitRequested_ = true; }
 
+    // Sends the page to the CUPS default destination.
+    PrintOutcome printPage(const std::string& title, const std::function<void(PageCanvas&)>& drawPage,
+                           const std::string& pdfIfNotPrinted) override;
+
     bool audioAvailable() const override { return audioOpen_; }
     std::string audioError() const override { return audioError_; }
     bool loadSound(int slot, const std::string& path) override;

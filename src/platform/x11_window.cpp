@@ -14,8 +14,8 @@ namespace {
 
 XErrorHandler previousHandler = nullptr;
 
-// Once the window is destroyed from outside, requests on it fail, and so
-// does freeing a graphics context SDL's software drawing could not make on it.
+// A window closed from outside leaves SDL freeing what belonged to it (its
+// drawing context included) after it is gone: those errors are expected.
 int ignoreLostWindowErrors(Display* display, XErrorEvent* error) {
     if (error->error_code == BadWindow || error->error_code == BadDrawable || error->error_code == BadGC) return 0;
     return previousHandler ? previousHandler(display, error) : 0;

@@ -79,6 +79,7 @@ void drawGameStatus(ProgramState& s) {
 void drawTravelFrame(ProgramState& s) {
     drawTravel(s);
     drawMenus(s, s.app.screen);
+    if (s.messageBox.active) drawMessageBox(s);
     if (s.app.hoverFlag == 1) s.app.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
     applyPointerShape(s);
     s.platform.showFrame();
@@ -111,6 +112,7 @@ void drawNormalFrame(ProgramState& s) {
         a.cursorShape = static_cast<std::int16_t>(PointerShape::Hourglass);
         if (s.blinkOn) drawCentredTileText(s, 500, BuildingMessage);
     }
+    if (s.messageBox.active) drawMessageBox(s);
     s.platform.showFrame();
     applyPointerShape(s);
 }
@@ -131,7 +133,9 @@ void applyPointerShape(ProgramState& s) {
     }
 }
 
-void DXTimer1Timer(ProgramState& s) {
+namespace {
+
+void drawFrame(ProgramState& s) {
     AppState& a = s.app;
     const std::uint32_t now = s.now();
 
@@ -157,6 +161,16 @@ void DXTimer1Timer(ProgramState& s) {
         return;
     }
     drawNormalFrame(s);
+}
+
+}  // namespace
+
+void DXTimer1Timer(ProgramState& s) {
+    drawFrame(s);
+    if (s.musicAwaited == 1) {
+        s.musicAwaited = 0;
+        lancemusique_aleatoire(s);
+    }
 }
 
 }  // namespace glossamo

@@ -13,6 +13,7 @@
 #include "profile/scores.hpp"
 #include "state/program_state.hpp"
 #include "travel/travel_mode.hpp"
+#include "widgets/widgets.hpp"
 #include "words/word_store.hpp"
 
 namespace glossamo {
@@ -119,6 +120,7 @@ bool isTextEntryScreen(int screen) {
 void DXMouseDown(ProgramState& s, int button, int, int) {
     AppState& a = s.app;
     if (s.flight.active) return;
+    if (closeMessageBox(s)) return;
     if (a.titleShowing == 1) {
         a.titleShowing = 0;
         loadBackground(s, backgrounds::Menus);
@@ -159,6 +161,7 @@ void DXMouseUp(ProgramState& s, int button, int, int) {
 }
 
 void FormKeyDown(ProgramState& s, int key, int) {
+    if ((key == vk::Escape || key == vk::Enter) && closeMessageBox(s)) return;
     if (key == vk::Escape && escape(s)) return;
     if (isTextEntryScreen(s.app.screen)) typeKey(s, key);
 }

@@ -75,10 +75,15 @@ void initialisation(ProgramState& s) {
     leaveGame(s);
     buildCatalogue(s);
     fillBackgroundList(s);
+    // The player's background and the panel are decoded now, once, so that
+    // the first game start only copies them instead of decoding in a frame.
+    loadBackground(s, a.backgroundIndex);
     fillSavedGameList(s);
     loadCardBack(s, a.cardBackIndex);
     s.travel.mapShown = 0;
-    lancemusique_aleatoire(s);
+    // Reading the music's sound font takes longer than the rest of the
+    // start-up: the music starts once the first frame is on screen.
+    s.musicAwaited = 1;
     fillHeadList(s);
     ChargeAide(s, 0);
     // The English list is read first and kept ready behind the dictionary,

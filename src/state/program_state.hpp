@@ -44,6 +44,7 @@ struct ProgramState {
     std::array<ListBox, ListBoxCount + 1> listBoxes{};     // [1..9]
     std::array<CheckBox, CheckBoxCount + 1> checkBoxes{};  // [1..4]
     InfoPopup popup;
+    MessageBox messageBox;
     Banner banner;
     std::vector<std::string> gameWordList;
     WordStore words{rng};
@@ -53,6 +54,7 @@ struct ProgramState {
     std::uint8_t endSoundPlayed = 0;
     std::uint8_t blinkOn = 0;
     std::uint8_t firstActivationDone = 0;
+    std::uint8_t musicAwaited = 0;  // the first music starts after the first frame
     double hangmanScan = 0;  // positions the hangman's chosen letter has travelled
 
     std::string programDir;  // the program's folder, with a trailing '/'

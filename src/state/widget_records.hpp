@@ -1,6 +1,6 @@
 #pragma once
 // The records behind the self-drawn widgets: list boxes, check boxes, the
-// timed pop-up and the bouncing end-of-game banner.
+// timed pop-up, the message box and the bouncing end-of-game banner.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -36,6 +36,13 @@ struct InfoPopup {
     std::uint8_t active = 0;
     std::uint32_t startTick = 0;
     ShortString<100> text;
+};
+
+// A message that stays over the screen until the player closes it.
+constexpr int MessageBoxLines = 8;
+struct MessageBox {
+    std::uint8_t active = 0;
+    std::array<ShortString<100>, MessageBoxLines> lines{};
 };
 
 struct Banner {

@@ -6,6 +6,7 @@
 
 #include "games/catalogue.hpp"
 #include "games/game_reset.hpp"
+#include "games/game_start.hpp"
 #include "media/asset_loading.hpp"
 #include "media/sound_services.hpp"
 #include "platform/canvas.hpp"
@@ -202,7 +203,11 @@ void startTravelGame(ProgramState& s) {
     ChargeAide(s, id);
     loadBackground(s, s.app.backgroundIndex);
     // The game builds itself on the next frames from the word list that is
-    // current: a travel chooses none.
+    // current. The travel's games draw from the French dictionary: a theme
+    // or English list that an earlier game left current is put back behind
+    // it, or some of them could never build (a word with one extra letter
+    // making exactly one anagram is not found among the trees).
+    if (!s.words.loadedPath().empty()) loadWordListFor(s, id);
 }
 
 void continueTravel(ProgramState& s) {

@@ -97,7 +97,7 @@ void listDelete(ProgramState& s, int n, int index) {
     for (int i = index; i < ListBoxEntries - 1; ++i)
         list.entries[static_cast<std::size_t>(i)] = std::move(list.entries[static_cast<std::size_t>(i + 1)]);
     list.entries[ListBoxEntries - 1].clear();
-    --list.count;
+    if (list.count > 0) --list.count;
 }
 
 int listCount(const ProgramState& s, int n) {

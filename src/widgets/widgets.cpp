@@ -1,5 +1,6 @@
 #include "widgets/widgets.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -11,6 +12,13 @@ namespace glossamo {
 namespace {
 
 constexpr int BoardRowsDrawn = 17;
+// The message box: small-font lines of at most 64 characters (10 pixels
+// each), 20 pixels apart, on a dark panel with a light frame.
+constexpr std::size_t MessageChars = 64;
+constexpr int MessageAdvance = 10;
+constexpr int MessageRow = 20;
+constexpr int MessageTop = 220;
+constexpr int MessageMargin = 20;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -148,6 +156,58 @@ void drawPopup(ProgramState& s) {
         s.popup.active = 0;
         s.app.hoverText.clear();
     }
+}
+
+namespace {
+
+// Cuts a line into pieces of at most MessageChars characters, after the last
+// '/' or blank that keeps a piece within the limit, or at the limit.
+void addWrapped(std::vector<std::string>& out, std::string line) {
+    while (line.size() > MessageChars) {
+        std::size_t cut = line.find_last_of("/ ", MessageChars - 1);
+        cut = cut == std::string::npos || cut == 0 ? MessageChars : cut + 1;
+        out.push_back(line.substr(0, cut));
+        line.erase(0, cut);
+    }
+    out.push_back(line);
+}
+
+}  // namespace
+
+void showMessageBox(ProgramState& s, const std::vector<std::string>& lines) {
+    std::vector<std::string> wrapped;
+    for (const std::string& line : lines) addWrapped(wrapped, line);
+    MessageBox& box = s.messageBox;
+    box.lines = {};
+    for (std::size_t i = 0; i < wrapped.size() && i < box.lines.size(); ++i) box.lines[i] = wrapped[i];
+    box.active = 1;
+}
+
+void drawMessageBox(ProgramState& s) {
+    const MessageBox& box = s.messageBox;
+    int longest = 0, rows = 0;
+    for (const auto& line : box.lines) {
+        if (line.empty()) continue;
+        longest = std::max(longest, static_cast<int>(line.size()));
+        ++rows;
+    }
+    const int width = MessageAdvance * (longest + 1) + 2 * MessageMargin;
+    const Rect panel{(SurfaceWidth - width) / 2, MessageTop, width, MessageRow * rows + 2 * MessageMargin};
+    Canvas& canvas = s.platform.canvas();
+    canvas.fillRect(panel, {16, 24, 64});
+    canvas.frameRect(panel, {255, 255, 255}, 2);
+    int y = panel.y + MessageMargin;
+    for (const auto& line : box.lines) {
+        if (line.empty()) continue;
+        drawSmallText(s, panel.x + MessageMargin - MessageAdvance, y, NormalInk, line.view());
+        y += MessageRow;
+    }
+}
+
+bool closeMessageBox(ProgramState& s) {
+    if (!s.messageBox.active) return false;
+    s.messageBox.active = 0;
+    return true;
 }
 
 void drawDrag(ProgramState& s) {

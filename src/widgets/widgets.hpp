@@ -4,7 +4,9 @@
 // draws into the back buffer of the current frame; hit tests read the last
 // pointer position.
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "state/program_state.hpp"
 #include "widgets/bitmap_fonts.hpp"
@@ -39,6 +41,14 @@ bool checkBoxHit(const ProgramState& s, Point pointer, int n);
 
 void showPopup(ProgramState& s, int x, int y, std::string_view text);
 void drawPopup(ProgramState& s);
+
+// A message box in the middle of the screen, over everything, until a click,
+// Escape or Enter closes it. Lines too long for the box are cut after a '/'
+// or a blank; the box holds at most eight lines.
+void showMessageBox(ProgramState& s, const std::vector<std::string>& lines);
+void drawMessageBox(ProgramState& s);
+// Closes the message box; false when none was open.
+bool closeMessageBox(ProgramState& s);
 
 void drawDrag(ProgramState& s);
 void drawWinBanner(ProgramState& s);

@@ -56,6 +56,9 @@ public:
 
     int count(int length) const;
     int totalWords() const { return totalWords_; }
+    // The file the current words were read from; empty when they came from
+    // elsewhere or nothing was read.
+    const std::string& loadedPath() const { return loadedPath_; }
 
     // Index 0 draws a random word of that length (the empty word when there
     // is none); 1..count(length) returns that slot; any other index "WWW".

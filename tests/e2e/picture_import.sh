@@ -33,6 +33,16 @@ choose() {
   sleep 1.5
 }
 
+# Waits up to 10 s for a file matching the pattern: the program converts
+# and writes the picture after the dialog has closed.
+appears() {
+  for _ in $(seq 50); do
+    ls $1 >/dev/null 2>&1 && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 start_app "$app" "$work" || { echo "FAIL: the window was never mapped"; exit 1; }
 sleep 1
 click 400 300 1                      # skip the title
@@ -40,10 +50,10 @@ click 229 569 1.5                    # the profile panel
 click 293 395 0.2                    # import a portrait
 choose "$work/portrait.jpg"
 import -window root "$shots/e2e_portrait_imported.png"
-ls "$user/TETE/"*.bmp >/dev/null 2>&1 || { echo "FAIL: no portrait in TETE"; exit 1; }
+appears "$user/TETE/*.bmp" || { echo "FAIL: no portrait in TETE"; exit 1; }
 click 293 450 0.2                    # import a background
 choose "$work/paysage.jpg"
-ls "$user/FONDS/"*.bmp >/dev/null 2>&1 || { echo "FAIL: no background in FONDS"; exit 1; }
+appears "$user/FONDS/*.bmp" || { echo "FAIL: no background in FONDS"; exit 1; }
 xdotool key Escape; sleep 0.5        # close the panel
 xdotool key Escape; sleep 1          # the quit panel
 click 285 228 3

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real program as a player would: skips the title, chooses the
-# family "LE PENDU" and its first level, plays a letter, gives up, opens and
-# closes the options panel, leaves the game and quits through the quit
-# button and its "yes". Expects exit code 0. Screenshots go to build/shots/.
+# family "LE PENDU" and its first level, plays a letter, saves the game,
+# gives up, opens and closes the options panel, leaves the game and quits
+# through the quit button and its "yes". Expects exit code 0. Screenshots go to build/shots/.
 set -euo pipefail
 app=$1
 shots=${2:-$(dirname "$app")/../shots}
@@ -22,6 +22,8 @@ shot e2e_levels
 click 300 91 0.8                   # its first level, PENDU 12 lettres
 click $(( 70 + 31 * 11 + 12 )) $(( 50 + 31 * 2 + 15 )) 3   # the letter E
 shot e2e_hangman_playing
+click 464 564 1                    # save: proves a game is running
+ls "$work/home/.local/share/glossamo/SAVE/"*.sa1 >/dev/null 2>&1 || { echo "FAIL: no game was started"; exit 1; }
 click 760 560 1                    # give up
 shot e2e_hangman_given_up
 click 700 560 1.2                  # options

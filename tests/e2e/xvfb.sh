@@ -18,14 +18,28 @@ stop_xvfb() {
 }
 
 # Starts the program with its own $HOME inside `dir`, output in dir/out.txt,
-# and waits until its window is mapped; sets app_pid and wid.
+# and waits until its window is mapped and shows its first frame (the screen
+# is no longer one flat colour): clicks sent before that may be lost. Sets
+# app_pid and wid.
 start_app() {
   local app=$1 dir=$2
   mkdir -p "$dir/home"
   HOME="$dir/home" SDL_AUDIODRIVER=dummy "$app" >"$dir/out.txt" 2>&1 &
   app_pid=$!
   wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^GLOSSAMO$' | head -n 1)
-  [ -n "$wid" ]
+  [ -n "$wid" ] || return 1
+  local spread
+  for _ in $(seq 150); do
+    spread=$(import -window root -format '%[fx:standard_deviation]' info: 2>/dev/null || echo 0)
+    if awk -v s="$spread" 'BEGIN { exit !(s > 0.01) }'; then
+      # The window may have been made again when the renderer was chosen.
+      wid=$(xdotool search --onlyvisible --name '^GLOSSAMO$' | tail -n 1)
+      [ -n "$wid" ]
+      return
+    fi
+    sleep 0.2
+  done
+  return 1
 }
 
 # Waits up to 5 s for the program to end and checks its exit code is 0.
@@ -57,9 +71,8 @@ begin_e2e() {
 }
 
 end_e2e() {
-  # Only this test's dialog: another test may have one open at the same time.
-  # A dialog the program left behind ends with the X server.
-  [ -n "${app_pid:-}" ] && pkill -P "$app_pid" zenity 2>/dev/null || true
+  # Only the dialog our program opened: other tests may have theirs open.
+  [ -n "${app_pid:-}" ] && pkill -P "$app_pid" -f 'zenity --file-selection' 2>/dev/null || true
   [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
   stop_xvfb
   rm -rf "$work"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a folder of src/ includes a folder above it in the layer list,
-# or when a folder is missing from the list. Files at the root of src/
-# (main.cpp) stand on top of every folder.
+# when a folder is missing from the list, or when a file outside
+# src/platform/ includes the headers of SDL, libjpeg, cairo or CUPS. Files at
+# the root of src/ (main.cpp) stand on top of every folder.
 set -euo pipefail
 src=$1
 layers=$2
@@ -42,6 +43,12 @@ while IFS= read -r line; do
         status=1
     fi
 done < <(grep -rHE '^\s*#\s*include "[^/"]+/' "$src" --include='*.cpp' --include='*.hpp' || true)
+
+while IFS= read -r line; do
+    echo "${line#"$src"/}: the machine's libraries are only for src/platform/"
+    status=1
+done < <(grep -rHE '^\s*#\s*include\s*<(SDL|SDL2/|cairo|cups/|jpeglib)' "$src" --include='*.cpp' --include='*.hpp' |
+         grep -v "^$src/platform/" || true)
 
 if ((status == 0)); then echo "every include points down the ${n} layers"; fi
 exit $status

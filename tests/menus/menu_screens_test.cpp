@@ -131,6 +131,20 @@ TEST_F(Menus, DeletingAScoreWithoutSelectionShowsComment33) {
     EXPECT_EQ(s.popup.text.view(), "Choisissez une ligne");
 }
 
+TEST_F(Menus, ClearingTheScoresDropsTheSelectionSoDeleteRemovesNothingMore) {
+    s.app.screen = screens::Scores;
+    s.listBox(5).entries[1] = "MARIE........LE PENDU...03mn 12s.7504";
+    settle();
+    const int R = L() + 500, B = T() + 350;
+    clickAt(L() + 90 + 40, T() + 90 + 20 + 8);  // the first row
+    ASSERT_EQ(s.listBox(5).selected, 1);
+    clickAt(R - 150 + 10, B - 20 + 10);
+    EXPECT_EQ(s.listBox(5).selected, -1);
+    clickAt(R - 90 + 10, B - 20 + 10);
+    EXPECT_EQ(s.popup.text.view(), "Choisissez une ligne");
+    EXPECT_EQ(s.listBox(5).count, 0);
+}
+
 TEST_F(Menus, CheckBoxesToggleSoundsAndMusic) {
     s.app.screen = screens::Options;
     settle();

@@ -1,5 +1,6 @@
 #include "shell/startup.hpp"
 
+#include "shell/frame_tick.hpp"
 #include "shell/window_events.hpp"
 #include "support/program_fixture.hpp"
 
@@ -52,10 +53,13 @@ TEST_F(Startup, NoSoundDeviceIsLogged) {
     EXPECT_TRUE(logHas("Pas de son: no sound device"));
 }
 
-TEST_F(Startup, StartsAMusicFromTheProgramFolder) {
+TEST_F(Startup, StartsAMusicFromTheProgramFolderAfterTheFirstFrame) {
     dir.write("music/b.mid");
     start();
+    EXPECT_TRUE(s.musicFileName.empty());
+    DXTimer1Timer(s);
     EXPECT_EQ(s.musicFileName, dir.path() + "music/b.mid");
+    EXPECT_EQ(platform.framesShown, 1) << "after the frame was shown";
 }
 
 TEST_F(Startup, ActivationStartsTheFrameTimerAndTheTitle) {

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "games/catalogue.hpp"
+#include "games/word_lists.hpp"
 #include "games/letter_moves.hpp"
 #include "grid/grid_fixture.hpp"
 #include "media/asset_loading.hpp"
@@ -205,6 +206,20 @@ TEST_F(Travel, TheMoveLastsTwoSecondsIgnoresClicksAndPaysOnArrival) {
     EXPECT_EQ(s.app.gameTitle.view(), gameName(s, 10));
     frames(1);
     EXPECT_EQ(s.game.texts[1].view(), "ANNEXANT") << "built from the word list that was current";
+}
+
+TEST_F(Travel, AThemeListLeftByAnEarlierGameGivesWayToTheDictionary) {
+    programFolder.write("bin/DicoFrancais.txt", "ANNEXANT\r\n");
+    programFolder.write("bin/Arbres.txt", "PEUPLIER\r\n");
+    LoadWordList(s, wordlists::Trees);  // as a tree game leaves it
+    onMap(0, 0, 100);
+    cell(0, 1).cellGame = 10;
+    moveTo(squareCentre(0, 1));
+    frames(1);
+    clickAt(squareCentre(0, 1));
+    frames(202);
+    ASSERT_EQ(t.underWay, 1);
+    EXPECT_EQ(s.game.texts[1].view(), "ANNEXANT");
 }
 
 TEST_F(Travel, AWonGameAddsThePrizeAndALostGameNothing) {

@@ -1,0 +1,302 @@
+#include "platform/page_printer.hpp"
+
+#include <cairo-pdf.h>
+#include <cairo.h>
+#include <cups/cups.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+namespace glossamo {
+
+namespace {
+
+constexpr double PointsPerInch = 72.0;
+constexpr double HmmPerInch = 2540.0;
+constexpr const char* PageFont = "DejaVu Sans";
+
+std::string utf8FromLatin1(const std::string& latin1) {
+    std::string out;
+    out.reserve(latin1.size() * 2);
+    for (const char ch : latin1) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// Lines as thick as a pen of a sixth of a millimetre, at least one pixel.
+double penWidth(int dpi) { return std::max(1, dpi / 150); }
+
+// Hatching lines run at 45 degrees across the whole page, so that the
+// hatching of neighbouring cells joins up.
+void drawHatch(cairo_t* cr, const RecordedPage::Operation& op, int dpi) {
+    const double spacing = std::max(4, dpi / 25);
+    cairo_save(cr);
+    cairo_rectangle(cr, op.x0, op.y0, op.x1 - op.x0, op.y1 - op.y0);
+    cairo_clip(cr);
+    cairo_set_line_width(cr, penWidth(dpi));
+    const double size = (op.x1 - op.x0) + (op.y1 - op.y0);
+    // Lines x + y = k * spacing and x - y = k * spacing crossing the rectangle.
+    const double firstSum = std::floor((op.x0 + op.y0) / spacing) * spacing;
+    for (double k = firstSum; k <= op.x1 + op.y1; k += spacing) {
+        cairo_move_to(cr, k - op.y0, op.y0);
+        cairo_line_to(cr, k - op.y0 - size, op.y0 + size);
+    }
+    const double firstDifference = std::floor((op.x0 - op.y1) / spacing) * spacing;
+    for (double k = firstDifference; k <= op.x1 - op.y0; k += spacing) {
+        cairo_move_to(cr, k + op.y0, op.y0);
+        cairo_line_to(cr, k + op.y0 + size, op.y0 + size);
+    }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+// Draws the operations in printer pixels, black on what is there.
+void drawOperations(cairo_t* cr, const RecordedPage& page) {
+    const int dpi = page.geometry().dpi;
+    cairo_select_font_face(cr, PageFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    for (const RecordedPage::Operation& op : page.operations()) {
+        switch (op.kind) {
+            case RecordedPage::Kind::Text: {
+                cairo_set_font_size(cr, op.fontSize * dpi / PointsPerInch);
+                cairo_font_extents_t font;
+                cairo_font_extents(cr, &font);
+                cairo_set_source_rgb(cr, 0, 0, 0);
+                cairo_move_to(cr, op.x0, op.y0 + font.ascent);
+                cairo_show_text(cr, utf8FromLatin1(op.text).c_str());
+                break;
+            }
+            case RecordedPage::Kind::Frame: {
+                const double pen = penWidth(dpi);
+                cairo_set_source_rgb(cr, 1, 1, 1);
+                cairo_rectangle(cr, op.x0, op.y0, op.x1 - op.x0, op.y1 - op.y0);
+                cairo_fill(cr);
+                cairo_set_source_rgb(cr, 0, 0, 0);
+                cairo_set_line_width(cr, pen);
+                cairo_rectangle(cr, op.x0 + pen / 2, op.y0 + pen / 2, op.x1 - op.x0 - pen, op.y1 - op.y0 - pen);
+                cairo_stroke(cr);
+                break;
+            }
+            case RecordedPage::Kind::Hatch:
+                cairo_set_source_rgb(cr, 0, 0, 0);
+                drawHatch(cr, op, dpi);
+                break;
+        }
+    }
+}
+
+cairo_status_t appendToString(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace
+
+PageGeometry PageGeometry::a4(int dpi) { return fromMedia(21000, 29700, 0, 0, 0, 0, dpi); }
+
+PageGeometry PageGeometry::fromMedia(int widthHmm, int lengthHmm, int leftHmm, int topHmm, int rightHmm,
+                                     int bottomHmm, int dpi) {
+    PageGeometry g;
+    const auto points = [](int hmm) { return hmm * PointsPerInch / HmmPerInch; };
+    const auto pixels = [dpi](int hmm) { return static_cast<int>(std::lround(hmm * dpi / HmmPerInch)); };
+    g.dpi = dpi;
+    g.paperWidth = points(widthHmm);
+    g.paperHeight = points(lengthHmm);
+    g.left = points(leftHmm);
+    g.top = points(topHmm);
+    g.width = pixels(widthHmm - leftHmm - rightHmm);
+    g.height = pixels(lengthHmm - topHmm - bottomHmm);
+    return g;
+}
+
+void RecordedPage::text(int x, int y, const std::string& latin1) {
+    operations_.push_back({Kind::Text, x, y, x, y, fontSize_, latin1});
+}
+
+void RecordedPage::frameRect(int left, int top, int right, int bottom) {
+    operations_.push_back({Kind::Frame, left, top, right, bottom, 0, {}});
+}
+
+void RecordedPage::hatchRect(int left, int top, int right, int bottom) {
+    operations_.push_back({Kind::Hatch, left, top, right, bottom, 0, {}});
+}
+
+bool pagePdf(const RecordedPage& page, std::string& pdf, std::string& error) {
+    pdf.clear();
+    const PageGeometry& g = page.geometry();
+    cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(appendToString, &pdf, g.paperWidth, g.paperHeight);
+    cairo_t* cr = cairo_create(surface);
+    cairo_translate(cr, g.left, g.top);
+    cairo_scale(cr, PointsPerInch / g.dpi, PointsPerInch / g.dpi);
+    drawOperations(cr, page);
+    cairo_show_page(cr);
+    cairo_status_t status = cairo_status(cr);
+    cairo_destroy(cr);
+    cairo_surface_finish(surface);
+    if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
+    cairo_surface_destroy(surface);
+    if (status != CAIRO_STATUS_SUCCESS) {
+        error = cairo_status_to_string(status);
+        return false;
+    }
+    return true;
+}
+
+bool writePagePdf(const RecordedPage& page, const std::string& path, std::string& error) {
+    std::string pdf;
+    if (!pagePdf(page, pdf, error)) return false;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(pdf.data(), static_cast<std::streamsize>(pdf.size()));
+    out.close();
+    if (!out) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+std::uint32_t PageImage::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return 0xFFFFFFFFu;
+    return argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+}
+
+bool PageImage::ink(int x, int y) const {
+    const std::uint32_t p = pixel(x, y);
+    return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 128;
+}
+
+bool PageImage::writePng(const std::string& path) const {
+    std::vector<std::uint32_t> copy = argb;
+    cairo_surface_t* surface = cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(copy.data()), CAIRO_FORMAT_ARGB32, width, height, width * 4);
+    const bool written = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(surface);
+    return written;
+}
+
+PageImage renderPage(const RecordedPage& page, double scale) {
+    PageImage image;
+    image.width = std::max(1, static_cast<int>(std::lround(page.width() * scale)));
+    image.height = std::max(1, static_cast<int>(std::lround(page.height() * scale)));
+    image.argb.assign(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height), 0xFFFFFFFFu);
+    cairo_surface_t* surface = cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(image.argb.data()), CAIRO_FORMAT_ARGB32, image.width, image.height,
+        image.width * 4);
+    cairo_t* cr = cairo_create(surface);
+    cairo_scale(cr, scale, scale);
+    drawOperations(cr, page);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface);
+    cairo_surface_destroy(surface);
+    return image;
+}
+
+// --- CUPS ------------------------------------------------------------------
+
+struct CupsPrintSystem::Connection {
+    cups_dest_t* dest = nullptr;
+    cups_dinfo_t* info = nullptr;
+};
+
+CupsPrintSystem::~CupsPrintSystem() { release(); }
+
+void CupsPrintSystem::release() {
+    if (!connection_) return;
+    if (connection_->info) cupsFreeDestInfo(connection_->info);
+    if (connection_->dest) cupsFreeDests(1, connection_->dest);
+    delete connection_;
+    connection_ = nullptr;
+}
+
+std::optional<PageGeometry> CupsPrintSystem::defaultPage(std::string& problem) {
+    release();
+    connection_ = new Connection;
+    Connection& c = *connection_;
+    c.dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    if (!c.dest) {
+        problem = std::string("no default printer: ") + cupsLastErrorString();
+        return std::nullopt;
+    }
+    // The default destination is asked through the CUPS server's own
+    // connection (CUPS_HTTP_DEFAULT), which may be a local socket.
+    c.info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, c.dest);
+    if (!c.info) {
+        problem = std::string("the printer ") + c.dest->name + " does not answer: " + cupsLastErrorString();
+        return std::nullopt;
+    }
+    int dpi = 300;
+    if (ipp_attribute_t* resolution = cupsFindDestDefault(CUPS_HTTP_DEFAULT, c.dest, c.info, "printer-resolution")) {
+        int yres = 0;
+        ipp_res_t units = IPP_RES_PER_INCH;
+        const int xres = ippGetResolution(resolution, 0, &yres, &units);
+        if (xres > 0) dpi = units == IPP_RES_PER_CM ? static_cast<int>(std::lround(xres * 2.54)) : xres;
+    }
+    cups_size_t size{};
+    if (!cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, c.dest, c.info, 0, &size) || size.width <= 0 || size.length <= 0)
+        return PageGeometry::a4(dpi);
+    return PageGeometry::fromMedia(size.width, size.length, size.left, size.top, size.right, size.bottom, dpi);
+}
+
+bool CupsPrintSystem::send(const std::string& title, const std::string& pdf, std::string& problem) {
+    if (!connection_ || !connection_->info) {
+        problem = "no printer";
+        return false;
+    }
+    Connection& c = *connection_;
+    const std::string name = utf8FromLatin1(title);
+    int job = 0;
+    if (cupsCreateDestJob(CUPS_HTTP_DEFAULT, c.dest, c.info, &job, name.c_str(), 0, nullptr) > IPP_STATUS_OK_CONFLICTING ||
+        job <= 0) {
+        problem = std::string("the printer refused the job: ") + cupsLastErrorString();
+        return false;
+    }
+    bool sent = cupsStartDestDocument(CUPS_HTTP_DEFAULT, c.dest, c.info, job, name.c_str(), CUPS_FORMAT_PDF, 0, nullptr, 1) ==
+                HTTP_STATUS_CONTINUE;
+    sent = sent && cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.data(), pdf.size()) == HTTP_STATUS_CONTINUE;
+    sent = cupsFinishDestDocument(CUPS_HTTP_DEFAULT, c.dest, c.info) <= IPP_STATUS_OK_CONFLICTING && sent;
+    if (!sent) {
+        problem = std::string("the page could not be sent: ") + cupsLastErrorString();
+        cupsCancelDestJob(CUPS_HTTP_DEFAULT, c.dest, job);
+    }
+    release();
+    return sent;
+}
+
+// --- printing with a PDF file as the fallback -------------------------------
+
+PrintOutcome printThrough(PrintSystem& system, const std::string& title,
+                          const std::function<void(PageCanvas&)>& drawPage, const std::string& pdfIfNotPrinted,
+                          std::optional<RecordedPage>& drawn) {
+    PrintOutcome outcome;
+    const std::optional<PageGeometry> paper = system.defaultPage(outcome.problem);
+    if (paper) {
+        drawn.emplace(*paper);
+        drawPage(*drawn);
+        std::string pdf;
+        if (!pagePdf(*drawn, pdf, outcome.problem)) {
+            outcome.problem = "the page could not be drawn: " + outcome.problem;
+        } else if (system.send(title, pdf, outcome.problem)) {
+            outcome.printed = true;
+            return outcome;
+        }
+    } else {
+        outcome.noPrinter = true;
+        drawn.emplace(PageGeometry::a4());
+        drawPage(*drawn);
+    }
+    std::string error;
+    if (writePagePdf(*drawn, pdfIfNotPrinted, error))
+        outcome.savedPdf = pdfIfNotPrinted;
+    else
+        outcome.problem += "; " + error;
+    return outcome;
+}
+
+}  // namespace glossamo

@@ -1,0 +1,105 @@
+// Every game identifier, on the shipped data and with three seeds: started,
+// built, won through the mouse with its score line recorded, then started
+// again, given up with Escape, its solution shown and the game left ten
+// seconds later. Every identifier 1..150 has a game routine, so none is
+// left out.
+#include <cstdio>
+#include <cstdlib>
+
+#include "games/catalogue.hpp"
+#include "games/game_start.hpp"
+#include "shell/game_dispatcher.hpp"
+#include "sweep/game_solvers.hpp"
+
+namespace glossamo::testing {
+
+namespace {
+
+// Seeds 1..3, or 1..$GLOSSAMO_SWEEP_SEEDS for a longer sweep.
+std::uint64_t seedCount() {
+    const char* wanted = std::getenv("GLOSSAMO_SWEEP_SEEDS");
+    const long n = wanted ? std::strtol(wanted, nullptr, 10) : 0;
+    return n > 0 ? static_cast<std::uint64_t>(n) : 3;
+}
+constexpr int MostBuildFrames = 200;  // two seconds of frames
+constexpr const char* Player = "SWEEP";
+
+// The score list's line of a game won in `seconds` (under an hour): the
+// player, the title (cut to 18 characters past 19), the play time and the
+// score, over a line of dots that the clock's text does not run past.
+std::string scoreLine(const std::string& title, int seconds) {
+    const int minutes = seconds / 60, rest = seconds % 60;
+    char clock[32] = "00H00MN00S";  // the clock's text before its first second
+    if (seconds > 0) std::snprintf(clock, sizeof clock, "%02dmn %02ds", minutes, rest);
+    const int points = 10000 - 800 * minutes - 8 * rest;
+    const int score = points < 0 ? 1 : points;
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%04d", score);
+    const std::string shownTitle = title.size() > 19 ? title.substr(0, 18) : title;
+    std::string line(41, '.');
+    line.replace(0, std::string(Player).size(), Player);
+    line.replace(13, shownTitle.size(), shownTitle);
+    for (std::size_t k = 0; clock[k] != 0 && 32 + k < line.size(); ++k) line[32 + k] = clock[k];
+    return line + digits;
+}
+
+}  // namespace
+
+class GameSweep : public ::testing::TestWithParam<int> {
+protected:
+    HeadlessRun run;
+    ProgramState& s = run.state();
+
+    void SetUp() override {
+        run.click({400, 300});  // past the title picture
+        s.app.playerName = Player;
+    }
+
+    // Starts the game as the level list does, with the generator seeded
+    // from `seed`, and runs frames until it is built.
+    void startAndBuild(int id, std::uint64_t seed) {
+        run.platform().setClockSeed(seed);
+        startGame(s, id);
+        for (int frames = 0; s.game.built == 0; ++frames) {
+            ASSERT_LT(frames, MostBuildFrames) << "the game is still building";
+            run.step();
+        }
+    }
+};
+
+TEST_P(GameSweep, WonThroughTheMouseThenGivenUp) {
+    const int id = GetParam();
+    ASSERT_NE(dispatchFor(id).routine, nullptr);
+    ASSERT_FALSE(familyName(id).empty()) << "no player for this identifier";
+    for (std::uint64_t seed = 1; seed <= seedCount(); ++seed) {
+        SCOPED_TRACE(familyName(id) + ", seed " + std::to_string(seed));
+        ASSERT_NO_FATAL_FAILURE(startAndBuild(id, seed));
+        const std::string title = s.app.gameTitle.str();
+        EXPECT_EQ(title, gameName(s, id));
+
+        ASSERT_TRUE(winGame(run)) << "not won";
+        EXPECT_FALSE(run.platform().playClockEnabled()) << "the clock stops with the win";
+        const int seconds = run.clockSeconds();
+        run.step();
+        run.click({400, 300});  // the click after the win scores it and leaves
+        EXPECT_EQ(s.listBox(5).entries[1], scoreLine(title, seconds));
+        EXPECT_FALSE(s.gameRunning());
+        EXPECT_EQ(s.app.screen, screens::Families);
+
+        ASSERT_NO_FATAL_FAILURE(startAndBuild(id, seed));
+        run.key(vk::Escape);
+        run.step();
+        EXPECT_EQ(s.app.gameLost, 1);
+        EXPECT_TRUE(solutionShown(run)) << "the solution is not shown";
+        run.frames(998);
+        EXPECT_TRUE(s.gameRunning()) << "left before ten seconds";
+        run.frames(2);
+        EXPECT_FALSE(s.gameRunning()) << "still there after ten seconds";
+        EXPECT_EQ(s.app.screen, screens::Families);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryIdentifier, GameSweep, ::testing::Range(FirstGameId, LastGameId + 1),
+                         [](const ::testing::TestParamInfo<int>& info) { return "Game" + std::to_string(info.param); });
+
+}  // namespace glossamo::testing
