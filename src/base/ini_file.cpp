@@ -36,7 +36,12 @@ IniFile IniFile::read(const std::string& path) {
 
 IniFile IniFile::parse(const std::string& text) {
     IniFile file;
-    std::istringstream in(text.rfind("\xEF\xBB\xBF", 0) == 0 ? text.substr(3) : text);
+    // Every leading byte-order mark goes: one left in place would hide the
+    // first section, and the text written back (with none) would read
+    // differently from the file it came from.
+    std::size_t start = 0;
+    while (text.compare(start, 3, "\xEF\xBB\xBF") == 0) start += 3;
+    std::istringstream in(text.substr(start));
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -23,6 +23,15 @@ TEST(IniFileTest, JunkDuplicatesMissingSectionsAndAMarkReadWithoutHarm) {
     EXPECT_FALSE(IniFile::read("/nonexistent/file.ini").exists());
 }
 
+// Found by fuzzing: a file saved twice with a mark ahead of its text read
+// its first section as a plain line, and its text written back (marks
+// dropped) read differently.
+TEST(IniFileTest, RepeatedByteOrderMarksAreAllDropped) {
+    const IniFile ini = IniFile::parse("\xEF\xBB\xBF\xEF\xBB\xBF[PARAMETRES]\r\nnom=Jo\r\n");
+    EXPECT_EQ(ini.value("PARAMETRES", "nom", "?"), "Jo");
+    EXPECT_EQ(IniFile::parse(ini.text()).value("PARAMETRES", "nom", "?"), "Jo");
+}
+
 class DataFiles : public ProgramFixture {
 protected:
     TempDir dir;
