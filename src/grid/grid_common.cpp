@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "base/random.hpp"
@@ -22,17 +23,31 @@ constexpr int RowsPerColumn = 30;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-// A word is on the board when some run of its length, closed by black
-// squares on both ends, spells it.
-bool placedOnBoard(const ProgramState& s, const std::string& word) {
+// The runs of the board closed by black squares on both ends, read across
+// and down from a black square within the grid's size: a word of the list is
+// on the board when it is one of them. Read once for the whole list.
+std::unordered_set<std::string> framedRuns(const ProgramState& s) {
     const int n = std::min(static_cast<int>(s.game.counterB), BoardSize - 1);  // a saved game's size may be anything
-    const std::string framed = "*" + word + "*";
-    for (int c = 0; c <= n; ++c)
-        for (int r = 0; r <= n; ++r)
-            if (readBoardWord(s, c, r, static_cast<int>(framed.size()), true) == framed ||
-                readBoardWord(s, c, r, static_cast<int>(framed.size()), false) == framed)
-                return true;
-    return false;
+    std::unordered_set<std::string> runs;
+    for (int c = 0; c <= n; ++c) {
+        for (int r = 0; r <= n; ++r) {
+            if (s.game.letters[at(c)][at(r)] != '*') continue;
+            for (const bool across : {true, false}) {
+                std::string run;
+                for (int k = 1;; ++k) {
+                    const int x = across ? c + k : c, y = across ? r : r + k;
+                    if (x >= BoardSize || y >= BoardSize) break;  // not closed: the board ends first
+                    const char letter = s.game.letters[at(x)][at(y)];
+                    if (letter == '*') {
+                        runs.insert(run);
+                        break;
+                    }
+                    run += letter;
+                }
+            }
+        }
+    }
+    return runs;
 }
 
 }  // namespace
@@ -88,12 +103,13 @@ void writePalette(ProgramState& s, int p) {
 }
 
 void drawWordList(ProgramState& s) {
+    const std::unordered_set<std::string> runs = framedRuns(s);
     for (std::size_t i = 0; i < s.gameWordList.size(); ++i) {
         const std::string& word = s.gameWordList[i];
         char length[8];
         std::snprintf(length, sizeof length, "%2zu-", word.size());
         const Point at = wordListPosition(static_cast<int>(i) + 1);
-        drawSmallText(s, at.x, at.y, placedOnBoard(s, word) ? HighlightInk : NormalInk, length + word);
+        drawSmallText(s, at.x, at.y, runs.contains(word) ? HighlightInk : NormalInk, length + word);
     }
 }
 

@@ -2,7 +2,11 @@
 // fixture grid file.
 #include "grid/grid_games.hpp"
 
+#include <algorithm>
+
 #include "games/game_fixture.hpp"
+#include "grid/grid_common.hpp"
+#include "media/asset_loading.hpp"
 
 namespace glossamo::testing {
 
@@ -48,6 +52,36 @@ TEST_F(GridGames, WordPlacementIsWonLetterByLetterFromThePalette) {
         }
     }
     EXPECT_EQ(s.app.gameWon, 1);
+}
+
+// A word of the list changes colour once it stands on the board between two
+// black squares; the others keep theirs.
+TEST_F(GridGames, WordsLaidOnTheBoardAreMarkedInTheList) {
+    const std::string fixtureFolder = s.programDir;
+    s.programDir = GLOSSAMO_APP_DIR "/";  // the fonts that write the list
+    loadInterface(s);
+    s.programDir = fixtureFolder;
+    startGame(s, 32);
+    frames(1);
+    ASSERT_EQ(s.game.built, 1);
+    auto lineOf = [&](const std::string& word) {
+        const auto it = std::find(s.gameWordList.begin(), s.gameWordList.end(), word);
+        EXPECT_NE(it, s.gameWordList.end()) << word;
+        const Point at = wordListPosition(static_cast<int>(it - s.gameWordList.begin()) + 1);
+        std::vector<std::uint16_t> pixels;
+        for (int y = at.y; y < at.y + 12; ++y)
+            for (int x = at.x; x < at.x + 90; ++x) pixels.push_back(platform.canvas().pixel(x, y));
+        return pixels;
+    };
+    const auto chat = lineOf("CHAT"), leu = lineOf("LEU");
+    const int p = paletteRow(6);
+    for (int c = 0; c < 3; ++c) drag(1 + (gridAt(c, 0) - 'A') % 13, p + (gridAt(c, 0) - 'A') / 13, c + 1, 1);
+    frames(1);
+    EXPECT_EQ(lineOf("CHAT"), chat) << "CHA is not the word yet";
+    drag(1 + ('T' - 'A') % 13, p + 1, 4, 1);
+    frames(1);
+    EXPECT_NE(lineOf("CHAT"), chat);
+    EXPECT_EQ(lineOf("LEU"), leu);
 }
 
 TEST_F(GridGames, GivingUpWordPlacementShowsTheGrid) {
