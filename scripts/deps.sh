@@ -11,7 +11,7 @@ PACKAGES=(
   wfrench wamerican hunspell-fr hunspell-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils zenity
-  cups printer-driver-cups-pdf poppler-utils
+  cups printer-driver-cups-pdf poppler-utils desktop-file-utils
   clang libclang-rt-14-dev llvm valgrind
 )
 

@@ -99,6 +99,8 @@ void saveJpeg(const Picture& picture, const std::string& path, int quality = 92)
 // quality without chroma subsampling so the key stays exact.
 void saveKeyedJpeg(const Picture& picture, const std::string& path, Colour key, Colour matte);
 void saveBytes(const std::string& path, const std::string& bytes);
+// PNG with its transparency, for the desktop's icons.
+void savePng(const Picture& picture, const std::string& path);
 
 // Latin-1 / Windows-1252 code (32..255) to UTF-8, for drawing font sheets.
 std::string codeToUtf8(int code);
@@ -113,5 +115,6 @@ void forgeHeads(const Paths& paths);           // tete/*.bmp
 void forgeTravelMap(const Paths& paths);       // background/0000.jpg and txt/voyage.dta
 void forgeSounds(const Paths& paths);          // Sons/0.wav .. 13.wav
 void forgeMusic(const Paths& paths);           // music/*.mid
+void forgeIcons(const Paths& paths);           // icons/glossamo-48.png, -128, -256 (installed, not loaded)
 
 }  // namespace forge

@@ -233,6 +233,13 @@ void saveBytes(const std::string& path, const std::string& bytes) {
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
+void savePng(const Picture& picture, const std::string& path) {
+    makeParent(path);
+    cairo_surface_flush(picture.surface());
+    if (cairo_surface_write_to_png(picture.surface(), path.c_str()) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("cannot write " + path);
+}
+
 std::string codeToUtf8(int code) {
     // Windows-1252 fills 128..159 with printable signs; the rest is Latin-1.
     static const char32_t cp1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
         forge::forgeTravelMap(paths);
         forge::forgeSounds(paths);
         forge::forgeMusic(paths);
+        forge::forgeIcons(paths);
     } catch (const std::exception& e) {
         std::cerr << "forge: " << e.what() << "\n";
         return 1;
