@@ -57,6 +57,8 @@ public:
     }
     void wait(std::uint32_t ms) override { now_ += ms; }
     void closeMainWindow() override { closeRequested = true; }
+    void setWindowed(bool windowed) override { windowed_ = windowed; }
+    bool windowed() const override { return windowed_; }
 
     // Printing: whether there is a default printer, whether it refuses the
     // page, its paper; the page drawn last, sent or not ("print <title>" in
@@ -87,6 +89,7 @@ private:
     bool frameEnabled_ = false;
     bool playClock_ = false;
     bool musicOpen_ = false;
+    bool windowed_ = false;
 };
 
 }  // namespace glossamo

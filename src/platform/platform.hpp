@@ -30,6 +30,7 @@ constexpr int Escape = 27;
 constexpr int Space = 32;
 constexpr int NumpadMultiply = 106;
 constexpr int Oem5 = 220;  // the '*' key of a French keyboard
+constexpr int F11 = 122;
 }  // namespace vk
 
 // Modifier keys held with a key, as a bit set.
@@ -125,6 +126,11 @@ public:
     virtual void wait(std::uint32_t ms) = 0;
     // Asks the message loop to close the main window; onClose follows.
     virtual void closeMainWindow() = 0;
+    // Full screen, or an 800 x 600 window the player may resize (the
+    // picture scaled with its proportions kept). Either may be asked for
+    // before the window is open.
+    virtual void setWindowed(bool windowed) = 0;
+    virtual bool windowed() const = 0;
 
     // Prints one page, drawn by `drawPage`, on the default printer, as a
     // document named `title` (Latin-1). When

@@ -22,6 +22,7 @@ int virtualKeyFor(const SDL_Keysym& key) {
         case SDLK_ASTERISK:
         case SDLK_BACKSLASH: return vk::Oem5;
         case SDLK_KP_0: return 96;
+        case SDLK_F11: return vk::F11;
         default: return 0;
     }
 }

@@ -23,8 +23,6 @@ namespace {
 constexpr std::uint32_t LongestSleepMs = 100;
 constexpr int MixChannels = 32;
 
-int clampInt(int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); }
-
 int buttonOf(Uint8 sdlButton) {
     switch (sdlButton) {
         case SDL_BUTTON_RIGHT: return ButtonRight;
@@ -95,8 +93,10 @@ bool SdlPlatform::openSurface() {
     // without a window manager nobody honours the full-screen request.
     SDL_Rect screen{0, 0, SurfaceWidth, SurfaceHeight};
     SDL_GetDisplayBounds(0, &screen);
-    window_ = SDL_CreateWindow(WindowTitle, screen.x, screen.y, screen.w, screen.h,
-                               SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+    window_ = windowed_ ? SDL_CreateWindow(WindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, SurfaceWidth,
+                                           SurfaceHeight, SDL_WINDOW_RESIZABLE)
+                        : SDL_CreateWindow(WindowTitle, screen.x, screen.y, screen.w, screen.h,
+                                           SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
     if (window_) {
         watchForLostWindow();
         renderer_ = SDL_CreateRenderer(window_, -1, 0);
@@ -105,8 +105,7 @@ bool SdlPlatform::openSurface() {
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, SurfaceWidth,
                                      SurfaceHeight);
     }
-    if (!texture_ || SDL_RenderSetLogicalSize(renderer_, SurfaceWidth, SurfaceHeight) != 0 ||
-        !canvas_->backBuffer()) {
+    if (!texture_ || !canvas_->backBuffer()) {
         surfaceError_ = SDL_GetError();
         return false;
     }
@@ -168,8 +167,45 @@ void SdlPlatform::showFrame() {
     SDL_UpdateTexture(texture_, nullptr, back->pixels, back->pitch);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    int width = 0, height = 0;
+    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    const WindowArea area = surfaceArea(width, height);
+    const SDL_Rect target{area.x, area.y, area.width, area.height};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
     SDL_RenderPresent(renderer_);
+}
+
+void SdlPlatform::setWindowed(bool windowed) {
+    if (windowed == windowed_) return;
+    windowed_ = windowed;
+    if (window_) applyWindowMode();
+}
+
+void SdlPlatform::applyWindowMode() {
+    if (windowed_) {
+        SDL_SetWindowFullscreen(window_, 0);
+        SDL_SetWindowBordered(window_, SDL_TRUE);
+        SDL_SetWindowResizable(window_, SDL_TRUE);
+        SDL_SetWindowSize(window_, SurfaceWidth, SurfaceHeight);
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    } else {
+        // As at start-up: the screen's own size and place as well, for a
+        // display with no window manager to honour the full-screen request.
+        SDL_Rect screen{0, 0, SurfaceWidth, SurfaceHeight};
+        SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window_), &screen);
+        SDL_SetWindowResizable(window_, SDL_FALSE);
+        SDL_SetWindowBordered(window_, SDL_FALSE);
+        SDL_SetWindowPosition(window_, screen.x, screen.y);
+        SDL_SetWindowSize(window_, screen.w, screen.h);
+        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    mustPresent_ = true;
+}
+
+SurfacePoint SdlPlatform::pointerOnSurface(int x, int y) const {
+    int width = 0, height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    return windowToSurface(x, y, width, height);
 }
 
 void SdlPlatform::setPointerShape(PointerShape shape) {
@@ -189,10 +225,10 @@ void SdlPlatform::wait(std::uint32_t ms) { SDL_Delay(ms); }
 // when it closes, and the program is active again at once.
 std::optional<std::string> SdlPlatform::choosePicture(const std::string& title, const std::string& filter,
                                                       const std::string& folder) {
-    if (window_) SDL_SetWindowFullscreen(window_, 0);
+    if (window_ && !windowed_) SDL_SetWindowFullscreen(window_, 0);
     std::optional<std::string> chosen = dialogRunner_(fileDialogArguments(title, filter, folder));
     if (window_) {
-        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        if (!windowed_) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
         // The keyboard comes back to the game, even with no window manager
         // to hand it over when the dialog closes.
         SDL_RaiseWindow(window_);
@@ -301,20 +337,22 @@ bool SdlPlatform::handleEvent(const SDL_Event& event, PlatformEvents& events) {
         case SDL_RENDER_DEVICE_RESET:
             mustPresent_ = true;
             break;
-        case SDL_MOUSEMOTION:
-            // The renderer's logical size has already mapped the point to
-            // the 800 x 600 surface; the black margins clamp to its edges.
-            events.onMouseMove(clampInt(event.motion.x, 0, SurfaceWidth - 1),
-                               clampInt(event.motion.y, 0, SurfaceHeight - 1));
+        case SDL_MOUSEMOTION: {
+            // Points on the black bars go to the nearest edge of the surface.
+            const SurfacePoint p = pointerOnSurface(event.motion.x, event.motion.y);
+            events.onMouseMove(p.x, p.y);
             break;
-        case SDL_MOUSEBUTTONDOWN:
-            events.onMouseDown(buttonOf(event.button.button), clampInt(event.button.x, 0, SurfaceWidth - 1),
-                               clampInt(event.button.y, 0, SurfaceHeight - 1));
+        }
+        case SDL_MOUSEBUTTONDOWN: {
+            const SurfacePoint p = pointerOnSurface(event.button.x, event.button.y);
+            events.onMouseDown(buttonOf(event.button.button), p.x, p.y);
             return true;
-        case SDL_MOUSEBUTTONUP:
-            events.onMouseUp(buttonOf(event.button.button), clampInt(event.button.x, 0, SurfaceWidth - 1),
-                             clampInt(event.button.y, 0, SurfaceHeight - 1));
+        }
+        case SDL_MOUSEBUTTONUP: {
+            const SurfacePoint p = pointerOnSurface(event.button.x, event.button.y);
+            events.onMouseUp(buttonOf(event.button.button), p.x, p.y);
             break;
+        }
         case SDL_KEYDOWN:
             if (const int key = virtualKeyFor(event.key.keysym); key != 0)
                 events.onKeyDown(key, modifierBitsFor(event.key.keysym.mod));

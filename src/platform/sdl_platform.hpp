@@ -12,6 +12,7 @@
 #include "platform/canvas.hpp"
 #include "platform/file_dialog.hpp"
 #include "platform/platform.hpp"
+#include "platform/window_scaling.hpp"
 #include "platform/timer_schedule.hpp"
 
 struct SDL_Window;
@@ -64,6 +65,8 @@ public:
     void beep() override;
     void wait(std::uint32_t ms) override;
     void closeMainWindow() override { quitRequested_ = true; }
+    void setWindowed(bool windowed) override;
+    bool windowed() const override { return windowed_; }
 
     // Sends the page to the CUPS default destination.
     PrintOutcome printPage(const std::string& title, const std::function<void(PageCanvas&)>& drawPage,
@@ -91,6 +94,10 @@ private:
     // Delivers one event; true for a mouse button press.
     bool handleEvent(const SDL_Event& event, PlatformEvents& events);
     void becomeActive(PlatformEvents& events);
+    // Gives the window the current mode: the whole screen, or 800 x 600.
+    void applyWindowMode();
+    // The surface point under a point of the window.
+    SurfacePoint pointerOnSurface(int x, int y) const;
     void freeMusic();
 
     std::unique_ptr<Canvas> canvas_;
@@ -102,6 +109,7 @@ private:
     std::string surfaceError_;
     std::vector<std::uint8_t> shownFrame_;  // the back buffer as last presented
     bool mustPresent_ = true;
+    bool windowed_ = false;
 
     bool audioOpen_ = false;
     std::string audioError_ = "sound device not opened";

@@ -93,6 +93,8 @@ void ChargeFavoris(ProgramState& s) {
     s.checkBox(1).ticked = flag(file, "sons");
     s.checkBox(2).ticked = flag(file, "musiques");
     a.playerName = file.value("PARAMETRES", "nom", "");
+    // A window asked for on the command line stays a window.
+    if (flag(file, "fenetre")) s.platform.setWindowed(true);
     const std::string head = file.value("PARAMETRES", "Imgtete", DefaultHead);
     loadHead(s, isPlainName(head) ? head : DefaultHead);
 
@@ -119,6 +121,7 @@ void Quittelejeu(ProgramState& s) {
         file.set("PARAMETRES", "sons", s.checkBox(1).ticked ? "1" : "0");
         file.set("PARAMETRES", "musiques", s.checkBox(2).ticked ? "1" : "0");
         file.set("PARAMETRES", "nom", a.playerName.str());
+        file.set("PARAMETRES", "fenetre", s.platform.windowed() ? "1" : "0");
         const ListBox& heads = s.listBox(8);
         if (heads.selected > 0 && heads.selected < ListBoxEntries)
             file.set("PARAMETRES", "ImgTete", heads.entries[static_cast<std::size_t>(heads.selected)]);

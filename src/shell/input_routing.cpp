@@ -161,6 +161,11 @@ void DXMouseUp(ProgramState& s, int button, int, int) {
 }
 
 void FormKeyDown(ProgramState& s, int key, int) {
+    // F11, on any screen: full screen or a window, the other way round.
+    if (key == vk::F11) {
+        s.platform.setWindowed(!s.platform.windowed());
+        return;
+    }
     if ((key == vk::Escape || key == vk::Enter) && closeMessageBox(s)) return;
     if (key == vk::Escape && escape(s)) return;
     if (isTextEntryScreen(s.app.screen)) typeKey(s, key);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program under a private Xvfb with a fresh $HOME, waits for
 # its window, takes a screenshot, closes the window with xdotool and expects
-# the program to end with exit code 0 within 5 seconds.
+# the program to end with exit code 0 within 15 seconds.
 set -euo pipefail
 app=$1
 shots=${2:-$(dirname "$app")/../shots}

@@ -17,14 +17,16 @@ stop_xvfb() {
   xvfb_pid=
 }
 
-# Starts the program with its own $HOME inside `dir`, output in dir/out.txt,
+# Starts the program (with any further arguments given) with its own $HOME
+# inside `dir`, output in dir/out.txt,
 # and waits until its window is mapped and shows its first frame (the screen
 # is no longer one flat colour): clicks sent before that may be lost. Sets
 # app_pid and wid.
 start_app() {
   local app=$1 dir=$2
+  shift 2
   mkdir -p "$dir/home"
-  HOME="$dir/home" SDL_AUDIODRIVER=dummy "$app" >"$dir/out.txt" 2>&1 &
+  HOME="$dir/home" SDL_AUDIODRIVER=dummy "$app" "$@" >"$dir/out.txt" 2>&1 &
   app_pid=$!
   wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^GLOSSAMO$' | head -n 1)
   [ -n "$wid" ] || return 1
@@ -42,15 +44,16 @@ start_app() {
   return 1
 }
 
-# Waits up to 5 s for the program to end and checks its exit code is 0.
+# Waits up to 15 s (a loaded machine can be slow to let it end) for the
+# program to end and checks its exit code is 0.
 expect_clean_exit() {
   local dir=$1
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
   done
   if kill -0 "$app_pid" 2>/dev/null; then
-    echo "FAIL: still running 5 s after it was asked to close"; exit 1
+    echo "FAIL: still running 15 s after it was asked to close"; exit 1
   fi
   set +e
   wait "$app_pid"

@@ -31,6 +31,7 @@ TEST(VirtualKeys, SpecialKeysMapToTheirCodes) {
     EXPECT_EQ(virtualKeyFor(key(SDLK_KP_MULTIPLY, SDL_SCANCODE_KP_MULTIPLY)), vk::NumpadMultiply);
     EXPECT_EQ(virtualKeyFor(key(SDLK_ASTERISK)), vk::Oem5);
     EXPECT_EQ(virtualKeyFor(key(SDLK_KP_1, SDL_SCANCODE_KP_1)), 97) << "pad digits are not typed digits";
+    EXPECT_EQ(virtualKeyFor(key(SDLK_F11)), vk::F11);
     EXPECT_EQ(virtualKeyFor(key(SDLK_F1)), 0);
 }
 

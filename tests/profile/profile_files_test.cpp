@@ -91,6 +91,26 @@ TEST_F(Profile, FavouritesCommentsAndUnknownKeysAreKept) {
     EXPECT_NE(text.find(favourites), std::string::npos) << text;
 }
 
+// The window or full screen chosen is kept; a profile without the key
+// (written before it existed) starts full screen.
+TEST_F(Profile, TheWindowModeIsKeptFromOneRunToTheNext) {
+    writeProfile("[PARAMETRES]\r\nnom=LEA\r\n");
+    Premierlancement(s);
+    ChargeFavoris(s);
+    EXPECT_FALSE(platform.windowed());
+    platform.setWindowed(true);
+    Quittelejeu(s);
+    EXPECT_EQ(written().value("PARAMETRES", "fenetre", "?"), "1");
+    platform.setWindowed(false);
+    ChargeFavoris(s);
+    EXPECT_TRUE(platform.windowed());
+    platform.setWindowed(false);
+    Quittelejeu(s);
+    EXPECT_EQ(written().value("PARAMETRES", "fenetre", "?"), "0");
+    ChargeFavoris(s);
+    EXPECT_FALSE(platform.windowed());
+}
+
 TEST_F(Profile, TheHeadPictureIsWrittenOnlyWhenOneAboveTheFirstIsChosen) {
     writeProfile("[PARAMETRES]\r\nImgTete=Louise\r\n");
     Premierlancement(s);

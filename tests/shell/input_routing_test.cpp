@@ -225,4 +225,16 @@ TEST_F(Mouse, InputIsIgnoredWhileATileFlies) {
     EXPECT_EQ(s.app.cursorShape, 0) << "a move still resets the pointer shape";
 }
 
+// F11 switches between full screen and a window on any screen, and is
+// never typed into a name.
+TEST_F(TypedText, F11SwitchesTheWindowModeAndTypesNothing) {
+    s.typedText = "LEA";
+    FormKeyDown(s, vk::F11, 0);
+    EXPECT_TRUE(platform.windowed());
+    EXPECT_EQ(s.typedText.view(), "LEA");
+    EXPECT_EQ(s.app.screen, 8) << "the screen stays open";
+    FormKeyDown(s, vk::F11, 0);
+    EXPECT_FALSE(platform.windowed()) << "twice: back to full screen";
+}
+
 }  // namespace glossamo::testing
