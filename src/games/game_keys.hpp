@@ -1,0 +1,17 @@
+#pragma once
+// Playing from the keyboard, beside the mouse: a letter typed in the hangman
+// games and Motuce does what a click (or a drag from the palette) on that
+// letter's tile does; in Motuce, Backspace takes back the last letter of the
+// current try.
+#include "state/program_state.hpp"
+
+namespace glossamo {
+
+// True when the running game takes the keyboard: it is built and not over.
+bool gameTakesKeys(const ProgramState& s);
+// A letter typed, 'A'..'Z'. True when the game used it.
+bool onGameLetter(ProgramState& s, char letter);
+// A key pressed (vk codes). True when the game used it.
+bool onGameKey(ProgramState& s, int key);
+
+}  // namespace glossamo

@@ -1,0 +1,78 @@
+// Playing the hangman games and Motuce from the keyboard alone, as the
+// window's key and text events deliver it.
+#include "games/game_keys.hpp"
+
+#include "games/board_services.hpp"
+#include "games/game_fixture.hpp"
+#include "shell/window_events.hpp"
+
+namespace glossamo::testing {
+
+class GameKeys : public GameFixture {
+protected:
+    void type(const std::string& utf8) {
+        WindowEvents(s).onTextInput(utf8);
+        frames(1);
+    }
+    void key(int k) {
+        WindowEvents(s).onKeyDown(k, 0);
+        frames(1);
+    }
+    // Types a hangman letter and waits until it has run along the word.
+    void guess(const std::string& utf8) {
+        type(utf8);
+        for (int i = 0; i < 2000 && s.game.pickedLetter != ' '; ++i) frames(1);
+    }
+    std::string row(int r, int n) const { return readBoardWord(s, 7, r, n, true); }
+};
+
+TEST_F(GameKeys, HangmanIsWonFromTheKeyboardWithAccentsFolded) {
+    start(10, {"ANNEXANT"});
+    frames(2);
+    moveTo(pixelOf(7, 2));  // the pointer rests on the A tile: typing N does not take it
+    guess("n");
+    EXPECT_EQ(s.game.texts[2].view(), "-NN---N-");
+    EXPECT_EQ(letter(7, 2), 'A');
+    EXPECT_EQ(letter(7, 3), ' ') << "N left the alphabet as a click takes it";
+    guess("é");  // typed as E
+    EXPECT_EQ(s.game.texts[2].view(), "-NNE--N-");
+    guess("n");
+    EXPECT_EQ(s.game.counterB, 0u) << "a letter already taken is no miss";
+    for (const char* letter : {"A", "x", "t"}) guess(letter);
+    EXPECT_EQ(s.app.gameWon, 1);
+    EXPECT_TRUE(s.gameRunning()) << "a key never leaves the won game";
+}
+
+TEST_F(GameKeys, MotuceIsWonFromTheKeyboardWithBackspaceAndEnter) {
+    start(51, {"BALLON"});
+    frames(1);
+    s.words.loadLines({"BALLET", "BALLON"});
+    type("al");
+    EXPECT_EQ(row(7, 6), "BAL   ") << "each letter lands on the next free cell";
+    key(vk::Backspace);
+    key(vk::Backspace);
+    key(vk::Backspace);
+    EXPECT_EQ(row(7, 6), "B     ") << "the given first letter stays";
+    type("allet");
+    EXPECT_EQ(row(8, 6), "B     ") << "judged when full; the next try opens";
+    key(vk::Enter);
+    type("ALLON");
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(GameKeys, KeysNeverReachAGameUnderAPanelOrAMessage) {
+    start(10, {"ANNEXANT"});
+    frames(2);
+    s.app.screen = 5;  // the options panel
+    type("n");
+    EXPECT_EQ(s.game.pickedLetter, ' ');
+    EXPECT_EQ(letter(7, 3), 'N');
+    s.app.screen = 0;
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(s.app.gameLost, 1) << "Escape still gives up";
+    type("n");
+    EXPECT_EQ(letter(7, 3), 'N') << "a given-up game takes no letter";
+}
+
+}  // namespace glossamo::testing
