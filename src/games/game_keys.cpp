@@ -1,7 +1,10 @@
 #include "games/game_keys.hpp"
 
+#include <algorithm>
+
 #include "games/game_families.hpp"
 #include "games/game_input.hpp"
+#include "platform/canvas.hpp"
 #include "platform/platform.hpp"
 
 namespace glossamo {
@@ -15,6 +18,7 @@ using namespace families;
 constexpr int AlphabetColumn = 7;
 constexpr int AlphabetRow = 2;
 constexpr int MotuceFirstTryRow = 7;
+constexpr Rgb CursorInk{236, 164, 58};  // amber, seen on light tiles and dark boards alike
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -63,6 +67,75 @@ bool motuceBackspace(ProgramState& s) {
     return false;
 }
 
+// --- the grid games' cursor ------------------------------------------------
+
+constexpr std::uint32_t SourceTile = 2;  // a palette letter
+constexpr std::uint32_t BlackTile = 3;
+
+bool usesGridCursor(std::uint32_t id) {
+    return isCodedWords(id) || isPlacedWords(id) || isLetterSums(id) || isBrokenGrid(id);
+}
+
+int gridSize(const ProgramState& s) { return std::clamp(static_cast<int>(s.game.counterB), 0, BoardSize - 1); }
+
+// A cell of the grid that takes a letter dropped from the palette: never a
+// black square, never the palette itself.
+bool isFreeCell(const ProgramState& s, int c, int r) {
+    const int n = gridSize(s);
+    if (c < 1 || r < 1 || c > n || r > n) return false;
+    const GameRecord& g = s.game;
+    return g.movable[at(c)][at(r)] == 1 && g.tileStyles[at(c)][at(r)] != SourceTile &&
+           g.tileStyles[at(c)][at(r)] != BlackTile && g.letters[at(c)][at(r)] != '*';
+}
+
+// The cursor on a free cell: where it was, else the first free cell row by
+// row. False when the grid has none.
+bool placeCursor(ProgramState& s) {
+    if (isFreeCell(s, s.keyCursor.x, s.keyCursor.y)) return true;
+    const int n = gridSize(s);
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            if (isFreeCell(s, c, r)) {
+                s.keyCursor = {c, r};
+                return true;
+            }
+    s.keyCursor = {};
+    return false;
+}
+
+// One step: to the next free cell that way, over black squares; at the
+// grid's edge the cursor stays. The first key only shows it.
+void moveCursor(ProgramState& s, int dc, int dr) {
+    const bool shown = isFreeCell(s, s.keyCursor.x, s.keyCursor.y);
+    if (!placeCursor(s) || !shown) return;
+    const int n = gridSize(s);
+    for (int c = s.keyCursor.x + dc, r = s.keyCursor.y + dr; c >= 1 && r >= 1 && c <= n && r <= n; c += dc, r += dr)
+        if (isFreeCell(s, c, r)) {
+            s.keyCursor = {c, r};
+            return;
+        }
+}
+
+bool dropLetterAtCursor(ProgramState& s, char letter) {
+    if (!placeCursor(s)) return false;
+    for (int r = 1; r < BoardSize; ++r)
+        for (int c = 1; c < BoardSize; ++c)
+            if (s.game.tileStyles[at(c)][at(r)] == SourceTile && s.game.movable[at(c)][at(r)] == 1 &&
+                s.game.letters[at(c)][at(r)] == letter) {
+                pressAndRelease(s, c, r, s.keyCursor.x, s.keyCursor.y);
+                return true;
+            }
+    return false;  // not a letter of this palette
+}
+
+// The letter under the cursor taken off the grid, as a drag out of the
+// board would take it.
+bool emptyCursorCell(ProgramState& s) {
+    if (!placeCursor(s) || s.game.letters[at(s.keyCursor.x)][at(s.keyCursor.y)] == ' ') return false;
+    pressAndRelease(s, s.keyCursor.x, s.keyCursor.y, 0, 0);
+    return true;
+}
+
 }  // namespace
 
 bool gameTakesKeys(const ProgramState& s) {
@@ -84,6 +157,7 @@ bool onGameLetter(ProgramState& s, char letter) {
         pressAndRelease(s, c, r, free, motuceRow(s));
         return true;
     }
+    if (usesGridCursor(id)) return dropLetterAtCursor(s, letter);
     return false;
 }
 
@@ -94,7 +168,22 @@ bool onGameKey(ProgramState& s, int key) {
     // left to send: it is taken so that it does nothing else.
     if (isMotuce(id) && key == vk::Enter) return true;
     if (isMotuce(id) && key == vk::Backspace) return motuceBackspace(s);
-    return false;
+    if (!usesGridCursor(id)) return false;
+    switch (key) {
+        case vk::Left: moveCursor(s, -1, 0); return true;
+        case vk::Right: moveCursor(s, 1, 0); return true;
+        case vk::Up: moveCursor(s, 0, -1); return true;
+        case vk::Down: moveCursor(s, 0, 1); return true;
+        case vk::Backspace: return emptyCursorCell(s);
+        default: return false;
+    }
+}
+
+void drawKeyCursor(ProgramState& s) {
+    if (!gameTakesKeys(s) || !usesGridCursor(s.game.gameId) || !isFreeCell(s, s.keyCursor.x, s.keyCursor.y)) return;
+    const Rect cell{s.game.boardLeft + CellPixels * s.keyCursor.x - 1, s.game.boardTop + CellPixels * s.keyCursor.y - 1,
+                    CellPixels + 1, CellPixels + 1};
+    s.platform.canvas().frameRect(cell, CursorInk, 3);
 }
 
 }  // namespace glossamo

@@ -75,4 +75,44 @@ TEST_F(GameKeys, KeysNeverReachAGameUnderAPanelOrAMessage) {
     EXPECT_EQ(letter(7, 3), 'N') << "a given-up game takes no letter";
 }
 
+// Word placement on a 6 x 6 grid: the arrows walk the free cells, over the
+// black squares, and a typed letter lands as a drag from the palette would.
+TEST_F(GameKeys, TheGridCursorSkipsBlackSquaresAndTakesLetters) {
+    programFolder.write("bin/grilles.txt", "6x6=CHAT*SO*RIENQUE*ON*NOIR*AS*LEUME*SES\r\n6x6=" + std::string(36, 'Z') +
+                                               "\r\n");
+    startGame(s, 32);
+    frames(1);
+    ASSERT_EQ(s.game.built, 1);
+    key(vk::Right);
+    EXPECT_EQ(s.keyCursor, (Point{1, 1})) << "the first arrow shows the cursor on the first free cell";
+    for (int i = 0; i < 3; ++i) key(vk::Right);
+    EXPECT_EQ(s.keyCursor, (Point{4, 1}));
+    key(vk::Right);
+    EXPECT_EQ(s.keyCursor, (Point{6, 1})) << "over the black square at (5, 1)";
+    key(vk::Right);
+    EXPECT_EQ(s.keyCursor, (Point{6, 1})) << "the edge of the grid";
+    for (int i = 0; i < 3; ++i) key(vk::Left);  // (4, 1) over the black square, (3, 1), (2, 1)
+    key(vk::Down);
+    EXPECT_EQ(s.keyCursor, (Point{2, 3})) << "over the black square at (2, 2)";
+    const int sounds = platform.count("sound 7");
+    type("u");
+    EXPECT_EQ(letter(2, 3), 'U');
+    EXPECT_EQ(platform.count("sound 7"), sounds + 1) << "the drop's own sound";
+    const int p = 8;  // the palette's first row for a 6 x 6 grid
+    EXPECT_EQ(letter(8, p + 1), 'U') << "the palette keeps its letter";
+    type("q");
+    EXPECT_EQ(letter(2, 3), 'Q') << "a letter typed over another replaces it, as a drop does";
+    key(vk::Backspace);
+    EXPECT_EQ(letter(2, 3), ' ');
+    const std::string grid = "CHAT*SO*RIENQUE*ON*NOIR*AS*LEUME*SES";
+    const int arrows[] = {vk::Up, vk::Left, vk::Down, vk::Right};
+    for (int i = 0; i < 60; ++i) {
+        key(arrows[(i * 3 + i / 5) % 4]);
+        ASSERT_GE(s.keyCursor.x, 1);
+        ASSERT_GE(s.keyCursor.y, 1);
+        EXPECT_NE(grid[static_cast<std::size_t>((s.keyCursor.y - 1) * 6 + s.keyCursor.x - 1)], '*')
+            << "never on a black square: (" << s.keyCursor.x << ", " << s.keyCursor.y << ")";
+    }
+}
+
 }  // namespace glossamo::testing
