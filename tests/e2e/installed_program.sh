@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix (a folder name with a blank in
-# it), checks the desktop entry with desktop-file-validate and the icons'
+# Installs the build into a temporary prefix (a folder name with a blank and
+# an accent in it), checks the desktop entry with desktop-file-validate and the icons'
 # sizes, then starts the installed launcher from another folder under a
 # private Xvfb, waits for its first frame and closes it.
 #   tests/e2e/installed_program.sh <build folder> [shots folder]
@@ -18,7 +18,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-prefix="$work/mes jeux"
+prefix="$work/mes jeux é"
 cmake --install "$build" --prefix "$prefix" >"$work/install.txt" 2>&1 || { echo "FAIL: install"; cat "$work/install.txt"; exit 1; }
 
 for file in bin/glossamo lib/glossamo/glossamo lib/glossamo/bin/DicoFrancais.txt share/applications/glossamo.desktop; do
