@@ -11,13 +11,7 @@ mkdir -p "$shots"
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb.sh"
 
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_e2e
 prefix="$work/mes jeux é"
 cmake --install "$build" --prefix "$prefix" >"$work/install.txt" 2>&1 || { echo "FAIL: install"; cat "$work/install.txt"; exit 1; }
 
@@ -40,7 +34,6 @@ for size in 48 128 256; do
 done
 
 # Started from the root folder, away from the program's own.
-start_xvfb "$work"
 cd /
 start_app "$prefix/bin/glossamo" "$work" || { echo "FAIL: the installed program showed no window"; cat "$work/out.txt"; exit 1; }
 sleep 0.5
