@@ -1,6 +1,7 @@
 #include "games/game_keys.hpp"
 
 #include <algorithm>
+#include <optional>
 
 #include "games/game_families.hpp"
 #include "games/game_input.hpp"
@@ -79,11 +80,13 @@ bool usesGridCursor(std::uint32_t id) {
 int gridSize(const ProgramState& s) { return std::clamp(static_cast<int>(s.game.counterB), 0, BoardSize - 1); }
 
 // A cell of the grid that takes a letter dropped from the palette: never a
-// black square, never the palette itself.
+// black square, never the palette itself. The dismantled grid has no fixed
+// black square: each is laid by the player and can be taken back.
 bool isFreeCell(const ProgramState& s, int c, int r) {
     const int n = gridSize(s);
     if (c < 1 || r < 1 || c > n || r > n) return false;
     const GameRecord& g = s.game;
+    if (isBrokenGrid(g.gameId)) return g.movable[at(c)][at(r)] == 1;
     return g.movable[at(c)][at(r)] == 1 && g.tileStyles[at(c)][at(r)] != SourceTile &&
            g.tileStyles[at(c)][at(r)] != BlackTile && g.letters[at(c)][at(r)] != '*';
 }
@@ -128,11 +131,43 @@ bool dropLetterAtCursor(ProgramState& s, char letter) {
     return false;  // not a letter of this palette
 }
 
+// The dismantled grid's trays, the two rows below its palette's two: the
+// first of their cells holding `content` ('*' for a black square, ' ' for
+// an empty place).
+std::optional<Point> trayCell(const ProgramState& s, char content) {
+    const int firstTrayRow = gridSize(s) + 4;
+    for (int r = firstTrayRow; r < BoardSize && r < firstTrayRow + 2; ++r)
+        for (int c = 1; c < BoardSize; ++c)
+            if (s.game.movable[at(c)][at(r)] == 1 && s.game.tileStyles[at(c)][at(r)] != SourceTile &&
+                s.game.letters[at(c)][at(r)] == content)
+                return Point{c, r};
+    return std::nullopt;
+}
+
+// A black square from the trays laid at the cursor, as dragging it there
+// would.
+bool dropBlackSquareAtCursor(ProgramState& s) {
+    const std::optional<Point> black = trayCell(s, '*');
+    if (!placeCursor(s) || !black) return false;
+    pressAndRelease(s, black->x, black->y, s.keyCursor.x, s.keyCursor.y);
+    return true;
+}
+
 // The letter under the cursor taken off the grid, as a drag out of the
-// board would take it.
+// board would take it; a black square goes back to an empty place of the
+// trays.
 bool emptyCursorCell(ProgramState& s) {
-    if (!placeCursor(s) || s.game.letters[at(s.keyCursor.x)][at(s.keyCursor.y)] == ' ') return false;
-    pressAndRelease(s, s.keyCursor.x, s.keyCursor.y, 0, 0);
+    if (!placeCursor(s)) return false;
+    const Point cell = s.keyCursor;
+    const char letter = s.game.letters[at(cell.x)][at(cell.y)];
+    if (letter == ' ') return false;
+    if (letter == '*' && isBrokenGrid(s.game.gameId)) {
+        const std::optional<Point> place = trayCell(s, ' ');
+        if (!place) return false;
+        pressAndRelease(s, cell.x, cell.y, place->x, place->y);
+        return true;
+    }
+    pressAndRelease(s, cell.x, cell.y, 0, 0);
     return true;
 }
 
@@ -144,8 +179,10 @@ bool gameTakesKeys(const ProgramState& s) {
 }
 
 bool onGameLetter(ProgramState& s, char letter) {
-    if (!gameTakesKeys(s) || letter < 'A' || letter > 'Z') return false;
+    if (!gameTakesKeys(s)) return false;
     const std::uint32_t id = s.game.gameId;
+    if (isBrokenGrid(id) && (letter == ' ' || letter == '*')) return dropBlackSquareAtCursor(s);
+    if (letter < 'A' || letter > 'Z') return false;
     const int c = alphabetColumn(letter), r = alphabetRow(letter);
     if (isHangman(id)) {
         pressAndRelease(s, c, r, c, r);

@@ -5,7 +5,8 @@
 // current try. In the grid games with a palette (coded words, word
 // placement, letter sums and faded letters, the dismantled grid) the arrows
 // move a cursor over the grid's free cells, a typed letter drops there from
-// the palette and Backspace takes the cell's letter off the grid.
+// the palette and Backspace takes the cell's letter off the grid. In the
+// dismantled grid, Space (or *) lays a black square from the trays there.
 #include "state/program_state.hpp"
 
 namespace glossamo {

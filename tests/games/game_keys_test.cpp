@@ -115,4 +115,47 @@ TEST_F(GameKeys, TheGridCursorSkipsBlackSquaresAndTakesLetters) {
     }
 }
 
+// The dismantled grid has no fixed black square: Space lays one from the
+// trays at the cursor and Backspace puts it back in an empty place of them.
+TEST_F(GameKeys, TheDismantledGridTakesBlackSquaresFromTheKeyboard) {
+    programFolder.write("bin/grilles.txt", "6x6=CHAT*SO*RIENQUE*ON*NOIR*AS*LEUME*SES\r\n6x6=" + std::string(36, 'Z') +
+                                               "\r\n");
+    startGame(s, 45);
+    frames(1);
+    ASSERT_EQ(s.game.built, 1);
+    const auto blackSquaresInTrays = [&] {
+        int n = 0;
+        for (int r = 10; r <= 11; ++r)
+            for (int c = 1; c <= 13; ++c) n += s.game.movable[c][r] == 1 && letter(c, r) == '*';
+        return n;
+    };
+    const int tray = blackSquaresInTrays();
+    ASSERT_EQ(tray, 7);
+    for (int i = 0; i < 5; ++i) key(vk::Right);  // shown on (1, 1), then to (5, 1)
+    ASSERT_EQ(s.keyCursor, (Point{5, 1}));
+    type(" ");
+    frames(1);
+    EXPECT_EQ(letter(5, 1), '*');
+    EXPECT_EQ(s.game.tileStyles[5][1], 3u);
+    EXPECT_EQ(blackSquaresInTrays(), tray - 1);
+    type("e");
+    EXPECT_EQ(letter(5, 1), '*') << "a black square refuses a letter";
+    key(vk::Backspace);
+    EXPECT_EQ(letter(5, 1), ' ');
+    EXPECT_EQ(blackSquaresInTrays(), tray) << "back in the trays, not lost";
+    type("*");
+    key(vk::Right);
+    type("s");
+    EXPECT_EQ(letter(5, 1), '*');
+    EXPECT_EQ(letter(6, 1), 'S');
+    for (int r = 2; r <= 6; ++r)
+        for (int c = 1; c <= 6; ++c) {
+            const char want = "CHAT*SO*RIENQUE*ON*NOIR*AS*LEUME*SES"[(r - 1) * 6 + c - 1];
+            s.keyCursor = {c, r};
+            type(want == '*' ? " " : std::string(1, want));
+        }
+    frames(2);
+    EXPECT_EQ(s.app.gameWon, 1) << "the grid rebuilt from the keyboard alone";
+}
+
 }  // namespace glossamo::testing
