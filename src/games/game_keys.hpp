@@ -13,7 +13,8 @@ namespace glossamo {
 
 // True when the running game takes the keyboard: it is built and not over.
 bool gameTakesKeys(const ProgramState& s);
-// A letter typed, 'A'..'Z'. True when the game used it.
+// A letter typed, 'A'..'Z' (in the dismantled grid also ' ' or '*', a black
+// square). True when the game used it.
 bool onGameLetter(ProgramState& s, char letter);
 // A key pressed (vk codes). True when the game used it.
 bool onGameKey(ProgramState& s, int key);

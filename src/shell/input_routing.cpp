@@ -191,7 +191,7 @@ void FormKeyPress(ProgramState& s, std::string_view utf8) {
     for (const char32_t c : *text) {
         const char typed = typedCharacter(c);
         if (!typing) {
-            onGameLetter(s, typed);  // letters only; accents folded (é is E)
+            onGameLetter(s, typed);  // accents folded (é is E)
             continue;
         }
         if (typed != 0 && s.typedText.size() < TypedTextLimit) s.typedText = s.typedText.str() + typed;
