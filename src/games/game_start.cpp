@@ -33,6 +33,7 @@ void startGame(ProgramState& s, int id) {
     s.travel.underWay = 0;
     leaveGame(s);
     resetGameRecord(s);
+    s.keyCursor = {};
     s.game.gameId = static_cast<std::uint32_t>(id);
     loadWordListFor(s, id);
     s.app.gameTitle = gameName(s, id);

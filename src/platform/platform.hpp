@@ -30,6 +30,10 @@ constexpr int Escape = 27;
 constexpr int Space = 32;
 constexpr int NumpadMultiply = 106;
 constexpr int Oem5 = 220;  // the '*' key of a French keyboard
+constexpr int Left = 37;
+constexpr int Up = 38;
+constexpr int Right = 39;
+constexpr int Down = 40;
 constexpr int F11 = 122;
 }  // namespace vk
 

@@ -23,6 +23,10 @@ int virtualKeyFor(const SDL_Keysym& key) {
         case SDLK_BACKSLASH: return vk::Oem5;
         case SDLK_KP_0: return 96;
         case SDLK_F11: return vk::F11;
+        case SDLK_LEFT: return vk::Left;
+        case SDLK_UP: return vk::Up;
+        case SDLK_RIGHT: return vk::Right;
+        case SDLK_DOWN: return vk::Down;
         default: return 0;
     }
 }

@@ -1,6 +1,7 @@
 #include "shell/frame_tick.hpp"
 
 #include "games/board_words.hpp"
+#include "games/game_keys.hpp"
 #include "games/game_reset.hpp"
 #include "media/asset_loading.hpp"
 #include "media/sound_services.hpp"
@@ -89,7 +90,10 @@ void drawTravelFrame(ProgramState& s) {
 void drawNormalFrame(ProgramState& s) {
     AppState& a = s.app;
     drawBackground(s);
-    if (s.gameRunning()) GameDispatcher(s);
+    if (s.gameRunning()) {
+        GameDispatcher(s);
+        drawKeyCursor(s);
+    }
     if (s.drag.active) drawDrag(s);
     if (s.flight.active) drawTileFlight(s);
     // A failed travel keeps its picture on screen until the next click or key.

@@ -5,6 +5,7 @@
 
 #include "base/text_encoding.hpp"
 #include "games/game_input.hpp"
+#include "games/game_keys.hpp"
 #include "games/game_reset.hpp"
 #include "media/asset_loading.hpp"
 #include "media/sound_services.hpp"
@@ -115,6 +116,13 @@ bool isTextEntryScreen(int screen) {
     return screen == screens::Profile || screen == screens::AnagramSearch || screen == screens::PatternSearch;
 }
 
+// The game hears the keys only when nothing is over it: no panel, no
+// message, no travel map or travel ending.
+bool gameHasTheKeyboard(const ProgramState& s) {
+    return s.app.screen == 0 && !s.messageBox.active && s.app.titleShowing == 0 && !s.travel.mapShown &&
+           !s.travel.failed && !s.travel.completed && gameTakesKeys(s);
+}
+
 }  // namespace
 
 void DXMouseDown(ProgramState& s, int button, int, int) {
@@ -168,15 +176,24 @@ void FormKeyDown(ProgramState& s, int key, int) {
     }
     if ((key == vk::Escape || key == vk::Enter) && closeMessageBox(s)) return;
     if (key == vk::Escape && escape(s)) return;
-    if (isTextEntryScreen(s.app.screen)) typeKey(s, key);
+    if (isTextEntryScreen(s.app.screen)) {
+        typeKey(s, key);
+        return;
+    }
+    if (gameHasTheKeyboard(s)) onGameKey(s, key);
 }
 
 void FormKeyPress(ProgramState& s, std::string_view utf8) {
-    if (!isTextEntryScreen(s.app.screen)) return;
+    const bool typing = isTextEntryScreen(s.app.screen);
+    if (!typing && !gameHasTheKeyboard(s)) return;
     const std::optional<std::u32string> text = decodeUtf8(utf8);
     if (!text) return;
     for (const char32_t c : *text) {
         const char typed = typedCharacter(c);
+        if (!typing) {
+            onGameLetter(s, typed);  // accents folded (é is E)
+            continue;
+        }
         if (typed != 0 && s.typedText.size() < TypedTextLimit) s.typedText = s.typedText.str() + typed;
     }
 }

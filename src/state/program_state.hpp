@@ -56,6 +56,7 @@ struct ProgramState {
     std::uint8_t firstActivationDone = 0;
     std::uint8_t musicAwaited = 0;  // the first music starts after the first frame
     double hangmanScan = 0;  // positions the hangman's chosen letter has travelled
+    Point keyCursor;  // the keyboard's cell in the grid games; (0, 0) until a key places it
 
     std::string programDir;  // the program's folder, with a trailing '/'
     std::string userDir;     // the player's folder, with a trailing '/'

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix (a folder name with a blank in
-# it), checks the desktop entry with desktop-file-validate and the icons'
+# Installs the build into a temporary prefix (a folder name with a blank and
+# an accent in it), checks the desktop entry with desktop-file-validate and the icons'
 # sizes, then starts the installed launcher from another folder under a
 # private Xvfb, waits for its first frame and closes it.
 #   tests/e2e/installed_program.sh <build folder> [shots folder]
@@ -11,14 +11,8 @@ mkdir -p "$shots"
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb.sh"
 
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-prefix="$work/mes jeux"
+begin_e2e
+prefix="$work/mes jeux é"
 cmake --install "$build" --prefix "$prefix" >"$work/install.txt" 2>&1 || { echo "FAIL: install"; cat "$work/install.txt"; exit 1; }
 
 for file in bin/glossamo lib/glossamo/glossamo lib/glossamo/bin/DicoFrancais.txt share/applications/glossamo.desktop; do
@@ -40,7 +34,6 @@ for size in 48 128 256; do
 done
 
 # Started from the root folder, away from the program's own.
-start_xvfb "$work"
 cd /
 start_app "$prefix/bin/glossamo" "$work" || { echo "FAIL: the installed program showed no window"; cat "$work/out.txt"; exit 1; }
 sleep 0.5

@@ -11,15 +11,7 @@ mkdir -p "$shots"
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb.sh"
 
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_xvfb "$work"
-read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+begin_e2e
 
 size_of() { xwininfo -id "$wid" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 # Waits up to 5 s for the window to take a size.

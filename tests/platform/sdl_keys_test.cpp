@@ -32,6 +32,8 @@ TEST(VirtualKeys, SpecialKeysMapToTheirCodes) {
     EXPECT_EQ(virtualKeyFor(key(SDLK_ASTERISK)), vk::Oem5);
     EXPECT_EQ(virtualKeyFor(key(SDLK_KP_1, SDL_SCANCODE_KP_1)), 97) << "pad digits are not typed digits";
     EXPECT_EQ(virtualKeyFor(key(SDLK_F11)), vk::F11);
+    EXPECT_EQ(virtualKeyFor(key(SDLK_LEFT)), vk::Left);
+    EXPECT_EQ(virtualKeyFor(key(SDLK_DOWN)), vk::Down);
     EXPECT_EQ(virtualKeyFor(key(SDLK_F1)), 0);
 }
 

@@ -1,0 +1,226 @@
+#include "games/game_keys.hpp"
+
+#include <algorithm>
+#include <optional>
+
+#include "games/game_families.hpp"
+#include "games/game_input.hpp"
+#include "platform/canvas.hpp"
+#include "platform/platform.hpp"
+
+namespace glossamo {
+
+namespace {
+
+using namespace families;
+
+// The hangman alphabet and the Motuce palette: A..M on row 2, N..Z on row 3,
+// from column 7.
+constexpr int AlphabetColumn = 7;
+constexpr int AlphabetRow = 2;
+constexpr int MotuceFirstTryRow = 7;
+constexpr Rgb CursorInk{236, 164, 58};  // amber, seen on light tiles and dark boards alike
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+int alphabetColumn(char letter) { return AlphabetColumn + (letter - 'A') % 13; }
+int alphabetRow(char letter) { return AlphabetRow + (letter - 'A') / 13; }
+
+// A left press at one cell and the release at another, as the mouse would
+// give them. The pointer's own cell is kept for the next frame, and the
+// press is not left pending: the buttons under the pointer are not clicked.
+void pressAndRelease(ProgramState& s, int fromC, int fromR, int toC, int toR) {
+    const int hoverC = s.game.hoverCol, hoverR = s.game.hoverRow;
+    const std::uint32_t pending = s.app.clickPending;
+    s.game.hoverCol = fromC;
+    s.game.hoverRow = fromR;
+    onGameMouseDown(s, ButtonLeft);
+    s.game.hoverCol = toC;
+    s.game.hoverRow = toR;
+    onGameMouseUp(s, ButtonLeft);
+    s.game.hoverCol = hoverC;
+    s.game.hoverRow = hoverR;
+    s.app.clickPending = pending;
+}
+
+int motuceRow(const ProgramState& s) { return static_cast<int>(s.game.counterC) + MotuceFirstTryRow - 1; }
+int motuceLength(const ProgramState& s) { return static_cast<int>(s.game.texts[1].size()); }
+
+// The first empty cell of the current try, or 0 when it is full.
+int motuceFreeColumn(const ProgramState& s) {
+    const int row = motuceRow(s);
+    for (int c = AlphabetColumn; c < AlphabetColumn + motuceLength(s) && c < BoardSize; ++c)
+        if (s.game.letters[at(c)][at(row)] == ' ') return c;
+    return 0;
+}
+
+bool motuceBackspace(ProgramState& s) {
+    const int row = motuceRow(s);
+    // The first letter is given by the game and stays.
+    for (int c = AlphabetColumn + motuceLength(s) - 1; c > AlphabetColumn; --c) {
+        if (c >= BoardSize) continue;
+        char& cell = s.game.letters[at(c)][at(row)];
+        if (cell != ' ') {
+            cell = ' ';
+            return true;
+        }
+    }
+    return false;
+}
+
+// --- the grid games' cursor ------------------------------------------------
+
+constexpr std::uint32_t SourceTile = 2;  // a palette letter
+constexpr std::uint32_t BlackTile = 3;
+
+bool usesGridCursor(std::uint32_t id) {
+    return isCodedWords(id) || isPlacedWords(id) || isLetterSums(id) || isBrokenGrid(id);
+}
+
+int gridSize(const ProgramState& s) { return std::clamp(static_cast<int>(s.game.counterB), 0, BoardSize - 1); }
+
+// A cell of the grid that takes a letter dropped from the palette: never a
+// black square, never the palette itself. The dismantled grid has no fixed
+// black square: each is laid by the player and can be taken back.
+bool isFreeCell(const ProgramState& s, int c, int r) {
+    const int n = gridSize(s);
+    if (c < 1 || r < 1 || c > n || r > n) return false;
+    const GameRecord& g = s.game;
+    if (isBrokenGrid(g.gameId)) return g.movable[at(c)][at(r)] == 1;
+    return g.movable[at(c)][at(r)] == 1 && g.tileStyles[at(c)][at(r)] != SourceTile &&
+           g.tileStyles[at(c)][at(r)] != BlackTile && g.letters[at(c)][at(r)] != '*';
+}
+
+// The cursor on a free cell: where it was, else the first free cell row by
+// row. False when the grid has none.
+bool placeCursor(ProgramState& s) {
+    if (isFreeCell(s, s.keyCursor.x, s.keyCursor.y)) return true;
+    const int n = gridSize(s);
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            if (isFreeCell(s, c, r)) {
+                s.keyCursor = {c, r};
+                return true;
+            }
+    s.keyCursor = {};
+    return false;
+}
+
+// One step: to the next free cell that way, over black squares; at the
+// grid's edge the cursor stays. The first key only shows it.
+void moveCursor(ProgramState& s, int dc, int dr) {
+    const bool shown = isFreeCell(s, s.keyCursor.x, s.keyCursor.y);
+    if (!placeCursor(s) || !shown) return;
+    const int n = gridSize(s);
+    for (int c = s.keyCursor.x + dc, r = s.keyCursor.y + dr; c >= 1 && r >= 1 && c <= n && r <= n; c += dc, r += dr)
+        if (isFreeCell(s, c, r)) {
+            s.keyCursor = {c, r};
+            return;
+        }
+}
+
+bool dropLetterAtCursor(ProgramState& s, char letter) {
+    if (!placeCursor(s)) return false;
+    for (int r = 1; r < BoardSize; ++r)
+        for (int c = 1; c < BoardSize; ++c)
+            if (s.game.tileStyles[at(c)][at(r)] == SourceTile && s.game.movable[at(c)][at(r)] == 1 &&
+                s.game.letters[at(c)][at(r)] == letter) {
+                pressAndRelease(s, c, r, s.keyCursor.x, s.keyCursor.y);
+                return true;
+            }
+    return false;  // not a letter of this palette
+}
+
+// The dismantled grid's trays, the two rows below its palette's two: the
+// first of their cells holding `content` ('*' for a black square, ' ' for
+// an empty place).
+std::optional<Point> trayCell(const ProgramState& s, char content) {
+    const int firstTrayRow = gridSize(s) + 4;
+    for (int r = firstTrayRow; r < BoardSize && r < firstTrayRow + 2; ++r)
+        for (int c = 1; c < BoardSize; ++c)
+            if (s.game.movable[at(c)][at(r)] == 1 && s.game.tileStyles[at(c)][at(r)] != SourceTile &&
+                s.game.letters[at(c)][at(r)] == content)
+                return Point{c, r};
+    return std::nullopt;
+}
+
+// A black square from the trays laid at the cursor, as dragging it there
+// would.
+bool dropBlackSquareAtCursor(ProgramState& s) {
+    const std::optional<Point> black = trayCell(s, '*');
+    if (!placeCursor(s) || !black) return false;
+    pressAndRelease(s, black->x, black->y, s.keyCursor.x, s.keyCursor.y);
+    return true;
+}
+
+// The letter under the cursor taken off the grid, as a drag out of the
+// board would take it; a black square goes back to an empty place of the
+// trays.
+bool emptyCursorCell(ProgramState& s) {
+    if (!placeCursor(s)) return false;
+    const Point cell = s.keyCursor;
+    const char letter = s.game.letters[at(cell.x)][at(cell.y)];
+    if (letter == ' ') return false;
+    if (letter == '*' && isBrokenGrid(s.game.gameId)) {
+        const std::optional<Point> place = trayCell(s, ' ');
+        if (!place) return false;
+        pressAndRelease(s, cell.x, cell.y, place->x, place->y);
+        return true;
+    }
+    pressAndRelease(s, cell.x, cell.y, 0, 0);
+    return true;
+}
+
+}  // namespace
+
+bool gameTakesKeys(const ProgramState& s) {
+    return s.gameRunning() && s.game.built == 1 && s.app.gameWon == 0 && s.app.gameLost == 0 &&
+           s.drag.active == 0 && s.flight.active == 0;
+}
+
+bool onGameLetter(ProgramState& s, char letter) {
+    if (!gameTakesKeys(s)) return false;
+    const std::uint32_t id = s.game.gameId;
+    if (isBrokenGrid(id) && (letter == ' ' || letter == '*')) return dropBlackSquareAtCursor(s);
+    if (letter < 'A' || letter > 'Z') return false;
+    const int c = alphabetColumn(letter), r = alphabetRow(letter);
+    if (isHangman(id)) {
+        pressAndRelease(s, c, r, c, r);
+        return true;
+    }
+    if (isMotuce(id)) {
+        const int free = motuceFreeColumn(s);
+        if (free == 0) return false;
+        pressAndRelease(s, c, r, free, motuceRow(s));
+        return true;
+    }
+    if (usesGridCursor(id)) return dropLetterAtCursor(s, letter);
+    return false;
+}
+
+bool onGameKey(ProgramState& s, int key) {
+    if (!gameTakesKeys(s)) return false;
+    const std::uint32_t id = s.game.gameId;
+    // A full try is judged as soon as it is full, so Enter has nothing
+    // left to send: it is taken so that it does nothing else.
+    if (isMotuce(id) && key == vk::Enter) return true;
+    if (isMotuce(id) && key == vk::Backspace) return motuceBackspace(s);
+    if (!usesGridCursor(id)) return false;
+    switch (key) {
+        case vk::Left: moveCursor(s, -1, 0); return true;
+        case vk::Right: moveCursor(s, 1, 0); return true;
+        case vk::Up: moveCursor(s, 0, -1); return true;
+        case vk::Down: moveCursor(s, 0, 1); return true;
+        case vk::Backspace: return emptyCursorCell(s);
+        default: return false;
+    }
+}
+
+void drawKeyCursor(ProgramState& s) {
+    if (!gameTakesKeys(s) || !usesGridCursor(s.game.gameId) || !isFreeCell(s, s.keyCursor.x, s.keyCursor.y)) return;
+    const Rect cell{s.game.boardLeft + CellPixels * s.keyCursor.x - 1, s.game.boardTop + CellPixels * s.keyCursor.y - 1,
+                    CellPixels + 1, CellPixels + 1};
+    s.platform.canvas().frameRect(cell, CursorInk, 3);
+}
+
+}  // namespace glossamo
