@@ -16,6 +16,7 @@ namespace {
 
 constexpr int CountryIndexes = 113;
 constexpr int HelpLinesKept = 599;
+constexpr const char* DefaultUserDir = "~/.local/share/glossamo/";
 
 // The rules files never change while the program runs; the family list asks
 // for them on every frame while a family is pointed at, so each is read once.
@@ -39,7 +40,12 @@ void ChargeCommentaires(ProgramState& s) {
         if (value == "Rien") break;
     }
     debugLog(s, std::to_string(k) + " Commentaires charg\xE9s");
-    s.userDir = expandHome(s.app.comments[51].str());
+    // The player's folder is named by the texts. Without them (a damaged
+    // install) it is the usual one under the home folder: never the current
+    // folder, where the profile and saves would be strewn and then missed.
+    const std::string named = s.app.comments[51].str();
+    s.userDir = expandHome(named.empty() || named == "Rien" ? DefaultUserDir : named);
+    if (s.userDir.empty() || s.userDir.back() != '/') s.userDir += '/';
 }
 
 void Chargepays(ProgramState& s) {

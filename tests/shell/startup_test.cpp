@@ -2,6 +2,7 @@
 
 #include "shell/frame_tick.hpp"
 #include "shell/window_events.hpp"
+#include "support/headless_run.hpp"
 #include "support/program_fixture.hpp"
 
 namespace glossamo::testing {
@@ -9,6 +10,10 @@ namespace glossamo::testing {
 class Startup : public ProgramFixture {
 protected:
     TempDir dir;
+    // The program folder has no texts: the player's folder falls back to
+    // one under $HOME, kept inside this test.
+    TempDir home;
+    const ScopedHome scopedHome{home.bare()};
     void start() {
         FormCreate(s, dir.path());
         initialisation(s);

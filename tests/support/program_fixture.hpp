@@ -29,6 +29,8 @@ public:
 
     // The folder, with a trailing '/'.
     std::string path() const { return path_ + "/"; }
+    // The folder, without it (as $HOME is given).
+    const std::string& bare() const { return path_; }
     // Creates the file `name` (and its folders) holding `content`.
     void write(const std::string& name, const std::string& content = "x") const {
         const std::filesystem::path file = std::filesystem::path(path_) / name;

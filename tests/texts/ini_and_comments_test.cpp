@@ -1,5 +1,6 @@
 #include "base/ini_file.hpp"
 
+#include "support/headless_run.hpp"
 #include "support/program_fixture.hpp"
 #include "texts/comments_and_help.hpp"
 
@@ -51,10 +52,27 @@ TEST_F(DataFiles, CommentsStopAtTheFirstMissingKeyAndAreCut) {
 }
 
 TEST_F(DataFiles, MissingCommentsLeaveOnlyTheEndMark) {
+    TempDir home;
+    const ScopedHome scoped(home.bare());
     ChargeCommentaires(s);
     EXPECT_EQ(s.app.comments[1].view(), "Rien");
-    EXPECT_TRUE(s.userDir.empty());
     EXPECT_TRUE(logHas("Comentaires INTROUVABLE"));
+    EXPECT_EQ(s.userDir, home.path() + ".local/share/glossamo/") << "never the current folder";
+}
+
+// The texts name the player's folder; a file cut before that line leaves
+// the usual one, and a name without its final '/' gets one.
+TEST_F(DataFiles, ThePlayersFolderIsNamedByTheTextsOrTheUsualOne) {
+    TempDir home;
+    const ScopedHome scoped(home.bare());
+    std::string comments = "[COMMENTAIRES]\r\n";
+    for (int k = 1; k <= 50; ++k) comments += "Tx" + std::to_string(k) + "=t\r\n";
+    dir.write("txt/Commentaires.dta", comments);
+    ChargeCommentaires(s);
+    EXPECT_EQ(s.userDir, home.path() + ".local/share/glossamo/");
+    dir.write("txt/Commentaires.dta", comments + "Tx51=~/jeux\r\n");
+    ChargeCommentaires(s);
+    EXPECT_EQ(s.userDir, home.path() + "jeux/");
 }
 
 TEST_F(DataFiles, CountriesLandOnTheirSquares) {
