@@ -67,6 +67,13 @@ TEST_F(GameKeys, KeysNeverReachAGameUnderAPanelOrAMessage) {
     type("n");
     EXPECT_EQ(s.game.pickedLetter, ' ');
     EXPECT_EQ(letter(7, 3), 'N');
+    for (const int screen : {screens::Profile, screens::AnagramSearch, screens::PatternSearch}) {
+        s.app.screen = screen;
+        s.typedText.clear();
+        type("n");
+        EXPECT_EQ(s.typedText.view(), "N") << "the screen reading typed text takes it, screen " << screen;
+        EXPECT_EQ(letter(7, 3), 'N') << "the game does not, screen " << screen;
+    }
     s.app.screen = 0;
     FormKeyDown(s, vk::Escape, 0);
     frames(1);
