@@ -5,11 +5,8 @@
 # Both games must be won: the profile written at quitting holds their two
 # score lines.
 set -euo pipefail
-app=$1
-shots=${2:-$(dirname "$app")/../shots}
-mkdir -p "$shots"
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/xvfb.sh"
+source "$(dirname "$0")/xvfb.sh"
+e2e_arguments "$@"
 
 begin_e2e
 user="$work/home/.local/share/glossamo"

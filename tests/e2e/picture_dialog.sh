@@ -4,11 +4,8 @@
 # open must not reach the game, and the game must answer at once when the
 # dialog is cancelled (it quits through its own panel with exit code 0).
 set -euo pipefail
-app=$1
-shots=${2:-$(dirname "$app")/../shots}
-mkdir -p "$shots"
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/xvfb.sh"
+source "$(dirname "$0")/xvfb.sh"
+e2e_arguments "$@"
 command -v zenity >/dev/null || { echo "FAIL: zenity is missing"; exit 1; }
 
 begin_e2e

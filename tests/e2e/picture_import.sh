@@ -5,11 +5,8 @@
 # profile and options panels, before and after a restart, go to the shots
 # folder.
 set -euo pipefail
-app=$1
-shots=${2:-$(dirname "$app")/../shots}
-mkdir -p "$shots"
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/xvfb.sh"
+source "$(dirname "$0")/xvfb.sh"
+e2e_arguments "$@"
 command -v zenity >/dev/null || { echo "FAIL: zenity is missing"; exit 1; }
 
 begin_e2e

@@ -4,11 +4,8 @@
 # gives up, opens and closes the options panel, leaves the game and quits
 # through the quit button and its "yes". Expects exit code 0. Screenshots go to build/shots/.
 set -euo pipefail
-app=$1
-shots=${2:-$(dirname "$app")/../shots}
-mkdir -p "$shots"
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/xvfb.sh"
+source "$(dirname "$0")/xvfb.sh"
+e2e_arguments "$@"
 
 begin_e2e
 start_app "$app" "$work" || { echo "FAIL: the window was never mapped"; exit 1; }

@@ -5,12 +5,10 @@
 # in GLOSSAMO_PRINT_SERVER) or, without one, a server of the test's own.
 # When no server can start, the test says why and is skipped (exit code 77).
 set -euo pipefail
-app=$1
-shots=${2:-$(dirname "$app")/../shots}
-mkdir -p "$shots"
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 source "$here/xvfb.sh"
+e2e_arguments "$@"
 
 own_server=
 finish() {

@@ -3,11 +3,8 @@
 # tells the player so in a message box and leaves the page as a PDF in the
 # player's folder; a click closes the box and the game goes on.
 set -euo pipefail
-app=$1
-shots=${2:-$(dirname "$app")/../shots}
-mkdir -p "$shots"
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/xvfb.sh"
+source "$(dirname "$0")/xvfb.sh"
+e2e_arguments "$@"
 
 begin_e2e
 # A print server that is not there.

@@ -5,11 +5,8 @@
 # run resumes that game by itself, once. Also checks the profile written at
 # each close.
 set -euo pipefail
-app=$1
-shots=${2:-$(dirname "$app")/../shots}
-mkdir -p "$shots"
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/xvfb.sh"
+source "$(dirname "$0")/xvfb.sh"
+e2e_arguments "$@"
 
 begin_e2e
 # The hidden word's row of the board, with the pointer out of the way.

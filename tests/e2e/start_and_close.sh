@@ -3,11 +3,8 @@
 # its window, takes a screenshot, closes the window with xdotool and expects
 # the program to end with exit code 0 within 15 seconds.
 set -euo pipefail
-app=$1
-shots=${2:-$(dirname "$app")/../shots}
-mkdir -p "$shots"
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/xvfb.sh"
+source "$(dirname "$0")/xvfb.sh"
+e2e_arguments "$@"
 
 work=$(mktemp -d)
 cleanup() {

@@ -6,11 +6,8 @@
 # once (its money spent) is ended and started anew. Then Escape ends the
 # travel and the program is quit. Screenshots go to build/shots/.
 set -euo pipefail
-app=$1
-shots=${2:-$(dirname "$app")/../shots}
-mkdir -p "$shots"
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/xvfb.sh"
+source "$(dirname "$0")/xvfb.sh"
+e2e_arguments "$@"
 
 begin_e2e
 shot() { import -window root "$shots/$1.png"; }

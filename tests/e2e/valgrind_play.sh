@@ -7,12 +7,10 @@
 #   tests/e2e/valgrind_play.sh build/app/glossamo [shots folder]
 # valgrind's report is written to valgrind_play.log in the shots folder.
 set -euo pipefail
-app=$1
-shots=${2:-$(dirname "$app")/../shots}
-mkdir -p "$shots"
-log="$shots/valgrind_play.log"
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb.sh"
+e2e_arguments "$@"
+log="$shots/valgrind_play.log"
 shot() { import -window root "$shots/valgrind_$1.png"; }
 
 begin_e2e

@@ -63,6 +63,14 @@ expect_clean_exit() {
   [ "$code" -eq 0 ] || { echo "FAIL: exit code $code"; cat "$dir/out.txt"; exit 1; }
 }
 
+# The usual arguments of a test: the program, then the folder for its
+# screenshots (build/shots unless given). Sets app and shots.
+e2e_arguments() {
+  app=$1
+  shots=${2:-$(dirname "$app")/../shots}
+  mkdir -p "$shots"
+}
+
 # The common start of a test that plays the program: a work folder removed
 # at the end (with the program, the X server and any picture dialog still
 # open), a private X server, and its screen size for `click`.
