@@ -24,6 +24,13 @@ protected:
         for (int i = 0; i < 2000 && s.game.pickedLetter != ' '; ++i) frames(1);
     }
     std::string row(int r, int n) const { return readBoardWord(s, 7, r, n, true); }
+    // A 6 x 6 grid, row by row; the grid after it in the file is never drawn.
+    static constexpr const char* Grid6 = "CHAT*SO*RIENQUE*ON*NOIR*AS*LEUME*SES";
+    void startOnGrid(int id) {
+        programFolder.write("bin/grilles.txt", "6x6=" + std::string(Grid6) + "\r\n6x6=" + std::string(36, 'Z') + "\r\n");
+        startGame(s, id);
+        frames(1);
+    }
 };
 
 TEST_F(GameKeys, HangmanIsWonFromTheKeyboardWithAccentsFolded) {
@@ -85,10 +92,7 @@ TEST_F(GameKeys, KeysNeverReachAGameUnderAPanelOrAMessage) {
 // Word placement on a 6 x 6 grid: the arrows walk the free cells, over the
 // black squares, and a typed letter lands as a drag from the palette would.
 TEST_F(GameKeys, TheGridCursorSkipsBlackSquaresAndTakesLetters) {
-    programFolder.write("bin/grilles.txt", "6x6=CHAT*SO*RIENQUE*ON*NOIR*AS*LEUME*SES\r\n6x6=" + std::string(36, 'Z') +
-                                               "\r\n");
-    startGame(s, 32);
-    frames(1);
+    startOnGrid(32);
     ASSERT_EQ(s.game.built, 1);
     key(vk::Right);
     EXPECT_EQ(s.keyCursor, (Point{1, 1})) << "the first arrow shows the cursor on the first free cell";
@@ -111,13 +115,12 @@ TEST_F(GameKeys, TheGridCursorSkipsBlackSquaresAndTakesLetters) {
     EXPECT_EQ(letter(2, 3), 'Q') << "a letter typed over another replaces it, as a drop does";
     key(vk::Backspace);
     EXPECT_EQ(letter(2, 3), ' ');
-    const std::string grid = "CHAT*SO*RIENQUE*ON*NOIR*AS*LEUME*SES";
     const int arrows[] = {vk::Up, vk::Left, vk::Down, vk::Right};
     for (int i = 0; i < 60; ++i) {
         key(arrows[(i * 3 + i / 5) % 4]);
         ASSERT_GE(s.keyCursor.x, 1);
         ASSERT_GE(s.keyCursor.y, 1);
-        EXPECT_NE(grid[static_cast<std::size_t>((s.keyCursor.y - 1) * 6 + s.keyCursor.x - 1)], '*')
+        EXPECT_NE(Grid6[static_cast<std::size_t>((s.keyCursor.y - 1) * 6 + s.keyCursor.x - 1)], '*')
             << "never on a black square: (" << s.keyCursor.x << ", " << s.keyCursor.y << ")";
     }
 }
@@ -125,10 +128,7 @@ TEST_F(GameKeys, TheGridCursorSkipsBlackSquaresAndTakesLetters) {
 // The dismantled grid has no fixed black square: Space lays one from the
 // trays at the cursor and Backspace puts it back in an empty place of them.
 TEST_F(GameKeys, TheDismantledGridTakesBlackSquaresFromTheKeyboard) {
-    programFolder.write("bin/grilles.txt", "6x6=CHAT*SO*RIENQUE*ON*NOIR*AS*LEUME*SES\r\n6x6=" + std::string(36, 'Z') +
-                                               "\r\n");
-    startGame(s, 45);
-    frames(1);
+    startOnGrid(45);
     ASSERT_EQ(s.game.built, 1);
     const auto blackSquaresInTrays = [&] {
         int n = 0;
@@ -157,7 +157,7 @@ TEST_F(GameKeys, TheDismantledGridTakesBlackSquaresFromTheKeyboard) {
     EXPECT_EQ(letter(6, 1), 'S');
     for (int r = 2; r <= 6; ++r)
         for (int c = 1; c <= 6; ++c) {
-            const char want = "CHAT*SO*RIENQUE*ON*NOIR*AS*LEUME*SES"[(r - 1) * 6 + c - 1];
+            const char want = Grid6[(r - 1) * 6 + c - 1];
             s.keyCursor = {c, r};
             type(want == '*' ? " " : std::string(1, want));
         }
