@@ -39,4 +39,6 @@ void LoadWordList(ProgramState& s, int listId) {
     }
 }
 
+bool PlayerWordExists(const ProgramState& s, std::string_view word) { return s.words.WordExists(word); }
+
 }  // namespace glossamo

@@ -1,5 +1,7 @@
 #pragma once
 // The word lists the program ships, and loading one into the word store.
+#include <string_view>
+
 namespace glossamo {
 
 struct ProgramState;
@@ -21,5 +23,11 @@ const char* wordListFile(int listId);
 // leaves the store empty. A line over 30 characters (two beeps) or too many
 // words of one length (one beep) closes the program.
 void LoadWordList(ProgramState& s, int listId);
+
+// True when `word` (unaccented capitals) is a word the player may make with
+// the list in the store: a word of that list. Every check of a word the
+// player makes goes through here; the words a game draws or hides come from
+// the store alone.
+bool PlayerWordExists(const ProgramState& s, std::string_view word);
 
 }  // namespace glossamo
