@@ -105,4 +105,9 @@ void checkSolved(ProgramState& s) {
     if (solved(s)) s.app.gameWon = 1;
 }
 
+void checkSolved(ProgramState& s, bool (*acceptsBoard)(const ProgramState&)) {
+    if (s.app.gameLost == 1) return;
+    if (solved(s) || acceptsBoard(s)) s.app.gameWon = 1;
+}
+
 }  // namespace glossamo

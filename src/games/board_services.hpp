@@ -13,5 +13,8 @@ std::string readBoardWord(const ProgramState& s, int column, int row, int length
 // Sets `gameWon` when the player's work matches the solution of the running
 // game; a lost game is never solved.
 void checkSolved(ProgramState& s);
+// The same for a game whose puzzle admits other boards than its stored
+// solution: it is also solved when the family's rule `acceptsBoard` holds.
+void checkSolved(ProgramState& s, bool (*acceptsBoard)(const ProgramState&));
 
 }  // namespace glossamo

@@ -16,7 +16,8 @@ namespace {
 int secondWordList(int id) {
     using families::in;
     const auto game = static_cast<std::uint32_t>(id);
-    if (in(game, 88, 91)) return wordlists::English;
+    // The English grids are judged against the English words.
+    if (in(game, 88, 91) || in(game, 92, 104)) return wordlists::English;
     if (in(game, 105, 114)) return wordlists::Trees;
     if (in(game, 115, 124)) return wordlists::Flowers;
     if (in(game, 125, 134)) return wordlists::Animals;

@@ -1,5 +1,6 @@
 #include "grid/coded_words.hpp"
 
+#include <array>
 #include <string>
 
 #include "games/board_services.hpp"
@@ -18,6 +19,7 @@ constexpr int GivenLetters = 4;
 constexpr int CodeShuffles = 1000;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
+std::uint32_t code(char c) { return static_cast<unsigned char>(c); }
 
 // The code: entry k (k = 0 for A) of the game word list is the number of
 // the k-th letter. Moving a random entry to the front a thousand times mixes
@@ -68,6 +70,35 @@ void buildCodedWords(ProgramState& s, int size, const char* gridFile) {
     playSound(s, sounds::GameBuilt);
 }
 
+// Any decoding wins in which every run is a word, the letters given at the
+// start stay, and one number always stands for one letter, two numbers for
+// two letters.
+bool codedWordsSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const GridRows rows =
+        gridRowsOf(s, 1, 1, [&g](int c, int r) { return g.numbers[at(c)][at(r)] == BlackSquareNumber; });
+    if (!everyRunIsAWord(s, rows)) return false;
+    std::array<char, 27> letterOfNumber{};
+    std::array<std::uint32_t, 26> numberOfLetter{};
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < rows.size(); ++c) {
+            const char letter = rows[r][c];
+            if (letter == '*') continue;
+            if (r == 0 && c < GivenLetters && code(letter) != g.solution[c + 1][1]) return false;
+            const std::uint32_t number = g.numbers[c + 1][r + 1];
+            if (number < 1 || number > 26) return false;
+            std::uint32_t& owner = numberOfLetter[at(letter - 'A')];
+            if (letterOfNumber[number] == 0 && owner == 0) {
+                letterOfNumber[number] = letter;
+                owner = number;
+            } else if (letterOfNumber[number] != letter || owner != number) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 void playCodedWords(ProgramState& s, int size, const char* gridFile) {
@@ -83,7 +114,7 @@ void playCodedWords(ProgramState& s, int size, const char* gridFile) {
     writePalette(s, paletteRow(size));
     drawBoard(s);
     drawCodeNumbers(s);
-    checkSolved(s);
+    checkSolved(s, codedWordsSolved);
 }
 
 }  // namespace glossamo

@@ -10,6 +10,7 @@
 #include "base/text_encoding.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/word_lists.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
 
@@ -51,6 +52,57 @@ std::unordered_set<std::string> framedRuns(const ProgramState& s) {
 }
 
 }  // namespace
+
+GridRows gridRowsOf(const ProgramState& s, int firstColumn, int firstRow,
+                    const std::function<bool(int column, int row)>& black) {
+    const int n = std::min(static_cast<int>(s.game.counterB), BoardSize - std::max(firstColumn, firstRow));
+    GridRows rows(at(std::max(n, 0)), std::string(at(std::max(n, 0)), ' '));
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) {
+            const int column = firstColumn + c, row = firstRow + r;
+            rows[at(r)][at(c)] = black(column, row) ? '*' : s.game.letters[at(column)][at(row)];
+        }
+    return rows;
+}
+
+bool gridComplete(const GridRows& rows) {
+    for (const std::string& row : rows)
+        for (const char cell : row)
+            if (cell != '*' && (cell < 'A' || cell > 'Z')) return false;
+    return true;
+}
+
+std::vector<std::string> gridRuns(const GridRows& rows) {
+    std::vector<std::string> runs;
+    const auto addRunsOf = [&runs](const std::string& line) {
+        std::size_t start = 0;
+        while (start < line.size()) {
+            const std::size_t end = std::min(line.find('*', start), line.size());
+            if (end - start >= 2) runs.push_back(line.substr(start, end - start));
+            start = end + 1;
+        }
+    };
+    for (const std::string& row : rows) addRunsOf(row);
+    for (std::size_t c = 0; c < rows.size(); ++c) {
+        std::string column;
+        for (const std::string& row : rows) column += c < row.size() ? row[c] : '*';
+        addRunsOf(column);
+    }
+    return runs;
+}
+
+bool everyRunIsAWord(const ProgramState& s, const GridRows& rows) {
+    if (!gridComplete(rows)) return false;
+    for (const std::string& run : gridRuns(rows))
+        if (!PlayerWordExists(s, run)) return false;
+    return true;
+}
+
+bool runsAreTheListedWords(std::vector<std::string> runs, std::vector<std::string> listed) {
+    std::sort(runs.begin(), runs.end());
+    std::sort(listed.begin(), listed.end());
+    return runs == listed;
+}
 
 Point wordListPosition(int k) {
     const int column = (k - 1) / RowsPerColumn;

@@ -2,6 +2,8 @@
 // What the grid games share: choosing a grid, the alphabet palette below the
 // grid, and the list of the grid's words beside it.
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "grid/crossword_grid.hpp"
 
@@ -28,6 +30,24 @@ void writePalette(ProgramState& s, int p);
 // Where entry k (from 1) of a word list beside the grid is written: two
 // columns of 30 from x 500.
 Point wordListPosition(int k);
+
+// A grid as the player has laid it: rows[r][c] for the cell of column c and
+// row r, both from 0; '*' is a black square, a blank an empty cell.
+using GridRows = std::vector<std::string>;
+
+// The N x N grid of board cells (firstColumn + c, firstRow + r), a cell
+// counting as a black square when `black` says so.
+GridRows gridRowsOf(const ProgramState& s, int firstColumn, int firstRow,
+                    const std::function<bool(int column, int row)>& black);
+// True when every cell holds a letter A..Z or a black square.
+bool gridComplete(const GridRows& rows);
+// The runs of two letters or more between black squares and the grid's
+// edges, across then down.
+std::vector<std::string> gridRuns(const GridRows& rows);
+// True when the grid is complete and every run is a word the player may make.
+bool everyRunIsAWord(const ProgramState& s, const GridRows& rows);
+// True when the runs are exactly the listed words, each as often as listed.
+bool runsAreTheListedWords(std::vector<std::string> runs, std::vector<std::string> listed);
 
 // The grid's words beside it, two columns of 30, each in HighlightInk once
 // the board spells it between black squares.

@@ -141,6 +141,13 @@ std::size_t checkAndDrawHiddenWords(ProgramState& s) {
     return found;
 }
 
+// Any fill of the grid's slots with its listed words wins, each word used as
+// often as it is listed: where two fills exist, both are right.
+bool wordPlacementSolved(const ProgramState& s) {
+    const GridRows rows = gridRowsOf(s, 1, 1, [&s](int c, int r) { return s.game.letters[at(c)][at(r)] == '*'; });
+    return gridComplete(rows) && runsAreTheListedWords(gridRuns(rows), s.gameWordList);
+}
+
 }  // namespace
 
 int paletteRow(int size) { return size == 12 ? size + 1 : size + 2; }
@@ -154,7 +161,7 @@ void playWordPlacement(ProgramState& s, int size, const char* gridFile) {
     drawBoard(s);
     if (s.app.gameWon == 0 && s.app.gameLost == 0) drawWordList(s);
     if (s.app.gameLost == 1) showSolution(s);
-    checkSolved(s);
+    checkSolved(s, wordPlacementSolved);
 }
 
 void playHiddenWords(ProgramState& s, int size, const char* gridFile) {

@@ -69,6 +69,43 @@ void buildGrid(ProgramState& s, int size, int removeAbove, bool sums) {
     playSound(s, sounds::GameBuilt);
 }
 
+// The grid as the player has laid it; the black squares are the crossword's.
+GridRows laidGrid(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    return gridRowsOf(s, 1, 1, [&g](int c, int r) { return g.solution[at(c - 1)][at(r - 1)] == '*'; });
+}
+
+// Any grid wins whose runs are all words and whose every row and column adds
+// up to the sum shown beside it.
+bool letterSumsSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const GridRows rows = laidGrid(s);
+    if (!everyRunIsAWord(s, rows)) return false;
+    const std::size_t n = rows.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        std::uint32_t rowLaid = 0, rowSum = 0, columnLaid = 0, columnSum = 0;
+        for (std::size_t j = 0; j < n; ++j) {
+            rowLaid += valueOf(rows[i][j]);
+            rowSum += valueOf(static_cast<char>(g.solution[j][i]));
+            columnLaid += valueOf(rows[j][i]);
+            columnSum += valueOf(static_cast<char>(g.solution[i][j]));
+        }
+        if (rowLaid != rowSum || columnLaid != columnSum) return false;
+    }
+    return true;
+}
+
+// Any grid wins that keeps the letters left at the start and whose runs are
+// all words.
+bool fadedLettersSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const GridRows rows = laidGrid(s);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows.size(); ++c)
+            if (g.movable[c + 1][r + 1] == 0 && rows[r][c] != static_cast<char>(g.solution[c][r])) return false;
+    return everyRunIsAWord(s, rows);
+}
+
 void playFrame(ProgramState& s, int size, bool sums) {
     GameRecord& g = s.game;
     const int p = paletteOf(size);
@@ -86,7 +123,7 @@ void playFrame(ProgramState& s, int size, bool sums) {
                 g.letters[at(c + 1)][at(r + 1)] = static_cast<char>(g.solution[at(c)][at(r)]);
             }
     }
-    checkSolved(s);
+    checkSolved(s, sums ? letterSumsSolved : fadedLettersSolved);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "grid/scrambled_grids.hpp"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,59 @@ void buildDismantledGrid(ProgramState& s, int size) {
     playSound(s, sounds::GameBuilt);
 }
 
+// The letters of a row, black squares left out, in alphabetical order.
+std::string sortedLetters(std::string row) {
+    std::erase(row, '*');
+    std::sort(row.begin(), row.end());
+    return row;
+}
+
+// Any left grid wins in which each row holds the letters of its own row of
+// the crossword, in any order, and every run across and down is a word.
+bool mixedGridSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const auto black = [&g](int c, int r) { return g.numbers[at(c)][at(r)] == '*'; };
+    const GridRows rows = gridRowsOf(s, 1, MixedFirstRow, black);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        std::string own;
+        for (std::size_t c = 0; c < rows.size(); ++c)
+            own += black(static_cast<int>(c) + 1, static_cast<int>(r) + MixedFirstRow)
+                       ? '*'
+                       : static_cast<char>(g.solution[c + 1][r + MixedFirstRow]);
+        if (sortedLetters(rows[r]) != sortedLetters(own)) return false;
+    }
+    return everyRunIsAWord(s, rows);
+}
+
+// True when every letter has a letter beside it, across or down: no letter
+// stands alone between black squares.
+bool noLetterAlone(const GridRows& rows) {
+    const auto letterAt = [&rows](std::size_t c, std::size_t r) {
+        return r < rows.size() && c < rows.size() && rows[r][c] != '*';
+    };
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows.size(); ++c)
+            if (letterAt(c, r) && !letterAt(c + 1, r) && !letterAt(c, r + 1) && !(c > 0 && letterAt(c - 1, r)) &&
+                !(r > 0 && letterAt(c, r - 1)))
+                return false;
+    return true;
+}
+
+// Any rebuilt grid wins that lays every black square of the tray and whose
+// runs are exactly the listed words, each once, with no letter alone.
+bool dismantledGridSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const GridRows rows = gridRowsOf(s, 1, 1, [&g](int c, int r) { return g.letters[at(c)][at(r)] == '*'; });
+    int laid = 0, given = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows.size(); ++c) {
+            laid += rows[r][c] == '*';
+            given += g.numbers[c + 1][r + 1] == '*';
+        }
+    return laid == given && gridComplete(rows) && noLetterAlone(rows) &&
+           runsAreTheListedWords(gridRuns(rows), s.gameWordList);
+}
+
 }  // namespace
 
 void playMixedGrid(ProgramState& s, int size, const char* gridFile) {
@@ -109,7 +163,7 @@ void playMixedGrid(ProgramState& s, int size, const char* gridFile) {
                 g.letters[at(c)][at(r)] = static_cast<char>(g.numbers[at(c)][at(r)]);
             }
     }
-    checkSolved(s);
+    checkSolved(s, mixedGridSolved);
 }
 
 void playDismantledGrid(ProgramState& s, int size, const char*) {
@@ -126,7 +180,7 @@ void playDismantledGrid(ProgramState& s, int size, const char*) {
                 g.letters[at(c)][at(r)] = static_cast<char>(g.numbers[at(c)][at(r)]);
             }
     }
-    checkSolved(s);
+    checkSolved(s, dismantledGridSolved);
 }
 
 }  // namespace glossamo

@@ -200,4 +200,89 @@ TEST_F(MoreGridGames, FadedLettersPlayTheirSizesAndAreWon) {
     EXPECT_EQ(letter(12, 12), 'A');
 }
 
+
+// --- a right answer other than the stored one wins ---------------------------------
+
+class OtherAnswers : public MoreGridGames {
+protected:
+    // One grid of a size, with a spare that is never drawn; the rest black.
+    static std::string padded(const std::string& topRows, int size) {
+        return topRows + std::string(static_cast<std::size_t>(size * size) - topRows.size(), '*');
+    }
+    void onlyGrid(int size, const std::string& topRows) {
+        const std::string key = std::to_string(size) + "x" + std::to_string(size) + "=";
+        writeGrids("grilles.txt", {key + padded(topRows, size), key + padded(topRows, size)});
+    }
+    void words(const std::vector<std::string>& list) { ASSERT_EQ(s.words.loadLines(list), WordStore::LoadResult::Loaded); }
+};
+
+TEST_F(OtherAnswers, WordPlacementTakesTheTransposedFill) {
+    const std::string grid = "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJ";
+    std::string transposed = grid;
+    for (int c = 0; c < 6; ++c)
+        for (int r = 0; r < 6; ++r) transposed[static_cast<std::size_t>(r * 6 + c)] = cellOf(grid, 6, r, c);
+    writeGrids("grilles.txt", {"6x6=" + grid, "6x6=" + grid});
+    startGame(s, 32);
+    frames(1);
+    fillFromPalette(transposed, 6, 8, 0, 4);
+    EXPECT_EQ(s.app.gameWon, 0);
+    fillFromPalette(transposed, 6, 8, 5, 5);
+    EXPECT_EQ(s.app.gameWon, 1) << "its six words across are the six down";
+}
+
+TEST_F(OtherAnswers, CodedWordsTakeAnotherLetterThatKeepsEveryRunAWord) {
+    onlyGrid(8, "CHAT****" + std::string(8, '*') + "FIN*****");
+    startGame(s, 3);
+    words({"CHAT", "FIN", "GIN", "TIN"});
+    frames(1);
+    for (int c = 0; c < 3; ++c) fromPalette("TIN"[c], 10, c + 1, 3);
+    EXPECT_EQ(s.app.gameWon, 0) << "T already stands for another number";
+    fromPalette('G', 10, 1, 3);
+    EXPECT_EQ(s.app.gameWon, 1) << "GIN as well as FIN";
+}
+
+TEST_F(OtherAnswers, MixedGridTakesAnotherOrderOfARow) {
+    onlyGrid(6, "SE****");
+    startGame(s, 38);
+    words({"SE", "ES"});
+    frames(1);
+    rebuildMixedRows(padded("ES", 6), 6, 0, 0);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(OtherAnswers, DismantledGridTakesTheTransposedGrid) {
+    const std::string grid = "ABCDE*BGHIJKCHLMNODIMPQREJNQSTFKORTU";
+    std::string transposed = grid;
+    for (int c = 0; c < 6; ++c)
+        for (int r = 0; r < 6; ++r) transposed[static_cast<std::size_t>(r * 6 + c)] = cellOf(grid, 6, r, c);
+    writeGrids("grilles.txt", {"6x6=" + grid, "6x6=" + grid});
+    startGame(s, 45);
+    frames(1);
+    fillFromPalette(transposed, 6, 8);
+    placeBlackSquares(transposed, 6, 8);
+    EXPECT_EQ(letter(6, 1), 'F');
+    EXPECT_EQ(s.app.gameWon, 1) << "the black square laid at the other end";
+}
+
+TEST_F(OtherAnswers, LetterSumsAndFadedLettersTakeOtherWordsThatMeetTheirClues) {
+    onlyGrid(6, "ON****NO****");
+    startGame(s, 63);
+    words({"ON", "NO"});
+    frames(1);
+    fillFromPalette(padded("NO****ON", 6), 6, 8);
+    EXPECT_EQ(s.app.gameWon, 1) << "the same sums across and down";
+    onlyGrid(12, "FIN");
+    for (int seed = 1; seed < 100; ++seed) {
+        platform.setClockSeed(static_cast<std::uint64_t>(seed));
+        startGame(s, 64);
+        words({"FIN", "GIN"});
+        frames(1);
+        if (letter(1, 1) != ' ' || letter(2, 1) != 'I') continue;
+        fillFromPalette(padded("GIN", 12), 12, 14);
+        EXPECT_EQ(s.app.gameWon, 1) << "seed " << seed;
+        return;
+    }
+    FAIL() << "no seed took out the F alone";
+}
+
 }  // namespace glossamo::testing
