@@ -19,6 +19,10 @@ constexpr std::uint32_t PopupMs = 1500;
 
 // The letter board of the running game, rows 0..16 and columns 0..20.
 void drawBoard(ProgramState& s);
+// A board cell's letter on the face of a letter found in its right place
+// (slot picture RightPlaceFace), over what drawBoard drew there.
+constexpr int RightPlaceFace = 14;
+void drawRightPlaceCell(ProgramState& s, int column, int row);
 // The code numbers of numbered cells, and the letter sums, in the system font.
 void drawCodeNumbers(ProgramState& s);
 void drawSumNumbers(ProgramState& s);
