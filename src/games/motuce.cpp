@@ -99,7 +99,7 @@ void drawRightPlaces(ProgramState& s, int n) {
         for (int c = FirstColumn; c < FirstColumn + n; ++c) {
             const char letter = g.letters[at(c)][at(r)];
             if (g.tileStyles[at(c)][at(r)] == RightPlaceTile && letter >= 'A' && letter <= 'Z')
-                drawRightPlaceCell(s, c, r);
+                drawCellOnFace(s, c, r, RightPlaceFace);
         }
 }
 

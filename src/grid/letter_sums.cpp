@@ -102,6 +102,15 @@ void buildGrid(ProgramState& s, int size, int removeAbove, bool sums) {
     playSound(s, sounds::GameBuilt);
 }
 
+// In the faded letters the given letters are fixed and the player's own
+// are not: the cells to fill stand on a face of their own, so that a
+// letter put there never looks given.
+void drawPlayerCells(ProgramState& s, int size) {
+    for (int c = 1; c <= size; ++c)
+        for (int r = 1; r <= size; ++r)
+            if (s.game.movable[at(c)][at(r)] == 1) drawCellOnFace(s, c, r, PlayerCellFace);
+}
+
 void playFrame(ProgramState& s, int size, bool sums) {
     GameRecord& g = s.game;
     const int p = paletteOf(size);
@@ -112,6 +121,7 @@ void playFrame(ProgramState& s, int size, bool sums) {
     }
     drawBoard(s);
     if (sums) drawSumNumbers(s);
+    if (!sums) drawPlayerCells(s, size);
     if (s.app.gameLost == 1) {
         for (int c = 0; c < size; ++c)
             for (int r = 0; r < size; ++r) {

@@ -67,6 +67,20 @@ void rightPlaceTile(const Paths& paths) {
     saveKeyedBmp(tile, slotPath(paths, 14), KeyBlue, dark);
 }
 
+// A cell the player fills in a grid of given letters: a blue frame round a
+// white centre, so the player's own letters stay apart from the given
+// ones, in grey too.
+void playerCellTile(const Paths& paths) {
+    const Colour dark = Colour::rgb(20, 56, 80);
+    Picture tile(TileSize, TileSize);
+    cairo_t* cr = tile.cr();
+    tileFace(cr, palette::Primary, Colour::rgb(120, 170, 200), dark);
+    roundedRectPath(cr, 4.5, 4.5, TileSize - 9, TileSize - 9, 2.5);
+    setColour(cr, palette::White);
+    cairo_fill(cr);
+    saveKeyedBmp(tile, slotPath(paths, 15), KeyBlue, dark);
+}
+
 void shadow(const Paths& paths) {
     Picture tile(TileSize, TileSize);
     roundedRectPath(tile.cr(), 0, 0, TileSize, TileSize, 5);
@@ -133,6 +147,7 @@ void forgeTiles(const Paths& paths) {
     sign(paths, 10, "+");
     writeTile(paths, 13, Colour::rgb(232, 226, 214), palette::White, Colour::rgb(150, 140, 120));  // spare
     rightPlaceTile(paths);
+    playerCellTile(paths);
 }
 
 }  // namespace forge
