@@ -21,6 +21,12 @@ constexpr int FirstRow = 6;
 constexpr int RowLength = 20;
 constexpr std::size_t TextLimit = 100;
 constexpr int KeptAbove = 25;  // a letter stays when a draw in 0..99 is above this
+// A proverb with nothing rubbed out would be won at its build, and one or
+// two blanks are filled at a glance. The rubbing out is drawn again, each
+// letter with the same chance, until at least three letters are gone
+// (every letter of a shorter proverb). The draws are bounded all the same.
+constexpr int LeastRubbedOut = 3;
+constexpr int MostFadingDraws = 1000;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 bool isCapital(char c) { return c >= 'A' && c <= 'Z'; }
@@ -36,6 +42,28 @@ void writeText(ProgramState& s, std::string_view text) {
         PutWord(1, FirstRow + row, text.substr(at(row * RowLength), RowLength), Across, s.game.letters);
 }
 
+// The proverb in board form: its letters, '*' for every other character.
+std::string boardForm(const std::string& proverb) {
+    std::string whole;
+    for (std::size_t i = 0; i + 1 < proverb.size() && whole.size() < TextLimit; ++i)
+        whole += isCapital(proverb[i]) ? proverb[i] : '*';
+    return whole;
+}
+
+// The faded form of `whole`: each letter rubbed out (' ') when its draw in
+// 0..99 is not above KeptAbove, drawn again while too few are.
+std::string fadedForm(ProgramState& s, const std::string& whole) {
+    const auto letters = static_cast<int>(std::count_if(whole.begin(), whole.end(), isCapital));
+    const int least = std::min(LeastRubbedOut, letters);
+    std::string faded;
+    for (int draw = 0, rubbed = -1; rubbed < least && draw < MostFadingDraws; ++draw) {
+        faded.clear();
+        for (const char c : whole) faded += !isCapital(c) ? '*' : s.rng.below(100) > KeptAbove ? c : ' ';
+        rubbed = static_cast<int>(std::count(faded.begin(), faded.end(), ' '));
+    }
+    return faded;
+}
+
 bool build(ProgramState& s, int month) {
     GameRecord& g = s.game;
     const std::string path = s.programDir + monthFile(month);
@@ -44,12 +72,8 @@ bool build(ProgramState& s, int month) {
     if (count == 0) debugLog(s, "Fichier " + path + " absent");
     const std::string proverb = readProverb(s.gameWordList, s.rng.below(count - 5));
     if (proverb.empty()) return false;
-    std::string whole, faded;
-    for (std::size_t i = 0; i + 1 < proverb.size() && whole.size() < TextLimit; ++i) {
-        const char c = proverb[i];
-        whole += isCapital(c) ? c : '*';
-        faded += !isCapital(c) ? '*' : s.rng.below(100) > KeptAbove ? c : ' ';
-    }
+    const std::string whole = boardForm(proverb);
+    const std::string faded = fadedForm(s, whole);
     g.texts[1] = whole;
     g.texts[3] = faded;
     for (int c = AlphabetColumn; c < AlphabetColumn + 13; ++c)

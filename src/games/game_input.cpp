@@ -6,6 +6,7 @@
 #include "games/board_words.hpp"
 #include "games/game_families.hpp"
 #include "games/game_reset.hpp"
+#include "games/hangman.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/tile_flight.hpp"
@@ -88,14 +89,14 @@ void startSelection(ProgramState& s, int c, int r) {
     startDrag(s, "", c, r);
 }
 
+// A letter of the alphabet runs along the text, or waits its turn while
+// another runs; either way it leaves the alphabet, so a second click on its
+// cell (or a held key's repeat) takes nothing and never stops a letter.
 void pickHangmanLetter(ProgramState& s, int c, int r) {
-    if (s.game.counterA != 0) return;  // a letter is still running along the text
-    s.game.pickedLetter = ' ';
-    if (s.game.clickable[at(c)][at(r)] != 1) return;
     char& cell = letterAt(s, c, r);
-    s.game.pickedLetter = cell;
+    if (s.game.clickable[at(c)][at(r)] != 1 || cell < 'A' || cell > 'Z') return;
+    chooseHangmanLetter(s, cell);
     cell = ' ';
-    s.hangmanScan = 0;
 }
 
 // --- dropping ---------------------------------------------------------------

@@ -23,6 +23,9 @@ constexpr int Miss = 2;
 constexpr int AlphabetColumn = 7;
 constexpr int TextLimit = 100;
 constexpr int ProverbRowLength = 20;
+// The letters chosen while another runs, in the order chosen. They are kept
+// in a text of the game record, so a saved game keeps them too.
+constexpr std::size_t WaitingText = 3;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 bool isCapital(char c) { return c >= 'A' && c <= 'Z'; }
@@ -94,10 +97,26 @@ void showText(ProgramState& s, std::string_view text, bool proverb) {
                 s.game.letters);
 }
 
+// Once the running letter has finished, the first waiting letter starts,
+// unless the game is over. Anything but a capital (from a damaged saved
+// game) is passed over.
+void startWaitingLetter(ProgramState& s) {
+    GameRecord& g = s.game;
+    if (g.pickedLetter != ' ' || g.texts[WaitingText].empty() || s.app.gameWon == 1 || s.app.gameLost == 1) return;
+    std::string waiting = g.texts[WaitingText].str();
+    while (!waiting.empty() && g.pickedLetter == ' ') {
+        if (isCapital(waiting.front())) g.pickedLetter = waiting.front();
+        waiting.erase(0, 1);
+    }
+    g.texts[WaitingText] = waiting;
+    s.hangmanScan = 0;
+}
+
 // The chosen letter runs along the text; each position where it hides is
 // uncovered in turn, and the scan starts again from the beginning.
 void advanceScan(ProgramState& s, double speed) {
     GameRecord& g = s.game;
+    startWaitingLetter(s);
     if (g.pickedLetter != ' ') s.hangmanScan += speed;
     g.counterA = static_cast<std::uint32_t>(std::nearbyint(s.hangmanScan));
     const std::string hidden = g.texts[1].str();
@@ -172,6 +191,18 @@ std::string readProverb(const std::vector<std::string>& lines, int start) {
         } while (!isSeparator(i));
     }
     return proverb;
+}
+
+void chooseHangmanLetter(ProgramState& s, char letter) {
+    GameRecord& g = s.game;
+    if (!isCapital(letter) || letter == g.pickedLetter) return;
+    const std::string waiting = g.texts[WaitingText].str();
+    if (g.pickedLetter == ' ' && waiting.empty()) {
+        g.pickedLetter = letter;
+        s.hangmanScan = 0;
+    } else if (waiting.find(letter) == std::string::npos) {
+        g.texts[WaitingText] = waiting + letter;
+    }
 }
 
 void playHangman(ProgramState& s, int wordLength, const char*) {

@@ -17,6 +17,11 @@ void playHangman(ProgramState& s, int wordLength, const char* gridFile);
 // Proverbes pendus: a proverb from the file of nation `nation` (1..8).
 void playProverbHangman(ProgramState& s, int nation, const char* gridFile);
 
+// A letter taken from the alphabet: it runs along the text at once when no
+// letter runs, else it waits its turn behind the running letter and those
+// chosen before it. A letter already running or waiting is not taken twice.
+void chooseHangmanLetter(ProgramState& s, char letter);
+
 // The proverb file of a nation, relative to the program's folder.
 std::string proverbFile(int nation);
 // The proverb after the first separator line that follows line `start` of

@@ -89,6 +89,20 @@ void judgeTry(ProgramState& s, int n, int row) {
     }
 }
 
+// The letters in their right place stand out on a face of their own, on
+// the tries already judged and on the winning try; the tile style keeps
+// saying which they are.
+void drawRightPlaces(ProgramState& s, int n) {
+    const GameRecord& g = s.game;
+    const int lastJudged = s.app.gameWon == 1 ? currentRow(g) : currentRow(g) - 1;
+    for (int r = FirstTryRow; r <= lastJudged; ++r)
+        for (int c = FirstColumn; c < FirstColumn + n; ++c) {
+            const char letter = g.letters[at(c)][at(r)];
+            if (g.tileStyles[at(c)][at(r)] == RightPlaceTile && letter >= 'A' && letter <= 'Z')
+                drawCellOnFace(s, c, r, RightPlaceFace);
+        }
+}
+
 }  // namespace
 
 void playMotuce(ProgramState& s, int wordLength, const char*) {
@@ -99,8 +113,9 @@ void playMotuce(ProgramState& s, int wordLength, const char*) {
     g.counterC = std::clamp<std::uint32_t>(g.counterC, 1, MotuceTries);
     writePalette(s);
     const int row = currentRow(g);
+    // The winning try keeps its marks: every letter of it is in its place.
     for (int c = FirstColumn; c < FirstColumn + n; ++c) {
-        g.tileStyles[at(c)][at(row)] = TryTile;
+        if (s.app.gameWon == 0) g.tileStyles[at(c)][at(row)] = TryTile;
         g.movable[at(c)][at(row)] = 1;
     }
     g.texts[10] = readBoardWord(s, FirstColumn, row, n, true);
@@ -108,6 +123,7 @@ void playMotuce(ProgramState& s, int wordLength, const char*) {
     if (s.app.gameLost == 1) PutWord(FirstColumn, LastTryRow, g.texts[1].view(), Across, g.letters);
     checkSolved(s);
     drawBoard(s);
+    drawRightPlaces(s, n);
 }
 
 }  // namespace glossamo

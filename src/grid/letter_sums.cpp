@@ -1,5 +1,7 @@
 #include "grid/letter_sums.hpp"
 
+#include <algorithm>
+
 #include "games/board_services.hpp"
 #include "grid/grid_common.hpp"
 #include "media/sound_services.hpp"
@@ -11,8 +13,16 @@ namespace glossamo {
 namespace {
 
 constexpr const char* GridFile = "grilles.txt";
-constexpr int SumsRemoveAbove = 90;
-constexpr int RaisedBoardTop = 20;  // a letter goes when a draw in 0..99 is above this
+constexpr int SumsRemoveAbove = 90;  // a letter goes when a draw in 0..99 is above this
+constexpr int RaisedBoardTop = 20;
+// A grid with no letter taken out would be won at its build, before the
+// player's first move, and one or two gaps are each read off a single sum
+// or run at a glance. So a build draws again, letter by letter with the
+// same chance, until at least three letters are out (every letter of a
+// grid that holds fewer). The draws are bounded for a chance that never
+// takes a letter; they never come near it with the games' shares.
+constexpr int LeastToFind = 3;
+constexpr int MostRemovalDraws = 1000;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 std::uint32_t valueOf(char letter) { return letter >= 'A' && letter <= 'Z' ? static_cast<std::uint32_t>(letter - 'A' + 1) : 0; }
@@ -23,6 +33,28 @@ void makeMovable(GameRecord& g, int c, int r) {
     g.movable[at(c)][at(r)] = 1;
     g.clickable[at(c)][at(r)] = 1;
     g.tileStyles[at(c)][at(r)] = 4;
+}
+
+// Which letter cells of the grid go: each one when its draw in 0..99 is
+// above `removeAbove`, the whole draw made again while fewer than
+// LeastToFind letters go. The first draw takes the generator's numbers in
+// the order of the cells, as a single draw always did.
+Board<std::uint8_t> removedCells(ProgramState& s, const TjsysGrille& grid, int size, int removeAbove) {
+    int letters = 0;
+    for (int c = 0; c < size; ++c)
+        for (int r = 0; r < size; ++r) letters += grid.gridCells[at(c)][at(r)] != '*';
+    const int least = std::min(LeastToFind, letters);
+    Board<std::uint8_t> removed{};
+    for (int draw = 0, count = -1; count < least && draw < MostRemovalDraws; ++draw) {
+        count = 0;
+        for (int c = 0; c < size; ++c)
+            for (int r = 0; r < size; ++r) {
+                const bool goes = grid.gridCells[at(c)][at(r)] != '*' && s.rng.below(100) > removeAbove;
+                removed[at(c)][at(r)] = goes ? 1 : 0;
+                count += goes;
+            }
+    }
+    return removed;
 }
 
 // Builds either game: `removeAbove` is the draw (in 0..99) above which a
@@ -36,6 +68,7 @@ void buildGrid(ProgramState& s, int size, int removeAbove, bool sums) {
     if (size == 12) g.boardTop = RaisedBoardTop;
     for (auto& column : g.numbers) column.fill(0);
     const TjsysGrille grid = chosenGrid(s, size, GridFile);
+    const Board<std::uint8_t> removedCell = removedCells(s, grid, size, removeAbove);
     for (int c = 0; c < size; ++c) {
         for (int r = 0; r < size; ++r) {
             const char cell = grid.gridCells[at(c)][at(r)];
@@ -46,7 +79,7 @@ void buildGrid(ProgramState& s, int size, int removeAbove, bool sums) {
                 g.tileStyles[at(col)][at(row)] = 3;
                 continue;
             }
-            const bool removed = s.rng.below(100) > removeAbove;
+            const bool removed = removedCell[at(c)][at(r)] == 1;
             if (sums) {
                 makeMovable(g, col, row);
                 g.letters[at(col)][at(row)] = removed ? ' ' : cell;
@@ -106,6 +139,15 @@ bool fadedLettersSolved(const ProgramState& s) {
     return everyRunIsAWord(s, rows);
 }
 
+// In the faded letters the given letters are fixed and the player's own
+// are not: the cells to fill stand on a face of their own, so that a
+// letter put there never looks given.
+void drawPlayerCells(ProgramState& s, int size) {
+    for (int c = 1; c <= size; ++c)
+        for (int r = 1; r <= size; ++r)
+            if (s.game.movable[at(c)][at(r)] == 1) drawCellOnFace(s, c, r, PlayerCellFace);
+}
+
 void playFrame(ProgramState& s, int size, bool sums) {
     GameRecord& g = s.game;
     const int p = paletteOf(size);
@@ -116,6 +158,7 @@ void playFrame(ProgramState& s, int size, bool sums) {
     }
     drawBoard(s);
     if (sums) drawSumNumbers(s);
+    if (!sums) drawPlayerCells(s, size);
     if (s.app.gameLost == 1) {
         for (int c = 0; c < size; ++c)
             for (int r = 0; r < size; ++r) {

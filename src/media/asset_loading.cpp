@@ -115,7 +115,7 @@ void loadCardBack(ProgramState& s, int n) {
 
 void loadInterface(ProgramState& s) {
     loadNumbered(s, ImageSet::Pendu, "bitmaps/pendu/", 53);
-    loadNumbered(s, ImageSet::Slot, "bitmaps/Slots/", 13);
+    loadNumbered(s, ImageSet::Slot, "bitmaps/Slots/", PlayerCellFace);
     loadNumbered(s, ImageSet::Interface, "bitmaps/Interface/", 63);
     for (int n = 0; n < Platform::SoundSlots; ++n) {
         const std::string path = s.programDir + "Sons/" + std::to_string(n) + ".wav";

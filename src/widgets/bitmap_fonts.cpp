@@ -73,6 +73,11 @@ bool drawTileText(ProgramState& s, int x, int y, std::uint32_t colour, std::uint
         drawText(s, TileFont, x, y, colour, text);
         return false;
     }
+    return drawTileTextOnFace(s, x, y, colour, static_cast<int>(tileStyle) + 1, text);
+}
+
+bool drawTileTextOnFace(ProgramState& s, int x, int y, std::uint32_t colour, int face, std::string_view text) {
+    if (text.empty()) return false;
     const bool hovered = pointerOverTiles(s, x, y, text.size());
     bool highlight = colour != NormalInk;
     if (hovered && pointerOnClickableCell(s)) {
@@ -83,7 +88,7 @@ bool drawTileText(ProgramState& s, int x, int y, std::uint32_t colour, std::uint
     for (std::size_t i = 0; i < text.size(); ++i) {
         const int cx = x + TileAdvance * static_cast<int>(i);
         canvas.drawImage(ImageSet::Slot, 6, cx - 6, y + 7);
-        canvas.drawImage(ImageSet::Slot, static_cast<int>(tileStyle) + 1, cx - 3, y + 4);
+        canvas.drawImage(ImageSet::Slot, face, cx - 3, y + 4);
         drawGlyph(canvas, TileFont, highlight, cx, y, text[i]);
     }
     return hovered;

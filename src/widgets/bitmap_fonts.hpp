@@ -14,6 +14,9 @@ void drawTitleText(ProgramState& s, int x, int y, std::uint32_t colour, std::str
 // pointer is over the tiles (only tested on tiles).
 bool drawTileText(ProgramState& s, int x, int y, std::uint32_t colour, std::uint32_t tileStyle,
                   std::string_view text);
+// The same on tiles of face `face` of the slot pictures, for a face no
+// tile style names (the tile style n is face n + 1).
+bool drawTileTextOnFace(ProgramState& s, int x, int y, std::uint32_t colour, int face, std::string_view text);
 void drawCentredTitle(ProgramState& s, int y, std::string_view text);
 void drawCentredTileText(ProgramState& s, int y, std::string_view text);
 

@@ -72,6 +72,14 @@ void drawBoard(ProgramState& s) {
     }
 }
 
+void drawCellOnFace(ProgramState& s, int column, int row, int face) {
+    if (column < 0 || row < 0 || column >= BoardSize || row >= BoardRowsDrawn) return;
+    const GameRecord& g = s.game;
+    const char letter = g.letters[at(column)][at(row)];
+    drawTileTextOnFace(s, g.boardLeft + CellPixels * column, g.boardTop + CellPixels * row,
+                       g.colours[at(column)][at(row)], face, std::string_view(&letter, 1));
+}
+
 void drawCodeNumbers(ProgramState& s) {
     const GameRecord& g = s.game;
     for (int row = 1; row < BoardRowsDrawn; ++row)

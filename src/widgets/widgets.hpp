@@ -19,6 +19,14 @@ constexpr std::uint32_t PopupMs = 1500;
 
 // The letter board of the running game, rows 0..16 and columns 0..20.
 void drawBoard(ProgramState& s);
+// Tile faces that no tile style names, for a game to show a state its
+// tiles alone would not: a letter found in its right place, and a cell the
+// player fills in a grid whose other letters are given.
+constexpr int RightPlaceFace = 14;
+constexpr int PlayerCellFace = 15;
+// A board cell (its letter, or an empty tile) on slot picture `face`, over
+// what drawBoard drew there.
+void drawCellOnFace(ProgramState& s, int column, int row, int face);
 // The code numbers of numbered cells, and the letter sums, in the system font.
 void drawCodeNumbers(ProgramState& s);
 void drawSumNumbers(ProgramState& s);

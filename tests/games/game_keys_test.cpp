@@ -50,6 +50,18 @@ TEST_F(GameKeys, HangmanIsWonFromTheKeyboardWithAccentsFolded) {
     EXPECT_TRUE(s.gameRunning()) << "a key never leaves the won game";
 }
 
+TEST_F(GameKeys, HangmanLettersTypedQuicklyAllRunInTurn) {
+    start(10, {"PURIFIER"});
+    frames(2);
+    for (const char* letter : {"p", "u", "r"}) {
+        WindowEvents(s).onTextInput(letter);
+        frames(12);  // a key every 120 ms
+    }
+    frames(1000);  // ten seconds: time enough for three letters to run
+    EXPECT_EQ(s.game.texts[2].view(), "PUR----R");
+    EXPECT_EQ(s.game.counterB, 0u);
+}
+
 TEST_F(GameKeys, MotuceIsWonFromTheKeyboardWithBackspaceAndEnter) {
     start(51, {"BALLON"});
     frames(1);

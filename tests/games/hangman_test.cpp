@@ -1,6 +1,7 @@
 #include "games/hangman.hpp"
 
 #include "games/game_fixture.hpp"
+#include "shell/window_events.hpp"
 
 namespace glossamo::testing {
 
@@ -85,15 +86,33 @@ TEST_F(Hangman, GivingUpShowsTheWordAndEscapeLeaves) {
     EXPECT_FALSE(s.gameRunning());
 }
 
-TEST_F(Hangman, AClickDuringTheScanIsIgnored) {
+// In the frames after a choice the scan still stands at 0: a second click
+// on the letter, another letter clicked and a held key's repeats all come
+// then. The running letter keeps running and the others wait their turn.
+TEST_F(Hangman, AClickOrAHeldKeyJustAfterAChoiceLosesNothing) {
     start(10, {"ANNEXANT"});
     frames(1);
-    choose('A');
-    frames(3);  // the scan has moved on: position 1
-    ASSERT_NE(s.game.counterA, 0u);
+    choose('N');
+    frames(1);
+    ASSERT_EQ(s.game.counterA, 0u);
+    choose('N');  // a double click on the letter just taken
     choose('E');
-    EXPECT_EQ(s.game.pickedLetter, 'A');
-    EXPECT_EQ(letter(11, 2), 'E') << "E stays in the alphabet";
+    for (int repeat = 0; repeat < 4; ++repeat) {
+        WindowEvents(s).onTextInput("x");  // a held key
+        frames(1);
+    }
+    EXPECT_EQ(s.game.pickedLetter, 'N');
+    EXPECT_EQ(letter(11, 2), ' ') << "E left the alphabet to wait its turn";
+    scan();
+    scan();
+    scan();
+    EXPECT_EQ(shown(), "-NNEX-N-") << "N, E and X each ran along the word";
+    EXPECT_EQ(s.game.counterB, 0u) << "the repeats of X cost nothing";
+    choose('A');
+    choose('T');
+    scan();
+    scan();
+    EXPECT_EQ(s.app.gameWon, 1);
 }
 
 TEST_F(Hangman, GapsInThemeWordsAreNeverHidden) {

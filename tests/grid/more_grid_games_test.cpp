@@ -154,22 +154,28 @@ TEST_F(MoreGridGames, LetterSumsAddTheCompleteGridAndPaletteValues) {
     EXPECT_LE(s.game.boardTop + 31 * 16, 540) << "above the button bar";
 }
 
-TEST_F(MoreGridGames, LetterSumsAreWonAndANothingRemovedGridIsWonAtOnce) {
+TEST_F(MoreGridGames, LetterSumsAreWonAndNeverPlayThemselves) {
     startGame(s, 63);
     frames(1);
     fillFromPalette(Grid6, 6, 8);
     EXPECT_EQ(s.app.gameWon, 1);
-    const std::string two = "AB" + std::string(34, '*');
-    writeGrids("grilles.txt", {"6x6=" + two, "6x6=" + two});
-    for (int seed = 1; seed < 100; ++seed) {
+    // With 9 chances in 100 a letter, a 6 x 6 grid often keeps all but one
+    // or two of its letters: such a draw is made again.
+    for (int seed = 1; seed <= 100; ++seed) {
         platform.setClockSeed(static_cast<std::uint64_t>(seed));  // each game draws from the clock
         startGame(s, 63);
         frames(1);
-        if (letter(1, 1) != 'A' || letter(2, 1) != 'B') continue;
-        EXPECT_EQ(s.app.gameWon, 1) << "solved on the tick of its build";
-        return;
+        int gaps = 0;
+        for (int c = 1; c <= 6; ++c)
+            for (int r = 1; r <= 6; ++r) gaps += letter(c, r) == ' ';
+        ASSERT_GE(gaps, 3) << "seed " << seed;
+        ASSERT_EQ(s.app.gameWon, 0) << "seed " << seed;
     }
-    FAIL() << "no seed kept both letters";
+    const std::string two = "AB" + std::string(34, '*');
+    writeGrids("grilles.txt", {"6x6=" + two, "6x6=" + two});
+    startGame(s, 63);
+    frames(1);
+    EXPECT_EQ(std::string({letter(1, 1), letter(2, 1)}), "  ") << "a grid of two letters loses both";
 }
 
 TEST_F(MoreGridGames, LetterSumsGivenUp) {

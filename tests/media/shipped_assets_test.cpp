@@ -67,7 +67,7 @@ TEST(ShippedAssets, NumberedPicturesHaveTheirSizes) {
     }
     for (int n = 0; n <= 53; ++n)
         EXPECT_EQ(pictureSize(App + "bitmaps/pendu/" + std::to_string(n) + ".bmp"), (Size{166, 206})) << "pendu " << n;
-    for (int n : {2, 3, 4, 5, 6, 7, 8, 13})
+    for (int n : {2, 3, 4, 5, 6, 7, 8, 13, 14, 15})
         EXPECT_EQ(pictureSize(App + "bitmaps/Slots/" + std::to_string(n) + ".bmp"), (Size{30, 30})) << "slot " << n;
     for (int n : {9, 10})
         EXPECT_EQ(pictureSize(App + "bitmaps/Slots/" + std::to_string(n) + ".bmp"), (Size{30, 34})) << "slot " << n;

@@ -1,5 +1,8 @@
 // Key screens rendered headless with the shipped pictures, checked at a few
 // pixels and saved as PNG files under build/shots/ for review.
+#include <string>
+#include <vector>
+
 #include "games/catalogue.hpp"
 #include "games/game_reset.hpp"
 #include "games/game_start.hpp"
@@ -317,6 +320,9 @@ TEST_F(HangmanScreens, MoreGridGames) {
         startGame(s, id);
         frames(2);
         ASSERT_EQ(s.game.built, 1) << id;
+        if (id == 64)  // the player's letters in the top row's gaps
+            for (std::size_t c = 1; c <= 12; ++c)
+                if (s.game.movable[c][1] == 1) s.game.letters[c][1] = static_cast<char>(s.game.solution[c - 1][0]);
         DXMouseMove(s, 790, 300);
         frames(1);
         saveShot(canvas(), shot);
@@ -340,6 +346,55 @@ TEST_F(HangmanScreens, LetterGames) {
         DXMouseMove(s, 790, 300);
         frames(1);
         saveShot(canvas(), shot);
+    }
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// Motuce after four tries on the shipped dictionary: the letters in their
+// right place stand out from the others, in colour and in grey alike.
+TEST_F(HangmanScreens, MotuceTries) {
+    startGame(s, 52);  // 7 letters
+    frames(2);
+    ASSERT_EQ(s.game.built, 1);
+    const std::string hidden = s.game.texts[1].str();
+    std::vector<std::string> words;
+    s.words.FindPatternWords(hidden.substr(0, 1) + std::string(hidden.size() - 1, '?'), words);
+    std::vector<std::string> tries;
+    for (std::size_t wanted = hidden.size() - 2; tries.size() < 4 && wanted >= 1; --wanted)
+        for (const std::string& word : words) {
+            std::size_t same = 0;
+            for (std::size_t i = 0; i < word.size(); ++i) same += word[i] == hidden[i];
+            if (same == wanted && word != hidden && tries.size() < 4) tries.push_back(word);
+        }
+    ASSERT_EQ(tries.size(), 4u);
+    for (std::size_t k = 0; k < tries.size(); ++k) {
+        for (std::size_t i = 1; i < hidden.size(); ++i) s.game.letters[7 + i][7 + k] = tries[k][i];
+        frames(1);
+    }
+    ASSERT_EQ(s.game.counterC, 5u);
+    DXMouseMove(s, 790, 300);
+    frames(1);
+    saveShot(canvas(), "motuce_tries");
+    // Green on the face of a right letter, none on a wrong one.
+    auto greenPixels = [&](int c, int r) {
+        int green = 0;
+        const int x0 = 70 + 31 * c - 3, y0 = 50 + 31 * r + 4;
+        for (int y = y0; y < y0 + 30; ++y)
+            for (int x = x0; x < x0 + 30; ++x) {
+                const Rgb p = rgbOf(canvas().pixel(x, y));
+                green += p.g > p.r + 40 && p.g > p.b + 20 && p.g < 200;
+            }
+        return green;
+    };
+    for (std::size_t i = 0; i < hidden.size(); ++i) {
+        const int c = 7 + static_cast<int>(i);
+        if (tries[0][i] == hidden[i])
+            EXPECT_GT(greenPixels(c, 7), 200) << "right letter " << i;
+        else
+            EXPECT_EQ(greenPixels(c, 7), 0) << "wrong letter " << i;
     }
 }
 

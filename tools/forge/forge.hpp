@@ -107,7 +107,7 @@ std::string codeToUtf8(int code);
 
 // The generators, one per kind of asset.
 void forgeFontSheets(const Paths& paths);      // Slots 0, 1, 11, 12 and Interface 26
-void forgeTiles(const Paths& paths);           // Slots 2..10, 13
+void forgeTiles(const Paths& paths);           // Slots 2..10, 13, 14, 15
 void forgeInterface(const Paths& paths);       // Interface buttons, boxes, banners, markers, panel
 void forgeGallows(const Paths& paths);         // pendu 0..53
 void forgeBackgrounds(const Paths& paths);     // background/*.jpg, Fenetres/fenetre.jpg

@@ -45,6 +45,42 @@ void numberedTile(const Paths& paths) {
     saveKeyedBmp(tile, slotPath(paths, 5), KeyBlue, Colour::rgb(170, 150, 110));
 }
 
+// A letter that stands in its right place: a thick strong green frame
+// round a pale centre, with a folded top-right corner. The frame is far
+// darker than the cream tiles, in grey too, and its shape tells it apart
+// without its colour; the letter keeps the light ground it is drawn for.
+void rightPlaceTile(const Paths& paths) {
+    const Colour green = Colour::rgb(30, 130, 70);
+    const Colour dark = Colour::rgb(16, 64, 36);
+    Picture tile(TileSize, TileSize);
+    cairo_t* cr = tile.cr();
+    tileFace(cr, green, Colour::rgb(110, 190, 140), dark);
+    roundedRectPath(cr, 5.5, 5.5, TileSize - 11, TileSize - 11, 2.5);
+    setColour(cr, Colour::rgb(226, 244, 214));
+    cairo_fill(cr);
+    cairo_move_to(cr, TileSize - 13, 5);
+    cairo_line_to(cr, TileSize - 5, 5);
+    cairo_line_to(cr, TileSize - 5, 13);
+    cairo_close_path(cr);
+    setColour(cr, green);
+    cairo_fill(cr);
+    saveKeyedBmp(tile, slotPath(paths, 14), KeyBlue, dark);
+}
+
+// A cell the player fills in a grid of given letters: a blue frame round a
+// white centre, so the player's own letters stay apart from the given
+// ones, in grey too.
+void playerCellTile(const Paths& paths) {
+    const Colour dark = Colour::rgb(20, 56, 80);
+    Picture tile(TileSize, TileSize);
+    cairo_t* cr = tile.cr();
+    tileFace(cr, palette::Primary, Colour::rgb(120, 170, 200), dark);
+    roundedRectPath(cr, 4.5, 4.5, TileSize - 9, TileSize - 9, 2.5);
+    setColour(cr, palette::White);
+    cairo_fill(cr);
+    saveKeyedBmp(tile, slotPath(paths, 15), KeyBlue, dark);
+}
+
 void shadow(const Paths& paths) {
     Picture tile(TileSize, TileSize);
     roundedRectPath(tile.cr(), 0, 0, TileSize, TileSize, 5);
@@ -110,6 +146,8 @@ void forgeTiles(const Paths& paths) {
     sign(paths, 9, "=");
     sign(paths, 10, "+");
     writeTile(paths, 13, Colour::rgb(232, 226, 214), palette::White, Colour::rgb(150, 140, 120));  // spare
+    rightPlaceTile(paths);
+    playerCellTile(paths);
 }
 
 }  // namespace forge
