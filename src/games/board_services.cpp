@@ -1,6 +1,10 @@
 #include "games/board_services.hpp"
 
+#include <algorithm>
+
+#include "games/anagram_games.hpp"
 #include "games/game_families.hpp"
+#include "games/word_lists.hpp"
 #include "state/program_state.hpp"
 
 namespace glossamo {
@@ -76,9 +80,11 @@ bool solved(const ProgramState& s) {
     if (id == 4) return g.counterA == g.counterB;
     if (isCrossingWords(id)) return crossingWordsMatch(s);
     if (isHangman(id) || in(id, 76, 87) || in(id, 145, 150)) return sameText(g, 1, 2);
-    if (in(id, 11, 13)) return sameText(g, 1, 19);
-    if (in(id, 14, 15) || in(id, 19, 21) || in(id, 39, 42)) return tenPairsMatch(g);
-    if (in(id, 16, 18)) return sameText(g, 2, 3);
+    if (in(id, 11, 13)) return passwordSolved(s);
+    if (in(id, 14, 15)) return tenPairsMatch(g);
+    if (in(id, 19, 21)) return extraLetterSolved(s);
+    if (in(id, 39, 42)) return tenPairsMatch(g);
+    if (in(id, 16, 18)) return anagramsSolved(s);
     if (in(id, 22, 24)) return sameText(g, 11, 29) && sameText(g, 11, 30);
     if (id == 25) return sameText(g, 10, 30);
     if (isCutWords(id)) return cutWordsMatch(g);
@@ -88,6 +94,17 @@ bool solved(const ProgramState& s) {
 }
 
 }  // namespace
+
+bool sameLetters(std::string_view a, std::string_view b) {
+    std::string x(a), y(b);
+    std::sort(x.begin(), x.end());
+    std::sort(y.begin(), y.end());
+    return x == y;
+}
+
+bool acceptedWord(const ProgramState& s, std::string_view made, std::string_view stored) {
+    return made == stored || (made.size() == stored.size() && PlayerWordExists(s, made));
+}
 
 std::string readBoardWord(const ProgramState& s, int column, int row, int length, bool across) {
     std::string word;

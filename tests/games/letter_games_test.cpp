@@ -75,6 +75,21 @@ TEST_F(LetterGames, ExtraLetterLinesShareOneLength) {
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
+TEST_F(LetterGames, ExtraLetterWonWithTheWordAndItsLetterInOrder) {
+    // ACTION + S has one other anagram, CATIONS, which the game keeps. The
+    // list has no line of seven letters: a game that chose six is played.
+    for (std::uint64_t seed = 1; seed < 20 && s.game.counterA != 1; ++seed) {
+        platform.setClockSeed(seed);
+        start(21, {"ACTION", "CATIONS", "ACTIONS"});
+        frames(1);
+    }
+    build();
+    EXPECT_EQ(s.game.texts[1].view(), "CATIONS");
+    for (int k = 0; k < 7; ++k) bring("ACTIONS"[k], 5, 12, 18, 12 + k, 4);
+    extraLines(*this, 2, 2);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
 TEST_F(LetterGames, PasswordLettersShowInColumnElevenAndSpellIt) {
     start(13, PasswordWords);
     build();
@@ -92,6 +107,19 @@ TEST_F(LetterGames, PasswordLettersShowInColumnElevenAndSpellIt) {
         }
     EXPECT_EQ(letter(11, 3), ' ') << "taken out again, the cell is blank";
     for (int i = 1; i <= 8; ++i) passwordRow(*this, i);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(LetterGames, PasswordWonWithTwoLettersSwappedIntoOtherWords) {
+    // A and B complete the same clue, XYZQ; swapped, they make the other
+    // password and the other clue word.
+    start(13, {"ABCDEFGH", "BACDEFGH", "AXYZQ", "BXYZQ", "CDEFG", "HIJKL"});
+    build();
+    const std::string password = s.game.texts[1].str();
+    passwordRow(*this, 1, password[1]);
+    passwordRow(*this, 2, password[0]);
+    for (int i = 3; i <= 8; ++i) passwordRow(*this, i);
+    EXPECT_NE(readBoardWord(s, 11, 3, 8, false), password);
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
