@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "games/anagram_games.hpp"
+#include "games/crossing_words.hpp"
 #include "games/game_families.hpp"
 #include "games/word_lists.hpp"
 #include "state/program_state.hpp"
@@ -39,13 +40,6 @@ bool shiftedGridMatches(const GameRecord& g) {
     return true;
 }
 
-bool crossingWordsMatch(const ProgramState& s) {
-    const GameRecord& g = s.game;
-    const int n = static_cast<int>(g.texts[1].size());
-    return readBoardWord(s, 6, 7, n, true) == g.texts[1].view() && readBoardWord(s, 6, 8, n, true) == g.texts[2].view() &&
-           readBoardWord(s, 6, 9, n, true) == g.texts[3].view();
-}
-
 bool tenPairsMatch(const GameRecord& g) {
     for (int k = 1; k <= 10; ++k)
         if (!sameText(g, k, k + 10)) return false;
@@ -78,7 +72,7 @@ bool solved(const ProgramState& s) {
     if (isScrambledGrid(id)) return gridMatches(g, g.solution, 5);
     if (isLetterSums(id)) return shiftedGridMatches(g);
     if (id == 4) return g.counterA == g.counterB;
-    if (isCrossingWords(id)) return crossingWordsMatch(s);
+    if (isCrossingWords(id)) return crossingWordsSolved(s);
     if (isHangman(id) || in(id, 76, 87) || in(id, 145, 150)) return sameText(g, 1, 2);
     if (in(id, 11, 13)) return passwordSolved(s);
     if (in(id, 14, 15)) return tenPairsMatch(g);

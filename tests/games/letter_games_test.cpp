@@ -20,7 +20,7 @@ TEST(CrossingGeometry, EveryLevel) {
     }
 }
 
-TEST_F(LetterGames, CrossingWordsAreWonOnlyWithTheRowsAsBuilt) {
+TEST_F(LetterGames, CrossingWordsNeedTheColumnsToStayWords) {
     programFolder.write("bin/DicoFrancais.txt", "maison\r\n");
     start(7, CrossWords);
     build();
@@ -31,13 +31,32 @@ TEST_F(LetterGames, CrossingWordsAreWonOnlyWithTheRowsAsBuilt) {
     const std::string first = s.game.texts[1].str();
     for (int k = 0; k < 3; ++k) bring(first[static_cast<std::size_t>(5 - k)], 1, 1, 9, 9 + k, 7);
     crossingRows(*this, 8, 9);
-    EXPECT_EQ(s.app.gameWon, 0) << "each row must be the word it held";
+    EXPECT_EQ(s.app.gameWon, 0) << "a row that is a word wins nothing while a column is not one";
     drag(9, 7, 1, 1);  // swap the two ends through the bank
     frames(1);
     drag(11, 7, 9, 7);
     frames(1);
     drag(1, 1, 11, 7);
     frames(1);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(LetterGames, CrossingWordsWonWithTheMiddleSquareTransposed) {
+    // Every row and column middle of the list exists with both ends, so the
+    // nine letters laid transposed make six other words.
+    std::vector<std::string> words;
+    std::string dictionary;  // the list the build brings back
+    for (const char* middle : {"ABC", "DEF", "GHI", "ADG", "BEH", "CFI"})
+        for (const char* end : {"XXX", "YYY"}) {
+            words.push_back(std::string(end) + middle + end);
+            dictionary += words.back() + "\r\n";
+        }
+    programFolder.write("bin/DicoFrancais.txt", dictionary);
+    start(7, words);
+    build();
+    for (int r = 7; r <= 9; ++r)
+        for (int c = 9; c <= 11; ++c) bring(textAt(*this, c - 8, r - 4), 1, 1, 9, c, r);
+    EXPECT_NE(readBoardWord(s, 6, 7, 9, true), s.game.texts[1].view());
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
