@@ -4,6 +4,7 @@
 
 #include "games/anagram_games.hpp"
 #include "games/crossing_words.hpp"
+#include "games/cut_words.hpp"
 #include "games/game_families.hpp"
 #include "games/word_lists.hpp"
 #include "state/program_state.hpp"
@@ -46,17 +47,6 @@ bool tenPairsMatch(const GameRecord& g) {
     return true;
 }
 
-// The answers 11..10+n may come in any order: count the matching pairs.
-bool cutWordsMatch(const GameRecord& g) {
-    int n = 0;
-    for (int k = 1; k <= 10; ++k) n += !g.texts[at(k)].empty();
-    int pairs = 0;
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j)
-            if (!g.texts[at(i)].empty() && sameText(g, i, j + 10)) ++pairs;
-    return pairs >= n;
-}
-
 bool enoughWordsFound(const ProgramState& s) {
     std::uint32_t found = 0;
     for (const std::string& entry : s.gameWordList)
@@ -81,7 +71,7 @@ bool solved(const ProgramState& s) {
     if (in(id, 16, 18)) return anagramsSolved(s);
     if (in(id, 22, 24)) return sameText(g, 11, 29) && sameText(g, 11, 30);
     if (id == 25) return sameText(g, 10, 30);
-    if (isCutWords(id)) return cutWordsMatch(g);
+    if (isCutWords(id)) return cutWordsSolved(s);
     if (isWordHunt(id)) return enoughWordsFound(s);
     if (isMotuce(id)) return sameText(g, 1, 10);
     return false;  // the hidden-words games decide for themselves

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -82,6 +84,27 @@ void playCutWords(ProgramState& s, int p, const char*) {
     }
     drawBoard(s);
     checkSolved(s);
+}
+
+bool cutWordsSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    // The game's words are the halves shown; a line is one of them or
+    // another word, and the halves laid are exactly the halves shown.
+    std::vector<std::string_view> shown, laid;
+    for (int j = 1; j <= 10; ++j) {
+        const std::string_view word = g.texts[at(j)].view();
+        if (word.empty()) continue;
+        const std::string_view line = g.texts[at(j + 10)].view();
+        if (line.size() != static_cast<std::size_t>(WordLength)) return false;
+        bool known = false;
+        for (int k = 1; k <= 10 && !known; ++k) known = line == g.texts[at(k)].view();
+        if (!known && !PlayerWordExists(s, line)) return false;
+        shown.insert(shown.end(), {word.substr(0, Half), word.substr(Half)});
+        laid.insert(laid.end(), {line.substr(0, Half), line.substr(Half)});
+    }
+    std::sort(shown.begin(), shown.end());
+    std::sort(laid.begin(), laid.end());
+    return shown == laid;
 }
 
 }  // namespace glossamo
