@@ -6,6 +6,7 @@
 #include "games/crossing_words.hpp"
 #include "games/cut_words.hpp"
 #include "games/game_families.hpp"
+#include "games/stacked_words.hpp"
 #include "games/word_lists.hpp"
 #include "state/program_state.hpp"
 
@@ -63,7 +64,8 @@ bool solved(const ProgramState& s) {
     if (isLetterSums(id)) return shiftedGridMatches(g);
     if (id == 4) return g.counterA == g.counterB;
     if (isCrossingWords(id)) return crossingWordsSolved(s);
-    if (isHangman(id) || in(id, 76, 87) || in(id, 145, 150)) return sameText(g, 1, 2);
+    if (isHangman(id) || in(id, 76, 87)) return sameText(g, 1, 2);
+    if (in(id, 145, 150)) return stackedWordsSolved(s);
     if (in(id, 11, 13)) return passwordSolved(s);
     if (in(id, 14, 15)) return tenPairsMatch(g);
     if (in(id, 19, 21)) return extraLetterSolved(s);
