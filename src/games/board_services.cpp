@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "games/anagram_games.hpp"
+#include "games/consonant_market.hpp"
 #include "games/crossing_words.hpp"
 #include "games/cut_words.hpp"
 #include "games/game_families.hpp"
 #include "games/stacked_words.hpp"
+#include "games/vowel_market.hpp"
 #include "games/word_lists.hpp"
 #include "state/program_state.hpp"
 
@@ -42,12 +44,6 @@ bool shiftedGridMatches(const GameRecord& g) {
     return true;
 }
 
-bool tenPairsMatch(const GameRecord& g) {
-    for (int k = 1; k <= 10; ++k)
-        if (!sameText(g, k, k + 10)) return false;
-    return true;
-}
-
 bool enoughWordsFound(const ProgramState& s) {
     std::uint32_t found = 0;
     for (const std::string& entry : s.gameWordList)
@@ -67,9 +63,9 @@ bool solved(const ProgramState& s) {
     if (isHangman(id) || in(id, 76, 87)) return sameText(g, 1, 2);
     if (in(id, 145, 150)) return stackedWordsSolved(s);
     if (in(id, 11, 13)) return passwordSolved(s);
-    if (in(id, 14, 15)) return tenPairsMatch(g);
+    if (in(id, 14, 15)) return vowelMarketSolved(s);
     if (in(id, 19, 21)) return extraLetterSolved(s);
-    if (in(id, 39, 42)) return tenPairsMatch(g);
+    if (in(id, 39, 42)) return consonantMarketSolved(s);
     if (in(id, 16, 18)) return anagramsSolved(s);
     if (in(id, 22, 24)) return sameText(g, 11, 29) && sameText(g, 11, 30);
     if (id == 25) return sameText(g, 10, 30);
