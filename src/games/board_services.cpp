@@ -9,6 +9,7 @@
 #include "games/game_families.hpp"
 #include "games/stacked_words.hpp"
 #include "games/vowel_market.hpp"
+#include "games/word_chains.hpp"
 #include "games/word_lists.hpp"
 #include "state/program_state.hpp"
 
@@ -67,8 +68,8 @@ bool solved(const ProgramState& s) {
     if (in(id, 19, 21)) return extraLetterSolved(s);
     if (in(id, 39, 42)) return consonantMarketSolved(s);
     if (in(id, 16, 18)) return anagramsSolved(s);
-    if (in(id, 22, 24)) return sameText(g, 11, 29) && sameText(g, 11, 30);
-    if (id == 25) return sameText(g, 10, 30);
+    if (in(id, 22, 24)) return fromOneToOtherSolved(s);
+    if (id == 25) return thirdWordSolved(s);
     if (isCutWords(id)) return cutWordsSolved(s);
     if (isWordHunt(id)) return enoughWordsFound(s);
     if (isMotuce(id)) return sameText(g, 1, 10);
