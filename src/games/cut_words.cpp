@@ -91,16 +91,19 @@ bool cutWordsSolved(const ProgramState& s) {
     // The game's words are the halves shown; a line is one of them or
     // another word, and the halves laid are exactly the halves shown.
     std::vector<std::string_view> shown, laid;
+    const auto cut = [](std::vector<std::string_view>& halves, std::string_view text) {
+        const std::size_t middle = std::min(text.size(), static_cast<std::size_t>(Half));
+        halves.insert(halves.end(), {text.substr(0, middle), text.substr(middle)});
+    };
     for (int j = 1; j <= 10; ++j) {
         const std::string_view word = g.texts[at(j)].view();
         if (word.empty()) continue;
         const std::string_view line = g.texts[at(j + 10)].view();
-        if (line.size() != static_cast<std::size_t>(WordLength)) return false;
         bool known = false;
         for (int k = 1; k <= 10 && !known; ++k) known = line == g.texts[at(k)].view();
         if (!known && !PlayerWordExists(s, line)) return false;
-        shown.insert(shown.end(), {word.substr(0, Half), word.substr(Half)});
-        laid.insert(laid.end(), {line.substr(0, Half), line.substr(Half)});
+        cut(shown, word);
+        cut(laid, line);
     }
     std::sort(shown.begin(), shown.end());
     std::sort(laid.begin(), laid.end());
