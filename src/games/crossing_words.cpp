@@ -87,8 +87,8 @@ bool crossingWordsSolved(const ProgramState& s) {
     const CrossingGeometry geometry = crossingGeometry(n);
     for (int k = 0; k < 3; ++k) {
         if (!crossingWord(s, readBoardWord(s, RowColumn, FirstRow + k, n, true))) return false;
-        const std::string column = readBoardWord(s, geometry.firstColumn + k, geometry.firstRow, geometry.columnLength, false);
-        if (!crossingWord(s, column)) return false;
+        const int columnAt = geometry.firstColumn + k;
+        if (!crossingWord(s, readBoardWord(s, columnAt, geometry.firstRow, geometry.columnLength, false))) return false;
     }
     return true;
 }
