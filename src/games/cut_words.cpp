@@ -88,8 +88,8 @@ void playCutWords(ProgramState& s, int p, const char*) {
 
 bool cutWordsSolved(const ProgramState& s) {
     const GameRecord& g = s.game;
-    // The game's words are the halves shown; a line is one of them or
-    // another word, and the halves laid are exactly the halves shown.
+    // A line is one of the game's words or another word, and the halves laid
+    // are exactly the halves of the game's words, each used once.
     std::vector<std::string_view> shown, laid;
     const auto cut = [](std::vector<std::string_view>& halves, std::string_view text) {
         const std::size_t middle = std::min(text.size(), static_cast<std::size_t>(Half));
