@@ -5,6 +5,7 @@
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -107,6 +108,8 @@ void finishExtraLetter(ProgramState& s, int lines) {
 
 // --- password --------------------------------------------------------------------
 
+int clueColumn(int i) { return i % 2 == 1 ? 5 : 13; }
+
 // The clue of password letter i: text i + 1 with the first occurrence of
 // that letter blanked.
 std::string clueOf(const GameRecord& g, int i) {
@@ -205,7 +208,7 @@ void playPassword(ProgramState& s, int n, const char*) {
     for (int i = 1; i <= n; ++i) {
         const int y = i + FirstPasswordRow - 1;
         const bool odd = i % 2 == 1;
-        const int x = odd ? 5 : 13;
+        const int x = clueColumn(i);
         drawPassMark(s, g.boardLeft + CellPixels * (odd ? 10 : 12), g.boardTop + CellPixels * y, odd ? 1 : 0);
         if (!building) continue;
         const std::string clue = clueOf(g, i);
@@ -225,6 +228,36 @@ void playPassword(ProgramState& s, int n, const char*) {
     drawBoard(s);
     checkSolved(s);
     g.built = 1;
+}
+
+bool anagramsSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const std::string_view made = g.texts[3].view(), shown = g.texts[1].view();
+    return made == g.texts[2].view() || (made != shown && sameLetters(made, shown) && PlayerWordExists(s, made));
+}
+
+bool extraLetterSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    // The kept answer of a line holds exactly its word's letters and the
+    // extra one; lines the game leaves out are empty on both sides.
+    for (int j = 1; j <= 10; ++j) {
+        const std::string_view made = g.texts[at(j + 10)].view(), answer = g.texts[at(j)].view();
+        if (made != answer && (answer.empty() || !sameLetters(made, answer) || !PlayerWordExists(s, made))) return false;
+    }
+    return true;
+}
+
+bool passwordSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const std::string_view password = g.texts[1].view(), column = g.texts[19].view();
+    if (column == password) return true;
+    if (!sameLetters(column, password) || !PlayerWordExists(s, column)) return false;
+    // A clue that was never found (no hole) has nothing to complete.
+    for (int i = 1; i <= static_cast<int>(password.size()); ++i) {
+        const std::string clue = readBoardWord(s, clueColumn(i), i + FirstPasswordRow - 1, ClueLength, true);
+        if (clueOf(g, i).find(' ') != std::string::npos && !PlayerWordExists(s, clue)) return false;
+    }
+    return true;
 }
 
 }  // namespace glossamo

@@ -11,4 +11,15 @@ void playExtraLetter(ProgramState& s, int lines, const char* gridFile);
 // Mot de passe: each letter of a hidden password completes a clue word.
 void playPassword(ProgramState& s, int length, const char* gridFile);
 
+// The rules each game is won by (the answers the game keeps always win):
+// Anagrammes: the answer row is a word, other than the shown one, made of
+// exactly its letters.
+bool anagramsSolved(const ProgramState& s);
+// Lettre en plus: every answer row is a word made of exactly the letters of
+// its line's word and extra letter.
+bool extraLetterSolved(const ProgramState& s);
+// Mot de passe: every clue completed is a word, and so is the column of the
+// letters put into them, read downwards.
+bool passwordSolved(const ProgramState& s);
+
 }  // namespace glossamo

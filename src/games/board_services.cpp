@@ -1,6 +1,16 @@
 #include "games/board_services.hpp"
 
+#include <algorithm>
+
+#include "games/anagram_games.hpp"
+#include "games/consonant_market.hpp"
+#include "games/crossing_words.hpp"
+#include "games/cut_words.hpp"
 #include "games/game_families.hpp"
+#include "games/stacked_words.hpp"
+#include "games/vowel_market.hpp"
+#include "games/word_chains.hpp"
+#include "games/word_lists.hpp"
 #include "state/program_state.hpp"
 
 namespace glossamo {
@@ -35,30 +45,6 @@ bool shiftedGridMatches(const GameRecord& g) {
     return true;
 }
 
-bool crossingWordsMatch(const ProgramState& s) {
-    const GameRecord& g = s.game;
-    const int n = static_cast<int>(g.texts[1].size());
-    return readBoardWord(s, 6, 7, n, true) == g.texts[1].view() && readBoardWord(s, 6, 8, n, true) == g.texts[2].view() &&
-           readBoardWord(s, 6, 9, n, true) == g.texts[3].view();
-}
-
-bool tenPairsMatch(const GameRecord& g) {
-    for (int k = 1; k <= 10; ++k)
-        if (!sameText(g, k, k + 10)) return false;
-    return true;
-}
-
-// The answers 11..10+n may come in any order: count the matching pairs.
-bool cutWordsMatch(const GameRecord& g) {
-    int n = 0;
-    for (int k = 1; k <= 10; ++k) n += !g.texts[at(k)].empty();
-    int pairs = 0;
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j)
-            if (!g.texts[at(i)].empty() && sameText(g, i, j + 10)) ++pairs;
-    return pairs >= n;
-}
-
 bool enoughWordsFound(const ProgramState& s) {
     std::uint32_t found = 0;
     for (const std::string& entry : s.gameWordList)
@@ -74,20 +60,34 @@ bool solved(const ProgramState& s) {
     if (isScrambledGrid(id)) return gridMatches(g, g.solution, 5);
     if (isLetterSums(id)) return shiftedGridMatches(g);
     if (id == 4) return g.counterA == g.counterB;
-    if (isCrossingWords(id)) return crossingWordsMatch(s);
-    if (isHangman(id) || in(id, 76, 87) || in(id, 145, 150)) return sameText(g, 1, 2);
-    if (in(id, 11, 13)) return sameText(g, 1, 19);
-    if (in(id, 14, 15) || in(id, 19, 21) || in(id, 39, 42)) return tenPairsMatch(g);
-    if (in(id, 16, 18)) return sameText(g, 2, 3);
-    if (in(id, 22, 24)) return sameText(g, 11, 29) && sameText(g, 11, 30);
-    if (id == 25) return sameText(g, 10, 30);
-    if (isCutWords(id)) return cutWordsMatch(g);
+    if (isCrossingWords(id)) return crossingWordsSolved(s);
+    if (isHangman(id) || in(id, 76, 87)) return sameText(g, 1, 2);
+    if (in(id, 145, 150)) return stackedWordsSolved(s);
+    if (in(id, 11, 13)) return passwordSolved(s);
+    if (in(id, 14, 15)) return vowelMarketSolved(s);
+    if (in(id, 19, 21)) return extraLetterSolved(s);
+    if (in(id, 39, 42)) return consonantMarketSolved(s);
+    if (in(id, 16, 18)) return anagramsSolved(s);
+    if (in(id, 22, 24)) return fromOneToOtherSolved(s);
+    if (id == 25) return thirdWordSolved(s);
+    if (isCutWords(id)) return cutWordsSolved(s);
     if (isWordHunt(id)) return enoughWordsFound(s);
     if (isMotuce(id)) return sameText(g, 1, 10);
     return false;  // the hidden-words games decide for themselves
 }
 
 }  // namespace
+
+bool sameLetters(std::string_view a, std::string_view b) {
+    std::string x(a), y(b);
+    std::sort(x.begin(), x.end());
+    std::sort(y.begin(), y.end());
+    return x == y;
+}
+
+bool acceptedWord(const ProgramState& s, std::string_view made, std::string_view stored) {
+    return made == stored || (made.size() == stored.size() && PlayerWordExists(s, made));
+}
 
 std::string readBoardWord(const ProgramState& s, int column, int row, int length, bool across) {
     std::string word;

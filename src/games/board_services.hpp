@@ -1,6 +1,7 @@
 #pragma once
 // Reading words back from the board, and the one solved check of every game.
 #include <string>
+#include <string_view>
 
 namespace glossamo {
 
@@ -9,6 +10,13 @@ struct ProgramState;
 // The `length` letters from (column, row), across or down, as they stand
 // ('*' and blanks included); empty for a length of 0 or less.
 std::string readBoardWord(const ProgramState& s, int column, int row, int length, bool across);
+
+// True when `a` and `b` hold the same characters, each as often.
+bool sameLetters(std::string_view a, std::string_view b);
+
+// True when `made`, a word the player laid, is `stored`, the answer the game
+// keeps, or another word of the same length that the player may make.
+bool acceptedWord(const ProgramState& s, std::string_view made, std::string_view stored);
 
 // Sets `gameWon` when the player's work matches the solution of the running
 // game; a lost game is never solved.

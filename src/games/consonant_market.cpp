@@ -69,4 +69,11 @@ void playConsonantMarket(ProgramState& s, int p, const char*) {
     drawBoard(s);
 }
 
+bool consonantMarketSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    for (int k = 1; k <= 10; ++k)
+        if (!acceptedWord(s, g.texts[at(k + 10)].view(), g.texts[at(k)].view())) return false;
+    return true;
+}
+
 }  // namespace glossamo

@@ -7,4 +7,8 @@ struct ProgramState;
 
 void playConsonantMarket(ProgramState& s, int words, const char* gridFile);
 
+// Won when every row reads as a word; the consonants may go to other slots
+// than those they came from, the words as drawn always win.
+bool consonantMarketSolved(const ProgramState& s);
+
 }  // namespace glossamo

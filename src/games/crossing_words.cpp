@@ -5,6 +5,7 @@
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/game_families.hpp"
 #include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
@@ -66,7 +67,31 @@ void fillBank(ProgramState& s, int n) {
     ShuffleBoardRun(1, 1, 9, Across, g.letters, s.rng);
 }
 
+bool rowsAsBuilt(const ProgramState& s, int n) {
+    for (int k = 0; k < 3; ++k)
+        if (readBoardWord(s, RowColumn, FirstRow + k, n, true) != s.game.texts[at(k + 1)].view()) return false;
+    return true;
+}
+
+// English cross is judged against the English list, which the store keeps
+// ready behind the dictionary once the game is built.
+bool crossingWord(const ProgramState& s, std::string_view word) {
+    return families::in(s.game.gameId, 88, 91) ? ListWordExists(s, wordlists::English, word) : PlayerWordExists(s, word);
+}
+
 }  // namespace
+
+bool crossingWordsSolved(const ProgramState& s) {
+    const int n = static_cast<int>(s.game.texts[1].size());
+    if (rowsAsBuilt(s, n)) return true;
+    const CrossingGeometry geometry = crossingGeometry(n);
+    for (int k = 0; k < 3; ++k) {
+        if (!crossingWord(s, readBoardWord(s, RowColumn, FirstRow + k, n, true))) return false;
+        const int columnAt = geometry.firstColumn + k;
+        if (!crossingWord(s, readBoardWord(s, columnAt, geometry.firstRow, geometry.columnLength, false))) return false;
+    }
+    return true;
+}
 
 CrossingGeometry crossingGeometry(int n) {
     const int k = (n - 1) / 2, m = (n - 3) / 2;

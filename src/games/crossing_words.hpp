@@ -16,4 +16,8 @@ struct CrossingGeometry {
 };
 CrossingGeometry crossingGeometry(int n);
 
+// Won when the three rows and the three column words all read as words (of
+// the English list in English cross); the rows as built always win.
+bool crossingWordsSolved(const ProgramState& s);
+
 }  // namespace glossamo

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -82,6 +84,30 @@ void playCutWords(ProgramState& s, int p, const char*) {
     }
     drawBoard(s);
     checkSolved(s);
+}
+
+bool cutWordsSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    // A line is one of the game's words or another word, and the halves laid
+    // are exactly the halves of the game's words, each used once.
+    std::vector<std::string_view> shown, laid;
+    const auto cut = [](std::vector<std::string_view>& halves, std::string_view text) {
+        const std::size_t middle = std::min(text.size(), static_cast<std::size_t>(Half));
+        halves.insert(halves.end(), {text.substr(0, middle), text.substr(middle)});
+    };
+    for (int j = 1; j <= 10; ++j) {
+        const std::string_view word = g.texts[at(j)].view();
+        if (word.empty()) continue;
+        const std::string_view line = g.texts[at(j + 10)].view();
+        bool known = false;
+        for (int k = 1; k <= 10 && !known; ++k) known = line == g.texts[at(k)].view();
+        if (!known && !PlayerWordExists(s, line)) return false;
+        cut(shown, word);
+        cut(laid, line);
+    }
+    std::sort(shown.begin(), shown.end());
+    std::sort(laid.begin(), laid.end());
+    return shown == laid;
 }
 
 }  // namespace glossamo

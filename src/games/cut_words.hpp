@@ -7,4 +7,9 @@ struct ProgramState;
 
 void playCutWords(ProgramState& s, int words, const char* gridFile);
 
+// Won when every line joins two of the shown halves, each half used once,
+// into a word of the list in play (the theme's list in the themed games);
+// the lines may come in any order.
+bool cutWordsSolved(const ProgramState& s);
+
 }  // namespace glossamo

@@ -5,6 +5,7 @@
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -58,6 +59,16 @@ void playStackedWords(ProgramState& s, int n, const char*) {
     g.texts[2] = readBoardWord(s, 1, 1, n, false);
     drawBoard(s);
     checkSolved(s);
+}
+
+bool stackedWordsSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const std::string_view column = g.texts[2].view(), drawn = g.texts[1].view();
+    if (column == drawn) return true;
+    if (!sameLetters(column, drawn)) return false;  // a letter still in the free slot
+    for (int i = 1; i <= static_cast<int>(drawn.size()); ++i)
+        if (!PlayerWordExists(s, readBoardWord(s, 1, i, i + 1, true))) return false;
+    return true;
 }
 
 }  // namespace glossamo

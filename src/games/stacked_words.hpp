@@ -7,4 +7,8 @@ struct ProgramState;
 
 void playStackedWords(ProgramState& s, int length, const char* gridFile);
 
+// Won when every row reads as a word with the letters of column 1 in any
+// order; the column word as drawn always wins.
+bool stackedWordsSolved(const ProgramState& s);
+
 }  // namespace glossamo

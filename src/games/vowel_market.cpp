@@ -90,4 +90,11 @@ void playVowelMarket(ProgramState& s, int wordCount, const char*) {
     drawBoard(s);
 }
 
+bool vowelMarketSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    for (int k = 1; k <= 10; ++k)
+        if (!acceptedWord(s, g.texts[at(k + 10)].view(), g.texts[at(k)].view())) return false;
+    return true;
+}
+
 }  // namespace glossamo

@@ -11,4 +11,9 @@ constexpr char VowelRows[] = "AOEUIY";  // the reservoir of row k + 1 holds Vowe
 // `wordCount` is 8 or 6.
 void playVowelMarket(ProgramState& s, int wordCount, const char* gridFile);
 
+// Won when every row reads as a word; the vowels may go to other holes than
+// those they came from (ACCIDENTEL or OCCIDENTAL), the words as drawn
+// always win.
+bool vowelMarketSolved(const ProgramState& s);
+
 }  // namespace glossamo

@@ -5,6 +5,7 @@
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -229,6 +230,28 @@ void playThirdWord(ProgramState& s, int, const char*) {
     if (s.app.gameLost == 1) PutWord(GapColumn, BoardRow, g.texts[10].view(), Across, g.letters);
     drawBoard(s);
     checkSolved(s);
+}
+
+bool fromOneToOtherSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const std::string_view piece = g.texts[11].view(), across = g.texts[29].view();
+    if (across == piece && g.texts[30].view() == piece) return true;
+    if (g.texts[30].view() != across || !PlayerWordExists(s, across)) return false;
+    // The long words with the player's piece in place of the drawn one.
+    std::string acrossWord = g.texts[21].str(), downWord = g.texts[1].str();
+    const std::size_t downAt = downWord.find(piece), acrossAt = g.counterC - 1;
+    if (piece.empty() || downAt == std::string::npos || acrossAt + PieceLength > acrossWord.size()) return false;
+    acrossWord.replace(acrossAt, PieceLength, across);
+    downWord.replace(downAt, PieceLength, across);
+    return PlayerWordExists(s, acrossWord) && PlayerWordExists(s, downWord);
+}
+
+bool thirdWordSolved(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const std::string_view middle = g.texts[30].view();
+    if (middle == g.texts[10].view()) return true;
+    return PlayerWordExists(s, middle) && PlayerWordExists(s, g.texts[11].str() + std::string(middle)) &&
+           PlayerWordExists(s, std::string(middle) + g.texts[2].str());
 }
 
 }  // namespace glossamo

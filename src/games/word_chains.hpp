@@ -9,4 +9,11 @@ struct ProgramState;
 void playFromOneToOther(ProgramState& s, int length, const char* gridFile);
 void playThirdWord(ProgramState& s, int, const char* gridFile);
 
+// De l'un à l'autre is won when the same three letters fill both gaps,
+// make a word and leave both long words words; Troisième mot when the five
+// letters make a word that ends the nine-letter word begun by the first and
+// begins a word ended by the third. The words as drawn always win.
+bool fromOneToOtherSolved(const ProgramState& s);
+bool thirdWordSolved(const ProgramState& s);
+
 }  // namespace glossamo

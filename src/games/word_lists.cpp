@@ -41,4 +41,8 @@ void LoadWordList(ProgramState& s, int listId) {
 
 bool PlayerWordExists(const ProgramState& s, std::string_view word) { return s.words.WordExists(word); }
 
+bool ListWordExists(const ProgramState& s, int listId, std::string_view word) {
+    return s.words.WordExistsIn(s.programDir + wordListFile(listId), word);
+}
+
 }  // namespace glossamo

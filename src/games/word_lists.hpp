@@ -30,4 +30,9 @@ void LoadWordList(ProgramState& s, int listId);
 // the store alone.
 bool PlayerWordExists(const ProgramState& s, std::string_view word);
 
+// True when `word` is a word of list `listId` while that list is in the store
+// or kept ready behind it: English cross judges English words after the
+// dictionary has come back.
+bool ListWordExists(const ProgramState& s, int listId, std::string_view word);
+
 }  // namespace glossamo

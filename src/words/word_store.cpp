@@ -177,6 +177,12 @@ bool WordStore::WordExists(std::string_view word) const {
     return known_.count(std::string(word)) != 0;
 }
 
+bool WordStore::WordExistsIn(const std::string& path, std::string_view word) const {
+    if (path.empty()) return false;
+    if (path == loadedPath_) return WordExists(word);
+    return path == previous_.path && !word.empty() && previous_.known.count(std::string(word)) != 0;
+}
+
 // --- searches ------------------------------------------------------------------
 
 void WordStore::addNoResultRow(std::size_t inputLength, std::vector<std::string>& results) {

@@ -66,6 +66,9 @@ public:
     // True when the exact word is stored under its own length; the empty
     // text is never a word.
     bool WordExists(std::string_view word) const;
+    // The same test on the list read from `path`, be it the current list or
+    // the one kept ready behind it; false when neither came from `path`.
+    bool WordExistsIn(const std::string& path, std::string_view word) const;
 
     // The searches empty `results` first; when nothing is found they give
     // one row of question marks as long as the input (at most 22).

@@ -30,11 +30,12 @@ protected:
                     return;
                 }
     }
-    // The consonants of word j in their places, or in reverse order.
-    void fillWord(int j, bool reversed) {
+    // The consonants of word j (or of word `from`, whose vowels stand in the
+    // same places) in their places, or in reverse order.
+    void fillWord(int j, bool reversed, int from = 0) {
         const std::string word = s.game.texts[static_cast<std::size_t>(j)].str();
         std::string consonants;
-        for (const char c : word)
+        for (const char c : s.game.texts[static_cast<std::size_t>(from ? from : j)].view())
             if (!IsVowel(c)) consonants += c;
         if (reversed) consonants.assign(consonants.rbegin(), consonants.rend());
         std::size_t next = 0;
@@ -57,6 +58,18 @@ TEST_F(ConsonantMarket, ConsonantsPutBackInOrderWin) {
     for (int k = 0; k < 10; ++k)
         if (!IsVowel(s.game.texts[1][static_cast<std::size_t>(k)])) toBank(7 + k, 7);
     fillWord(1, false);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(ConsonantMarket, TwinWordsWinInEachOthersLines) {
+    for (std::uint64_t seed = 1; seed < 20 && s.game.texts[1].view() == s.game.texts[2].view(); ++seed) {
+        platform.setClockSeed(seed);
+        start(41, {"MARCHERONS", "MARCHERONT"});
+        frames(1);
+    }
+    ASSERT_NE(s.game.texts[1].view(), s.game.texts[2].view());
+    fillWord(1, false, 2);
+    fillWord(2, false, 1);
     EXPECT_EQ(s.app.gameWon, 1);
 }
 

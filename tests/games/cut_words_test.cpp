@@ -51,6 +51,33 @@ TEST_F(CutWords, HalvesJoinedInAnyOrderWin) {
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
+TEST_F(CutWords, OtherWordsOfTheShownHalvesWin) {
+    // BOU and MOU take TON and CHE alike. A game that drew BOUTON and MOUCHE
+    // (and not the other two) is won with BOUCHE and MOUTON.
+    const std::vector<std::string> words = {"BOUTON", "MOUCHE", "BOUCHE", "MOUTON",
+                                            "MAISON", "CHAISE", "TOMATE", "LAPINS"};
+    const auto drawn = [this](std::string_view word) {
+        for (int k = 1; k <= 6; ++k)
+            if (s.game.texts[static_cast<std::size_t>(k)].view() == word) return true;
+        return false;
+    };
+    for (std::uint64_t seed = 1; seed < 500; ++seed) {
+        platform.setClockSeed(seed);
+        start(28, words);
+        frames(1);
+        if (drawn("BOUTON") && drawn("MOUCHE") && !drawn("BOUCHE") && !drawn("MOUTON")) break;
+    }
+    ASSERT_TRUE(drawn("BOUTON") && !drawn("MOUTON"));
+    for (int k = 1; k <= 6; ++k) {
+        std::string word = s.game.texts[static_cast<std::size_t>(k)].str();
+        if (word == "BOUTON") word = "BOUCHE";
+        else if (word == "MOUCHE") word = "MOUTON";
+        bringHalf(word.substr(0, 3), 3, 3 + k);
+        bringHalf(word.substr(3), 7, 3 + k);
+    }
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
 TEST_F(CutWords, GivingUpShowsTheWords) {
     start(28, SixLetterWords);
     frames(1);

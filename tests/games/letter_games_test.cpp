@@ -20,7 +20,7 @@ TEST(CrossingGeometry, EveryLevel) {
     }
 }
 
-TEST_F(LetterGames, CrossingWordsAreWonOnlyWithTheRowsAsBuilt) {
+TEST_F(LetterGames, CrossingWordsNeedTheColumnsToStayWords) {
     programFolder.write("bin/DicoFrancais.txt", "maison\r\n");
     start(7, CrossWords);
     build();
@@ -31,13 +31,32 @@ TEST_F(LetterGames, CrossingWordsAreWonOnlyWithTheRowsAsBuilt) {
     const std::string first = s.game.texts[1].str();
     for (int k = 0; k < 3; ++k) bring(first[static_cast<std::size_t>(5 - k)], 1, 1, 9, 9 + k, 7);
     crossingRows(*this, 8, 9);
-    EXPECT_EQ(s.app.gameWon, 0) << "each row must be the word it held";
+    EXPECT_EQ(s.app.gameWon, 0) << "a row that is a word wins nothing while a column is not one";
     drag(9, 7, 1, 1);  // swap the two ends through the bank
     frames(1);
     drag(11, 7, 9, 7);
     frames(1);
     drag(1, 1, 11, 7);
     frames(1);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(LetterGames, CrossingWordsWonWithTheMiddleSquareTransposed) {
+    // Every row and column middle of the list exists with both ends, so the
+    // nine letters laid transposed make six other words.
+    std::vector<std::string> words;
+    std::string dictionary;  // the list the build brings back
+    for (const char* middle : {"ABC", "DEF", "GHI", "ADG", "BEH", "CFI"})
+        for (const char* end : {"XXX", "YYY"}) {
+            words.push_back(std::string(end) + middle + end);
+            dictionary += words.back() + "\r\n";
+        }
+    programFolder.write("bin/DicoFrancais.txt", dictionary);
+    start(7, words);
+    build();
+    for (int r = 7; r <= 9; ++r)
+        for (int c = 9; c <= 11; ++c) bring(textAt(*this, c - 8, r - 4), 1, 1, 9, c, r);
+    EXPECT_NE(readBoardWord(s, 6, 7, 9, true), s.game.texts[1].view());
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
@@ -75,6 +94,21 @@ TEST_F(LetterGames, ExtraLetterLinesShareOneLength) {
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
+TEST_F(LetterGames, ExtraLetterWonWithTheWordAndItsLetterInOrder) {
+    // ACTION + S has one other anagram, CATIONS, which the game keeps. The
+    // list has no line of seven letters: a game that chose six is played.
+    for (std::uint64_t seed = 1; seed < 20 && s.game.counterA != 1; ++seed) {
+        platform.setClockSeed(seed);
+        start(21, {"ACTION", "CATIONS", "ACTIONS"});
+        frames(1);
+    }
+    build();
+    EXPECT_EQ(s.game.texts[1].view(), "CATIONS");
+    for (int k = 0; k < 7; ++k) bring("ACTIONS"[k], 5, 12, 18, 12 + k, 4);
+    extraLines(*this, 2, 2);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
 TEST_F(LetterGames, PasswordLettersShowInColumnElevenAndSpellIt) {
     start(13, PasswordWords);
     build();
@@ -92,6 +126,19 @@ TEST_F(LetterGames, PasswordLettersShowInColumnElevenAndSpellIt) {
         }
     EXPECT_EQ(letter(11, 3), ' ') << "taken out again, the cell is blank";
     for (int i = 1; i <= 8; ++i) passwordRow(*this, i);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(LetterGames, PasswordWonWithTwoLettersSwappedIntoOtherWords) {
+    // A and B complete the same clue, XYZQ; swapped, they make the other
+    // password and the other clue word.
+    start(13, {"ABCDEFGH", "BACDEFGH", "AXYZQ", "BXYZQ", "CDEFG", "HIJKL"});
+    build();
+    const std::string password = s.game.texts[1].str();
+    passwordRow(*this, 1, password[1]);
+    passwordRow(*this, 2, password[0]);
+    for (int i = 3; i <= 8; ++i) passwordRow(*this, i);
+    EXPECT_NE(readBoardWord(s, 11, 3, 8, false), password);
     EXPECT_EQ(s.app.gameWon, 1);
 }
 

@@ -62,13 +62,14 @@ inline void extraLines(GameFixture& t, int first, int last) {
         for (int k = 0; k < length; ++k) t.bring(textAt(t, j, k), 3 * j + 2, 12, 11 + length, 12 + k, 3 * j + 1);
 }
 
-// Mot de passe: the password letter of row i into its clue's hole.
-inline void passwordRow(GameFixture& t, int i) {
+// Mot de passe: the password letter of row i (or `wanted`) into its clue's
+// hole.
+inline void passwordRow(GameFixture& t, int i, char wanted = 0) {
     const int y = i + 2, x = i % 2 ? 5 : 13;
     for (int c = x; c < x + 5; ++c) {
         const bool hole = t.s.game.colours[static_cast<std::size_t>(c)][static_cast<std::size_t>(y)] == HighlightInk;
         if (!hole || t.letter(c, y) != ' ') continue;
-        const char wanted = textAt(t, 1, i - 1);
+        if (wanted == 0) wanted = textAt(t, 1, i - 1);
         for (int r = 3; r <= 10; ++r)
             if (t.letter(2, r) == wanted) {
                 t.drag(2, r, c, y);

@@ -21,6 +21,32 @@ TEST_F(VowelMarket, EachVowelWaitsInItsRowUntilPutBackInTheHoles) {
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
+TEST_F(VowelMarket, TwinWordsWinInEachOthersRows) {
+    // ACCIDENTEL and OCCIDENTAL have the same consonants in the same places.
+    start(15, {"ACCIDENTEL", "OCCIDENTAL"});
+    frames(1);
+    ASSERT_EQ(s.game.built, 1);
+    std::string drawn, laid;  // row 6 + k takes the word drawn for row 13 - k
+    for (int k = 1; k <= 6; ++k) {
+        drawn += s.game.texts[static_cast<std::size_t>(k)].str();
+        laid += s.game.texts[static_cast<std::size_t>(7 - k)].str();
+    }
+    ASSERT_NE(laid, drawn);
+    for (int k = 1; k <= 6; ++k) {
+        const std::string word = laid.substr(static_cast<std::size_t>(10 * (k - 1)), 10);
+        for (int i = 0; i < 10; ++i) {
+            if (letter(7 + i, 6 + k) != ' ') continue;
+            const char vowel = word[static_cast<std::size_t>(i)];
+            const int from = 1 + static_cast<int>(std::string("AOEUIY").find(vowel));
+            int c = 20;
+            while (c > 1 && letter(c, from) != vowel) --c;
+            drag(c, from, 7 + i, 6 + k);
+        }
+    }
+    frames(1);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
 TEST_F(VowelMarket, GivingUpShowsTheWords) {
     start(14, {"CONSTRUIRE"});
     frames(1);

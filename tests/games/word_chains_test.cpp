@@ -34,6 +34,22 @@ TEST_F(WordChains, FromOneToTheOtherTakesTheFirstDownWordAndIsWonBothWays) {
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
+TEST_F(WordChains, AnotherWordThatFitsWinsBothGames) {
+    // CAT and COT each fit both long words of the other.
+    start(24, {"YCATYYY", "YCOTYYY", "XXCATXX", "XXCOTXX", "CAT", "COT"});
+    build();
+    const std::string other = s.game.texts[11].view() == "CAT" ? "COT" : "CAT";
+    for (int k = 0; k < 3; ++k) copyLetter(other[static_cast<std::size_t>(k)], 9 + k, 8);
+    copyLetter(other[0], 10, 7);
+    copyLetter(other[2], 10, 9);
+    EXPECT_EQ(s.app.gameWon, 1);
+    // TENUS is never drawn (it ends in S) but makes MAINTENUS and TENUSPAIN.
+    start(25, ThirdWords);
+    build();
+    for (int k = 0; k < 5; ++k) copyLetter("TENUS"[k], 7 + k, 8);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
 TEST_F(WordChains, FromOneToTheOtherGivenUpShowsTheSharedWord) {
     start(24, ChainWords);
     build();
