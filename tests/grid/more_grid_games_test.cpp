@@ -277,14 +277,14 @@ TEST_F(OtherAnswers, LetterSumsAndFadedLettersTakeOtherWordsThatMeetTheirClues) 
     frames(1);
     fillFromPalette(padded("NO****ON", 6), 6, 8);
     EXPECT_EQ(s.app.gameWon, 1) << "the same sums across and down";
-    onlyGrid(12, "FIN");
+    onlyGrid(12, "FIN*ROSE");
     for (int seed = 1; seed < 100; ++seed) {
         platform.setClockSeed(static_cast<std::uint64_t>(seed));
         startGame(s, 64);
-        words({"FIN", "GIN"});
+        words({"FIN", "GIN", "ROSE"});
         frames(1);
         if (letter(1, 1) != ' ' || letter(2, 1) != 'I') continue;
-        fillFromPalette(padded("GIN", 12), 12, 14);
+        fillFromPalette(padded("GIN*ROSE", 12), 12, 14);
         EXPECT_EQ(s.app.gameWon, 1) << "seed " << seed;
         return;
     }
