@@ -6,6 +6,7 @@
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -84,15 +85,10 @@ void playLongestWord(ProgramState& s, int, const char*) {
         return;
     }
     drawCentredTitle(s, LengthTextY, "LE MOT LE PLUS LONG FAIT " + std::to_string(longest) + " LETTRES");
-    // Every word of the list of length L counts, not only the first.
-    g.counterA = 0;
+    // Any word the player may make fills the answer row, not only the words
+    // of the list: the row holds only tiles taken from the nine letters.
     const std::string_view answer = g.texts[2].view();
-    for (const std::string& word : s.gameWordList) {
-        if (word == answer) {
-            g.counterA = static_cast<std::uint32_t>(word.size());
-            break;
-        }
-    }
+    g.counterA = PlayerWordExists(s, answer) ? static_cast<std::uint32_t>(answer.size()) : 0;
     g.counterB = static_cast<std::uint32_t>(longest);
     checkSolved(s);
 }
