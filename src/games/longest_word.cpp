@@ -85,10 +85,12 @@ void playLongestWord(ProgramState& s, int, const char*) {
         return;
     }
     drawCentredTitle(s, LengthTextY, "LE MOT LE PLUS LONG FAIT " + std::to_string(longest) + " LETTRES");
-    // Any word the player may make fills the answer row, not only the words
-    // of the list: the row holds only tiles taken from the nine letters.
+    // A word of the game's list (saved with the game) or any other word the
+    // player may make counts: the row holds only tiles of the nine letters.
     const std::string_view answer = g.texts[2].view();
-    g.counterA = PlayerWordExists(s, answer) ? static_cast<std::uint32_t>(answer.size()) : 0;
+    const std::vector<std::string>& listed = s.gameWordList;
+    const bool known = std::find(listed.begin(), listed.end(), answer) != listed.end() || PlayerWordExists(s, answer);
+    g.counterA = known ? static_cast<std::uint32_t>(answer.size()) : 0;
     g.counterB = static_cast<std::uint32_t>(longest);
     checkSolved(s);
 }
