@@ -7,13 +7,15 @@ namespace glossamo {
 
 namespace {
 
-// The line of `bytes` that holds offset `at`, without its line end.
+// A line of the file: where it begins, where the next one begins, and its
+// text without the line end.
 struct Line {
     std::size_t begin;
-    std::size_t next;  // where the following line begins
+    std::size_t next;
     std::string_view text;
 };
 
+// The line that holds offset `at`; it begins at `floor` at the earliest.
 Line lineAround(std::string_view bytes, std::size_t at, std::size_t floor) {
     std::size_t begin = at;
     while (begin > floor && bytes[begin - 1] != '\n') --begin;

@@ -17,8 +17,6 @@ public:
     // the words' folded capitals. False, and no words, when it cannot be
     // read.
     bool load(const std::string& path);
-    void clear() { file_.close(); }
-    bool empty() const { return file_.bytes().empty(); }
     std::size_t sizeInBytes() const { return file_.bytes().size(); }
 
     // True when `word` (unaccented capitals) is a word of the list once its
