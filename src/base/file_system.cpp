@@ -1,6 +1,8 @@
 #include "base/file_system.hpp"
 
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -126,6 +128,39 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes) {
 bool fileExists(const std::string& path) {
     std::error_code error;
     return fs::is_regular_file(latin1ToUtf8(path), error);
+}
+
+MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
+    if (this != &other) {
+        close();
+        std::swap(data_, other.data_);
+        std::swap(size_, other.size_);
+    }
+    return *this;
+}
+
+bool MappedFile::open(const std::string& path) {
+    close();
+    const int fd = ::open(latin1ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    bool opened = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (opened && info.st_size > 0) {
+        void* mapped = mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        opened = mapped != MAP_FAILED;
+        if (opened) {
+            data_ = static_cast<const char*>(mapped);
+            size_ = static_cast<std::size_t>(info.st_size);
+        }
+    }
+    ::close(fd);  // the mapping stays without the descriptor
+    return opened;
+}
+
+void MappedFile::close() {
+    if (data_ != nullptr) munmap(const_cast<char*>(data_), size_);
+    data_ = nullptr;
+    size_ = 0;
 }
 
 }  // namespace glossamo

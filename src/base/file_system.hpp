@@ -1,7 +1,10 @@
 #pragma once
 // The few file services the program needs, on Latin-1 path names.
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace glossamo {
@@ -32,5 +35,27 @@ std::optional<std::string> readWholeFile(const std::string& path);
 // of the same folder, flushed to the disk, then renamed over the file. On
 // any failure the old file stays as it was and false is returned.
 bool writeFileAtomically(const std::string& path, const std::string& bytes);
+
+// A file mapped read-only into memory: its pages are read from the disk
+// when first touched and belong to the file, not to the program's own
+// memory. Empty until `open` succeeds; the mapping ends with the object.
+class MappedFile {
+public:
+    MappedFile() = default;
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    MappedFile(MappedFile&& other) noexcept { *this = std::move(other); }
+    MappedFile& operator=(MappedFile&& other) noexcept;
+    ~MappedFile() { close(); }
+
+    // Maps the whole file; false (and empty) when it cannot be read.
+    bool open(const std::string& path);
+    void close();
+    std::string_view bytes() const { return {data_, size_}; }
+
+private:
+    const char* data_ = nullptr;
+    std::size_t size_ = 0;
+};
 
 }  // namespace glossamo

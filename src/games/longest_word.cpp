@@ -6,6 +6,7 @@
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -84,15 +85,12 @@ void playLongestWord(ProgramState& s, int, const char*) {
         return;
     }
     drawCentredTitle(s, LengthTextY, "LE MOT LE PLUS LONG FAIT " + std::to_string(longest) + " LETTRES");
-    // Every word of the list of length L counts, not only the first.
-    g.counterA = 0;
+    // A word of the game's list (saved with the game) or any other word the
+    // player may make counts: the row holds only tiles of the nine letters.
     const std::string_view answer = g.texts[2].view();
-    for (const std::string& word : s.gameWordList) {
-        if (word == answer) {
-            g.counterA = static_cast<std::uint32_t>(word.size());
-            break;
-        }
-    }
+    const std::vector<std::string>& listed = s.gameWordList;
+    const bool known = std::find(listed.begin(), listed.end(), answer) != listed.end() || PlayerWordExists(s, answer);
+    g.counterA = known ? static_cast<std::uint32_t>(answer.size()) : 0;
     g.counterB = static_cast<std::uint32_t>(longest);
     checkSolved(s);
 }

@@ -5,6 +5,7 @@
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -64,14 +65,14 @@ bool build(ProgramState& s, int n) {
     return true;
 }
 
-// A full row is either wiped (not a word of the list) or accepted: its
+// A full row is either wiped (not a word the player may make) or accepted: its
 // right letters are marked and, unless it found the word, the next row
 // opens with the first letter. A wrong eighth try leaves no move, so it
 // ends the game as lost.
 void judgeTry(ProgramState& s, int n, int row) {
     GameRecord& g = s.game;
     const std::string tried = g.texts[10].str();
-    if (!s.words.WordExists(tried)) {
+    if (!PlayerWordExists(s, tried)) {
         PutWord(FirstColumn + 1, row, std::string(at(n - 1), ' '), Across, g.letters);
         return;
     }

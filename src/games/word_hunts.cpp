@@ -7,6 +7,7 @@
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/bitmap_fonts.hpp"
@@ -93,15 +94,20 @@ bool build(ProgramState& s, const Hunt& hunt, int part) {
     return true;
 }
 
-// Marks every entry equal to the word as found; true when one was.
-bool markFound(std::vector<std::string>& entries, std::string_view word) {
+// Counts a word the player made: every entry equal to it is marked found,
+// and a word the list does not hold (a form only the accepted French words
+// know) joins it as found. True when the word had not been found yet.
+bool countFound(std::vector<std::string>& entries, std::string_view word) {
     bool marked = false;
-    for (std::string& entry : entries)
+    for (std::string& entry : entries) {
+        if (isFound(entry) && std::string_view(entry).substr(1) == word) return false;
         if (entry == word) {
             entry.insert(entry.begin(), ' ');
             marked = true;
         }
-    return marked;
+    }
+    if (!marked) entries.emplace_back(1, ' ').append(word);
+    return true;
 }
 
 // One column of thirty words from x, then the next ones from nextX.
@@ -125,7 +131,7 @@ void playHunt(ProgramState& s, const Hunt& hunt, int part) {
         total.append(std::to_string(g.counterA));
         drawCentredTitle(s, TotalY, total);
         // The sound plays once, when the word is first found.
-        if (word.size() >= hunt.shortestWord && s.words.WordExists(word) && markFound(s.gameWordList, word))
+        if (word.size() >= hunt.shortestWord && PlayerWordExists(s, word) && countFound(s.gameWordList, word))
             playSound(s, sounds::WordFound);
     }
     std::vector<std::string> found, missed;

@@ -39,7 +39,23 @@ void LoadWordList(ProgramState& s, int listId) {
     }
 }
 
-bool PlayerWordExists(const ProgramState& s, std::string_view word) { return s.words.WordExists(word); }
+void LoadAcceptedWords(ProgramState& s) {
+    const std::string path = s.programDir + AcceptedFrenchFile;
+    if (!s.acceptedWords.load(path)) debugLog(s, "Liste de mots " + path + " absente");
+}
+
+namespace {
+
+bool frenchListInStore(const ProgramState& s) {
+    return s.words.loadedPath() == s.programDir + wordListFile(wordlists::French);
+}
+
+}  // namespace
+
+bool PlayerWordExists(const ProgramState& s, std::string_view word) {
+    if (s.words.WordExists(word)) return true;
+    return frenchListInStore(s) && s.acceptedWords.contains(word);
+}
 
 bool ListWordExists(const ProgramState& s, int listId, std::string_view word) {
     return s.words.WordExistsIn(s.programDir + wordListFile(listId), word);

@@ -19,15 +19,24 @@ constexpr int Countries = 6;
 // unknown list.
 const char* wordListFile(int listId);
 
+// The French words a player may make, a superset of the French list.
+constexpr const char* AcceptedFrenchFile = "bin/DicoFrancaisAdmis.txt";
+
 // Replaces the store's words with those of list `listId`. A missing file
 // leaves the store empty. A line over 30 characters (two beeps) or too many
 // words of one length (one beep) closes the program.
 void LoadWordList(ProgramState& s, int listId);
 
+// Maps the accepted French words once; a missing file is logged and leaves
+// the French games with the words of the French list alone.
+void LoadAcceptedWords(ProgramState& s);
+
 // True when `word` (unaccented capitals) is a word the player may make with
-// the list in the store: a word of that list. Every check of a word the
-// player makes goes through here; the words a game draws or hides come from
-// the store alone.
+// the list in the store: a word of that list or, when it is the French
+// list, one of the accepted French words (conjugated forms, plurals...).
+// English and the themed lists accept their own words only. Every check of
+// a word the player makes goes through here; the words a game draws or
+// hides come from the store alone.
 bool PlayerWordExists(const ProgramState& s, std::string_view word);
 
 // True when `word` is a word of list `listId` while that list is in the store

@@ -90,6 +90,7 @@ void initialisation(ProgramState& s) {
     // so that starting an English game does not read a file within a frame.
     LoadWordList(s, wordlists::English);
     LoadWordList(s, wordlists::French);
+    LoadAcceptedWords(s);
 }
 
 void FormActivate(ProgramState& s) {

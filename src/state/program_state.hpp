@@ -14,6 +14,7 @@
 #include "state/play_clock.hpp"
 #include "state/travel_state.hpp"
 #include "state/widget_records.hpp"
+#include "words/accepted_words.hpp"
 #include "words/word_store.hpp"
 
 namespace glossamo {
@@ -48,6 +49,7 @@ struct ProgramState {
     Banner banner;
     std::vector<std::string> gameWordList;
     WordStore words{rng};
+    AcceptedWords acceptedWords;  // the French words a player may make, read once at start-up
 
     Point mousePos;
     ShortString<TypedTextLimit> typedText;

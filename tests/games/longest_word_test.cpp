@@ -2,6 +2,7 @@
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
+#include "games/word_lists.hpp"
 
 namespace glossamo::testing {
 
@@ -28,6 +29,23 @@ TEST_F(LongestWord, AnyWordOfTheLongestLengthWinsAndNoShorterOne) {
     start(4, {shorter, first, second});
     frames(1);
     spellAnswer(second);  // not the first word of the list
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(LongestWord, AFrenchWordOnlyTheAcceptedListKnowsWins) {
+    const std::string listed = letters.substr(0, 5), accepted = letters.substr(4, 5);
+    const auto lower = [](std::string word) {
+        for (char& c : word) c = static_cast<char>(c - 'A' + 'a');
+        return word + "\r\n";
+    };
+    programFolder.write("bin/DicoFrancais.txt", lower(listed));
+    programFolder.write("bin/DicoFrancaisAdmis.txt",
+                        listed < accepted ? lower(listed) + lower(accepted) : lower(accepted) + lower(listed));
+    LoadAcceptedWords(s);
+    startGame(s, 4);
+    frames(1);
+    ASSERT_EQ(s.game.counterC, 5u);
+    spellAnswer(accepted);
     EXPECT_EQ(s.app.gameWon, 1);
 }
 

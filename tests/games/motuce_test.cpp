@@ -2,6 +2,7 @@
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
+#include "games/word_lists.hpp"
 
 namespace glossamo::testing {
 
@@ -49,6 +50,25 @@ TEST_F(Motuce, AWrongEighthTryLosesAndAGiveUpShowsTheWord) {
     FormKeyDown(s, vk::Escape, 0);
     frames(1);
     EXPECT_EQ(row(14, 6), "ERABLE");
+}
+
+TEST_F(Motuce, AFrenchTryMayBeAnyAcceptedWordAThemedTryOnlyAWordOfTheTheme) {
+    programFolder.write("bin/DicoFrancais.txt", "bouquet\r\n\xE9" "coles\r\n");
+    programFolder.write("bin/DicoFrancaisAdmis.txt", "bouquet\r\nbr\xFBlons\r\n\xE9" "coles\r\n");
+    programFolder.write("bin/Arbres.txt", "\xE9rable\r\n");
+    LoadAcceptedWords(s);
+    startGame(s, 52);
+    frames(1);
+    ASSERT_EQ(s.game.texts[1].view(), "BOUQUET");
+    spellTry("BRULONS");
+    EXPECT_EQ(row(7, 7), "BRULONS") << "a verb form only the accepted words know";
+    EXPECT_EQ(row(8, 7), "B      ");
+
+    startGame(s, 108);  // a tree-theme game
+    frames(1);
+    ASSERT_EQ(s.game.texts[1].view(), "ERABLE");
+    spellTry("ECOLES");
+    EXPECT_EQ(row(7, 6), "E     ") << "a dictionary word, but no tree";
 }
 
 TEST_F(Motuce, AListWithoutSpellableWordsDoesNotHangTheFrame) {

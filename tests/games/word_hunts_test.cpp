@@ -1,11 +1,13 @@
 // Maxi-mots and Mots commençant par: words spelt from the nine letters.
 #include "games/word_hunts.hpp"
 
+#include <algorithm>
 #include <set>
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "games/letter_moves.hpp"
+#include "games/word_lists.hpp"
 #include "media/asset_loading.hpp"
 
 namespace glossamo::testing {
@@ -84,6 +86,32 @@ TEST_F(WordHunts, StartingWithCountsOnlyWordsOfTheFirstLetter) {
     for (const std::string& word : words)
         if (word[0] == letters[0]) spellHunt(word);
     EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(WordHunts, AFrenchWordOnlyTheAcceptedListKnowsCountsOnce) {
+    std::vector<std::string> words = threes;
+    words.insert(words.end(), fours.begin(), fours.end());
+    const std::string lateWord = {letters[8], letters[0], letters[4]};  // no piece of the letters
+    const auto file = [](std::vector<std::string> capitals) {
+        std::sort(capitals.begin(), capitals.end());
+        std::string text;
+        for (std::string word : capitals) {
+            for (char& c : word) c = static_cast<char>(c - 'A' + 'a');
+            text += word + "\r\n";
+        }
+        return text;
+    };
+    programFolder.write("bin/DicoFrancais.txt", file(words));
+    words.push_back(lateWord);
+    programFolder.write("bin/DicoFrancaisAdmis.txt", file(words));
+    LoadAcceptedWords(s);
+    startGame(s, 46);
+    build();
+    EXPECT_EQ(s.game.counterA, 13u);
+    spellHunt(lateWord);
+    spellHunt(lateWord);
+    EXPECT_EQ(found(), 1);
+    EXPECT_EQ(s.gameWordList.back(), " " + lateWord) << "listed with the words found";
 }
 
 TEST_F(WordHunts, GivingUpListsTheWordsNotFound) {

@@ -1,6 +1,7 @@
 // Checks of the word lists the build ships in build/app/bin.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -8,6 +9,7 @@
 #include "games/word_hunts.hpp"
 #include "games/word_lists.hpp"
 #include "word_filters.hpp"
+#include "words/accepted_words.hpp"
 #include "words/word_store.hpp"
 
 namespace glossamo::testing {
@@ -97,6 +99,35 @@ TEST(ShippedLists, FrenchLeavesOutRareTensesAndKeepsCommonWords) {
     for (const char* common : {"MAISON", "ETE", "CHANTONS", "FINISSENT", "SAUCISSE", "MASSE", "PATES", "AMES", "BOITES"})
         EXPECT_TRUE(store.WordExists(common)) << common;
     for (int length : {6, 8, 10, 12, 14}) EXPECT_GE(store.count(length), 400) << "length " << length;
+}
+
+// The French words a player may make: every dictionary word and the
+// everyday forms the dictionary lacks, none of the blocked words, each once
+// and in the order of their folded capitals, which the program's search needs.
+TEST(ShippedLists, AcceptedFrenchWordsHoldTheDictionaryAndItsMissingForms) {
+    const std::string path = AppDir + AcceptedFrenchFile;
+    std::vector<std::string> accepted;
+    for (const std::string& line : crlfLines(path)) {
+        const std::string word = asPlayed(line);
+        ASSERT_LE(line.size(), 30u) << line;
+        ASSERT_TRUE(capitalsOnly(word, false)) << line;
+        ASSERT_TRUE(accepted.empty() || accepted.back() < word) << "out of order or twice: " << line;
+        accepted.push_back(word);
+    }
+    const auto holds = [&](const std::string& word) { return std::binary_search(accepted.begin(), accepted.end(), word); };
+    const std::vector<std::string> dictionary = crlfLines(AppDir + wordListFile(wordlists::French));
+    for (const std::string& line : dictionary) ASSERT_TRUE(holds(asPlayed(line))) << line;
+    EXPECT_GT(accepted.size(), 5 * dictionary.size());
+    std::ifstream blocked(GLOSSAMO_WORDLIST_BUILD_DIR "/fr_blocked.txt");
+    int checked = 0;
+    for (std::string word; std::getline(blocked, word); ++checked) EXPECT_FALSE(holds(word)) << word;
+    EXPECT_GT(checked, 1000);
+
+    AcceptedWords store;
+    ASSERT_TRUE(store.load(path));
+    for (const char* everyday : {"DESSINONS", "COLORIER", "COLORIONS", "COLORIEZ", "BOIRONS", "COCCINELLES",
+                                 "CARTABLES", "ACHETONS", "ECOLES"})
+        EXPECT_TRUE(store.contains(everyday)) << everyday;
 }
 
 // The excluded spellings are gone; a French word that reads the same once

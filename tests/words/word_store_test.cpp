@@ -231,4 +231,35 @@ TEST_F(WordListLoading, TooManyWordsOfOneLengthBeepsOnceAndClosesTheProgram) {
     EXPECT_TRUE(platform.closeRequested);
 }
 
+// The accepted words, searched by halving the file: every word of three
+// letters A..E (an accent on some), the last line without its line end.
+TEST_F(WordListLoading, AcceptedWordsAreFoundInTheirFileAndOnlyWithTheFrenchList) {
+    TempDir dir;
+    s.programDir = dir.path();
+    LoadAcceptedWords(s);
+    EXPECT_TRUE(logHas("Liste de mots " + dir.path() + "bin/DicoFrancaisAdmis.txt absente"));
+    std::vector<std::string> words;
+    std::string file;
+    for (char a = 'A'; a <= 'E'; ++a)
+        for (char b = 'A'; b <= 'E'; ++b)
+            for (char c = 'A'; c <= 'E'; ++c) {
+                words.push_back({a, b, c});
+                file += {static_cast<char>(a - 'A' + 'a'), b == 'E' ? '\xE9' : static_cast<char>(b - 'A' + 'a'),
+                         static_cast<char>(c - 'A' + 'a'), '\r', '\n'};
+            }
+    file.resize(file.size() - 2);
+    dir.write("bin/DicoFrancaisAdmis.txt", file);
+    dir.write("bin/DicoFrancais.txt", "ours\r\n");
+    dir.write("bin/fleurs.txt", "rose\r\n");
+    LoadAcceptedWords(s);
+    LoadWordList(s, wordlists::French);
+    for (const std::string& word : words) EXPECT_TRUE(PlayerWordExists(s, word)) << word;
+    EXPECT_TRUE(PlayerWordExists(s, "OURS"));
+    for (const char* missing : {"", "A", "AA", "AAAA", "ABCA", "BEF", "EEEE", "EEF", "ZZZ", "abc"})
+        EXPECT_FALSE(PlayerWordExists(s, missing)) << missing;
+    LoadWordList(s, wordlists::Flowers);
+    EXPECT_TRUE(PlayerWordExists(s, "ROSE"));
+    EXPECT_FALSE(PlayerWordExists(s, "ABC")) << "a themed list accepts its own words only";
+}
+
 }  // namespace glossamo::testing

@@ -41,9 +41,10 @@ std::string_view wordOf(std::string_view line) {
     return line.substr(0, line.find_first_of("/ \t"));
 }
 
-void addForm(FormGroup& group, const std::string& capitals) {
-    if (std::find(group.forms.begin(), group.forms.end(), capitals) == group.forms.end())
-        group.forms.push_back(capitals);
+void addForm(FormGroup& group, const std::string& capitals, const std::string& latin1) {
+    if (std::find(group.forms.begin(), group.forms.end(), capitals) != group.forms.end()) return;
+    group.forms.push_back(capitals);
+    group.spellings.push_back(latin1);
 }
 
 }  // namespace
@@ -64,7 +65,7 @@ void UnmunchGroups::line(std::string_view text) {
         keep_ = !capitals.empty();
         group_.root = capitals;
     }
-    if (keep_ && !capitals.empty()) addForm(group_, capitals);
+    if (keep_ && !capitals.empty()) addForm(group_, capitals, *toGameLatin1(word, false));
 }
 
 std::vector<FormGroup> readUnmunchGroups(std::istream& unmunchOutput) {

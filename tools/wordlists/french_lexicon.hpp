@@ -26,10 +26,13 @@ inline constexpr std::string_view EntrySeparator = "~~~";
 void writeSeparatedDictionary(std::istream& dic, std::ostream& out);
 
 // One dictionary entry: its root and every form unmunch gives for it, the
-// root first, each once.
+// root first, each once. `spellings[i]` is forms[i] as the word lists write
+// it (Latin-1, lower case, accents kept); a lexicon read back from its file
+// has none.
 struct FormGroup {
     std::string root;
     std::vector<std::string> forms;
+    std::vector<std::string> spellings;
 };
 
 // Cuts unmunch's output of a separated dictionary back into entries. Only

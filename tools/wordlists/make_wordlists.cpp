@@ -2,16 +2,19 @@
 //   make_wordlists french <system French list> <frequent words> <excluded words>
 //                  <blocked words> <French lexicon> <lexicon keep-list> <out>
 //   make_wordlists english <system English list> <frequent words> <blocked words> <out>
+//   make_wordlists accepted <lexicon spellings> <blocked words> <French dictionary> <out>
 //   make_wordlists theme <UTF-8 theme list> <out>
 //   make_wordlists text <UTF-8 text file> <out>   (proverb files, line for line)
 // and the build's own lists, in capitals, one a line:
-//   make_wordlists lexicon <unmunch> <hunspell .dic> <hunspell .aff> <out>
+//   make_wordlists lexicon <unmunch> <hunspell .dic> <hunspell .aff> <out> <spellings out>
 //   make_wordlists blocked french <French lexicon> <additions> <keep-list> <out> <public list>...
 //   make_wordlists blocked english <system English list> <additions> <keep-list> <out> <public list>...
 // A public list is a JSON array of strings (.json) or one entry a line.
 // A theme list with a name that cannot be written fails the build.
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -152,10 +155,34 @@ void makeEnglish(const std::string& dictionaryPath, const std::string& frequentP
     writeLines(outPath, kept);
 }
 
+// Every French word a player may make: the dictionary's words and every
+// form hunspell-fr knows as a lower-case word, less the blocked words, one
+// spelling for each folded word (the dictionary's first), written in the
+// order of their folded capitals so that the program can search the file
+// as it lies.
+void makeAccepted(const std::string& spellingsPath, const std::string& blockedPath, const std::string& dictionaryPath,
+                  const std::string& outPath) {
+    const std::unordered_set<std::string> blocked = readCapitals(blockedPath);
+    std::map<std::string, std::string> byCapitals;
+    for (const std::string& word : readLines(dictionaryPath))
+        if (!word.empty()) byCapitals.emplace(folded(word), word);
+    for (const std::string& word : readLines(spellingsPath)) {
+        if (word.empty() || word.size() > static_cast<std::size_t>(MaxWordLength) || !foldsToCapitals(word, false))
+            continue;
+        const std::string capitals = folded(word);
+        if (!blocked.count(capitals)) byCapitals.emplace(capitals, word);
+    }
+    std::vector<std::string> kept;
+    kept.reserve(byCapitals.size());
+    for (const auto& [capitals, word] : byCapitals) kept.push_back(word);
+    writeLines(outPath, kept);
+}
+
 // Expands hunspell-fr with unmunch, one group of forms per dictionary
-// entry, and writes the lower-case ones as capitals.
+// entry, and writes the lower-case ones as capitals, and their Latin-1
+// spellings one a line.
 void makeLexicon(const std::string& unmunch, const std::string& dicPath, const std::string& affPath,
-                 const std::string& outPath) {
+                 const std::string& outPath, const std::string& spellingsPath) {
     const std::string separatedPath = outPath + ".dic";
     {
         std::ifstream dic(dicPath, std::ios::binary);
@@ -184,6 +211,9 @@ void makeLexicon(const std::string& unmunch, const std::string& dicPath, const s
     std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
     FrenchLexicon::write(all, out);
     if (!out) throw std::runtime_error("cannot write " + outPath);
+    std::vector<std::string> spellings;
+    for (const FormGroup& group : all) spellings.insert(spellings.end(), group.spellings.begin(), group.spellings.end());
+    writeLines(spellingsPath, spellings);
 }
 
 std::vector<std::string> readPublicList(const std::string& path) {
@@ -259,8 +289,10 @@ int main(int argc, char** argv) {
             makeFrench(args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8]);
         } else if (args.size() == 5 && args[0] == "english") {
             makeEnglish(args[1], args[2], args[3], args[4]);
-        } else if (args.size() == 5 && args[0] == "lexicon") {
-            makeLexicon(args[1], args[2], args[3], args[4]);
+        } else if (args.size() == 5 && args[0] == "accepted") {
+            makeAccepted(args[1], args[2], args[3], args[4]);
+        } else if (args.size() == 6 && args[0] == "lexicon") {
+            makeLexicon(args[1], args[2], args[3], args[4], args[5]);
         } else if (args.size() >= 7 && args[0] == "blocked") {
             makeBlocked(args[1], args[2], args[3], args[4], args[5], {args.begin() + 6, args.end()});
         } else if (args.size() == 3 && args[0] == "theme") {
@@ -271,7 +303,8 @@ int main(int argc, char** argv) {
             std::cerr << "usage: make_wordlists french <dict> <frequent> <long anagrams> <excluded> <blocked> <lexicon>\n"
                          "       <lexicon keep> <out>\n"
                          "     | english <dict> <frequent> <blocked> <out> | theme <in> <out> | text <in> <out>\n"
-                         "     | lexicon <unmunch> <dic> <aff> <out>\n"
+                         "     | accepted <lexicon spellings> <blocked> <French dictionary> <out>\n"
+                         "     | lexicon <unmunch> <dic> <aff> <out> <spellings out>\n"
                          "     | blocked french|english <lexicon|dict> <additions> <keep> <out> <public list>...\n";
             return 2;
         }
