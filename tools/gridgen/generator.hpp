@@ -28,6 +28,7 @@ struct SizePlan {
 
 struct GridResult {
     bool made = false;
+    bool refused = false;  // made, but refused by the uniqueness proof
     std::string cells;  // side * side characters, '*' black
     int blacks = 0;
     int fills = 0;      // fills started, whole or partial

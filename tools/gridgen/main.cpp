@@ -5,6 +5,7 @@
 //   gridgen remake --dict WORDS [--rank FREQUENT] --seed N --out FILE
 //                --grids SIDE:COUNT:START:MAX[:MIN] [--grids ...] [options] OLDFILE
 //   gridgen check --dict WORDS [--rank FREQUENT] FILE
+//   gridgen prove --dict WORDS [--accept WORDS ...] [--block WORDS ...] FILE...
 //
 // See README.md beside this file.
 #include <atomic>
@@ -24,6 +25,7 @@
 #include "generator.hpp"
 #include "layout.hpp"
 #include "lexicon.hpp"
+#include "uniqueness.hpp"
 
 namespace {
 
@@ -45,6 +47,11 @@ struct Options {
     int proposals = 40;
     std::map<int, int> improveSteps;  // by side; 5000 when not given
     int refillRings = 2;
+    // The words a player's answer is judged against, beside the whole
+    // dictionary, and the words taken out of them.
+    std::vector<std::string> accepted;
+    std::vector<std::string> blocked;
+    long proofBudget = 200000;  // search nodes per puzzle
 };
 
 [[noreturn]] void usage(const std::string& problem) {
@@ -57,7 +64,10 @@ struct Options {
               << "                    [--removals N] [--proposals N] [--improve SIDE:STEPS ...]\n"
               << "                    [--rings N] [--symmetric]\n"
               << "       gridgen remake (the options of make) OLDFILE\n"
-              << "       gridgen check --dict WORDS [--rank FREQUENT] FILE...\n";
+              << "       gridgen check --dict WORDS [--rank FREQUENT] FILE...\n"
+              << "       gridgen prove --dict WORDS [--accept WORDS ...] [--block WORDS ...]\n"
+              << "                     [--proof-budget NODES] FILE...\n"
+              << "       (make and remake take --accept, --block and --proof-budget too)\n";
     std::exit(2);
 }
 
@@ -105,6 +115,9 @@ Options parse(int argc, char** argv) {
             options.improveSteps[v[0]] = v[1];
         }
         else if (arg == "--rings") options.refillRings = std::stoi(value());
+        else if (arg == "--accept") options.accepted.push_back(value());
+        else if (arg == "--block") options.blocked.push_back(value());
+        else if (arg == "--proof-budget") options.proofBudget = std::stol(value());
         else if (arg == "--grids") {
             const std::vector<int> v = numbers(value());
             if (v.size() < 4 || v.size() > 5 || v[0] < 2 || v[0] > MaxSide) usage("--grids wants SIDE:COUNT:START:MAX[:MIN]");
@@ -194,6 +207,83 @@ int check(const Options& options, const Lexicon& lexicon) {
     return faults == 0 ? 0 : 1;
 }
 
+// One line of a grid file: its side and cells; side 0 when it has no
+// proper size key.
+struct GridLine {
+    int side = 0;
+    std::string cells;
+};
+
+GridLine parseLine(const std::string& line) {
+    const auto equals = line.find('=');
+    const auto cross = line.find('x');
+    if (equals == std::string::npos || cross == std::string::npos || cross > equals) return {};
+    const int side = std::stoi(line.substr(0, cross));
+    if (line.substr(0, equals) != sizeKey(side)) return {};
+    return {side, line.substr(equals + 1)};
+}
+
+// Proves every grid of the files: each puzzle the games make of it has
+// exactly one answer. Prints the grids that fail, then per size and puzzle
+// the grids with one answer, with two, and those the search gave up on.
+int prove(const Options& options, const WordIndex& judged) {
+    int faults = 0;
+    for (const std::string& path : options.files) {
+        struct Count {
+            int grids = 0, unique = 0, second = 0, unproven = 0;
+            long nodes = 0;
+            double seconds = 0;
+        };
+        std::map<std::pair<int, int>, Count> counts;
+        std::map<int, int> gridNumber;
+        int lineNumber = 0;
+        for (const std::string& line : readLines(path)) {
+            ++lineNumber;
+            const GridLine grid = parseLine(line);
+            if (grid.side < 2 || grid.side > MaxSide || static_cast<int>(grid.cells.size()) != grid.side * grid.side) {
+                std::printf("%s:%d: no grid\n", path.c_str(), lineNumber);
+                ++faults;
+                continue;
+            }
+            const int number = ++gridNumber[grid.side];
+            for (const Puzzle puzzle : puzzlesOfSide(grid.side)) {
+                const auto start = std::chrono::steady_clock::now();
+                const Proof proof = provePuzzle(puzzle, grid.cells, grid.side, judged, options.proofBudget);
+                Count& count = counts[{grid.side, static_cast<int>(puzzle)}];
+                count.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+                ++count.grids;
+                count.nodes += proof.nodes;
+                if (proof.unique()) {
+                    ++count.unique;
+                    continue;
+                }
+                ++faults;
+                std::printf("%s:%d: %s grid %d, %s: ", path.c_str(), lineNumber, sizeKey(grid.side).c_str(), number,
+                            puzzleName(puzzle));
+                if (!proof.complete) {
+                    ++count.unproven;
+                    std::printf("search budget spent\n");
+                } else if (proof.answers == 0) {
+                    std::printf("the stored answer breaks the rules\n");
+                } else {
+                    ++count.second;
+                    std::printf("second answer %s (grid %s)\n", changedWords(grid.cells, proof.other, grid.side).c_str(),
+                                proof.other.c_str());
+                }
+            }
+        }
+        std::printf("%s (%zu judged words)\n", path.c_str(), judged.size());
+        for (const auto& [key, count] : counts) {
+            std::printf("%-6s %-9s grids %4d  one answer %4d  two %4d  unproven %4d  %7.1f nodes/grid  %6.2f s\n",
+                        sizeKey(key.first).c_str(), puzzleName(static_cast<Puzzle>(key.second)), count.grids,
+                        count.unique, count.second, count.unproven, static_cast<double>(count.nodes) / count.grids,
+                        count.seconds);
+        }
+    }
+    std::fflush(stdout);
+    return faults == 0 ? 0 : 1;
+}
+
 SizePlan planFor(const Options& options, const SizePlan& basePlan) {
     SizePlan plan = basePlan;
     plan.symmetric = options.symmetric;
@@ -212,12 +302,13 @@ SizePlan planFor(const Options& options, const SizePlan& basePlan) {
 // gains them). Grid k is made from a seed derived from the seed, the side
 // and k alone, and the grids are taken in that order, so the lines are the
 // same whatever the thread count.
-std::vector<std::string> makeGrids(const Options& options, const Lexicon& lexicon, const SizePlan& plan, int wanted,
-                                   std::set<std::string>& taken) {
+std::vector<std::string> makeGrids(const Options& options, const Lexicon& lexicon, const WordIndex& judged,
+                                   const SizePlan& plan, int wanted, std::set<std::string>& taken) {
     const auto start = std::chrono::steady_clock::now();
     std::vector<std::string> lines;
     Tally tally;
     int failedJobs = 0;
+    int refused = 0;  // made, but a puzzle of the grid has a second answer
     long fills = 0;
     long deadEnds = 0;
     long nextJob = 0;
@@ -229,7 +320,12 @@ std::vector<std::string> makeGrids(const Options& options, const Lexicon& lexico
             for (int k = next++; k < batch; k = next++) {
                 const std::uint64_t seed = mix64(options.seed ^ mix64(static_cast<std::uint64_t>(plan.side) * 1000003u +
                                                                       static_cast<std::uint64_t>(nextJob + k)));
-                results[static_cast<std::size_t>(k)] = makeGrid(lexicon, plan, seed);
+                GridResult result = makeGrid(lexicon, plan, seed);
+                if (result.made && !uniquenessFault(result.cells, plan.side, judged, options.proofBudget).empty()) {
+                    result.made = false;
+                    result.refused = true;
+                }
+                results[static_cast<std::size_t>(k)] = std::move(result);
             }
         };
         std::vector<std::thread> pool;
@@ -239,6 +335,10 @@ std::vector<std::string> makeGrids(const Options& options, const Lexicon& lexico
         nextJob += batch;
         for (const GridResult& result : results) {
             if (static_cast<int>(lines.size()) >= wanted) break;
+            if (result.refused) {
+                ++refused;
+                continue;
+            }
             if (!result.made) {
                 ++failedJobs;
                 continue;
@@ -256,49 +356,54 @@ std::vector<std::string> makeGrids(const Options& options, const Lexicon& lexico
         if (accepted < wanted && failedJobs > 20 * (accepted + 10)) {
             throw std::runtime_error(sizeKey(plan.side) + ": most jobs give up; allow more black squares");
         }
+        if (accepted < wanted && refused > 50 * (accepted + 10)) {
+            throw std::runtime_error(sizeKey(plan.side) + ": almost every grid has a puzzle with two answers");
+        }
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::fprintf(stderr, "\r%s %d/%d (%d jobs failed, %.0f s)   ", sizeKey(plan.side).c_str(), accepted, wanted,
-                     failedJobs, seconds);
+        std::fprintf(stderr, "\r%s %d/%d (%d jobs failed, %d refused, %.0f s)   ", sizeKey(plan.side).c_str(), accepted,
+                     wanted, failedJobs, refused, seconds);
     }
     std::fprintf(stderr, "\n");
     if (wanted > 0) {
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         tally.print(plan.side, seconds);
-        std::printf("       per grid: %.1f fills, %.0f dead ends; %d jobs gave up\n",
-                    static_cast<double>(fills) / wanted, static_cast<double>(deadEnds) / wanted, failedJobs);
+        std::printf("       per grid: %.1f fills, %.0f dead ends; %d jobs gave up, %d grids refused for a second answer\n",
+                    static_cast<double>(fills) / wanted, static_cast<double>(deadEnds) / wanted, failedJobs, refused);
         std::fflush(stdout);
     }
     return lines;
 }
 
-int make(const Options& options, const Lexicon& lexicon) {
+int make(const Options& options, const Lexicon& lexicon, const WordIndex& judged) {
     if (options.out.empty()) usage("--out is required");
     if (options.plans.empty()) usage("no --grids");
     std::ofstream out(options.out, std::ios::binary);
     if (!out) usage("cannot write " + options.out);
     std::set<std::string> written;
     for (const auto& [basePlan, wanted] : options.plans) {
-        for (const std::string& line : makeGrids(options, lexicon, planFor(options, basePlan), wanted, written))
+        for (const std::string& line : makeGrids(options, lexicon, judged, planFor(options, basePlan), wanted, written))
             out << line << "\r\n";
     }
     return 0;
 }
 
 // Why a grid of an existing file must be made again: a rule it breaks
-// against today's dictionary (a word no longer in it, most often) or a word
-// of the avoid list. Empty when it may stay.
-std::string staleReason(const std::string& cells, int side, const Options& options, const Lexicon& lexicon) {
+// against today's dictionary (a word no longer in it, most often), a word
+// of the avoid list, or a puzzle with a second answer. Empty when it may
+// stay.
+std::string staleReason(const std::string& cells, int side, const Options& options, const Lexicon& lexicon,
+                        const WordIndex& judged) {
     std::string fault = gridFault(cells, side, lexicon);
     if (!fault.empty()) return fault;
     for (const std::string& word : gridWords(cells, side))
         if (options.lexicon.avoided.count(word) != 0) return "avoided word: " + word;
-    return {};
+    return uniquenessFault(cells, side, judged, options.proofBudget);
 }
 
 // Re-makes only the grids of an existing file that no longer keep the
 // rules, each in its own place; every other line is kept byte for byte.
 // A size with fewer grids than its COUNT gets new ones after its last line.
-int remake(const Options& options, const Lexicon& lexicon) {
+int remake(const Options& options, const Lexicon& lexicon, const WordIndex& judged) {
     if (options.out.empty()) usage("--out is required");
     if (options.files.size() != 1) usage("remake wants one existing grid file");
     std::vector<std::string> lines = readLines(options.files.front());
@@ -315,7 +420,7 @@ int remake(const Options& options, const Lexicon& lexicon) {
         const int side = std::stoi(line.substr(0, cross));
         ++counts[side];
         lastLine[side] = i;
-        const std::string reason = staleReason(line.substr(equals + 1), side, options, lexicon);
+        const std::string reason = staleReason(line.substr(equals + 1), side, options, lexicon, judged);
         if (reason.empty()) continue;
         stale[side].push_back(i);
         std::printf("%s:%zu: %s\n", options.files.front().c_str(), i + 1, reason.c_str());
@@ -326,7 +431,7 @@ int remake(const Options& options, const Lexicon& lexicon) {
         const std::vector<std::size_t>& places = stale[side];
         const int missing = std::max(0, wanted - counts[side]);
         std::printf("%s: %zu grids to make again, %d to add\n", sizeKey(side).c_str(), places.size(), missing);
-        const std::vector<std::string> made = makeGrids(options, lexicon, planFor(options, basePlan),
+        const std::vector<std::string> made = makeGrids(options, lexicon, judged, planFor(options, basePlan),
                                                         static_cast<int>(places.size()) + missing, taken);
         for (std::size_t k = 0; k < places.size(); ++k) lines[places[k]] = made[k];
         added[side].assign(made.begin() + static_cast<std::ptrdiff_t>(places.size()), made.end());
@@ -354,10 +459,12 @@ int remake(const Options& options, const Lexicon& lexicon) {
 int main(int argc, char** argv) {
     try {
         const Options options = parse(argc, argv);
+        if (options.command == "prove") return prove(options, WordIndex(judgedWords(options.dictionary, options.accepted, options.blocked)));
         const Lexicon lexicon = Lexicon::load(options.dictionary, options.rank, options.lexicon);
-        if (options.command == "make") return make(options, lexicon);
-        if (options.command == "remake") return remake(options, lexicon);
         if (options.command == "check") return check(options, lexicon);
+        const WordIndex judged(judgedWords(options.dictionary, options.accepted, options.blocked));
+        if (options.command == "make") return make(options, lexicon, judged);
+        if (options.command == "remake") return remake(options, lexicon, judged);
         usage("unknown command " + options.command);
     } catch (const std::exception& error) {
         std::cerr << "gridgen: " << error.what() << "\n";
