@@ -4,6 +4,7 @@
 #include "games/crossing_words.hpp"
 #include "games/board_services.hpp"
 #include "games/letter_moves.hpp"
+#include "games/word_lists.hpp"
 
 namespace glossamo::testing {
 
@@ -82,6 +83,17 @@ TEST_F(LetterGames, AnagramsOfferOnlyAWordWithOneAnagram) {
     FormKeyDown(s, vk::Escape, 0);
     frames(1);
     EXPECT_EQ(readBoardWord(s, 7, 11, 6, true), s.game.texts[2].view());
+}
+
+TEST_F(LetterGames, AnagramsWonWithAnAnagramOnlyTheAcceptedWordsKnow) {
+    programFolder.write("bin/DicoFrancais.txt", "chiens\r\nniches\r\n");
+    programFolder.write("bin/DicoFrancaisAdmis.txt", "chiens\r\nchines\r\nniches\r\n");
+    LoadAcceptedWords(s);
+    startGame(s, 18);
+    build();
+    ASSERT_NE(s.game.texts[2].view(), "CHINES");
+    for (int k = 0; k < 6; ++k) bring("CHINES"[k], 10, 7, 12, 7 + k, 11);
+    EXPECT_EQ(s.app.gameWon, 1);
 }
 
 TEST_F(LetterGames, ExtraLetterLinesShareOneLength) {
