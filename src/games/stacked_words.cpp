@@ -18,6 +18,7 @@ namespace {
 // A build fails when a row finds fewer than two words; the attempts of one
 // frame are bounded to keep it short.
 constexpr int AttemptsPerFrame = 10;
+constexpr int MixesAtMost = 20;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -41,6 +42,17 @@ bool tryBuild(ProgramState& s, int n) {
     return true;
 }
 
+// Mixes the column; a mix that leaves every row a word would be won before
+// any move, so the column is mixed again (a column of one repeated letter
+// cannot be helped, and the mixes are bounded).
+void mixColumn(ProgramState& s, int n) {
+    for (int k = 0; k < MixesAtMost; ++k) {
+        ShuffleBoardRun(1, 1, n, Down, s.game.letters, s.rng);
+        s.game.texts[2] = readBoardWord(s, 1, 1, n, false);
+        if (!stackedWordsSolved(s)) return;
+    }
+}
+
 }  // namespace
 
 void playStackedWords(ProgramState& s, int n, const char*) {
@@ -51,7 +63,7 @@ void playStackedWords(ProgramState& s, int n, const char*) {
         if (!done) return;  // tried again on the next frame
         PutWord(1, n + 1, " ", Across, g.letters);
         g.movable[1][at(n + 1)] = g.clickable[1][at(n + 1)] = 1;
-        ShuffleBoardRun(1, 1, n, Down, g.letters, s.rng);
+        mixColumn(s, n);
         playSound(s, sounds::GameBuilt);
         g.built = 1;
     }

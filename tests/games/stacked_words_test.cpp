@@ -58,6 +58,22 @@ TEST_F(StackedWords, AnyOrderThatKeepsEveryRowAWordWins) {
     EXPECT_EQ(s.app.gameWon, 1) << "BX and AXX are words, though not the column word";
 }
 
+TEST_F(StackedWords, AColumnMixedBackIntoWordsIsMixedAgain) {
+    // Rows 2 to 9 take any letter of the column, row 1 only A or B: two
+    // mixes in nine would be won before any move.
+    std::vector<std::string> words = {"ABCDEFGHI", "AX", "AY", "BX", "BY"};
+    for (char first = 'A'; first <= 'I'; ++first)
+        for (std::size_t i = 2; i <= 9; ++i)
+            for (const char filler : {'X', 'Y'}) words.push_back(first + std::string(i, filler));
+    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+        platform.setClockSeed(seed);
+        start(150, words);
+        for (int i = 0; i < 300 && s.game.built == 0; ++i) frames(1);
+        ASSERT_EQ(s.game.texts[1].view(), "ABCDEFGHI");
+        EXPECT_EQ(s.app.gameWon, 0) << "seed " << seed;
+    }
+}
+
 TEST_F(StackedWords, GivingUpShowsTheColumn) {
     start(150, stackedWords());
     for (int i = 0; i < 300 && s.game.built == 0; ++i) frames(1);
