@@ -91,6 +91,22 @@ bool deleteFile(const std::string& path) {
     return fs::remove(latin1ToUtf8(path), error) && !error;
 }
 
+bool renameWithoutReplacing(const std::string& from, const std::string& to) {
+    const std::string source = latin1ToUtf8(from), target = latin1ToUtf8(to);
+    // A hard link fails when the target exists, so no file is ever replaced;
+    // a file system without links gets a rename after a check instead.
+    if (::link(source.c_str(), target.c_str()) == 0) {
+        if (::unlink(source.c_str()) == 0) return true;
+        ::unlink(target.c_str());  // the file keeps its one old name
+        return false;
+    }
+    if (errno == EEXIST) return false;
+    std::error_code error;
+    if (fs::exists(target, error) || error) return false;
+    fs::rename(source, target, error);
+    return !error;
+}
+
 bool createFolders(const std::string& path) {
     std::error_code error;
     fs::create_directories(latin1ToUtf8(path), error);

@@ -25,6 +25,9 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 std::string expandHome(const std::string& path);
 // Deletes a file; false when it could not be deleted.
 bool deleteFile(const std::string& path);
+// Gives the file `from` the name `to`, never replacing a file already named
+// `to`; false when nothing was renamed.
+bool renameWithoutReplacing(const std::string& from, const std::string& to);
 bool fileExists(const std::string& path);
 // Creates a folder and every missing folder above it; true when it exists
 // afterwards.

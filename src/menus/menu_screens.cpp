@@ -350,10 +350,9 @@ bool giveUp(ProgramState& s) {
 bool inGameBar(Pass& p) {
     ProgramState& s = p.s;
     const bool onMap = s.travel.mapShown == 1;
-    if (p.buttonAt(730, 15, button::QuickExit)) {
-        saveGame(s, true);
-        s.platform.closeMainWindow();
-    }
+    // The program ends only once the game is safely saved; a failed save
+    // says so and the game goes on.
+    if (p.buttonAt(730, 15, button::QuickExit) && saveGame(s, true)) s.platform.closeMainWindow();
     if (!onMap && p.buttonAt(320, 540, button::Print)) Imprimegrille(s);
     if (!onMap && p.buttonAt(380, 540, button::PlayAgain)) {
         if (s.travel.underWay)

@@ -106,6 +106,35 @@ std::unique_ptr<SavedRecords> readSavedRecords(const std::string& bytes, std::st
     return records;
 }
 
+// The pair of a refused save, renamed with the ending ".abimee" (then
+// ".abimee2", ".abimee3"... when kept ones already hold the name) so that
+// it is no longer listed but never lost; both files get the same ending.
+void keepRefusedSave(ProgramState& s, const std::string& records) {
+    const std::string folder = saveFolder(s);
+    const std::string name = records.substr(folder.size(), records.size() - folder.size() - 4);
+    const std::optional<std::string> words = findFile(folder, name + ".sa2");
+    for (int n = 1; n <= 999; ++n) {
+        const std::string ending = n == 1 ? ".abimee" : ".abimee" + std::to_string(n);
+        if (words && fileExists(*words + ending)) continue;
+        if (!renameWithoutReplacing(records, records + ending)) {
+            if (fileExists(records + ending)) continue;
+            break;
+        }
+        const bool wordsKept = words && renameWithoutReplacing(*words, *words + ending);
+        debugLog(s, "Sauvegarde refus\xE9" "e gard\xE9" "e sous " + records + ending + (wordsKept ? " et " + *words + ending : ""));
+        return;
+    }
+    debugLog(s, "Sauvegarde refus\xE9" "e laiss\xE9" "e en place : " + records);
+}
+
+// Takes the entries of that name out of the saved-games list.
+void unlistSave(ProgramState& s, const std::string& name) {
+    ListBox& list = s.listBox(SavedList);
+    for (int i = listCount(s, SavedList); i >= 1; --i)
+        if (lower(list.entries[static_cast<std::size_t>(i)]) == lower(name)) listDelete(s, SavedList, i);
+    list.selected = -1;
+}
+
 }  // namespace
 
 void fillSavedGameList(ProgramState& s) {
@@ -117,8 +146,8 @@ void fillSavedGameList(ProgramState& s) {
     for (const std::string& file : listFolder(saveFolder(s), "*.sa1")) listAdd(s, SavedList, file.substr(0, file.size() - 4));
 }
 
-void saveGame(ProgramState& s, bool quickExit) {
-    if (s.flight.active) return;
+bool saveGame(ProgramState& s, bool quickExit) {
+    if (s.flight.active) return false;
     const std::string name = saveName(s);
     const std::string base = saveFolder(s) + (quickExit ? QuickExitName : name) + ".sa";
     const bool written = writeFileAtomically(base + "1", savedRecords(s)) &&
@@ -126,10 +155,11 @@ void saveGame(ProgramState& s, bool quickExit) {
     if (written) listAdd(s, SavedList, name);
     debugLog(s, (written ? "Sauvegarde " : "Sauvegarde impossible ") + base);
     showPopup(s, 2, 520, s.app.comments[written ? Saved : SaveFailed].view());
+    return written;
 }
 
-void loadGame(ProgramState& s, const std::string& name) {
-    if (s.flight.active) return;
+bool loadGame(ProgramState& s, const std::string& name) {
+    if (s.flight.active) return false;
     const std::string folder = saveFolder(s);
     const std::optional<std::string> records = findFile(folder, name + ".sa1");
     if (!records) {
@@ -139,16 +169,19 @@ void loadGame(ProgramState& s, const std::string& name) {
         s.app.gameTitle.clear();
         leaveGame(s);
         resetGameRecord(s);
-        return;
+        return false;
     }
     std::string why = "illisible";
     const std::optional<std::string> bytes = readWholeFile(*records);
     const std::unique_ptr<SavedRecords> saved = bytes ? readSavedRecords(*bytes, why) : nullptr;
     if (!saved) {
-        // A damaged file changes nothing: the running game goes on.
+        // A damaged file changes nothing: the running game goes on, and the
+        // file is kept aside, out of the list, in case it can be mended.
         debugLog(s, "Sauvegarde " + *records + " refus\xE9" "e : " + why);
+        keepRefusedSave(s, *records);
+        unlistSave(s, name);
         showPopup(s, 2, 520, s.app.comments[SaveDamaged].view());
-        return;
+        return false;
     }
     leaveGame(s);
     resetGameRecord(s);
@@ -173,14 +206,16 @@ void loadGame(ProgramState& s, const std::string& name) {
     }
     showPopup(s, 2, 520, s.app.comments[Loaded].view());
     loadBackground(s, s.travel.mapShown ? backgrounds::TravelMap : s.app.backgroundIndex);
+    return true;
 }
 
 void resumeQuickExit(ProgramState& s) {
     const std::string folder = saveFolder(s);
     const std::optional<std::string> records = findFile(folder, std::string(QuickExitName) + ".sa1");
     if (!records) return;
-    loadGame(s, lower(QuickExitName));
-    // Resumed once: the pair is gone afterwards.
+    // Resumed once: the pair is gone afterwards. A refused pair has been
+    // kept aside by loadGame instead.
+    if (!loadGame(s, lower(QuickExitName))) return;
     deleteFile(*records);
     if (const std::optional<std::string> words = findFile(folder, std::string(QuickExitName) + ".sa2")) deleteFile(*words);
 }

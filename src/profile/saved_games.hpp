@@ -9,9 +9,11 @@ struct ProgramState;
 void fillSavedGameList(ProgramState& s);
 // Resumes the quick-exit save, once, when there is one.
 void resumeQuickExit(ProgramState& s);
-// Saves the running game, under the quick-exit name when `quickExit`.
-void saveGame(ProgramState& s, bool quickExit);
-// Makes the saved game of that name the running game.
-void loadGame(ProgramState& s, const std::string& name);
+// Saves the running game, under the quick-exit name when `quickExit`; true
+// when both files were written.
+bool saveGame(ProgramState& s, bool quickExit);
+// Makes the saved game of that name the running game; false when it did
+// not. A save it refuses is renamed aside (".abimee") and leaves the list.
+bool loadGame(ProgramState& s, const std::string& name);
 
 }  // namespace glossamo

@@ -4,6 +4,7 @@
 // followed by the .sa2 file (the game's word list).
 #include <algorithm>
 
+#include "base/file_system.hpp"
 #include "fuzz_support.hpp"
 #include "fuzz_target.hpp"
 #include "platform/platform.hpp"
@@ -25,7 +26,13 @@ FUZZ_TARGET(saved_game) {
     const bool loaded = std::any_of(s.debugLines.begin(), s.debugLines.end(), [](const std::string& line) {
         return line.find("chargement de sauvegarde") != std::string::npos;
     });
-    if (!loaded) return 0;  // refused: the running state did not change
+    if (!loaded) {
+        // Refused: the running state did not change, and the pair was kept
+        // aside; it goes so that the kept files never pile up.
+        deleteFile(s.userDir + "SAVE/fuzz.sa1.abimee");
+        deleteFile(s.userDir + "SAVE/fuzz.sa2.abimee");
+        return 0;
+    }
     program.frames(1);
     const int c = std::clamp<int>(s.game.hoverCol, 0, BoardSize - 1);
     const int r = std::clamp<int>(s.game.hoverRow, 0, BoardSize - 1);

@@ -532,6 +532,60 @@ TEST_F(SavedGames, AFailedSaveSaysSoAndKeepsThePreviousFile) {
     EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.") << "no folder to save in";
 }
 
+TEST_F(SavedGames, AQuickExitThatCannotSaveKeepsTheProgramAndTheGame) {
+    start(10, {"ANNEXANT"});
+    frames(1);
+    choose('N');
+    const std::string running = recordsOf(s);
+    const auto quickExit = [this] {
+        moveTo({754, 39});
+        frames(1);
+        press({754, 39});
+        frames(1);
+        release({754, 39});
+    };
+    std::filesystem::remove_all(user.path() + "SAVE");
+    quickExit();
+    EXPECT_FALSE(platform.closeRequested) << "the game would be lost";
+    EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.");
+    EXPECT_TRUE(s.gameRunning());
+    EXPECT_EQ(s.game.texts[2].view(), "-NN---N-");
+    user.makeFolder("SAVE");
+    quickExit();
+    EXPECT_TRUE(platform.closeRequested);
+    EXPECT_TRUE(fileExists(saveFile("Boss")));
+}
+
+// A refused save, at start-up or from the list, is renamed aside, out of
+// the list, and a second one never replaces the first.
+TEST_F(SavedGames, ARefusedSaveIsKeptAsideNeverDeleted) {
+    const auto damage = [this](const std::string& name, const std::string& bytes) {
+        user.write("SAVE/" + name + ".sa1", bytes);
+        user.write("SAVE/" + name + ".sa2", "MOT\r\n");
+    };
+    damage("Boss", "older");
+    fillSavedGameList(s);
+    resumeQuickExit(s);
+    damage("Boss", "newer");
+    resumeQuickExit(s);
+    EXPECT_FALSE(fileExists(saveFile("Boss")));
+    EXPECT_EQ(*readWholeFile(saveFile("Boss", ".sa1.abimee")), "older");
+    EXPECT_EQ(*readWholeFile(saveFile("Boss", ".sa1.abimee2")), "newer");
+    EXPECT_EQ(*readWholeFile(saveFile("Boss", ".sa2.abimee2")), "MOT\r\n");
+    EXPECT_NE(s.debugLines.back().find(saveFile("Boss", ".sa1.abimee2")), std::string::npos);
+    EXPECT_EQ(listCount(s, 9), 0) << "Boss left the list";
+
+    damage("Vieille", "");
+    fillSavedGameList(s);
+    ASSERT_EQ(listCount(s, 9), 1);
+    loadGame(s, "Vieille");
+    EXPECT_TRUE(fileExists(saveFile("Vieille", ".sa1.abimee")));
+    EXPECT_TRUE(fileExists(saveFile("Vieille", ".sa2.abimee")));
+    EXPECT_EQ(listCount(s, 9), 0);
+    fillSavedGameList(s);
+    EXPECT_EQ(listCount(s, 9), 0) << "kept files are never listed";
+}
+
 TEST(SaveBlocks, EveryRecordHasOneFixedSize) {
     GameRecord game;
     game.texts[3] = std::string(100, 'Z');
