@@ -34,6 +34,10 @@ void startGame(ProgramState& s, int id) {
     s.travel.underWay = 0;
     leaveGame(s);
     resetGameRecord(s);
+    // A letter still carried or flying belongs to the game that ended: it
+    // never lands on the new board.
+    clearDrag(s);
+    s.flight.active = 0;
     s.keyCursor = {};
     s.game.gameId = static_cast<std::uint32_t>(id);
     loadWordListFor(s, id);

@@ -65,10 +65,24 @@ bool build(ProgramState& s, int n) {
     return true;
 }
 
+// Opens the try after the current one with the hidden word's first letter;
+// its cells are try tiles at once, so a row opened by the winning try never
+// shows a letter in its right place.
+void openNextTry(ProgramState& s, int n) {
+    GameRecord& g = s.game;
+    ++g.counterC;
+    playSound(s, NextTry);
+    const int row = currentRow(g);
+    for (int c = FirstColumn; c < FirstColumn + n; ++c) g.tileStyles[at(c)][at(row)] = TryTile;
+    const std::string_view hidden = g.texts[1].view();
+    g.letters[at(FirstColumn)][at(row)] = hidden.empty() ? ' ' : hidden[0];
+}
+
 // A full row is either wiped (not a word the player may make) or accepted: its
-// right letters are marked and, unless it found the word, the next row
-// opens with the first letter. A wrong eighth try leaves no move, so it
-// ends the game as lost.
+// right letters are marked and, below the last row, the next row opens with
+// the first letter, the winning try included (the try count saved with the
+// game counts it). A wrong eighth try leaves no move, so it ends the game as
+// lost.
 void judgeTry(ProgramState& s, int n, int row) {
     GameRecord& g = s.game;
     const std::string tried = g.texts[10].str();
@@ -79,12 +93,9 @@ void judgeTry(ProgramState& s, int n, int row) {
     const std::string_view hidden = g.texts[1].view();
     for (int i = 0; i < n && at(i) < hidden.size(); ++i)
         if (tried[at(i)] == hidden[at(i)]) g.tileStyles[at(FirstColumn + i)][at(row)] = RightPlaceTile;
-    if (tried == hidden) return;  // found: the solved check ends the game
     if (g.counterC < MotuceTries) {
-        ++g.counterC;
-        playSound(s, NextTry);
-        g.letters[at(FirstColumn)][at(currentRow(g))] = hidden.empty() ? ' ' : hidden[0];
-    } else if (s.app.gameLost == 0 && s.app.gameWon == 0) {
+        openNextTry(s, n);
+    } else if (tried != hidden && s.app.gameLost == 0 && s.app.gameWon == 0) {
         s.app.gameLost = 1;
         s.app.endTick = s.now();
     }
@@ -120,7 +131,8 @@ void playMotuce(ProgramState& s, int wordLength, const char*) {
         g.movable[at(c)][at(row)] = 1;
     }
     g.texts[10] = readBoardWord(s, FirstColumn, row, n, true);
-    if (g.texts[10].view().find(' ') == std::string_view::npos) judgeTry(s, n, row);
+    // After the win no try is judged again, whatever the row opened by it holds.
+    if (s.app.gameWon == 0 && g.texts[10].view().find(' ') == std::string_view::npos) judgeTry(s, n, row);
     if (s.app.gameLost == 1) PutWord(FirstColumn, LastTryRow, g.texts[1].view(), Across, g.letters);
     checkSolved(s);
     drawBoard(s);

@@ -66,6 +66,14 @@ void loadNumbered(ProgramState& s, ImageSet set, const std::string& folder, int 
 
 }  // namespace
 
+std::optional<std::string> ownPicture(const std::string& folder, const std::string& name) {
+    const std::string exact = folder + name + ".bmp";
+    if (fileExists(exact)) return exact;
+    for (const std::string& file : listFolder(folder, "*.bmp"))
+        if (file.size() == name.size() + 4 && file.compare(0, name.size(), name) == 0) return folder + file;
+    return std::nullopt;
+}
+
 void loadBackground(ProgramState& s, int n) {
     debugLog(s, "charge fond index " + std::to_string(n));
     if (n == 0) n = 4;
@@ -76,9 +84,9 @@ void loadBackground(ProgramState& s, int n) {
     if (fileExists(path)) {
         debugLog(s, "Fond " + path + " charg\xE9 sur CD ROM");
         loadPicture(s, ImageSet::Screen, 0, path, Opaque);
-    } else if (const std::string own = s.userDir + "FONDS/" + name + ".bmp"; fileExists(own)) {
-        debugLog(s, "Fond " + own + " charg\xE9 sur Disque dur");
-        loadPicture(s, ImageSet::Screen, 0, own, Opaque);
+    } else if (const std::optional<std::string> own = ownPicture(s.userDir + "FONDS/", name)) {
+        debugLog(s, "Fond " + *own + " charg\xE9 sur Disque dur");
+        loadPicture(s, ImageSet::Screen, 0, *own, Opaque);
     }
     s.listBox(4).selected = n;
     if (n != backgrounds::Title && n != backgrounds::TravelMap && n != backgrounds::Menus) loadPanel(s);
@@ -93,12 +101,12 @@ void loadHead(ProgramState& s, const std::string& name) {
         return;
     }
     debugLog(s, missing(path));
-    const std::string own = s.userDir + "TETE/" + name + ".bmp";
-    if (!fileExists(own)) {
-        debugLog(s, missing(own));
+    const std::optional<std::string> own = ownPicture(s.userDir + "TETE/", name);
+    if (!own) {
+        debugLog(s, missing(s.userDir + "TETE/" + name + ".bmp"));
         return;
     }
-    if (loadPicture(s, ImageSet::Screen, 1, own, BlueKey)) debugLog(s, "Chargement tete Perso sur DDur 1.Bmp  .....OK ");
+    if (loadPicture(s, ImageSet::Screen, 1, *own, BlueKey)) debugLog(s, "Chargement tete Perso sur DDur 1.Bmp  .....OK ");
 }
 
 void loadCardBack(ProgramState& s, int n) {

@@ -20,12 +20,12 @@ constexpr int LastSuffix = 20;
 constexpr int CannotSave = 54;
 constexpr int Unreadable = 87;
 
-// The first of base, base1 .. base20 that names no file of `folder`; base20
-// when all of them exist.
+// The first of base, base1 .. base20 that names no picture of `folder`,
+// whatever the case of its ending; base20 when all of them exist.
 std::string freeName(const std::string& folder, const std::string& base) {
     for (int n = 0; n < LastSuffix; ++n) {
         const std::string name = base + (n == 0 ? "" : std::to_string(n));
-        if (!fileExists(folder + name + ".bmp")) return name;
+        if (!ownPicture(folder, name)) return name;
     }
     return base + std::to_string(LastSuffix);
 }

@@ -108,6 +108,8 @@ void WordStore::clear() {
     }
     known_.clear();
     totalWords_ = 0;
+    // An emptied store holds no list: the next load of any list reads it.
+    loadedPath_.clear();
 }
 
 WordStore::LoadResult WordStore::load(const std::string& path) {
@@ -138,7 +140,6 @@ void WordStore::swapWithPrevious() {
 
 WordStore::LoadResult WordStore::loadLines(const std::vector<std::string>& lines) {
     clear();
-    loadedPath_.clear();
     for (const std::string& line : lines) {
         const std::size_t length = line.size();
         if (length > static_cast<std::size_t>(MaxWordLength)) return LoadResult::LineTooLong;

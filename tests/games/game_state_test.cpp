@@ -1,7 +1,9 @@
 // Resetting and leaving games, the play clock, and the helpers under them.
 #include "base/file_system.hpp"
 #include "base/text_encoding.hpp"
+#include "games/catalogue.hpp"
 #include "games/game_reset.hpp"
+#include "games/game_start.hpp"
 #include "profile/scores.hpp"
 #include "support/program_fixture.hpp"
 
@@ -43,6 +45,22 @@ TEST_F(GameReset, ResetGameRecordPreparesAnEmptyBoard) {
     EXPECT_EQ(s.travel.completed, 0);
     EXPECT_FALSE(platform.playClockEnabled());
     EXPECT_EQ(s.game.gameId, 8u) << "the identifier is the starter's business";
+}
+
+TEST_F(GameReset, ANewGameDropsTheLetterStillCarriedOrFlying) {
+    buildCatalogue(s);
+    runGame();
+    s.drag.active = 1;
+    s.drag.text = "E";
+    s.drag.fromCol = 3;
+    s.drag.fromRow = 4;
+    s.flight.active = 1;
+    s.flight.kind = 1;
+    s.flight.text = "E";
+    startGame(s, 9);
+    EXPECT_EQ(s.drag.active, 0);
+    EXPECT_TRUE(s.drag.text.empty());
+    EXPECT_EQ(s.flight.active, 0);
 }
 
 TEST_F(GameReset, ResetReseedsTheGeneratorFromTheClock) {

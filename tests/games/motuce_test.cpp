@@ -29,12 +29,21 @@ TEST_F(Motuce, NonWordsAreWipedAndOnlyLettersInTheirPlaceAreMarked) {
     for (int c = 7; c <= 10; ++c) EXPECT_EQ(style(c, 7), 1u) << "the double L at both places: " << c;
     EXPECT_EQ(style(11, 7), 4u);
     EXPECT_EQ(row(8, 6), "B     ") << "the next row opens with the first letter";
+    int sounds = platform.count("sound 2");
     spellTry("BLOUSE");
+    const int acceptedTrySounds = platform.count("sound 2") - sounds;
     EXPECT_EQ(style(8, 8), 4u) << "L and O are in the word, elsewhere";
     EXPECT_EQ(style(9, 8), 4u);
+    sounds = platform.count("sound 2");
     spellTry("BALLON");
     EXPECT_EQ(s.app.gameWon, 1);
-    EXPECT_EQ(row(10, 6), "      ") << "no row opens after the word is found";
+    EXPECT_EQ(s.game.counterC, 4u) << "the winning try moves the try count on";
+    EXPECT_EQ(platform.count("sound 2") - sounds, acceptedTrySounds) << "and sounds like any accepted try";
+    EXPECT_EQ(row(10, 6), "B     ") << "the next row opens with the first letter";
+    EXPECT_EQ(style(7, 10), 4u);
+    frames(2);
+    EXPECT_EQ(s.app.gameWon, 1);
+    EXPECT_EQ(s.game.counterC, 4u);
 }
 
 TEST_F(Motuce, AWrongEighthTryLosesAndAGiveUpShowsTheWord) {

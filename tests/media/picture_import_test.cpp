@@ -3,6 +3,8 @@
 #include <SDL2/SDL.h>
 
 #include "base/file_system.hpp"
+#include "media/asset_loading.hpp"
+#include "platform/canvas.hpp"
 #include "support/program_fixture.hpp"
 #include "widgets/list_boxes.hpp"
 
@@ -132,6 +134,27 @@ TEST_F(PictureImport, CancelledDialogImportsNothing) {
 }  // namespace glossamo::testing
 
 namespace glossamo::testing {
+
+TEST_F(PictureImport, HandCopiedPicturesLoadWhateverTheCaseOfTheirEnding) {
+    writeBmp(user.path() + "TETE/Photo.BMP", 80, 90);
+    writeBmp(user.path() + "FONDS/Plage.Bmp", 800, 600);
+    Canvas& canvas = platform.canvas();
+    ASSERT_FALSE(canvas.hasImage(ImageSet::Screen, 1));
+    loadHead(s, "Photo");
+    ASSERT_TRUE(canvas.hasImage(ImageSet::Screen, 1));
+    EXPECT_EQ(canvas.image(ImageSet::Screen, 1)->w, 80);
+    ASSERT_FALSE(canvas.hasImage(ImageSet::Screen, 0));
+    s.listBox(4).entries[5] = "Plage";
+    loadBackground(s, 5);
+    ASSERT_TRUE(canvas.hasImage(ImageSet::Screen, 0));
+    EXPECT_EQ(canvas.image(ImageSet::Screen, 0)->w, 800);
+
+    writeBmp(user.path() + "TETE/Tete .BMP", 80, 90);
+    s.app.importMode = 1;
+    importPicture(s, outside.path() + "photo.BMP");
+    EXPECT_FALSE(fileExists(user.path() + "TETE/Tete .bmp")) << "a name taken with a capital ending is not taken again";
+    EXPECT_TRUE(fileExists(user.path() + "TETE/Tete 1.bmp"));
+}
 
 TEST_F(PictureImport, TheNewPortraitShowsInTheListAtOnce) {
     s.listBox(8).rowsShown = 5;

@@ -211,6 +211,23 @@ TEST_F(WordListLoading, ReadsTheListFileOfTheProgramFolder) {
     EXPECT_FALSE(platform.closeRequested);
 }
 
+// The list swapped back in before a failed read is emptied with it, so it
+// must be read again when it is next asked for.
+TEST_F(WordListLoading, AMissingListAfterTwoOthersLeavesNoListMarkedAsLoaded) {
+    TempDir dir;
+    dir.write("bin/DicoFrancais.txt", "ours\r\n");
+    dir.write("bin/DicoAnglais.txt", "bear\r\n");
+    s.programDir = dir.path();
+    LoadWordList(s, wordlists::French);
+    LoadWordList(s, wordlists::English);
+    LoadWordList(s, wordlists::Trees);
+    EXPECT_EQ(s.words.totalWords(), 0);
+    EXPECT_EQ(s.words.loadedPath(), "");
+    LoadWordList(s, wordlists::French);
+    EXPECT_TRUE(s.words.WordExists("OURS"));
+    EXPECT_EQ(s.words.totalWords(), 1);
+}
+
 TEST_F(WordListLoading, ALongLineBeepsTwiceAndClosesTheProgram) {
     TempDir dir;
     dir.write("bin/pays.txt", "France\r\n" + std::string(31, 'x') + "\r\n");
