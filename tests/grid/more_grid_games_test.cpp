@@ -206,7 +206,6 @@ TEST_F(MoreGridGames, FadedLettersPlayTheirSizesAndAreWon) {
     EXPECT_EQ(letter(12, 12), 'A');
 }
 
-
 // --- a right answer other than the stored one wins ---------------------------------
 
 class OtherAnswers : public MoreGridGames {
@@ -219,14 +218,18 @@ protected:
         const std::string key = std::to_string(size) + "x" + std::to_string(size) + "=";
         writeGrids("grilles.txt", {key + padded(topRows, size), key + padded(topRows, size)});
     }
+    static std::string transposedGrid(const std::string& grid, int size) {
+        std::string transposed = grid;
+        for (int c = 0; c < size; ++c)
+            for (int r = 0; r < size; ++r) transposed[static_cast<std::size_t>(r * size + c)] = cellOf(grid, size, r, c);
+        return transposed;
+    }
     void words(const std::vector<std::string>& list) { ASSERT_EQ(s.words.loadLines(list), WordStore::LoadResult::Loaded); }
 };
 
 TEST_F(OtherAnswers, WordPlacementTakesTheTransposedFill) {
     const std::string grid = "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJ";
-    std::string transposed = grid;
-    for (int c = 0; c < 6; ++c)
-        for (int r = 0; r < 6; ++r) transposed[static_cast<std::size_t>(r * 6 + c)] = cellOf(grid, 6, r, c);
+    const std::string transposed = transposedGrid(grid, 6);
     writeGrids("grilles.txt", {"6x6=" + grid, "6x6=" + grid});
     startGame(s, 32);
     frames(1);
@@ -258,9 +261,7 @@ TEST_F(OtherAnswers, MixedGridTakesAnotherOrderOfARow) {
 
 TEST_F(OtherAnswers, DismantledGridTakesTheTransposedGrid) {
     const std::string grid = "ABCDE*BGHIJKCHLMNODIMPQREJNQSTFKORTU";
-    std::string transposed = grid;
-    for (int c = 0; c < 6; ++c)
-        for (int r = 0; r < 6; ++r) transposed[static_cast<std::size_t>(r * 6 + c)] = cellOf(grid, 6, r, c);
+    const std::string transposed = transposedGrid(grid, 6);
     writeGrids("grilles.txt", {"6x6=" + grid, "6x6=" + grid});
     startGame(s, 45);
     frames(1);
