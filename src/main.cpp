@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "base/text_encoding.hpp"
+#include "base/system_path.hpp"
 #include "platform/sdl_platform.hpp"
 #include "shell/startup.hpp"
 #include "shell/window_events.hpp"
@@ -29,9 +29,8 @@ int main(int argc, char** argv) {
     platform.openAudio();
 
     auto state = std::make_unique<ProgramState>(platform);
-    // Paths are held in the program's own Latin-1, like every text; the file
-    // functions give them back to the system as UTF-8.
-    FormCreate(*state, utf8ToLatin1(SdlPlatform::programDir()));
+    // The program's folder is kept as the system names it, whatever its script.
+    FormCreate(*state, SystemPath::fromSystem(SdlPlatform::programDir()));
     initialisation(*state);
     WindowEvents events(*state);
     platform.run(events);

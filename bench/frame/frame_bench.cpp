@@ -18,7 +18,7 @@ void FullBoardFrame(benchmark::State& state) {
     HeadlessPlatform platform;
     auto program = std::make_unique<ProgramState>(platform);
     ProgramState& s = *program;
-    s.programDir = GLOSSAMO_APP_DIR "/";
+    s.programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
     loadInterface(s);
     loadBackground(s, 5);
     for (int c = 0; c < BoardSize; ++c) {

@@ -63,7 +63,7 @@ void BuildGame(benchmark::State& state) {
     HeadlessPlatform platform;
     auto program = std::make_unique<ProgramState>(platform);
     ProgramState& s = *program;
-    s.programDir = GLOSSAMO_APP_DIR "/";
+    s.programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
     loadInterface(s);
     buildCatalogue(s);
     fillBackgroundList(s);
@@ -111,7 +111,7 @@ BENCHMARK(BuildGame)->Apply(PlayableIds)->Iterations(200)->Unit(benchmark::kMill
 void LoadBackgroundPicture(benchmark::State& state) {
     HeadlessPlatform platform;
     auto program = std::make_unique<ProgramState>(platform);
-    program->programDir = GLOSSAMO_APP_DIR "/";
+    program->programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
     fillBackgroundList(*program);
     for (auto _ : state) loadBackground(*program, 5);
 }

@@ -41,7 +41,7 @@ void StateMemory(benchmark::State& state) {
         auto program = std::make_unique<ProgramState>(platform);
         ProgramState& s = *program;
         const double record = anonymousKb();
-        s.programDir = GLOSSAMO_APP_DIR "/";
+        s.programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
         loadInterface(s);
         const double interface = anonymousKb();
         buildCatalogue(s);

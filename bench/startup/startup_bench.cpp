@@ -42,7 +42,7 @@ void useOwnHome() {
 
 // Start-up as the program does it, up to its first frame shown.
 void startProgram(ProgramState& s) {
-    FormCreate(s, GLOSSAMO_APP_DIR "/");
+    FormCreate(s, SystemPath::fromSystem(GLOSSAMO_APP_DIR "/"));
     initialisation(s);
     FormActivate(s);
     DXTimer1Timer(s);

@@ -12,7 +12,7 @@ namespace {
 
 using namespace glossamo;
 
-const std::string AcceptedList = std::string(GLOSSAMO_APP_DIR "/") + AcceptedFrenchFile;
+const SystemPath AcceptedList = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/") + AcceptedFrenchFile;
 
 // A new store each round: the file mapped, then one word searched, as the
 // first try of a game after start-up does.

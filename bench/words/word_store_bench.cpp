@@ -13,8 +13,8 @@ namespace {
 
 using namespace glossamo;
 
-const std::string FrenchList = std::string(GLOSSAMO_APP_DIR "/") + wordListFile(wordlists::French);
-const std::string EnglishList = std::string(GLOSSAMO_APP_DIR "/") + wordListFile(wordlists::English);
+const SystemPath FrenchList = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/") + wordListFile(wordlists::French);
+const SystemPath EnglishList = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/") + wordListFile(wordlists::English);
 
 WordStore& frenchStore() {
     static Random rng;

@@ -49,22 +49,24 @@ bool lessWithoutCase(const std::string& a, const std::string& b) {
 
 bool matchesMask(const std::string& name, const std::string& mask) { return matchFrom(name, 0, mask, 0); }
 
-std::vector<std::string> listFolder(const std::string& folder, const std::string& mask) {
+std::vector<std::string> listFolder(const SystemPath& folder, const std::string& mask) {
     std::vector<std::string> names;
     std::error_code error;
-    fs::directory_iterator it(latin1ToUtf8(folder), error);
+    fs::directory_iterator it(folder.bytes(), error);
     if (error) return names;
     for (const fs::directory_entry& entry : it) {
         if (!entry.is_regular_file(error)) continue;
-        std::string name = utf8ToLatin1(entry.path().filename().string());
+        const std::string bytes = entry.path().filename().string();
+        std::string name = utf8ToLatin1(bytes);
+        if (latin1ToUtf8(name) != bytes) continue;
         if (matchesMask(name, mask)) names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end(), lessWithoutCase);
     return names;
 }
 
-std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
-    std::ifstream in(latin1ToUtf8(path), std::ios::binary);
+std::optional<std::vector<std::string>> readTextLines(const SystemPath& path) {
+    std::ifstream in(path.bytes(), std::ios::binary);
     if (!in) return {};
     std::vector<std::string> lines;
     std::string line;
@@ -75,24 +77,25 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
     return lines;
 }
 
-bool folderExists(const std::string& path) {
+bool folderExists(const SystemPath& path) {
     std::error_code error;
-    return fs::is_directory(latin1ToUtf8(path), error);
+    return fs::is_directory(path.bytes(), error);
 }
 
-std::string expandHome(const std::string& path) {
-    if (path.empty() || path[0] != '~') return path;
+SystemPath expandHome(const std::string& path) {
+    if (path.empty() || path[0] != '~') return SystemPath::fromLatin1(path);
     const char* home = std::getenv("HOME");
-    return utf8ToLatin1(home ? home : "") + path.substr(1);
+    return SystemPath::fromSystem(home ? home : "") + std::string_view(path).substr(1);
 }
 
-bool deleteFile(const std::string& path) {
+bool deleteFile(const SystemPath& path) {
     std::error_code error;
-    return fs::remove(latin1ToUtf8(path), error) && !error;
+    return fs::remove(path.bytes(), error) && !error;
 }
 
-bool renameWithoutReplacing(const std::string& from, const std::string& to) {
-    const std::string source = latin1ToUtf8(from), target = latin1ToUtf8(to);
+bool renameWithoutReplacing(const SystemPath& from, const SystemPath& to) {
+    const std::string& source = from.bytes();
+    const std::string& target = to.bytes();
     // A hard link fails when the target exists, so no file is ever replaced;
     // a file system without links gets a rename after a check instead.
     if (::link(source.c_str(), target.c_str()) == 0) {
@@ -107,22 +110,22 @@ bool renameWithoutReplacing(const std::string& from, const std::string& to) {
     return !error;
 }
 
-bool createFolders(const std::string& path) {
+bool createFolders(const SystemPath& path) {
     std::error_code error;
-    fs::create_directories(latin1ToUtf8(path), error);
+    fs::create_directories(path.bytes(), error);
     return folderExists(path);
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-    std::ifstream in(latin1ToUtf8(path), std::ios::binary);
+std::optional<std::string> readWholeFile(const SystemPath& path) {
+    std::ifstream in(path.bytes(), std::ios::binary);
     if (!in) return {};
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return {};
     return bytes;
 }
 
-bool writeFileAtomically(const std::string& path, const std::string& bytes) {
-    std::string temporary = latin1ToUtf8(path) + ".XXXXXX";
+bool writeFileAtomically(const SystemPath& path, const std::string& bytes) {
+    std::string temporary = path.bytes() + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) return false;
     std::size_t written = 0;
@@ -134,16 +137,16 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes) {
     }
     const bool complete = written == bytes.size() && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
-    if (!complete || !closed || std::rename(temporary.c_str(), latin1ToUtf8(path).c_str()) != 0) {
+    if (!complete || !closed || std::rename(temporary.c_str(), path.bytes().c_str()) != 0) {
         unlink(temporary.c_str());
         return false;
     }
     return true;
 }
 
-bool fileExists(const std::string& path) {
+bool fileExists(const SystemPath& path) {
     std::error_code error;
-    return fs::is_regular_file(latin1ToUtf8(path), error);
+    return fs::is_regular_file(path.bytes(), error);
 }
 
 MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
@@ -155,9 +158,9 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     return *this;
 }
 
-bool MappedFile::open(const std::string& path) {
+bool MappedFile::open(const SystemPath& path) {
     close();
-    const int fd = ::open(latin1ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.bytes().c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat info {};
     bool opened = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);

@@ -1,5 +1,6 @@
 #pragma once
-// The few file services the program needs, on Latin-1 path names.
+// The few file services the program needs. Paths are `SystemPath`s: the
+// system's own bytes, with the program's Latin-1 names added in UTF-8.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -7,37 +8,41 @@
 #include <utility>
 #include <vector>
 
+#include "base/system_path.hpp"
+
 namespace glossamo {
 
 // True when `name` matches `mask` ('*' any run, '?' one character), without
 // regard to case.
 bool matchesMask(const std::string& name, const std::string& mask);
 
-// Names of the files of `folder` that match `mask`, in name order without
-// regard to case. A missing folder gives an empty list.
-std::vector<std::string> listFolder(const std::string& folder, const std::string& mask);
+// Latin-1 names of the files of `folder` that match `mask`, in name order
+// without regard to case. A missing folder gives an empty list. A name that
+// Latin-1 cannot spell is left out: the program could not open it by name.
+std::vector<std::string> listFolder(const SystemPath& folder, const std::string& mask);
 
-bool folderExists(const std::string& path);
+bool folderExists(const SystemPath& path);
 // The lines of a text file, without their line ends (LF or CR LF); nothing
 // when the file cannot be read.
-std::optional<std::vector<std::string>> readTextLines(const std::string& path);
-// A leading "~" stands for the player's home folder ($HOME).
-std::string expandHome(const std::string& path);
+std::optional<std::vector<std::string>> readTextLines(const SystemPath& path);
+// A path written in Latin-1 where a leading "~" stands for the player's home
+// folder ($HOME, kept as the system gives it).
+SystemPath expandHome(const std::string& path);
 // Deletes a file; false when it could not be deleted.
-bool deleteFile(const std::string& path);
+bool deleteFile(const SystemPath& path);
 // Gives the file `from` the name `to`, never replacing a file already named
 // `to`; false when nothing was renamed.
-bool renameWithoutReplacing(const std::string& from, const std::string& to);
-bool fileExists(const std::string& path);
+bool renameWithoutReplacing(const SystemPath& from, const SystemPath& to);
+bool fileExists(const SystemPath& path);
 // Creates a folder and every missing folder above it; true when it exists
 // afterwards.
-bool createFolders(const std::string& path);
+bool createFolders(const SystemPath& path);
 // The bytes of a file; nothing when it cannot be read.
-std::optional<std::string> readWholeFile(const std::string& path);
+std::optional<std::string> readWholeFile(const SystemPath& path);
 // Replaces a file with `bytes` in one step: they are written to a new file
 // of the same folder, flushed to the disk, then renamed over the file. On
 // any failure the old file stays as it was and false is returned.
-bool writeFileAtomically(const std::string& path, const std::string& bytes);
+bool writeFileAtomically(const SystemPath& path, const std::string& bytes);
 
 // A file mapped read-only into memory: its pages are read from the disk
 // when first touched and belong to the file, not to the program's own
@@ -52,7 +57,7 @@ public:
     ~MappedFile() { close(); }
 
     // Maps the whole file; false (and empty) when it cannot be read.
-    bool open(const std::string& path);
+    bool open(const SystemPath& path);
     void close();
     std::string_view bytes() const { return {data_, size_}; }
 

@@ -26,7 +26,7 @@ std::string IniFile::folded(const std::string& name) {
     return out;
 }
 
-IniFile IniFile::read(const std::string& path) {
+IniFile IniFile::read(const SystemPath& path) {
     const std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes) return IniFile{};
     IniFile file = parse(*bytes);
@@ -110,6 +110,6 @@ std::string IniFile::text() const {
     return out;
 }
 
-bool IniFile::write(const std::string& path) const { return writeFileAtomically(path, text()); }
+bool IniFile::write(const SystemPath& path) const { return writeFileAtomically(path, text()); }
 
 }  // namespace glossamo

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/system_path.hpp"
+
 namespace glossamo {
 
 class IniFile {
@@ -13,7 +15,7 @@ public:
     // Reads a Latin-1 file; a missing file reads as an empty one. Lines that
     // are neither a section nor a key are skipped; a key given twice keeps
     // its first value; a byte-order mark at the start is ignored.
-    static IniFile read(const std::string& path);
+    static IniFile read(const SystemPath& path);
     static IniFile parse(const std::string& text);
 
     bool exists() const { return exists_; }
@@ -28,7 +30,7 @@ public:
     // The file's lines, each ended by CR LF.
     std::string text() const;
     // Replaces the file with text() in one step (see writeFileAtomically).
-    bool write(const std::string& path) const;
+    bool write(const SystemPath& path) const;
 
 private:
     static std::string folded(const std::string& name);

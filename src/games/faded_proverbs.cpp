@@ -66,7 +66,7 @@ std::string fadedForm(ProgramState& s, const std::string& whole) {
 
 bool build(ProgramState& s, int month) {
     GameRecord& g = s.game;
-    const std::string path = s.programDir + monthFile(month);
+    const SystemPath path = s.programDir + monthFile(month);
     s.gameWordList = readTextLines(path).value_or(std::vector<std::string>{});
     const int count = static_cast<int>(s.gameWordList.size());
     if (count == 0) debugLog(s, "Fichier " + path + " absent");

@@ -66,7 +66,7 @@ bool buildWordHangman(ProgramState& s, int wordLength) {
 }
 
 bool buildProverbHangman(ProgramState& s, int nation) {
-    const std::string path = s.programDir + proverbFile(nation);
+    const SystemPath path = s.programDir + proverbFile(nation);
     s.gameWordList = readTextLines(path).value_or(std::vector<std::string>{});
     const int count = static_cast<int>(s.gameWordList.size());
     if (count == 0) debugLog(s, "Fichier " + path + " absent");

@@ -20,7 +20,7 @@ const char* wordListFile(int listId) {
 }
 
 void LoadWordList(ProgramState& s, int listId) {
-    const std::string path = s.programDir + wordListFile(listId);
+    const SystemPath path = s.programDir + wordListFile(listId);
     switch (s.words.load(path)) {
         case WordStore::LoadResult::Loaded:
             break;
@@ -40,7 +40,7 @@ void LoadWordList(ProgramState& s, int listId) {
 }
 
 void LoadAcceptedWords(ProgramState& s) {
-    const std::string path = s.programDir + AcceptedFrenchFile;
+    const SystemPath path = s.programDir + AcceptedFrenchFile;
     if (!s.acceptedWords.load(path)) debugLog(s, "Liste de mots " + path + " absente");
 }
 

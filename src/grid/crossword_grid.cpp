@@ -35,8 +35,8 @@ void addRunsOf(const std::string& cells, std::vector<std::string>& list) {
 
 }  // namespace
 
-void TjsysGrille::LoadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+void TjsysGrille::LoadFile(const SystemPath& path) {
+    std::ifstream in(path.bytes(), std::ios::binary);
     if (!in) return;
     lines_.clear();
     std::string line;

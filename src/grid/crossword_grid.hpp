@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/system_path.hpp"
+
 namespace glossamo {
 
 class Random;
@@ -14,7 +16,7 @@ public:
     static constexpr int MaxSide = 51;
 
     // Replaces the lines with those of the file; a missing file changes nothing.
-    void LoadFile(const std::string& path);
+    void LoadFile(const SystemPath& path);
     // The number of grids whose size key is exactly `key` ("8x8").
     int CountGrids(const std::string& key) const;
     // Makes the n-th grid (from 1) of that size the current one; nothing

@@ -112,7 +112,7 @@ Point wordListPosition(int k) {
 
 TjsysGrille chosenGrid(ProgramState& s, int size, const char* gridFile) {
     TjsysGrille grid;
-    grid.LoadFile(latin1ToUtf8(s.programDir + "bin/" + gridFile));
+    grid.LoadFile(s.programDir + "bin/" + gridFile);
     chooseGrid(grid, gridKey(size), s.rng);
     return grid;
 }
@@ -120,7 +120,7 @@ TjsysGrille chosenGrid(ProgramState& s, int size, const char* gridFile) {
 TjsysGrille chosenGridWhere(ProgramState& s, int size, const char* gridFile,
                             const std::function<bool(const TjsysGrille&)>& allowed) {
     TjsysGrille grid;
-    grid.LoadFile(latin1ToUtf8(s.programDir + "bin/" + gridFile));
+    grid.LoadFile(s.programDir + "bin/" + gridFile);
     const std::string key = gridKey(size);
     std::vector<int> fitting;
     for (int n = 1; n <= grid.CountGrids(key); ++n) {

@@ -18,7 +18,7 @@ constexpr ColourKey BlueKey{true, Rgb{0, 0, 255}};
 constexpr ColourKey PanelKey{true, Rgb{0, 0, 254}};
 constexpr ColourKey Opaque{false, Rgb{0, 0, 255}};
 
-std::string missing(const std::string& path) { return "Fichier " + path + " absent. Non Charg\xE9.."; }
+std::string missing(const SystemPath& path) { return "Fichier " + path + " absent. Non Charg\xE9.."; }
 
 std::string listEntry(ProgramState& s, int list, int index) {
     if (index < 0 || index >= ListBoxEntries) return {};
@@ -27,9 +27,9 @@ std::string listEntry(ProgramState& s, int list, int index) {
 
 // Loads a picture file into a slot; a damaged file is logged and the slot
 // keeps its picture.
-bool loadPicture(ProgramState& s, ImageSet set, int slot, const std::string& path, ColourKey key) {
+bool loadPicture(ProgramState& s, ImageSet set, int slot, const SystemPath& path, ColourKey key) {
     Canvas& canvas = s.platform.canvas();
-    if (canvas.loadImage(set, slot, latin1ToUtf8(path), key)) return true;
+    if (canvas.loadImage(set, slot, path.bytes(), key)) return true;
     debugLog(s, "Image " + path + " illisible: " + utf8ToLatin1(canvas.lastError()));
     return false;
 }
@@ -45,7 +45,7 @@ std::string specialBackground(int n) {
 }
 
 void loadPanel(ProgramState& s) {
-    const std::string path = s.programDir + "bitmaps/Fenetres/fenetre.jpg";
+    const SystemPath path = s.programDir + "bitmaps/Fenetres/fenetre.jpg";
     if (!fileExists(path)) {
         debugLog(s, "Fenetre " + path + " absent. Non Charg\xE9..");
         return;
@@ -56,7 +56,7 @@ void loadPanel(ProgramState& s) {
 
 void loadNumbered(ProgramState& s, ImageSet set, const std::string& folder, int last) {
     for (int n = 0; n <= last; ++n) {
-        const std::string path = s.programDir + folder + std::to_string(n) + ".bmp";
+        const SystemPath path = s.programDir + folder + std::to_string(n) + ".bmp";
         if (fileExists(path))
             loadPicture(s, set, n, path, BlueKey);
         else
@@ -66,8 +66,8 @@ void loadNumbered(ProgramState& s, ImageSet set, const std::string& folder, int 
 
 }  // namespace
 
-std::optional<std::string> ownPicture(const std::string& folder, const std::string& name) {
-    const std::string exact = folder + name + ".bmp";
+std::optional<SystemPath> ownPicture(const SystemPath& folder, const std::string& name) {
+    const SystemPath exact = folder + name + ".bmp";
     if (fileExists(exact)) return exact;
     for (const std::string& file : listFolder(folder, "*.bmp"))
         if (file.size() == name.size() + 4 && file.compare(0, name.size(), name) == 0) return folder + file;
@@ -79,12 +79,12 @@ void loadBackground(ProgramState& s, int n) {
     if (n == 0) n = 4;
     const std::string special = specialBackground(n);
     const std::string name = special.empty() ? listEntry(s, 4, n) : special;
-    const std::string path = s.programDir + "bitmaps/background/" + name + ".jpg";
+    const SystemPath path = s.programDir + "bitmaps/background/" + name + ".jpg";
     s.platform.canvas().setColourKey(ImageSet::Screen, 0, Opaque);
     if (fileExists(path)) {
         debugLog(s, "Fond " + path + " charg\xE9 sur CD ROM");
         loadPicture(s, ImageSet::Screen, 0, path, Opaque);
-    } else if (const std::optional<std::string> own = ownPicture(s.userDir + "FONDS/", name)) {
+    } else if (const std::optional<SystemPath> own = ownPicture(s.userDir + "FONDS/", name)) {
         debugLog(s, "Fond " + *own + " charg\xE9 sur Disque dur");
         loadPicture(s, ImageSet::Screen, 0, *own, Opaque);
     }
@@ -94,14 +94,14 @@ void loadBackground(ProgramState& s, int n) {
 
 void loadHead(ProgramState& s, const std::string& name) {
     s.platform.canvas().setColourKey(ImageSet::Screen, 1, BlueKey);
-    const std::string path = s.programDir + "bitmaps/tete/" + name + ".bmp";
+    const SystemPath path = s.programDir + "bitmaps/tete/" + name + ".bmp";
     if (fileExists(path)) {
         if (loadPicture(s, ImageSet::Screen, 1, path, BlueKey))
             debugLog(s, "Chargement tete sur CD ROM 1.Bmp  .....OK ");
         return;
     }
     debugLog(s, missing(path));
-    const std::optional<std::string> own = ownPicture(s.userDir + "TETE/", name);
+    const std::optional<SystemPath> own = ownPicture(s.userDir + "TETE/", name);
     if (!own) {
         debugLog(s, missing(s.userDir + "TETE/" + name + ".bmp"));
         return;
@@ -114,7 +114,7 @@ void loadCardBack(ProgramState& s, int n) {
         n = 3;
         s.listBox(7).selected = 3;
     }
-    const std::string path = s.programDir + "bitmaps/back/" + listEntry(s, 7, n) + ".bmp";
+    const SystemPath path = s.programDir + "bitmaps/back/" + listEntry(s, 7, n) + ".bmp";
     if (fileExists(path))
         loadPicture(s, ImageSet::CardBack, 0, path, BlueKey);
     else
@@ -126,15 +126,15 @@ void loadInterface(ProgramState& s) {
     loadNumbered(s, ImageSet::Slot, "bitmaps/Slots/", PlayerCellFace);
     loadNumbered(s, ImageSet::Interface, "bitmaps/Interface/", 63);
     for (int n = 0; n < Platform::SoundSlots; ++n) {
-        const std::string path = s.programDir + "Sons/" + std::to_string(n) + ".wav";
+        const SystemPath path = s.programDir + "Sons/" + std::to_string(n) + ".wav";
         debugLog(s, "Son " + path + " charg\xE9");
-        s.platform.loadSound(n, latin1ToUtf8(path));
+        s.platform.loadSound(n, path.bytes());
     }
     prepareNumberFonts(s);
     loadBackground(s, backgrounds::Title);
 }
 
-void fillFileList(ProgramState& s, const std::string& folder, const std::string& mask, bool upperCase, int list,
+void fillFileList(ProgramState& s, const SystemPath& folder, const std::string& mask, bool upperCase, int list,
                   bool clear) {
     debugLog(s, "Add : " + folder + " filtre:" + mask);
     const std::vector<std::string> names = listFolder(folder, mask);

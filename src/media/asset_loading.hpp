@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/system_path.hpp"
+
 namespace glossamo {
 
 struct ProgramState;
@@ -15,14 +17,14 @@ void loadBackground(ProgramState& s, int n);
 // The path of the picture `name` of one of the player's folders (ending with
 // '/'): name.bmp, its ending in any case, as a picture copied there by hand
 // may be named; nothing when there is none.
-std::optional<std::string> ownPicture(const std::string& folder, const std::string& name);
+std::optional<SystemPath> ownPicture(const SystemPath& folder, const std::string& name);
 void loadHead(ProgramState& s, const std::string& name);
 void loadCardBack(ProgramState& s, int n);
 // The hangman, slot and interface pictures, the sounds, then the title.
 void loadInterface(ProgramState& s);
 // Adds to list box `list` the names, without extension, of the files of
 // `folder` matching `mask`, in name order.
-void fillFileList(ProgramState& s, const std::string& folder, const std::string& mask, bool upperCase, int list,
+void fillFileList(ProgramState& s, const SystemPath& folder, const std::string& mask, bool upperCase, int list,
                   bool clear);
 void fillBackgroundList(ProgramState& s);
 void fillHeadList(ProgramState& s);

@@ -22,7 +22,7 @@ constexpr int Unreadable = 87;
 
 // The first of base, base1 .. base20 that names no picture of `folder`,
 // whatever the case of its ending; base20 when all of them exist.
-std::string freeName(const std::string& folder, const std::string& base) {
+std::string freeName(const SystemPath& folder, const std::string& base) {
     for (int n = 0; n < LastSuffix; ++n) {
         const std::string name = base + (n == 0 ? "" : std::to_string(n));
         if (!ownPicture(folder, name)) return name;
@@ -30,14 +30,15 @@ std::string freeName(const std::string& folder, const std::string& base) {
     return base + std::to_string(LastSuffix);
 }
 
-std::unique_ptr<PictureFile> readChosenPicture(ProgramState& s, const std::string& path) {
-    const std::string extension = path.size() >= 4 ? upperAscii(path.substr(path.size() - 4)) : "";
+std::unique_ptr<PictureFile> readChosenPicture(ProgramState& s, const SystemPath& path) {
+    const std::string& bytes = path.bytes();
+    const std::string extension = bytes.size() >= 4 ? upperAscii(bytes.substr(bytes.size() - 4)) : "";
     std::string error;
     std::unique_ptr<PictureFile> picture;
     if (extension == ".BMP")
-        picture = PictureFile::load(latin1ToUtf8(path), PictureFile::Format::Bmp, error);
+        picture = PictureFile::load(path.bytes(), PictureFile::Format::Bmp, error);
     else if (extension == ".JPG")
-        picture = PictureFile::load(latin1ToUtf8(path), PictureFile::Format::Jpeg, error);
+        picture = PictureFile::load(path.bytes(), PictureFile::Format::Jpeg, error);
     else
         error = "ni BMP ni JPEG";
     if (!picture) {
@@ -54,12 +55,12 @@ void startPictureImport(ProgramState& s, int mode) {
     s.app.importMode = static_cast<std::uint8_t>(mode);
     const std::optional<std::string> chosen =
         s.platform.choosePicture("Import:", "Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG",
-                                 latin1ToUtf8(expandHome(s.app.comments[66].str())));
-    if (chosen) importPicture(s, utf8ToLatin1(*chosen));
+                                 expandHome(s.app.comments[66].str()).bytes());
+    if (chosen) importPicture(s, SystemPath::fromSystem(*chosen));
     s.app.importMode = importmode::None;
 }
 
-void importPicture(ProgramState& s, const std::string& chosenPath) {
+void importPicture(ProgramState& s, const SystemPath& chosenPath) {
     if (s.app.userFoldersPresent != 1) {
         // Without the player's folders there is nowhere to keep the picture.
         showPopup(s, 2, 520, s.app.comments[CannotSave].view());
@@ -71,10 +72,10 @@ void importPicture(ProgramState& s, const std::string& chosenPath) {
     // A file that cannot be read imports nothing, rather than an empty picture.
     const std::unique_ptr<PictureFile> picture = readChosenPicture(s, chosenPath);
     if (picture) {
-        const std::string folder = s.userDir + (head ? "TETE/" : "FONDS/");
+        const SystemPath folder = s.userDir + (head ? "TETE/" : "FONDS/");
         const std::string name = freeName(folder, base);
         std::string error;
-        if (!picture->saveStretchedBmp(head ? 80 : 800, head ? 90 : 600, latin1ToUtf8(folder + name + ".bmp"),
+        if (!picture->saveStretchedBmp(head ? 80 : 800, head ? 90 : 600, (folder + name + ".bmp").bytes(),
                                        error)) {
             debugLog(s, "Enregistrement de " + folder + name + " impossible: " + utf8ToLatin1(error));
             showPopup(s, 2, 520, s.app.comments[CannotSave].view());

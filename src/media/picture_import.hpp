@@ -2,6 +2,8 @@
 // Importing a picture of the player's own as a head picture or a background.
 #include <string>
 
+#include "base/system_path.hpp"
+
 namespace glossamo {
 
 struct ProgramState;
@@ -17,6 +19,6 @@ constexpr int Background = 2;
 void startPictureImport(ProgramState& s, int mode);
 // Stretches the chosen picture to 80 x 90 (head) or 800 x 600 (background)
 // and stores it in the player's folder under the next free name.
-void importPicture(ProgramState& s, const std::string& chosenPath);
+void importPicture(ProgramState& s, const SystemPath& chosenPath);
 
 }  // namespace glossamo

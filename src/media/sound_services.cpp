@@ -22,7 +22,7 @@ int chooseMusicIndex(std::size_t count, Random& rng) {
 
 void lancemusique_aleatoire(ProgramState& s) {
     s.rng.seed(s.platform.clockSeed());
-    const std::string folder = s.programDir + "music/";
+    const SystemPath folder = s.programDir + "music/";
     if (!folderExists(folder)) {
         debugLog(s, "Dossier " + folder + " absent: pas de musique");
         return;
@@ -38,7 +38,7 @@ void lancemusique_aleatoire(ProgramState& s) {
         return;
     }
     s.musicFileName = folder + files[static_cast<std::size_t>(index)];
-    if (!s.platform.musicOpen(latin1ToUtf8(s.musicFileName))) {
+    if (!s.platform.musicOpen(s.musicFileName.bytes())) {
         debugLog(s, "musique impossible \xE0 ouvrir");
         return;
     }

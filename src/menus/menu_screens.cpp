@@ -1,6 +1,7 @@
 #include "menus/menu_screens.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "base/file_system.hpp"
@@ -221,18 +222,19 @@ void helpScreen(Pass& p) {
 
 // The file of the selected head picture when the player imported it; empty
 // for the program's own pictures, which cannot be deleted.
-std::string importedHeadFile(ProgramState& s) {
+std::optional<SystemPath> importedHeadFile(ProgramState& s) {
     const ListBox& heads = s.listBox(8);
     if (heads.selected < 1 || heads.selected >= ListBoxEntries) return {};
     const std::string& name = heads.entries[static_cast<std::size_t>(heads.selected)];
     if (name.empty() || fileExists(s.programDir + "bitmaps/tete/" + name + ".bmp")) return {};
-    const std::string path = s.userDir + "TETE/" + name + ".bmp";
-    return fileExists(path) ? path : std::string{};
+    const SystemPath path = s.userDir + "TETE/" + name + ".bmp";
+    if (!fileExists(path)) return {};
+    return path;
 }
 
 // Deletes the file; the entry leaves the list only once its file is gone,
 // and the default head is shown in place of the deleted one.
-void deleteHeadPicture(ProgramState& s, const std::string& path) {
+void deleteHeadPicture(ProgramState& s, const SystemPath& path) {
     if (!deleteFile(path)) {
         showPopup(s, 2, 520, s.app.comments[HeadNotDeleted].view());
         return;
@@ -257,8 +259,8 @@ void profileScreen(Pass& p) {
     if (picked >= 0) loadHead(s, s.listBox(8).entries[static_cast<std::size_t>(picked)]);
     p.scrollButtons(8, p.L + 40, p.T + 100, p.T + 180);
     drawHead(s, {p.L + 300, p.T + 120}, 90);
-    if (const std::string file = importedHeadFile(s); !file.empty() && p.buttonAt(p.R - 30, p.T + 180, button::Delete))
-        deleteHeadPicture(s, file);
+    if (const std::optional<SystemPath> file = importedHeadFile(s); file && p.buttonAt(p.R - 30, p.T + 180, button::Delete))
+        deleteHeadPicture(s, *file);
     if (p.buttonAt(p.L + 40, p.T + 300, button::Import)) startPictureImport(s, importmode::Head);
     if (p.buttonAt(p.L + 40, p.T + 355, button::Import)) startPictureImport(s, importmode::Background);
     if (p.buttonAt(p.R - 30, p.T + 355, button::Close)) {
@@ -269,7 +271,7 @@ void profileScreen(Pass& p) {
 
 void deleteSavedGame(ProgramState& s) {
     ListBox& saves = s.listBox(9);
-    const std::string base = s.userDir + "SAVE/" + saves.entries[static_cast<std::size_t>(saves.selected)];
+    const SystemPath base = s.userDir + "SAVE/" + saves.entries[static_cast<std::size_t>(saves.selected)];
     if (!deleteFile(base + ".sa1") || !deleteFile(base + ".sa2")) return;
     showPopup(s, 2, 520, s.app.comments[58].view());
     listDelete(s, 9, saves.selected);

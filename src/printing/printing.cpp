@@ -71,20 +71,20 @@ void drawGridPage(const ProgramState& s, PageCanvas& page) {
 std::string twoDigits(int n) { return std::string(n < 10 ? "0" : "").append(std::to_string(n)); }
 
 // "Grille 06-12-2026 23-37-41.pdf" in the player's folder.
-std::string pdfPath(const ProgramState& s) {
+SystemPath pdfPath(const ProgramState& s) {
     const LocalTime t = s.platform.localTime();
-    std::string name = s.userDir;
+    std::string name;
     name.append("Grille ").append(twoDigits(t.day)).append("-").append(twoDigits(t.month)).append("-");
     name.append(std::to_string(t.year)).append(" ").append(twoDigits(t.hour)).append("-");
     name.append(twoDigits(t.minute)).append("-").append(twoDigits(t.second)).append(".pdf");
-    return name;
+    return s.userDir + name;
 }
 
 }  // namespace
 
 void Imprimegrille(ProgramState& s) {
     const PrintOutcome outcome = s.platform.printPage(
-        s.app.gameTitle.str(), [&s](PageCanvas& page) { drawGridPage(s, page); }, pdfPath(s));
+        s.app.gameTitle.str(), [&s](PageCanvas& page) { drawGridPage(s, page); }, pdfPath(s).bytes());
     const auto& comments = s.app.comments;
     if (outcome.printed) {
         showPopup(s, 2, 520, comments[Printed].view());
@@ -96,7 +96,7 @@ void Imprimegrille(ProgramState& s) {
         lines.push_back(comments[NotSaved].str());
     } else {
         lines.push_back(comments[SavedInstead].str());
-        lines.push_back(outcome.savedPdf);
+        lines.push_back(SystemPath::fromSystem(outcome.savedPdf).latin1());
     }
     lines.push_back(comments[ClickToGoOn].str());
     showMessageBox(s, lines);

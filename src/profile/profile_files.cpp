@@ -21,7 +21,7 @@ constexpr std::size_t EntryLimit = 100;
 constexpr int LastListIndex = 599;
 constexpr const char* DefaultHead = "Vimbo Trask";
 
-std::string profilePath(const ProgramState& s) { return (s.userDir + "CFG/favoris.frd").substr(0, 255); }
+SystemPath profilePath(const ProgramState& s) { return (s.userDir + "CFG/favoris.frd").cutTo(255); }
 
 // A picture name from the profile is used inside a path: one that could
 // leave the pictures' folder is not taken.
@@ -78,7 +78,7 @@ void Premierlancement(ProgramState& s) {
 void ChargeFavoris(ProgramState& s) {
     AppState& a = s.app;
     debugLog(s, "Chargement de favoris liste :");
-    const std::string path = profilePath(s);
+    const SystemPath path = profilePath(s);
     const IniFile file = IniFile::read(path);
     if (!file.exists()) {
         loadHead(s, a.comments[65].str());
@@ -106,7 +106,7 @@ void ChargeFavoris(ProgramState& s) {
 
 void Quittelejeu(ProgramState& s) {
     if (s.app.userFoldersPresent) {
-        const std::string path = profilePath(s);
+        const SystemPath path = profilePath(s);
         // The file is read first so that every line the program does not
         // write (the favourites, other keys, comments) stays as it was.
         IniFile file = IniFile::read(path);

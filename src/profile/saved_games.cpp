@@ -29,18 +29,19 @@ constexpr int Saved = 61, Loaded = 62, SaveFailed = 63, TravelUnderWay = 60, Sav
 // (255 bytes) once written in UTF-8 with its extension and a temporary suffix.
 constexpr std::size_t NameLimit = 120;
 
-std::string saveFolder(const ProgramState& s) { return s.userDir + "SAVE/"; }
+SystemPath saveFolder(const ProgramState& s) { return s.userDir + "SAVE/"; }
 
 std::string lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
-// The file of the folder named `fileName` without regard to case, if any.
-std::optional<std::string> findFile(const std::string& folder, const std::string& fileName) {
-    if (fileExists(folder + fileName)) return folder + fileName;
+// The name of the file of the folder named `fileName` without regard to
+// case, if any.
+std::optional<std::string> findFile(const SystemPath& folder, const std::string& fileName) {
+    if (fileExists(folder + fileName)) return fileName;
     for (const std::string& name : listFolder(folder, "*"))
-        if (lower(name) == lower(fileName)) return folder + name;
+        if (lower(name) == lower(fileName)) return name;
     return std::nullopt;
 }
 
@@ -110,21 +111,22 @@ std::unique_ptr<SavedRecords> readSavedRecords(const std::string& bytes, std::st
 // ".abimee2", ".abimee3"... when kept ones already hold the name) so that
 // it is no longer listed but never lost; both files get the same ending.
 void keepRefusedSave(ProgramState& s, const std::string& records) {
-    const std::string folder = saveFolder(s);
-    const std::string name = records.substr(folder.size(), records.size() - folder.size() - 4);
+    const SystemPath folder = saveFolder(s);
+    const std::string name = records.substr(0, records.size() - 4);
     const std::optional<std::string> words = findFile(folder, name + ".sa2");
     for (int n = 1; n <= 999; ++n) {
         const std::string ending = n == 1 ? ".abimee" : ".abimee" + std::to_string(n);
-        if (words && fileExists(*words + ending)) continue;
-        if (!renameWithoutReplacing(records, records + ending)) {
-            if (fileExists(records + ending)) continue;
+        if (words && fileExists(folder + *words + ending)) continue;
+        if (!renameWithoutReplacing(folder + records, folder + records + ending)) {
+            if (fileExists(folder + records + ending)) continue;
             break;
         }
-        const bool wordsKept = words && renameWithoutReplacing(*words, *words + ending);
-        debugLog(s, "Sauvegarde refus\xE9" "e gard\xE9" "e sous " + records + ending + (wordsKept ? " et " + *words + ending : ""));
+        const bool wordsKept = words && renameWithoutReplacing(folder + *words, folder + *words + ending);
+        debugLog(s, "Sauvegarde refus\xE9" "e gard\xE9" "e sous " + folder + records + ending +
+                        (wordsKept ? " et " + *words + ending : ""));
         return;
     }
-    debugLog(s, "Sauvegarde refus\xE9" "e laiss\xE9" "e en place : " + records);
+    debugLog(s, "Sauvegarde refus\xE9" "e laiss\xE9" "e en place : " + folder + records);
 }
 
 // Takes the entries of that name out of the saved-games list.
@@ -149,7 +151,7 @@ void fillSavedGameList(ProgramState& s) {
 bool saveGame(ProgramState& s, bool quickExit) {
     if (s.flight.active) return false;
     const std::string name = saveName(s);
-    const std::string base = saveFolder(s) + (quickExit ? QuickExitName : name) + ".sa";
+    const SystemPath base = saveFolder(s) + (quickExit ? QuickExitName : name) + ".sa";
     const bool written = writeFileAtomically(base + "1", savedRecords(s)) &&
                          writeFileAtomically(base + "2", wordListText(s.gameWordList));
     if (written) listAdd(s, SavedList, name);
@@ -160,7 +162,7 @@ bool saveGame(ProgramState& s, bool quickExit) {
 
 bool loadGame(ProgramState& s, const std::string& name) {
     if (s.flight.active) return false;
-    const std::string folder = saveFolder(s);
+    const SystemPath folder = saveFolder(s);
     const std::optional<std::string> records = findFile(folder, name + ".sa1");
     if (!records) {
         // The running game is left, and fully: without its title the menus
@@ -172,12 +174,12 @@ bool loadGame(ProgramState& s, const std::string& name) {
         return false;
     }
     std::string why = "illisible";
-    const std::optional<std::string> bytes = readWholeFile(*records);
+    const std::optional<std::string> bytes = readWholeFile(folder + *records);
     const std::unique_ptr<SavedRecords> saved = bytes ? readSavedRecords(*bytes, why) : nullptr;
     if (!saved) {
         // A damaged file changes nothing: the running game goes on, and the
         // file is kept aside, out of the list, in case it can be mended.
-        debugLog(s, "Sauvegarde " + *records + " refus\xE9" "e : " + why);
+        debugLog(s, "Sauvegarde " + folder + *records + " refus\xE9" "e : " + why);
         keepRefusedSave(s, *records);
         unlistSave(s, name);
         showPopup(s, 2, 520, s.app.comments[SaveDamaged].view());
@@ -198,7 +200,7 @@ bool loadGame(ProgramState& s, const std::string& name) {
     s.app.clickPending = 0;
     s.app.listScrolling = 0;
     if (const std::optional<std::string> words = findFile(folder, name + ".sa2")) {
-        if (auto lines = readTextLines(*words)) s.gameWordList = std::move(*lines);
+        if (auto lines = readTextLines(folder + *words)) s.gameWordList = std::move(*lines);
     }
     if (s.game.gameId != 0) {
         loadWordListFor(s, static_cast<int>(s.game.gameId));
@@ -210,14 +212,15 @@ bool loadGame(ProgramState& s, const std::string& name) {
 }
 
 void resumeQuickExit(ProgramState& s) {
-    const std::string folder = saveFolder(s);
+    const SystemPath folder = saveFolder(s);
     const std::optional<std::string> records = findFile(folder, std::string(QuickExitName) + ".sa1");
     if (!records) return;
     // Resumed once: the pair is gone afterwards. A refused pair has been
     // kept aside by loadGame instead.
     if (!loadGame(s, lower(QuickExitName))) return;
-    deleteFile(*records);
-    if (const std::optional<std::string> words = findFile(folder, std::string(QuickExitName) + ".sa2")) deleteFile(*words);
+    deleteFile(folder + *records);
+    if (const std::optional<std::string> words = findFile(folder, std::string(QuickExitName) + ".sa2"))
+        deleteFile(folder + *words);
 }
 
 }  // namespace glossamo

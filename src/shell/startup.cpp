@@ -25,16 +25,15 @@ void resetListBoxes(ProgramState& s) {
 
 void reportMissingDataFolders(ProgramState& s) {
     for (const char* folder : DataFolders) {
-        const std::string path = s.programDir + folder;
+        const SystemPath path = s.programDir + folder;
         if (!folderExists(path)) debugLog(s, "Dossier " + path + " absent");
     }
 }
 
 }  // namespace
 
-void FormCreate(ProgramState& s, const std::string& programDir) {
-    s.programDir = programDir;
-    if (!s.programDir.empty() && s.programDir.back() != '/') s.programDir += '/';
+void FormCreate(ProgramState& s, const SystemPath& programDir) {
+    s.programDir = programDir.asFolder();
     if (!s.platform.audioAvailable()) debugLog(s, "Pas de son: " + s.platform.audioError());
 }
 

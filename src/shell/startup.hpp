@@ -2,6 +2,8 @@
 // Start-up and shut-down of the program.
 #include <string>
 
+#include "base/system_path.hpp"
+
 namespace glossamo {
 
 struct ProgramState;
@@ -11,7 +13,7 @@ constexpr const char* SurfaceErrorMessage =
     "Erreur d'initialisation DirectX. Installez Dx 6 minimum et relancez votre ordinateur";
 
 // The main window exists: remember the program's folder.
-void FormCreate(ProgramState& s, const std::string& programDir);
+void FormCreate(ProgramState& s, const SystemPath& programDir);
 // Brings every process-wide record into its starting state and loads what
 // must be there before the first picture.
 void initialisation(ProgramState& s);

@@ -8,6 +8,7 @@
 
 #include "base/random.hpp"
 #include "base/short_string.hpp"
+#include "base/system_path.hpp"
 #include "platform/platform.hpp"
 #include "state/app_state.hpp"
 #include "state/game_record.hpp"
@@ -60,10 +61,10 @@ struct ProgramState {
     double hangmanScan = 0;  // positions the hangman's chosen letter has travelled
     Point keyCursor;  // the keyboard's cell in the grid games; (0, 0) until a key places it
 
-    std::string programDir;  // the program's folder, with a trailing '/'
-    std::string userDir;     // the player's folder, with a trailing '/'
+    SystemPath programDir;  // the program's folder, with a trailing '/'
+    SystemPath userDir;     // the player's folder, with a trailing '/'
     std::array<std::string, HelpFileCount> helpFiles{};
-    std::string musicFileName;  // the open music; empty until one is chosen
+    SystemPath musicFileName;  // the open music; empty until one is chosen
     std::vector<std::string> debugLines;  // the hidden debug log
 
     ListBox& listBox(int n) { return listBoxes[static_cast<std::size_t>(n)]; }

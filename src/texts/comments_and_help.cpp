@@ -20,16 +20,16 @@ constexpr const char* DefaultUserDir = "~/.local/share/glossamo/";
 
 // The rules files never change while the program runs; the family list asks
 // for them on every frame while a family is pointed at, so each is read once.
-const std::vector<std::string>& helpLines(const std::string& path) {
+const std::vector<std::string>& helpLines(const SystemPath& path) {
     static std::map<std::string, std::vector<std::string>> read;
-    if (auto it = read.find(path); it != read.end()) return it->second;
-    return read[path] = readTextLines(path).value_or(std::vector<std::string>{});
+    if (auto it = read.find(path.bytes()); it != read.end()) return it->second;
+    return read[path.bytes()] = readTextLines(path).value_or(std::vector<std::string>{});
 }
 
 }  // namespace
 
 void ChargeCommentaires(ProgramState& s) {
-    const std::string path = s.programDir + "txt/Commentaires.dta";
+    const SystemPath path = s.programDir + "txt/Commentaires.dta";
     const IniFile file = IniFile::read(path);
     debugLog(s, file.exists() ? "Commentaires touv\xE9s Chargement..." : "Comentaires INTROUVABLE");
     int k = 0;
@@ -44,12 +44,11 @@ void ChargeCommentaires(ProgramState& s) {
     // install) it is the usual one under the home folder: never the current
     // folder, where the profile and saves would be strewn and then missed.
     const std::string named = s.app.comments[51].str();
-    s.userDir = expandHome(named.empty() || named == "Rien" ? DefaultUserDir : named);
-    if (s.userDir.empty() || s.userDir.back() != '/') s.userDir += '/';
+    s.userDir = expandHome(named.empty() || named == "Rien" ? DefaultUserDir : named).asFolder();
 }
 
 void Chargepays(ProgramState& s) {
-    const std::string path = s.programDir + "txt/voyage.dta";
+    const SystemPath path = s.programDir + "txt/voyage.dta";
     const IniFile file = IniFile::read(path);
     debugLog(s, file.exists() ? "voyage trouv\xE9 Chargement..." : "Pays INTROUVABLEs");
     for (int i = 0; i < CountryIndexes; ++i) {
@@ -65,7 +64,7 @@ void Chargepays(ProgramState& s) {
 
 void ChargeAide(ProgramState& s, int gameId) {
     const std::string& file = s.helpFiles[static_cast<std::size_t>(((gameId % 256) + 256) % 256 % HelpFileCount)];
-    const std::string path = s.programDir + "aide/" + file;
+    const SystemPath path = s.programDir + "aide/" + file;
     debugLog(s, "charge aide " + path);
     if (file.empty() || !fileExists(path)) {
         debugLog(s, "Fichier Aide Non trouv\xE9");

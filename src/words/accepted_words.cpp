@@ -28,7 +28,7 @@ Line lineAround(std::string_view bytes, std::size_t at, std::size_t floor) {
 
 }  // namespace
 
-bool AcceptedWords::load(const std::string& path) { return file_.open(path); }
+bool AcceptedWords::load(const SystemPath& path) { return file_.open(path); }
 
 // Halves the span of whole lines [low, high) that may still hold the word:
 // the line around its middle is compared, folded as the games fold words.

@@ -16,7 +16,7 @@ public:
     // Maps a Latin-1 list, one word a line (CR LF or LF), in the order of
     // the words' folded capitals. False, and no words, when it cannot be
     // read.
-    bool load(const std::string& path);
+    bool load(const SystemPath& path);
     std::size_t sizeInBytes() const { return file_.bytes().size(); }
 
     // True when `word` (unaccented capitals) is a word of the list once its

@@ -109,10 +109,10 @@ void WordStore::clear() {
     known_.clear();
     totalWords_ = 0;
     // An emptied store holds no list: the next load of any list reads it.
-    loadedPath_.clear();
+    loadedPath_ = {};
 }
 
-WordStore::LoadResult WordStore::load(const std::string& path) {
+WordStore::LoadResult WordStore::load(const SystemPath& path) {
     // The lists never change while the program runs: a list that is already
     // in the store is not read again (every game start asks for the French one).
     if (!path.empty() && path == loadedPath_) return LoadResult::Loaded;
@@ -178,7 +178,7 @@ bool WordStore::WordExists(std::string_view word) const {
     return known_.count(std::string(word)) != 0;
 }
 
-bool WordStore::WordExistsIn(const std::string& path, std::string_view word) const {
+bool WordStore::WordExistsIn(const SystemPath& path, std::string_view word) const {
     if (path.empty()) return false;
     if (path == loadedPath_) return WordExists(word);
     return path == previous_.path && !word.empty() && previous_.known.count(std::string(word)) != 0;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/random.hpp"
+#include "base/system_path.hpp"
 
 namespace glossamo {
 
@@ -50,7 +51,7 @@ public:
     // (`path` is written in Latin-1, like every text of the program).
     // A line over 30 characters or a 60001st word of one length stops the
     // load; the words read until then stay.
-    LoadResult load(const std::string& path);
+    LoadResult load(const SystemPath& path);
     // Replaces the words with `lines`, as if read from a file.
     LoadResult loadLines(const std::vector<std::string>& lines);
 
@@ -58,7 +59,7 @@ public:
     int totalWords() const { return totalWords_; }
     // The file the current words were read from; empty when they came from
     // elsewhere or nothing was read.
-    const std::string& loadedPath() const { return loadedPath_; }
+    const SystemPath& loadedPath() const { return loadedPath_; }
 
     // Index 0 draws a random word of that length (the empty word when there
     // is none); 1..count(length) returns that slot; any other index "WWW".
@@ -68,7 +69,7 @@ public:
     bool WordExists(std::string_view word) const;
     // The same test on the list read from `path`, be it the current list or
     // the one kept ready behind it; false when neither came from `path`.
-    bool WordExistsIn(const std::string& path, std::string_view word) const;
+    bool WordExistsIn(const SystemPath& path, std::string_view word) const;
 
     // The searches empty `results` first; when nothing is found they give
     // one row of question marks as long as the input (at most 22).
@@ -102,7 +103,7 @@ private:
         std::array<std::vector<LetterCounts>, MaxWordLength + 1> letters;
         std::unordered_set<std::string> known;
         int totalWords = 0;
-        std::string path;
+        SystemPath path;
     };
     void swapWithPrevious();
 
@@ -113,7 +114,7 @@ private:
     std::array<std::vector<LetterCounts>, MaxWordLength + 1> letters_;
     std::unordered_set<std::string> known_;
     int totalWords_ = 0;
-    std::string loadedPath_;  // the file the words came from, if they came whole from one
+    SystemPath loadedPath_;  // the file the words came from, if they came whole from one
 };
 
 }  // namespace glossamo

@@ -75,7 +75,7 @@ struct FuzzProgram::Snapshot {
     std::uint8_t endSoundPlayed, blinkOn, firstActivationDone;
     double hangmanScan;
     std::array<std::string, HelpFileCount> helpFiles;
-    std::string musicFileName;
+    SystemPath musicFileName;
 };
 
 FuzzProgram& FuzzProgram::get() {
@@ -89,7 +89,7 @@ FuzzProgram::FuzzProgram() : state(std::make_unique<ProgramState>(platform)), s(
     setenv("HOME", (scratchFolder() + "home").c_str(), 1);
     platform.setTicks(StartTicks);
     platform.audioPresent = false;
-    FormCreate(s, programDir);
+    FormCreate(s, SystemPath::fromSystem(programDir));
     initialisation(s);
     FormActivate(s);
     s.app.titleShowing = 0;
@@ -101,7 +101,7 @@ FuzzProgram::FuzzProgram() : state(std::make_unique<ProgramState>(platform)), s(
 }
 
 void FuzzProgram::replaceDataFile(const std::string& relative, std::string_view bytes) {
-    const std::string path = s.programDir + relative;
+    const std::string path = (s.programDir + relative).bytes();
     std::error_code ignored;
     if (fs::is_symlink(path, ignored)) fs::remove(path, ignored);
     writeFile(path, bytes);

@@ -84,7 +84,7 @@ FUZZ_TARGET(ini) {
     fuzz::FuzzProgram& program = fuzz::FuzzProgram::get();
     ProgramState& s = program.s;
     program.restore();
-    fuzz::writeFile(s.userDir + "CFG/favoris.frd", text);
+    fuzz::writeFile((s.userDir + "CFG/favoris.frd").bytes(), text);
     ChargeFavoris(s);
     FUZZ_CHECK(s.app.backgroundIndex >= 0 && s.app.backgroundIndex <= 599);
     FUZZ_CHECK(s.listBox(5).count >= 1 && s.listBox(5).count <= 16);

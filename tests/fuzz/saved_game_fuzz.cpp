@@ -20,8 +20,8 @@ FUZZ_TARGET(saved_game) {
     program.restore();
     const std::string_view bytes = fuzz::bytesOf(data, size);
     const std::size_t split = std::min(bytes.size(), savedGameSize());
-    fuzz::writeFile(s.userDir + "SAVE/fuzz.sa1", bytes.substr(0, split));
-    fuzz::writeFile(s.userDir + "SAVE/fuzz.sa2", bytes.substr(split));
+    fuzz::writeFile((s.userDir + "SAVE/fuzz.sa1").bytes(), bytes.substr(0, split));
+    fuzz::writeFile((s.userDir + "SAVE/fuzz.sa2").bytes(), bytes.substr(split));
     loadGame(s, "fuzz");
     const bool loaded = std::any_of(s.debugLines.begin(), s.debugLines.end(), [](const std::string& line) {
         return line.find("chargement de sauvegarde") != std::string::npos;

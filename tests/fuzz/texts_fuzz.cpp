@@ -15,7 +15,7 @@ FUZZ_TARGET(texts) {
     const std::string_view text = fuzz::bytesOf(data, size);
     program.replaceDataFile("txt/Commentaires.dta", text);
     program.replaceDataFile("txt/voyage.dta", text);
-    const std::string userDir = s.userDir;
+    const SystemPath userDir = s.userDir;
     ChargeCommentaires(s);
     // The player's folder named by the comments is never written here.
     s.userDir = userDir;

@@ -17,11 +17,11 @@ FUZZ_TARGET(word_list) {
     fuzz::writeFile(path, fuzz::bytesOf(data, size));
     Random rng;
     WordStore store(rng);
-    const WordStore::LoadResult result = store.load(path);
+    const WordStore::LoadResult result = store.load(SystemPath::fromSystem(path));
     if (result == WordStore::LoadResult::Missing) return 0;
     // Loading the same file again changes nothing.
     const int total = store.totalWords();
-    store.load(path);
+    store.load(SystemPath::fromSystem(path));
     FUZZ_CHECK(store.totalWords() == total);
 
     int total2 = 0;

@@ -117,7 +117,7 @@ TEST_F(WordHunts, AFrenchWordOnlyTheAcceptedListKnowsCountsOnce) {
 TEST_F(WordHunts, GivingUpListsTheWordsNotFound) {
     std::vector<std::string> words = threes;
     words.insert(words.end(), fours.begin(), fours.end());
-    s.programDir = GLOSSAMO_APP_DIR "/";  // the fonts that write the lists
+    s.programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");  // the fonts that write the lists
     loadInterface(s);
     start(47, words);
     build();

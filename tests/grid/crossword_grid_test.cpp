@@ -66,7 +66,7 @@ TEST(CrosswordGrid, LongestFirstThenAlphabetical) {
 
 TEST(CrosswordGrid, MissingFileAndShortCellText) {
     TjsysGrille grid;
-    grid.LoadFile("/nonexistent/grilles.txt");
+    grid.LoadFile(SystemPath::fromSystem("/nonexistent/grilles.txt"));
     EXPECT_EQ(grid.CountGrids("6x6"), 0);
     grid.SelectGrid("6x6", 1);
     EXPECT_EQ(grid.gridCells[0][0], '\0');

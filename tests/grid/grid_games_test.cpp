@@ -57,8 +57,8 @@ TEST_F(GridGames, WordPlacementIsWonLetterByLetterFromThePalette) {
 // A word of the list changes colour once it stands on the board between two
 // black squares; the others keep theirs.
 TEST_F(GridGames, WordsLaidOnTheBoardAreMarkedInTheList) {
-    const std::string fixtureFolder = s.programDir;
-    s.programDir = GLOSSAMO_APP_DIR "/";  // the fonts that write the list
+    const SystemPath fixtureFolder = s.programDir;
+    s.programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");  // the fonts that write the list
     loadInterface(s);
     s.programDir = fixtureFolder;
     startGame(s, 32);

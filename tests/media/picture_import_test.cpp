@@ -42,15 +42,15 @@ protected:
         s.app.comments[87] = "Image illisible";
         s.app.comments[53] = "Image ajout\xE9" "e";
         s.app.comments[54] = "Impossible d'enregistrer";
-        s.app.comments[66] = outside.path();
-        writeBmp(outside.path() + "photo.BMP", 160, 120);
+        s.app.comments[66] = outside.path().bytes();
+        writeBmp(outside.path().bytes() + "photo.BMP", 160, 120);
     }
 };
 
 TEST_F(PictureImport, HeadIsStretchedToEightyByNinetyAndChosen) {
-    platform.pictureChoice = outside.path() + "photo.BMP";
+    platform.pictureChoice = outside.path().bytes() + "photo.BMP";
     startPictureImport(s, 1);
-    EXPECT_EQ(bmpSize(user.path() + "TETE/Tete .bmp"), std::make_pair(80, 90));
+    EXPECT_EQ(bmpSize(user.path().bytes() + "TETE/Tete .bmp"), std::make_pair(80, 90));
     EXPECT_EQ(s.listBox(8).entries[1], "Tete ");
     EXPECT_EQ(s.listBox(8).selected, 1);
     EXPECT_EQ(s.listBox(8).firstShown, 0);
@@ -63,7 +63,7 @@ TEST_F(PictureImport, HeadIsStretchedToEightyByNinetyAndChosen) {
 TEST_F(PictureImport, BackgroundIsStretchedToTheScreen) {
     s.app.importMode = 2;
     importPicture(s, outside.path() + "photo.BMP");
-    EXPECT_EQ(bmpSize(user.path() + "FONDS/Fond .bmp"), std::make_pair(800, 600));
+    EXPECT_EQ(bmpSize(user.path().bytes() + "FONDS/Fond .bmp"), std::make_pair(800, 600));
 }
 
 TEST_F(PictureImport, NamesTakeTheNextFreeSuffixAndTheTwentiethIsOverwritten) {
@@ -77,7 +77,7 @@ TEST_F(PictureImport, NamesTakeTheNextFreeSuffixAndTheTwentiethIsOverwritten) {
     EXPECT_TRUE(fileExists(user.path() + "TETE/Tete 1.bmp"));
     for (int n = 2; n <= 20; ++n) user.write("TETE/Tete " + std::to_string(n) + ".bmp", "old");
     importHead();
-    EXPECT_EQ(bmpSize(user.path() + "TETE/Tete 20.bmp"), std::make_pair(80, 90)) << "the last name is reused";
+    EXPECT_EQ(bmpSize(user.path().bytes() + "TETE/Tete 20.bmp"), std::make_pair(80, 90)) << "the last name is reused";
     EXPECT_FALSE(fileExists(user.path() + "TETE/Tete 21.bmp"));
 }
 
@@ -108,7 +108,7 @@ TEST_F(PictureImport, RefusedWithoutThePlayersFolders) {
 }
 
 TEST_F(PictureImport, AFailedSaveIsNotAnnouncedAsASuccess) {
-    std::filesystem::remove_all(user.path() + "TETE");
+    std::filesystem::remove_all(user.path().bytes() + "TETE");
     user.write("TETE", "a file where the folder should be");
     s.app.importMode = 1;
     importPicture(s, outside.path() + "photo.BMP");
@@ -136,8 +136,8 @@ TEST_F(PictureImport, CancelledDialogImportsNothing) {
 namespace glossamo::testing {
 
 TEST_F(PictureImport, HandCopiedPicturesLoadWhateverTheCaseOfTheirEnding) {
-    writeBmp(user.path() + "TETE/Photo.BMP", 80, 90);
-    writeBmp(user.path() + "FONDS/Plage.Bmp", 800, 600);
+    writeBmp(user.path().bytes() + "TETE/Photo.BMP", 80, 90);
+    writeBmp(user.path().bytes() + "FONDS/Plage.Bmp", 800, 600);
     Canvas& canvas = platform.canvas();
     ASSERT_FALSE(canvas.hasImage(ImageSet::Screen, 1));
     loadHead(s, "Photo");
@@ -149,7 +149,7 @@ TEST_F(PictureImport, HandCopiedPicturesLoadWhateverTheCaseOfTheirEnding) {
     ASSERT_TRUE(canvas.hasImage(ImageSet::Screen, 0));
     EXPECT_EQ(canvas.image(ImageSet::Screen, 0)->w, 800);
 
-    writeBmp(user.path() + "TETE/Tete .BMP", 80, 90);
+    writeBmp(user.path().bytes() + "TETE/Tete .BMP", 80, 90);
     s.app.importMode = 1;
     importPicture(s, outside.path() + "photo.BMP");
     EXPECT_FALSE(fileExists(user.path() + "TETE/Tete .bmp")) << "a name taken with a capital ending is not taken again";

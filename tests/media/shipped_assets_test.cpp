@@ -14,7 +14,7 @@ namespace glossamo::testing {
 
 namespace {
 
-const std::string App = GLOSSAMO_APP_DIR "/";
+const SystemPath App = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
 
 struct Size {
     int w, h;
@@ -23,15 +23,15 @@ struct Size {
 
 std::ostream& operator<<(std::ostream& out, const Size& size) { return out << size.w << "x" << size.h; }
 
-Size pictureSize(const std::string& path) {
+Size pictureSize(const SystemPath& path) {
     Canvas canvas;
-    if (!canvas.loadImage(ImageSet::Screen, 0, latin1ToUtf8(path), ColourKey{})) return {0, 0};
+    if (!canvas.loadImage(ImageSet::Screen, 0, path.bytes(), ColourKey{})) return {0, 0};
     const SDL_Surface* s = canvas.image(ImageSet::Screen, 0);
     return {s->w, s->h};
 }
 
-std::string firstBytes(const std::string& path, std::size_t n) {
-    std::ifstream in(path, std::ios::binary);
+std::string firstBytes(const SystemPath& path, std::size_t n) {
+    std::ifstream in(path.bytes(), std::ios::binary);
     std::string bytes(n, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(n));
     return bytes.substr(0, static_cast<std::size_t>(in.gcount()));
@@ -100,7 +100,7 @@ TEST(ShippedAssets, BackgroundsPanelAndHeads) {
 
 TEST(ShippedAssets, SoundsAndMusic) {
     for (int n = 0; n <= 13; ++n) {
-        const std::string path = App + "Sons/" + std::to_string(n) + ".wav";
+        const SystemPath path = App + "Sons/" + std::to_string(n) + ".wav";
         const std::string header = firstBytes(path, 12);
         EXPECT_EQ(header.substr(0, 4), "RIFF") << path;
         EXPECT_EQ(header.substr(8, 4), "WAVE") << path;
@@ -111,7 +111,7 @@ TEST(ShippedAssets, SoundsAndMusic) {
 }
 
 TEST(ShippedAssets, CountriesFileHasEveryIndexOnTheMap) {
-    std::ifstream in(App + "txt/voyage.dta", std::ios::binary);
+    std::ifstream in((App + "txt/voyage.dta").bytes(), std::ios::binary);
     ASSERT_TRUE(in) << "txt/voyage.dta";
     std::string line;
     std::set<std::string> keys;

@@ -52,7 +52,7 @@ protected:
     std::vector<std::uint16_t> bare;  // the background and the empty panel
 
     void SetUp() override {
-        s.programDir = GLOSSAMO_APP_DIR "/";
+        s.programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
         loadInterface(s);
         fillBackgroundList(s);
         initialisation(s);

@@ -37,7 +37,7 @@ bool isKeyBlue(std::uint16_t p) { return p == Canvas::toRgb565(Rgb{0, 0, 255}); 
 class Screens : public ProgramFixture {
 protected:
     void SetUp() override {
-        s.programDir = GLOSSAMO_APP_DIR "/";
+        s.programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
         loadInterface(s);
         fillBackgroundList(s);
     }

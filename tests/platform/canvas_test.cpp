@@ -99,9 +99,9 @@ TEST(Canvas, OutOfRangeSlotsAreRefusedAndDrawNothing) {
 
 TEST(Canvas, LoadsJpegAndBmpAndKeepsTheOldPictureOnFailure) {
     TempDir dir;
-    const std::string jpeg = dir.path() + "fond.jpg";
+    const std::string jpeg = dir.path().bytes() + "fond.jpg";
     writeJpeg(jpeg, 16, 8, Red);
-    const std::string bmp = dir.path() + "tete.bmp";
+    const std::string bmp = dir.path().bytes() + "tete.bmp";
     SDL_Surface* picture = keyedPicture();
     SDL_SaveBMP(picture, bmp.c_str());
     SDL_FreeSurface(picture);
@@ -115,16 +115,16 @@ TEST(Canvas, LoadsJpegAndBmpAndKeepsTheOldPictureOnFailure) {
     EXPECT_EQ(canvas.image(ImageSet::Screen, 1)->w, 4);
 
     dir.write("broken.jpg", std::string("\xFF\xD8\xFF\xE0 not really a picture", 25));
-    EXPECT_FALSE(canvas.loadImage(ImageSet::Screen, 0, dir.path() + "broken.jpg", ColourKey{}));
+    EXPECT_FALSE(canvas.loadImage(ImageSet::Screen, 0, dir.path().bytes() + "broken.jpg", ColourKey{}));
     EXPECT_FALSE(canvas.lastError().empty());
-    EXPECT_FALSE(canvas.loadImage(ImageSet::Screen, 0, dir.path() + "missing.bmp", ColourKey{}));
+    EXPECT_FALSE(canvas.loadImage(ImageSet::Screen, 0, dir.path().bytes() + "missing.bmp", ColourKey{}));
     EXPECT_EQ(canvas.image(ImageSet::Screen, 0)->w, 16) << "the slot keeps its picture";
 
     // A JPEG cut short decodes what it has, or fails, but never ends the process.
     std::ifstream whole(jpeg, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(whole)), std::istreambuf_iterator<char>());
     dir.write("cut.jpg", bytes.substr(0, bytes.size() / 2));
-    canvas.loadImage(ImageSet::Screen, 2, dir.path() + "cut.jpg", ColourKey{});
+    canvas.loadImage(ImageSet::Screen, 2, dir.path().bytes() + "cut.jpg", ColourKey{});
 }
 
 // A file that claims an enormous picture is refused from its header: read
@@ -140,7 +140,7 @@ TEST(Canvas, PicturesClaimingAHugeSizeAreRefusedBeforeDecoding) {
     core.resize(64, '\0');
     dir.write("core.bmp", core);
     // A real JPEG whose frame header is made to say 60000 x 60000.
-    const std::string jpeg = dir.path() + "huge.jpg";
+    const std::string jpeg = dir.path().bytes() + "huge.jpg";
     writeJpeg(jpeg, 16, 8, Red);
     std::ifstream in(jpeg, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -151,11 +151,11 @@ TEST(Canvas, PicturesClaimingAHugeSizeAreRefusedBeforeDecoding) {
 
     Canvas canvas;
     for (const char* name : {"huge.bmp", "core.bmp", "huge.jpg"}) {
-        EXPECT_FALSE(canvas.loadImage(ImageSet::Interface, 3, dir.path() + name, ColourKey{})) << name;
+        EXPECT_FALSE(canvas.loadImage(ImageSet::Interface, 3, dir.path().bytes() + name, ColourKey{})) << name;
         EXPECT_NE(canvas.lastError().find("too large"), std::string::npos) << name << ": " << canvas.lastError();
         std::string error;
         const bool isJpeg = std::string(name).ends_with(".jpg");
-        EXPECT_EQ(PictureFile::load(dir.path() + name, isJpeg ? PictureFile::Format::Jpeg : PictureFile::Format::Bmp,
+        EXPECT_EQ(PictureFile::load(dir.path().bytes() + name, isJpeg ? PictureFile::Format::Jpeg : PictureFile::Format::Bmp,
                                     error),
                   nullptr);
         EXPECT_NE(error.find("too large"), std::string::npos) << name << ": " << error;
@@ -164,7 +164,7 @@ TEST(Canvas, PicturesClaimingAHugeSizeAreRefusedBeforeDecoding) {
 
 TEST(Canvas, ScreenPictureChangedOnDiskIsReadAgain) {
     TempDir dir;
-    const std::string path = dir.path() + "fond.jpg";
+    const std::string path = dir.path().bytes() + "fond.jpg";
     writeJpeg(path, 16, 8, Red);
     Canvas canvas;
     ASSERT_TRUE(canvas.loadImage(ImageSet::Screen, 0, path, ColourKey{}));

@@ -68,7 +68,7 @@ bool waitUntil(SdlPlatform& p, bool (SdlPlatform::*test)() const, std::uint32_t 
 class SdlAudio : public ::testing::Test {
 protected:
     TempDir dir;
-    std::string heard = dir.path() + "heard.raw";
+    std::string heard = dir.path().bytes() + "heard.raw";
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", heard.c_str(), 1);
@@ -95,9 +95,9 @@ protected:
 TEST_F(SdlAudio, SoundsPlayWithoutWaitingAndOverlap) {
     SdlPlatform platform;
     ASSERT_TRUE(platform.openAudio()) << platform.audioError();
-    ASSERT_TRUE(platform.loadSound(3, dir.path() + "tone.wav"));
-    EXPECT_FALSE(platform.loadSound(14, dir.path() + "tone.wav")) << "only slots 0..13";
-    EXPECT_FALSE(platform.loadSound(4, dir.path() + "missing.wav"));
+    ASSERT_TRUE(platform.loadSound(3, dir.path().bytes() + "tone.wav"));
+    EXPECT_FALSE(platform.loadSound(14, dir.path().bytes() + "tone.wav")) << "only slots 0..13";
+    EXPECT_FALSE(platform.loadSound(4, dir.path().bytes() + "missing.wav"));
     EXPECT_FALSE(platform.playSound(4)) << "an empty slot plays nothing";
 
     const std::uint32_t before = SDL_GetTicks();
@@ -113,8 +113,8 @@ TEST_F(SdlAudio, MidiMusicPlaysPausesAndEnds) {
     ASSERT_TRUE(platform.openAudio()) << platform.audioError();
     EXPECT_FALSE(platform.musicPlay()) << "nothing is open";
     ASSERT_TRUE(platform.musicPrepare()) << "the MIDI player and its sound font";
-    EXPECT_FALSE(platform.musicOpen(dir.path() + "missing.mid"));
-    ASSERT_TRUE(platform.musicOpen(dir.path() + "note.mid"));
+    EXPECT_FALSE(platform.musicOpen(dir.path().bytes() + "missing.mid"));
+    ASSERT_TRUE(platform.musicOpen(dir.path().bytes() + "note.mid"));
     EXPECT_FALSE(platform.musicEnded()) << "not started yet";
     ASSERT_TRUE(platform.musicRewind());
     ASSERT_TRUE(platform.musicPlay());

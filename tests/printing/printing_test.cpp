@@ -89,7 +89,7 @@ protected:
         return renderPage(*platform.printedPage);
     }
     std::string printedText() {
-        const std::string pdf = playerFolder.path() + "printed.pdf";
+        const std::string pdf = playerFolder.path().bytes() + "printed.pdf";
         std::string error;
         EXPECT_TRUE(writePagePdf(*platform.printedPage, pdf, error)) << error;
         return pdfText(pdf);
@@ -152,7 +152,7 @@ TEST_F(Printing, WithoutPrinterThePageIsSavedAndThePlayerToldAndTheGameGoesOn) {
     const auto letters = s.game.letters;
     platform.printerPresent = false;
     clickPrint();
-    const std::string pdf = playerFolder.path() + "Grille 06-12-2026 23-37-41.pdf";
+    const std::string pdf = playerFolder.path().bytes() + "Grille 06-12-2026 23-37-41.pdf";
     ASSERT_TRUE(std::filesystem::exists(pdf));
     ASSERT_EQ(s.messageBox.active, 1);
     EXPECT_EQ(s.messageBox.lines[0].view(), "Aucune imprimante");

@@ -17,7 +17,7 @@ protected:
         s.userDir = home.path() + "glossamo/";
         s.app.comments[65] = "Joueur";
     }
-    std::string profile() const { return s.userDir + "CFG/favoris.frd"; }
+    SystemPath profile() const { return s.userDir + "CFG/favoris.frd"; }
     void writeProfile(const std::string& text) const { home.write("glossamo/CFG/favoris.frd", text); }
     IniFile written() const { return IniFile::read(profile()); }
     void startAndClose() {

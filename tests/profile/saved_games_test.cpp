@@ -7,6 +7,7 @@
 #include <random>
 
 #include "base/file_system.hpp"
+#include "base/text_encoding.hpp"
 #include "games/board_services.hpp"
 #include "games/letter_moves.hpp"
 #include "grid/grid_fixture.hpp"
@@ -54,7 +55,7 @@ protected:
         programFolder.write("bin/pjanvier.txt", ".\r\nNeige de janvier, fumier du grenier.\r\n.\r\nNeige de janvier, fumier du grenier.\r\n.\r\n");
         programFolder.write("bin/panglais.txt", ".\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\n");
     }
-    std::string saveFile(const std::string& name, const char* extension = ".sa1") const {
+    SystemPath saveFile(const std::string& name, const char* extension = ".sa1") const {
         return user.path() + "SAVE/" + name + extension;
     }
     // Saves the running game as the player does, and gives the save's name.
@@ -426,6 +427,26 @@ TEST_F(SavedGames, NamesCarryThePlayerTheTimeTheTravelAndTheTitle) {
     EXPECT_TRUE(fileExists(saveFile(longest)));
 }
 
+// A player's folder under a Cyrillic name keeps the saves there, each named
+// in UTF-8 from its Latin-1 title; they are listed and load again.
+TEST_F(SavedGames, APlayersFolderNamedInCyrillicKeepsItsSaves) {
+    const std::string folder = user.path().bytes() + "\u0438\u0432\u0430\u043d/";
+    std::filesystem::create_directories(folder + "SAVE");
+    s.userDir = SystemPath::fromSystem(folder);
+    start(10, {"ANNEXANT"});
+    frames(1);
+    choose('N');
+    s.app.playerName = "Zo\xE9";
+    const std::string name = save();
+    EXPECT_TRUE(std::filesystem::exists(folder + "SAVE/" + latin1ToUtf8(name) + ".sa1"));
+    fillSavedGameList(s);
+    ASSERT_EQ(listCount(s, 9), 1);
+    EXPECT_EQ(s.listBox(9).entries[1], name);
+    playSomethingElse();
+    ASSERT_TRUE(loadGame(s, name));
+    EXPECT_EQ(s.game.texts[2].view(), "-NN---N-");
+}
+
 TEST_F(SavedGames, TwoSavesInOneSecondShareTheirName) {
     start(10, {"ANNEXANT"});
     frames(1);
@@ -527,7 +548,7 @@ TEST_F(SavedGames, AFailedSaveSaysSoAndKeepsThePreviousFile) {
     EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.");
     EXPECT_EQ(*readWholeFile(saveFile(name)), before) << "the earlier save is whole";
     EXPECT_EQ(listFolder(user.path() + "SAVE", "*").size(), 2u) << "no temporary file left";
-    std::filesystem::remove_all(user.path() + "SAVE");
+    std::filesystem::remove_all(user.path().bytes() + "SAVE");
     saveGame(s, false);
     EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.") << "no folder to save in";
 }
@@ -544,7 +565,7 @@ TEST_F(SavedGames, AQuickExitThatCannotSaveKeepsTheProgramAndTheGame) {
         frames(1);
         release({754, 39});
     };
-    std::filesystem::remove_all(user.path() + "SAVE");
+    std::filesystem::remove_all(user.path().bytes() + "SAVE");
     quickExit();
     EXPECT_FALSE(platform.closeRequested) << "the game would be lost";
     EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.");
@@ -572,7 +593,7 @@ TEST_F(SavedGames, ARefusedSaveIsKeptAsideNeverDeleted) {
     EXPECT_EQ(readWholeFile(saveFile("Boss", ".sa1.abimee")).value_or(""), "older");
     EXPECT_EQ(readWholeFile(saveFile("Boss", ".sa1.abimee2")).value_or(""), "newer");
     EXPECT_EQ(readWholeFile(saveFile("Boss", ".sa2.abimee2")).value_or(""), "MOT\r\n");
-    EXPECT_NE(s.debugLines.back().find(saveFile("Boss", ".sa1.abimee2")), std::string::npos);
+    EXPECT_NE(s.debugLines.back().find(saveFile("Boss", ".sa1.abimee2").latin1()), std::string::npos);
     EXPECT_EQ(listCount(s, 9), 0) << "Boss left the list";
 
     damage("Vieille", "");

@@ -130,7 +130,7 @@ TEST_F(FrameTick, EndedMusicIsFollowedByAnother) {
     EXPECT_EQ(platform.count("music open " + dir.path() + "music/a.mid"), 0) << "no music was open";
 
     s.musicFileName = dir.path() + "music/a.mid";
-    platform.musicOpen(s.musicFileName);
+    platform.musicOpen(s.musicFileName.bytes());
     platform.journal.clear();
     DXTimer1Timer(s);
     EXPECT_TRUE(platform.journal.empty()) << "the piece is still playing";

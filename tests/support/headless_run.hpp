@@ -119,7 +119,7 @@ public:
 
 private:
     TempDir home_;
-    ScopedHome homeVariable_{home_.path()};
+    ScopedHome homeVariable_{home_.path().bytes()};
     std::unique_ptr<HeadlessPlatform> platform_;
     std::unique_ptr<ProgramState> state_;
     std::unique_ptr<WindowEvents> events_;
@@ -134,7 +134,7 @@ private:
         platform_ = std::make_unique<HeadlessPlatform>();
         state_ = std::make_unique<ProgramState>(*platform_);
         events_ = std::make_unique<WindowEvents>(*state_);
-        FormCreate(*state_, GLOSSAMO_APP_DIR "/");
+        FormCreate(*state_, SystemPath::fromSystem(GLOSSAMO_APP_DIR "/"));
         initialisation(*state_);
         playClock_.stop();
         blink_.start(platform_->ticks());

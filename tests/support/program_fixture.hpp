@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/system_path.hpp"
 #include "platform/headless_platform.hpp"
 #include "state/program_state.hpp"
 
@@ -28,7 +29,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     // The folder, with a trailing '/'.
-    std::string path() const { return path_ + "/"; }
+    SystemPath path() const { return SystemPath::fromSystem(path_ + "/"); }
     // The folder, without it (as $HOME is given).
     const std::string& bare() const { return path_; }
     // Creates the file `name` (and its folders) holding `content`.

@@ -1,5 +1,8 @@
 #include "base/ini_file.hpp"
 
+#include "base/file_system.hpp"
+#include "profile/profile_files.hpp"
+#include "shell/startup.hpp"
 #include "support/headless_run.hpp"
 #include "support/program_fixture.hpp"
 #include "texts/comments_and_help.hpp"
@@ -21,7 +24,7 @@ TEST(IniFileTest, JunkDuplicatesMissingSectionsAndAMarkReadWithoutHarm) {
     EXPECT_EQ(ini.value("A", "x", "?"), "abc") << "a broken section line is skipped";
     EXPECT_EQ(ini.integer("A", "x", 7), 7) << "not a number";
     EXPECT_EQ(ini.integer("A", "y", 7), 7);
-    EXPECT_FALSE(IniFile::read("/nonexistent/file.ini").exists());
+    EXPECT_FALSE(IniFile::read(SystemPath::fromSystem("/nonexistent/file.ini")).exists());
 }
 
 // Found by fuzzing: a file saved twice with a mark ahead of its text read
@@ -73,6 +76,27 @@ TEST_F(DataFiles, ThePlayersFolderIsNamedByTheTextsOrTheUsualOne) {
     dir.write("txt/Commentaires.dta", comments + "Tx51=~/jeux\r\n");
     ChargeCommentaires(s);
     EXPECT_EQ(s.userDir, home.path() + "jeux/");
+}
+
+// Folders the system names in any script are used byte for byte: a program
+// installed under a Greek name reads its texts, and a Cyrillic home holds
+// the player's folders and profile, written under that very name.
+TEST_F(DataFiles, FoldersNamedInAnyScriptAreUsedAsTheSystemNamesThem) {
+    TempDir root;
+    const std::string home = root.path().bytes() + "\u0438\u0432\u0430\u043d";
+    const ScopedHome scoped(home);
+    root.write("\u03bb\u03ad\u03be\u03b5\u03b9\u03c2/txt/Commentaires.dta", "[COMMENTAIRES]\r\nTx1=Bienvenue\r\n");
+    FormCreate(s, SystemPath::fromSystem(root.path().bytes() + "\u03bb\u03ad\u03be\u03b5\u03b9\u03c2"));
+    ChargeCommentaires(s);
+    EXPECT_EQ(s.app.comments[1].view(), "Bienvenue");
+    EXPECT_EQ(s.userDir.bytes(), home + "/.local/share/glossamo/");
+    Premierlancement(s);
+    ASSERT_EQ(s.app.userFoldersPresent, 1);
+    s.app.playerName = "Zo\xE9";
+    Quittelejeu(s);
+    EXPECT_EQ(IniFile::read(SystemPath::fromSystem(home + "/.local/share/glossamo/CFG/favoris.frd"))
+                  .value("PARAMETRES", "nom", ""),
+              "Zo\xE9");
 }
 
 TEST_F(DataFiles, CountriesLandOnTheirSquares) {

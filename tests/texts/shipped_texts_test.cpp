@@ -14,7 +14,7 @@
 namespace glossamo::testing {
 
 namespace {
-const std::string App = GLOSSAMO_APP_DIR "/";
+const SystemPath App = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
 }
 
 TEST(ShippedTexts, EveryGameHasANameAndARulesFile) {
@@ -28,8 +28,8 @@ TEST(ShippedTexts, EveryGameHasANameAndARulesFile) {
         if (id > 0) {
             EXPECT_FALSE(gameName(s, id).empty()) << id;
         }
-        const std::string rules = App + "aide/" + s.helpFiles[static_cast<std::size_t>(id)];
-        ASSERT_TRUE(fileExists(rules)) << id << ": " << rules;
+        const SystemPath rules = App + "aide/" + s.helpFiles[static_cast<std::size_t>(id)];
+        ASSERT_TRUE(fileExists(rules)) << id << ": " << rules.bytes();
     }
     int levels = 0;
     for (int k = 1; k <= FamilyCount; ++k) levels += GameFamilies()[static_cast<std::size_t>(k)].levels;
@@ -38,7 +38,7 @@ TEST(ShippedTexts, EveryGameHasANameAndARulesFile) {
 
 TEST(ShippedTexts, RulesLinesFitTheHelpScreen) {
     for (const std::string& name : listFolder(App + "aide/", "*.txt")) {
-        std::ifstream in(App + "aide/" + name, std::ios::binary);
+        std::ifstream in((App + "aide/" + name).bytes(), std::ios::binary);
         std::string line;
         int count = 0;
         while (std::getline(in, line)) {
@@ -120,8 +120,8 @@ std::vector<std::string> missingAccents(const std::string& text) {
     return found;
 }
 
-std::string wholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+std::string wholeFile(const SystemPath& path) {
+    std::ifstream in(path.bytes(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -134,12 +134,12 @@ TEST(ShippedTexts, AccentCheckFindsPlainWordsOnly) {
 }
 
 TEST(ShippedTexts, OurFrenchIsWrittenWithItsAccents) {
-    std::vector<std::string> files = {App + "txt/Commentaires.dta", App + "txt/voyage.dta"};
+    std::vector<SystemPath> files = {App + "txt/Commentaires.dta", App + "txt/voyage.dta"};
     for (const std::string& name : listFolder(App + "aide/", "*.txt")) files.push_back(App + "aide/" + name);
     for (const std::string& name : listFolder(App + "bin/", "p*.txt"))
         if (name != "pays.txt") files.push_back(App + "bin/" + name);  // proverbs, not the country names
     ASSERT_GE(files.size(), 2u + 32u + 8u);
-    for (const std::string& file : files) {
+    for (const SystemPath& file : files) {
         const std::vector<std::string> words = missingAccents(wholeFile(file));
         EXPECT_TRUE(words.empty()) << file << ": " << ::testing::PrintToString(words);
     }

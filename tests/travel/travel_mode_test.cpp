@@ -343,7 +343,7 @@ protected:
         Travel::SetUp();
         for (const char* folder : {"bitmaps", "txt", "aide"})
             std::filesystem::create_directory_symlink(std::string(GLOSSAMO_APP_DIR "/") + folder,
-                                                      programFolder.path() + folder);
+                                                      (programFolder.path() + folder).bytes());
         ChargeCommentaires(s);
         Chargepays(s);
         loadInterface(s);

@@ -57,7 +57,7 @@ TEST_F(BitmapFonts, TravelPlaceholderShowsCommentThirtyFour) {
 class ShippedWidgets : public ProgramFixture {
 protected:
     void SetUp() override {
-        s.programDir = GLOSSAMO_APP_DIR "/";
+        s.programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
         loadInterface(s);
     }
 };
@@ -145,7 +145,7 @@ TEST_F(ShippedWidgets, CarriedWordFollowsThePointerAndSelectionEndsOffTheGrid) {
 using ListBoxes = ProgramFixture;
 
 TEST_F(ListBoxes, PositionMarkerFollowsTheScroll) {
-    s.programDir = GLOSSAMO_APP_DIR "/";
+    s.programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
     loadInterface(s);
     ListBox& list = s.listBox(5);
     list.left = 100;

@@ -18,13 +18,13 @@ namespace glossamo::testing {
 
 namespace {
 
-const std::string App = GLOSSAMO_APP_DIR "/";
+const SystemPath App = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
 const std::string Data = GLOSSAMO_DATA_DIR "/";
 const std::string Built = GLOSSAMO_WORDLIST_BUILD_DIR "/";
 
-std::vector<std::string> fileLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in) << path;
+std::vector<std::string> fileLines(const SystemPath& path) {
+    std::ifstream in(path.bytes(), std::ios::binary);
+    EXPECT_TRUE(in) << path.bytes();
     std::vector<std::string> lines;
     std::string line;
     while (std::getline(in, line)) {
@@ -36,7 +36,7 @@ std::vector<std::string> fileLines(const std::string& path) {
 
 std::set<std::string> capitalsFile(const std::string& path) {
     std::set<std::string> words;
-    for (const std::string& line : fileLines(path))
+    for (const std::string& line : fileLines(SystemPath::fromSystem(path)))
         if (!line.empty()) words.insert(line);
     return words;
 }

@@ -16,18 +16,18 @@ namespace glossamo::testing {
 
 namespace {
 
-const std::string AppDir = GLOSSAMO_APP_DIR "/";
+const SystemPath AppDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+std::string readBytes(const SystemPath& path) {
+    std::ifstream in(path.bytes(), std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 // The lines of a file that must end every line with CR LF.
-std::vector<std::string> crlfLines(const std::string& path) {
+std::vector<std::string> crlfLines(const SystemPath& path) {
     const std::string bytes = readBytes(path);
-    EXPECT_FALSE(bytes.empty()) << path;
-    EXPECT_TRUE(bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n") << path << " ends its last line";
+    EXPECT_FALSE(bytes.empty()) << path.bytes();
+    EXPECT_TRUE(bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n") << path.bytes() << " ends its last line";
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -67,7 +67,7 @@ const ListFile AllLists[] = {{wordlists::French, false}, {wordlists::English, fa
 
 TEST(ShippedLists, FormatFoldingAndLimits) {
     for (const ListFile& list : AllLists) {
-        const std::string path = AppDir + wordListFile(list.id);
+        const SystemPath path = AppDir + wordListFile(list.id);
         std::map<std::size_t, int> perLength;
         std::set<std::string> seen;
         for (const std::string& line : crlfLines(path)) {
@@ -105,7 +105,7 @@ TEST(ShippedLists, FrenchLeavesOutRareTensesAndKeepsCommonWords) {
 // everyday forms the dictionary lacks, none of the blocked words, each once
 // and in the order of their folded capitals, which the program's search needs.
 TEST(ShippedLists, AcceptedFrenchWordsHoldTheDictionaryAndItsMissingForms) {
-    const std::string path = AppDir + AcceptedFrenchFile;
+    const SystemPath path = AppDir + AcceptedFrenchFile;
     std::vector<std::string> accepted;
     for (const std::string& line : crlfLines(path)) {
         const std::string word = asPlayed(line);
@@ -151,7 +151,7 @@ TEST(ShippedLists, FrenchHasNoneOfTheExcludedWords) {
 // would try again for ever.
 TEST(ShippedLists, ThemeListsCoverEveryLengthTheirGamesDraw) {
     for (const int id : {wordlists::Flowers, wordlists::Trees, wordlists::Animals, wordlists::Countries}) {
-        const std::string path = AppDir + wordListFile(id);
+        const SystemPath path = AppDir + wordListFile(id);
         std::map<std::size_t, int> perLength;
         for (const std::string& line : crlfLines(path)) {
             ++perLength[line.size()];

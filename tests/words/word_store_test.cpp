@@ -222,7 +222,7 @@ TEST_F(WordListLoading, AMissingListAfterTwoOthersLeavesNoListMarkedAsLoaded) {
     LoadWordList(s, wordlists::English);
     LoadWordList(s, wordlists::Trees);
     EXPECT_EQ(s.words.totalWords(), 0);
-    EXPECT_EQ(s.words.loadedPath(), "");
+    EXPECT_TRUE(s.words.loadedPath().empty());
     LoadWordList(s, wordlists::French);
     EXPECT_TRUE(s.words.WordExists("OURS"));
     EXPECT_EQ(s.words.totalWords(), 1);
