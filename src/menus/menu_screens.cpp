@@ -13,6 +13,7 @@
 #include "media/sound_services.hpp"
 #include "platform/canvas.hpp"
 #include "printing/printing.hpp"
+#include "profile/profile_files.hpp"
 #include "profile/saved_games.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
@@ -39,6 +40,7 @@ constexpr int SmallAdvance = 10;
 // right of the longest result (16 letters, as long as the typed text).
 constexpr int SearchTextColumn = 265;
 constexpr int HeadNotDeleted = 97;
+constexpr int ProfileNotSaved = 105;
 
 // Button images.
 namespace button {
@@ -349,12 +351,20 @@ bool giveUp(ProgramState& s) {
     return true;
 }
 
+// Writes the profile before the quick exit closes the program; when it
+// cannot be written the program says so and stays.
+bool profileKept(ProgramState& s) {
+    if (saveProfile(s)) return true;
+    showPopup(s, 2, 520, s.app.comments[ProfileNotSaved].view());
+    return false;
+}
+
 bool inGameBar(Pass& p) {
     ProgramState& s = p.s;
     const bool onMap = s.travel.mapShown == 1;
-    // The program ends only once the game is safely saved; a failed save
-    // says so and the game goes on.
-    if (p.buttonAt(730, 15, button::QuickExit) && saveGame(s, true)) s.platform.closeMainWindow();
+    // The program ends only once the game and the profile are safely saved;
+    // a failed write says so and the game goes on.
+    if (p.buttonAt(730, 15, button::QuickExit) && saveGame(s, true) && profileKept(s)) s.platform.closeMainWindow();
     if (!onMap && p.buttonAt(320, 540, button::Print)) Imprimegrille(s);
     if (!onMap && p.buttonAt(380, 540, button::PlayAgain)) {
         if (s.travel.underWay)
@@ -391,9 +401,15 @@ void playAgain(ProgramState& s) {
 }
 
 // Shows the quitting picture alone for three seconds, then closes the window.
+// The profile is written first: when it cannot be, the picture says so.
 void quitProgram(ProgramState& s) {
+    const bool kept = saveProfile(s);
     loadBackground(s, backgrounds::Quitting);
     drawBackground(s);
+    if (!kept) {
+        showPopup(s, 2, 520, s.app.comments[ProfileNotSaved].view());
+        drawPopup(s);
+    }
     s.platform.setPointerShape(PointerShape::Hidden);
     s.platform.showFrame();
     s.platform.wait(QuitPictureMs);

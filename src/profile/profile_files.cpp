@@ -104,29 +104,37 @@ void ChargeFavoris(ProgramState& s) {
     readNumberedList(s, file, "FAVORIS", 3, true);
 }
 
-void Quittelejeu(ProgramState& s) {
-    if (s.app.userFoldersPresent) {
-        const SystemPath path = profilePath(s);
-        // The file is read first so that every line the program does not
-        // write (the favourites, other keys, comments) stays as it was.
-        IniFile file = IniFile::read(path);
-        const int n = listCount(s, 5);
-        for (int i = 0; i <= ScoreKeysWritten; ++i)
-            file.set("SCORES", numberedKey(i), i <= n ? s.listBox(5).entries[static_cast<std::size_t>(i)] : "");
-        debugLog(s, "Sauve " + std::to_string(n) + " scores");
-        const AppState& a = s.app;
-        file.set("PARAMETRES", "ImagedeFond", std::to_string(a.backgroundIndex));
-        file.set("PARAMETRES", "Dosdescartes", std::to_string(a.cardBackIndex));
-        file.set("PARAMETRES", "boutondroit", s.checkBox(3).ticked ? "1" : "0");
-        file.set("PARAMETRES", "sons", s.checkBox(1).ticked ? "1" : "0");
-        file.set("PARAMETRES", "musiques", s.checkBox(2).ticked ? "1" : "0");
-        file.set("PARAMETRES", "nom", a.playerName.str());
-        file.set("PARAMETRES", "fenetre", s.platform.windowed() ? "1" : "0");
-        const ListBox& heads = s.listBox(8);
-        if (heads.selected > 0 && heads.selected < ListBoxEntries)
-            file.set("PARAMETRES", "ImgTete", heads.entries[static_cast<std::size_t>(heads.selected)]);
-        if (!file.write(path)) debugLog(s, "Profil " + path + " impossible \xE0 \xE9" "crire");
+bool saveProfile(ProgramState& s) {
+    // Without the player's folders nothing is ever written (nor expected).
+    if (!s.app.userFoldersPresent) return true;
+    const SystemPath path = profilePath(s);
+    // The file is read first so that every line the program does not
+    // write (the favourites, other keys, comments) stays as it was.
+    IniFile file = IniFile::read(path);
+    const int n = listCount(s, 5);
+    for (int i = 0; i <= ScoreKeysWritten; ++i)
+        file.set("SCORES", numberedKey(i), i <= n ? s.listBox(5).entries[static_cast<std::size_t>(i)] : "");
+    debugLog(s, "Sauve " + std::to_string(n) + " scores");
+    const AppState& a = s.app;
+    file.set("PARAMETRES", "ImagedeFond", std::to_string(a.backgroundIndex));
+    file.set("PARAMETRES", "Dosdescartes", std::to_string(a.cardBackIndex));
+    file.set("PARAMETRES", "boutondroit", s.checkBox(3).ticked ? "1" : "0");
+    file.set("PARAMETRES", "sons", s.checkBox(1).ticked ? "1" : "0");
+    file.set("PARAMETRES", "musiques", s.checkBox(2).ticked ? "1" : "0");
+    file.set("PARAMETRES", "nom", a.playerName.str());
+    file.set("PARAMETRES", "fenetre", s.platform.windowed() ? "1" : "0");
+    const ListBox& heads = s.listBox(8);
+    if (heads.selected > 0 && heads.selected < ListBoxEntries)
+        file.set("PARAMETRES", "ImgTete", heads.entries[static_cast<std::size_t>(heads.selected)]);
+    if (!file.write(path)) {
+        debugLog(s, "Profil " + path + " impossible \xE0 \xE9" "crire");
+        return false;
     }
+    return true;
+}
+
+void Quittelejeu(ProgramState& s) {
+    saveProfile(s);
     s.gameWordList.clear();
     s.gameWordList.shrink_to_fit();
 }

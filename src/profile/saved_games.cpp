@@ -152,8 +152,10 @@ bool saveGame(ProgramState& s, bool quickExit) {
     if (s.flight.active) return false;
     const std::string name = saveName(s);
     const SystemPath base = saveFolder(s) + (quickExit ? QuickExitName : name) + ".sa";
-    const bool written = writeFileAtomically(base + "1", savedRecords(s)) &&
-                         writeFileAtomically(base + "2", wordListText(s.gameWordList));
+    // The words first: a save is listed by its records, which thus never
+    // appear without the words that go with them.
+    const bool written = writeFileAtomically(base + "2", wordListText(s.gameWordList)) &&
+                         writeFileAtomically(base + "1", savedRecords(s));
     if (written) listAdd(s, SavedList, name);
     debugLog(s, (written ? "Sauvegarde " : "Sauvegarde impossible ") + base);
     showPopup(s, 2, 520, s.app.comments[written ? Saved : SaveFailed].view());

@@ -551,6 +551,10 @@ TEST_F(SavedGames, AFailedSaveSaysSoAndKeepsThePreviousFile) {
     std::filesystem::remove_all(user.path().bytes() + "SAVE");
     saveGame(s, false);
     EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.") << "no folder to save in";
+    user.write("SAVE", "not a folder");
+    s.popup.text.clear();
+    saveGame(s, false);
+    EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.") << "SAVE is a file";
 }
 
 TEST_F(SavedGames, AQuickExitThatCannotSaveKeepsTheProgramAndTheGame) {
@@ -572,9 +576,18 @@ TEST_F(SavedGames, AQuickExitThatCannotSaveKeepsTheProgramAndTheGame) {
     EXPECT_TRUE(s.gameRunning());
     EXPECT_EQ(s.game.texts[2].view(), "-NN---N-");
     user.makeFolder("SAVE");
+    // The game is saved, but the profile cannot be: the program says so and stays.
+    s.app.comments[105] = "Profil non enregistr\xE9";
+    user.write("CFG", "not a folder");
+    quickExit();
+    EXPECT_FALSE(platform.closeRequested);
+    EXPECT_EQ(s.popup.text.view(), "Profil non enregistr\xE9");
+    std::filesystem::remove(user.path().bytes() + "CFG");
+    user.makeFolder("CFG");
     quickExit();
     EXPECT_TRUE(platform.closeRequested);
     EXPECT_TRUE(fileExists(saveFile("Boss")));
+    EXPECT_TRUE(fileExists(user.path() + "CFG/favoris.frd"));
 }
 
 // A refused save, at start-up or from the list, is renamed aside, out of
