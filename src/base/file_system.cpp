@@ -124,10 +124,14 @@ std::optional<std::string> readWholeFile(const SystemPath& path) {
     return bytes;
 }
 
-bool writeFileAtomically(const SystemPath& path, const std::string& bytes) {
-    std::string temporary = path.bytes() + ".XXXXXX";
+namespace {
+
+// Writes `bytes` to a new file beside `path` and flushes it to the disk;
+// the new file's name, or nothing (and no file) on any failure.
+std::optional<std::string> writeBeside(const SystemPath& path, const std::string& bytes) {
+    std::string temporary = path.bytes() + TemporaryEnding + "XXXXXX";
     const int fd = mkstemp(temporary.data());
-    if (fd < 0) return false;
+    if (fd < 0) return std::nullopt;
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
@@ -137,11 +141,39 @@ bool writeFileAtomically(const SystemPath& path, const std::string& bytes) {
     }
     const bool complete = written == bytes.size() && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
-    if (!complete || !closed || std::rename(temporary.c_str(), path.bytes().c_str()) != 0) {
+    if (!complete || !closed) {
         unlink(temporary.c_str());
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return temporary;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const SystemPath& path, const std::string& bytes) {
+    return writeFilesAtomically({{path, bytes}});
+}
+
+bool writeFilesAtomically(const std::vector<std::pair<SystemPath, std::string>>& files) {
+    std::vector<std::string> written;
+    for (const auto& [path, bytes] : files) {
+        std::optional<std::string> temporary = writeBeside(path, bytes);
+        if (!temporary) break;
+        written.push_back(std::move(*temporary));
+    }
+    bool renamed = written.size() == files.size();
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        renamed = renamed && std::rename(written[i].c_str(), files[i].first.c_str()) == 0;
+        if (!renamed) unlink(written[i].c_str());
+    }
+    return renamed;
+}
+
+int removeLeftTemporaries(const SystemPath& folder) {
+    int removed = 0;
+    for (const std::string& name : listFolder(folder, std::string("*") + TemporaryEnding + "??????"))
+        if (deleteFile(folder + name)) ++removed;
+    return removed;
 }
 
 bool fileExists(const SystemPath& path) {

@@ -39,10 +39,20 @@ bool fileExists(const SystemPath& path);
 bool createFolders(const SystemPath& path);
 // The bytes of a file; nothing when it cannot be read.
 std::optional<std::string> readWholeFile(const SystemPath& path);
+// The new files of the writes below are named after the file they replace,
+// with this ending and six characters of their own.
+inline constexpr const char* TemporaryEnding = ".tmp.";
+// Deletes the new files that writes cut short (the program killed) left in
+// `folder`; how many were deleted.
+int removeLeftTemporaries(const SystemPath& folder);
 // Replaces a file with `bytes` in one step: they are written to a new file
 // of the same folder, flushed to the disk, then renamed over the file. On
 // any failure the old file stays as it was and false is returned.
 bool writeFileAtomically(const SystemPath& path, const std::string& bytes);
+// Replaces several files: all of them are written and flushed first, and
+// only then renamed in their order, so a full disk or a failed write
+// changes none of them.
+bool writeFilesAtomically(const std::vector<std::pair<SystemPath, std::string>>& files);
 
 // A file mapped read-only into memory: its pages are read from the disk
 // when first touched and belong to the file, not to the program's own

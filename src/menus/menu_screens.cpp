@@ -407,7 +407,10 @@ void quitProgram(ProgramState& s) {
     loadBackground(s, backgrounds::Quitting);
     drawBackground(s);
     if (!kept) {
-        showPopup(s, 2, 520, s.app.comments[ProfileNotSaved].view());
+        // Centred under the picture's farewell.
+        const std::string_view text = s.app.comments[ProfileNotSaved].view();
+        const int width = SmallAdvance * static_cast<int>(text.size());
+        showPopup(s, (800 - width) / 2 - 40, 560, text);
         drawPopup(s);
     }
     s.platform.setPointerShape(PointerShape::Hidden);

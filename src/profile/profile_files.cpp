@@ -73,6 +73,11 @@ void Premierlancement(ProgramState& s) {
     for (const char* folder : PlayerFolders) all = all && folderExists(s.userDir + folder);
     s.app.userFoldersPresent = all ? 1 : 0;
     if (!all) debugLog(s, "Dossiers du joueur impossibles \xE0 cr\xE9" "er sous " + s.userDir);
+    // A program killed while it wrote leaves the new file unfinished; the
+    // file it was to replace is whole, so the leftover goes.
+    for (const char* folder : {"CFG/", "SAVE/"})
+        if (const int removed = removeLeftTemporaries(s.userDir + folder); removed > 0)
+            debugLog(s, std::to_string(removed) + " fichiers inachev\xE9s effac\xE9s dans " + s.userDir + folder);
 }
 
 void ChargeFavoris(ProgramState& s) {

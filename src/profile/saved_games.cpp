@@ -26,7 +26,8 @@ constexpr int SavedList = 9;
 constexpr const char* QuickExitName = "Boss";
 constexpr int Saved = 61, Loaded = 62, SaveFailed = 63, TravelUnderWay = 60, SaveDamaged = 98;
 // A Latin-1 name of at most this many characters stays a valid file name
-// (255 bytes) once written in UTF-8 with its extension and a temporary suffix.
+// (255 bytes) once written in UTF-8 with its extension and a temporary
+// ending (".tmp." and six characters).
 constexpr std::size_t NameLimit = 120;
 
 SystemPath saveFolder(const ProgramState& s) { return s.userDir + "SAVE/"; }
@@ -152,10 +153,11 @@ bool saveGame(ProgramState& s, bool quickExit) {
     if (s.flight.active) return false;
     const std::string name = saveName(s);
     const SystemPath base = saveFolder(s) + (quickExit ? QuickExitName : name) + ".sa";
-    // The words first: a save is listed by its records, which thus never
-    // appear without the words that go with them.
-    const bool written = writeFileAtomically(base + "2", wordListText(s.gameWordList)) &&
-                         writeFileAtomically(base + "1", savedRecords(s));
+    // Both files are written before either replaces its older self, the
+    // words first: a save is listed by its records, which thus never appear
+    // without the words that go with them.
+    const bool written =
+        writeFilesAtomically({{base + "2", wordListText(s.gameWordList)}, {base + "1", savedRecords(s)}});
     if (written) listAdd(s, SavedList, name);
     debugLog(s, (written ? "Sauvegarde " : "Sauvegarde impossible ") + base);
     showPopup(s, 2, 520, s.app.comments[written ? Saved : SaveFailed].view());

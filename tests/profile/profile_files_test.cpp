@@ -155,6 +155,18 @@ TEST_F(Profile, ADamagedProfileReadsWhatItCanAndNeverCrashes) {
     EXPECT_TRUE(written().exists());
 }
 
+// The unfinished files of writes cut short by a kill go at the next start;
+// the files they were to replace, and saves kept aside, stay.
+TEST_F(Profile, UnfinishedWritesLeftByAKillGoAtTheNextStart) {
+    for (const char* file : {"CFG/favoris.frd", "CFG/favoris.frd.tmp.Ab12Cd", "SAVE/Boss.sa1", "SAVE/Boss.sa1.tmp.xY3z9Q",
+                             "SAVE/Vieille.sa1.abimee", "SAVE/Vieille.sa2.abimee"})
+        home.write(std::string("glossamo/") + file);
+    Premierlancement(s);
+    EXPECT_EQ(listFolder(s.userDir + "CFG", "*"), std::vector<std::string>{"favoris.frd"});
+    EXPECT_EQ(listFolder(s.userDir + "SAVE", "*"),
+              (std::vector<std::string>{"Boss.sa1", "Vieille.sa1.abimee", "Vieille.sa2.abimee"}));
+}
+
 TEST_F(Profile, AFullDiskKeepsThePreviousProfileWhole) {
     const std::string before = "[PARAMETRES]\r\nnom=LEA\r\n[FAVORIS]\r\nN1=LE PENDU\r\n";
     writeProfile(before);
