@@ -60,9 +60,13 @@ TEST_F(PictureImport, HeadIsStretchedToEightyByNinetyAndChosen) {
               "dialog Import: Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG " + outside.path());
 }
 
+// The dialog's file is read where it is, in a folder named in any script.
 TEST_F(PictureImport, BackgroundIsStretchedToTheScreen) {
-    s.app.importMode = 2;
-    importPicture(s, outside.path() + "photo.BMP");
+    const std::string folder = outside.path().bytes() + "\u0444\u043e\u0442\u043e/";
+    std::filesystem::create_directories(folder);
+    writeBmp(folder + "plage.bmp", 160, 120);
+    platform.pictureChoice = folder + "plage.bmp";
+    startPictureImport(s, 2);
     EXPECT_EQ(bmpSize(user.path().bytes() + "FONDS/Fond .bmp"), std::make_pair(800, 600));
 }
 
