@@ -145,6 +145,10 @@ TEST(ShippedLists, FrenchHasNoneOfTheExcludedWords) {
         ++checked;
     }
     EXPECT_GT(checked, 50);
+    // The English excluded words, and a slur the public list misses.
+    const std::vector<std::string> english = crlfLines(AppDir + wordListFile(wordlists::English));
+    for (const char* gone : {"reps", "broadcasted", "lire", "chink", "chinks", "randy"})
+        EXPECT_EQ(std::count(english.begin(), english.end(), gone), 0) << gone;
 }
 
 // Every length a themed game draws must offer enough words, or its builder

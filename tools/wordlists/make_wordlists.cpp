@@ -1,7 +1,7 @@
 // Writes the word lists the program reads, in Latin-1 with CR LF line ends:
 //   make_wordlists french <system French list> <frequent words> <excluded words>
 //                  <blocked words> <French lexicon> <lexicon keep-list> <out>
-//   make_wordlists english <system English list> <frequent words> <blocked words> <out>
+//   make_wordlists english <system English list> <frequent words> <excluded words> <blocked words> <out>
 //   make_wordlists accepted <lexicon spellings> <blocked words> <French dictionary> <out>
 //   make_wordlists theme <UTF-8 theme list> <out>
 //   make_wordlists text <UTF-8 text file> <out>   (proverb files, line for line)
@@ -139,17 +139,18 @@ void makeFrench(const std::string& dictionaryPath, const std::string& frequentPa
 }
 
 // The English game words: entries of the system list, in its order, that
-// are frequent in English texts, less the blocked words.
-void makeEnglish(const std::string& dictionaryPath, const std::string& frequentPath, const std::string& blockedPath,
-                 const std::string& outPath) {
+// are frequent in English texts, less the excluded and the blocked words.
+void makeEnglish(const std::string& dictionaryPath, const std::string& frequentPath, const std::string& excludedPath,
+                 const std::string& blockedPath, const std::string& outPath) {
     const std::unordered_set<std::string> frequent = readSet(frequentPath);
+    const std::unordered_set<std::string> excluded = readWordsOf(excludedPath);
     const std::unordered_set<std::string> blocked = readCapitals(blockedPath);
     std::unordered_set<std::string> seen;
     std::vector<std::string> kept;
     for (const std::string& word : readLines(dictionaryPath)) {
         bool plain = !word.empty() && word.size() <= static_cast<std::size_t>(MaxWordLength);
         for (const char c : word) plain = plain && c >= 'a' && c <= 'z';
-        if (!plain || !frequent.count(word) || blocked.count(folded(word))) continue;
+        if (!plain || !frequent.count(word) || excluded.count(word) || blocked.count(folded(word))) continue;
         if (hasVowel(word) && firstOfItsKind(word, seen)) kept.push_back(word);
     }
     writeLines(outPath, kept);
@@ -287,8 +288,8 @@ int main(int argc, char** argv) {
     try {
         if (args.size() == 9 && args[0] == "french") {
             makeFrench(args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8]);
-        } else if (args.size() == 5 && args[0] == "english") {
-            makeEnglish(args[1], args[2], args[3], args[4]);
+        } else if (args.size() == 6 && args[0] == "english") {
+            makeEnglish(args[1], args[2], args[3], args[4], args[5]);
         } else if (args.size() == 5 && args[0] == "accepted") {
             makeAccepted(args[1], args[2], args[3], args[4]);
         } else if (args.size() == 6 && args[0] == "lexicon") {
@@ -302,7 +303,7 @@ int main(int argc, char** argv) {
         } else {
             std::cerr << "usage: make_wordlists french <dict> <frequent> <long anagrams> <excluded> <blocked> <lexicon>\n"
                          "       <lexicon keep> <out>\n"
-                         "     | english <dict> <frequent> <blocked> <out> | theme <in> <out> | text <in> <out>\n"
+                         "     | english <dict> <frequent> <excluded> <blocked> <out> | theme <in> <out> | text <in> <out>\n"
                          "     | accepted <lexicon spellings> <blocked> <French dictionary> <out>\n"
                          "     | lexicon <unmunch> <dic> <aff> <out> <spellings out>\n"
                          "     | blocked french|english <lexicon|dict> <additions> <keep> <out> <public list>...\n";
