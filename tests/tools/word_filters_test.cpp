@@ -60,4 +60,18 @@ TEST(RareTenses, RecognisedFromTheOtherFormsOfTheirVerb) {
         EXPECT_FALSE(isRareTense(kept, dictionary)) << kept;
 }
 
+// English words of the French list go by their spelling and their ranks;
+// a French word spelt alike but frequent in French, or met at least as
+// often in French texts, stays.
+TEST(EnglishLooking, SpellingAndFrequencyBothDecide) {
+    EXPECT_TRUE(readsAsEnglish("shoot", 18305, 596));
+    EXPECT_TRUE(readsAsEnglish("monitoring", 32630, 6052));
+    EXPECT_TRUE(readsAsEnglish("liberty", 10910, 4551));
+    EXPECT_TRUE(readsAsEnglish("brook", 0, 13618)) << "not in the French ranks at all";
+    EXPECT_FALSE(readsAsEnglish("tour", 40000, 900)) << "not spelt as English";
+    EXPECT_FALSE(readsAsEnglish("week", 2500, 300)) << "frequent in French";
+    EXPECT_FALSE(readsAsEnglish("kiosque", 9000, 0)) << "no English rank";
+    EXPECT_FALSE(readsAsEnglish("look", 9000, 5000)) << "less than twice as frequent in English";
+}
+
 }  // namespace glossamo::wordlists::testing

@@ -1,6 +1,7 @@
 // Writes the word lists the program reads, in Latin-1 with CR LF line ends:
-//   make_wordlists french <system French list> <frequent words> <excluded words>
-//                  <blocked words> <French lexicon> <lexicon keep-list> <out>
+//   make_wordlists french <system French list> <frequent words> <long anagrams> <excluded words>
+//                  <blocked words> <French lexicon> <lexicon keep-list> <French ranks> <English ranks>
+//                  <English-looking words kept> <out>
 //   make_wordlists english <system English list> <frequent words> <excluded words> <blocked words> <out>
 //   make_wordlists accepted <lexicon spellings> <blocked words> <French dictionary> <out>
 //   make_wordlists theme <UTF-8 theme list> <out>
@@ -18,9 +19,11 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "base/text_encoding.hpp"
 #include "blocked_words.hpp"
 #include "french_lexicon.hpp"
 #include "word_filters.hpp"
@@ -106,14 +109,41 @@ std::unordered_set<std::string> readWordsOf(const std::string& path) {
     return words;
 }
 
+// The rank of each word of a frequency list, most frequent first, from 1;
+// a Latin-1 list is read as such.
+std::unordered_map<std::string, int> readRanks(const std::string& path, bool latin1) {
+    std::unordered_map<std::string, int> ranks;
+    int rank = 0;
+    for (const std::string& line : readLines(path)) ranks.emplace(latin1 ? latin1ToUtf8(line) : line, ++rank);
+    return ranks;
+}
+
+int rankOf(const std::unordered_map<std::string, int>& ranks, const std::string& word) {
+    const auto it = ranks.find(word);
+    return it == ranks.end() ? 0 : it->second;
+}
+
+struct FrenchSources {
+    std::string dictionary, frequent, anagrams, excluded, blocked, lexicon, lexiconKeep;
+    std::string frenchRanks, englishRanks, englishKeep;  // the words that read as English, and those kept
+};
+
 // The French game words: entries of the system list that are frequent in
 // French texts (or on our list of long anagram pairs) and that hunspell-fr
 // knows as lower-case words (or that our keep-list vouches for), minus rare
-// tenses, the excluded list's abbreviations and English words, and the
-// blocked words.
-void makeFrench(const std::string& dictionaryPath, const std::string& frequentPath, const std::string& anagramsPath,
-                const std::string& excludedPath, const std::string& blockedPath, const std::string& lexiconPath,
-                const std::string& lexiconKeepPath, const std::string& outPath) {
+// tenses, the excluded list's abbreviations, English words and proper
+// names, the words that read as English (unless kept), and the blocked words.
+void makeFrench(const FrenchSources& in, const std::string& outPath) {
+    const std::string& dictionaryPath = in.dictionary;
+    const std::string& frequentPath = in.frequent;
+    const std::string& anagramsPath = in.anagrams;
+    const std::string& excludedPath = in.excluded;
+    const std::string& blockedPath = in.blocked;
+    const std::string& lexiconPath = in.lexicon;
+    const std::string& lexiconKeepPath = in.lexiconKeep;
+    const std::unordered_map<std::string, int> frenchRanks = readRanks(in.frenchRanks, true);
+    const std::unordered_map<std::string, int> englishRanks = readRanks(in.englishRanks, false);
+    const std::unordered_set<std::string> frenchAllTheSame = readWordsOf(in.englishKeep);
     const std::vector<std::string> all = readLines(dictionaryPath);
     const std::unordered_set<std::string> dictionary(all.begin(), all.end());
     std::unordered_set<std::string> frequent = readSet(frequentPath);
@@ -127,6 +157,9 @@ void makeFrench(const std::string& dictionaryPath, const std::string& frequentPa
     for (const std::string& word : all) {
         if (!frequent.count(word) || excluded.count(word) || !isPlainLowerCaseWord(word) ||
             isRareTense(word, dictionary))
+            continue;
+        if (readsAsEnglish(word, rankOf(frenchRanks, word), rankOf(englishRanks, word)) &&
+            !frenchAllTheSame.count(word))
             continue;
         const auto latin1 = toGameLatin1(word, false);
         if (!latin1 || latin1->size() > static_cast<std::size_t>(MaxWordLength)) continue;
@@ -286,8 +319,9 @@ void makeText(const std::string& sourcePath, const std::string& outPath) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.size() == 9 && args[0] == "french") {
-            makeFrench(args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8]);
+        if (args.size() == 12 && args[0] == "french") {
+            makeFrench({args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8], args[9], args[10]},
+                       args[11]);
         } else if (args.size() == 6 && args[0] == "english") {
             makeEnglish(args[1], args[2], args[3], args[4], args[5]);
         } else if (args.size() == 5 && args[0] == "accepted") {
@@ -302,7 +336,7 @@ int main(int argc, char** argv) {
             makeText(args[1], args[2]);
         } else {
             std::cerr << "usage: make_wordlists french <dict> <frequent> <long anagrams> <excluded> <blocked> <lexicon>\n"
-                         "       <lexicon keep> <out>\n"
+                         "       <lexicon keep> <French ranks> <English ranks> <English-looking kept> <out>\n"
                          "     | english <dict> <frequent> <excluded> <blocked> <out> | theme <in> <out> | text <in> <out>\n"
                          "     | accepted <lexicon spellings> <blocked> <French dictionary> <out>\n"
                          "     | lexicon <unmunch> <dic> <aff> <out> <spellings out>\n"

@@ -1,6 +1,7 @@
 #include "word_filters.hpp"
 
 #include <array>
+#include <regex>
 #include <vector>
 
 #include "base/text_encoding.hpp"
@@ -180,6 +181,15 @@ bool isRareTense(const std::string& word, const std::unordered_set<std::string>&
         }
     }
     return false;
+}
+
+bool readsAsEnglish(std::string_view word, int frenchRank, int englishRank, int rareFrom) {
+    if (englishRank <= 0) return false;
+    const bool rareInFrench = frenchRank <= 0 || frenchRank > rareFrom;
+    const bool moreEnglish = frenchRank <= 0 || frenchRank >= 2 * englishRank;
+    if (!rareInFrench || !moreEnglish) return false;
+    static const std::regex englishSpelling("w|k|sh|oo|ee|th|ea|ck|gh|ngs?$|[^aeiouy]y$");
+    return std::regex_search(std::string(word), englishSpelling);
 }
 
 }  // namespace glossamo::wordlists

@@ -36,6 +36,16 @@ bool hasVowel(std::string_view latin1);
 // "masse", "finissent" and "saucisse" are not.
 bool isRareTense(const std::string& word, const std::unordered_set<std::string>& dictionary);
 
+// True for a word of the French list that French readers meet as an English
+// word: it is spelt as English words are and French words rarely are (w, k,
+// sh, oo, ee, th, ea, ck, gh, a final ng or consonant + y), it is rarer in
+// French texts than the first `rareFrom` words, and at least twice as
+// frequent in English texts as in French ones. Ranks count from 1; 0 means
+// the word is not in that frequency list. "shoot", "monitoring", "brook"
+// are such words; "wagon" and "ticket" are too, which the caller's
+// keep-list saves; "table" and "kiosque" are not.
+bool readsAsEnglish(std::string_view word, int frenchRank, int englishRank, int rareFrom = 3000);
+
 // True for an entry of the system French list that may be a game word:
 // lower-case letters only (accents allowed), no hyphen, apostrophe, blank
 // or digit.
