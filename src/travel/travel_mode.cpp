@@ -42,7 +42,7 @@ TravelCell& cellAt(TravelState& t, int c, int r) {
 std::string comment(const ProgramState& s, int n) { return s.app.comments[static_cast<std::size_t>(n)].str(); }
 
 // An amount as the travel shows it.
-std::string dollars(int amount) { return std::to_string(amount).append("$"); }
+std::string dollars(int amount) { return std::to_string(amount).append(" $"); }
 
 Point squarePoint(int c, int r) { return {travelSquareX(c), travelSquareY(r)}; }
 

@@ -153,7 +153,7 @@ TEST_F(Travel, OnlyTheFourNeighboursArePickedAndTheyBlink) {
     moveTo({150, 150});  // the corner of (1, 0): edges belong to the square
     frames(1);
     EXPECT_EQ(values(t.pickCol, t.pickRow), values(1, 0));
-    EXPECT_EQ(s.app.hoverText.view(), "Canada co\xFBte 35$  Jeu : " + gameName(s, 8));
+    EXPECT_EQ(s.app.hoverText.view(), "Canada co\xFBte 35 $  Jeu : " + gameName(s, 8));
     EXPECT_EQ(platform.pointer, PointerShape::Hand);
     EXPECT_EQ(canvas.pixel(100, 124), Canvas::toRgb565({255, 0, 0})) << "the picked square in red";
     EXPECT_EQ(canvas.pixel(50, 174), Canvas::toRgb565({0, 128, 0})) << "the other neighbour in green";
