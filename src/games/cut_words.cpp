@@ -36,7 +36,9 @@ bool build(ProgramState& s, int p) {
         std::string word;
         for (int draw = 0; draw < DrawsPerWord; ++draw) {
             word = s.words.GetWord(0, WordLength);
-            bool fresh = !word.empty();
+            // A name with a blank, a hyphen or an apostrophe has no halves of
+            // three letters to drag: it is passed over.
+            bool fresh = IsSpellable(word);
             for (int k = 1; k < j && fresh; ++k) fresh = g.texts[at(k)].view() != word;
             if (fresh) break;
             word.clear();

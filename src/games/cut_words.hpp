@@ -1,6 +1,7 @@
 #pragma once
 // Mots coupés: six-letter words cut into halves of three letters; the
-// sorted halves are joined into the words again.
+// sorted halves are joined into the words again. A name of six characters
+// with a blank, a hyphen or an apostrophe is never drawn.
 namespace glossamo {
 
 struct ProgramState;

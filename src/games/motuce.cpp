@@ -26,11 +26,6 @@ constexpr int NextTry = 2;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-// Only a word of the palette's letters can be spelt by the player.
-bool spellable(const std::string& word) {
-    return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
 void writePalette(ProgramState& s) {
     PutWord(FirstColumn, 2, "ABCDEFGHIJKLM", Across, s.game.letters);
     PutWord(FirstColumn, 3, "NOPQRSTUVWXYZ", Across, s.game.letters);
@@ -40,11 +35,12 @@ int currentRow(const GameRecord& g) { return static_cast<int>(g.counterC) + Firs
 
 bool build(ProgramState& s, int n) {
     GameRecord& g = s.game;
-    // A list whose words of this length are all unspellable would keep the
-    // frame forever: after a bounded number of draws the next frame tries again.
+    // Only a word of the palette's letters can be spelt by the player. A list
+    // whose words of this length are all unspellable would keep the frame
+    // forever: after a bounded number of draws the next frame tries again.
     std::string word;
-    for (int draw = 0; draw < MotuceDrawsPerFrame && !spellable(word); ++draw) word = s.words.GetWord(0, n);
-    if (!spellable(word)) return false;
+    for (int draw = 0; draw < MotuceDrawsPerFrame && !IsSpellable(word); ++draw) word = s.words.GetWord(0, n);
+    if (!IsSpellable(word)) return false;
 
     for (int c = FirstColumn; c <= PaletteLast; ++c) {
         for (int r = 2; r <= 3; ++r) {

@@ -68,6 +68,10 @@ bool IsVowel(char letter) {
     }
 }
 
+bool IsSpellable(std::string_view word) {
+    return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
 void ShuffleWord(std::string& word, Random& rng) {
     const int n = static_cast<int>(word.size());
     if (n < 2) return;

@@ -25,6 +25,10 @@ constexpr const char* NoWordMarker = "WWW";
 std::string FoldAccents(std::string_view text);
 // True for the capitals A E I O U Y only.
 bool IsVowel(char letter);
+// True when a stored word is made of the capitals A..Z alone: a word a
+// player can spell with the letters a game offers. A theme name with a
+// blank, a hyphen or an apostrophe ("COTE D'IVOIRE") is not.
+bool IsSpellable(std::string_view word);
 // Mixes the letters of a word in place: 1001 exchanges of two positions.
 void ShuffleWord(std::string& word, Random& rng);
 

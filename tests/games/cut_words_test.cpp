@@ -78,6 +78,24 @@ TEST_F(CutWords, OtherWordsOfTheShownHalvesWin) {
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
+TEST_F(CutWords, ThemeNamesWithGapsAreNeverCut) {
+    std::vector<std::string> names = SixLetterWords;
+    names.insert(names.end(), {"CAP-VE", "SRI LA", "D'IVOI"});
+    start(137, names);  // a country-theme game of six words
+    frames(1);
+    ASSERT_EQ(s.game.built, 1);
+    std::vector<std::string> drawn;
+    for (int k = 1; k <= 6; ++k) drawn.push_back(s.game.texts[static_cast<std::size_t>(k)].str());
+    std::sort(drawn.begin(), drawn.end());
+    std::vector<std::string> expected = SixLetterWords;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(drawn, expected);
+
+    start(137, {"CAP-VE", "SRI LA", "D'IVOI"});
+    frames(3);
+    EXPECT_EQ(s.game.built, 0) << "nothing to cut: the frame goes on and the build waits";
+}
+
 TEST_F(CutWords, GivingUpShowsTheWords) {
     start(28, SixLetterWords);
     frames(1);

@@ -106,8 +106,10 @@ std::optional<std::string> toGameLatin1(std::string_view utf8, bool keepGaps) {
     if (!decoded || decoded->empty()) return {};
     std::string out;
     for (const char32_t c : *decoded) {
-        if (isAsciiLetter(c) || programFolds(c) || (keepGaps && (c == U' ' || c == U'-'))) {
+        if (isAsciiLetter(c) || programFolds(c) || (keepGaps && (c == U' ' || c == U'-' || c == U'\''))) {
             out += static_cast<char>(c);
+        } else if (keepGaps && c == U'’') {
+            out += '\'';
         } else if (const std::string_view folded = foldHere(c); !folded.empty()) {
             out += folded;
         } else {
@@ -144,7 +146,7 @@ bool foldsToCapitals(std::string_view latin1, bool allowGaps) {
     for (const char c : folded) {
         const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
         if (upper >= 'A' && upper <= 'Z') continue;
-        if (allowGaps && (c == ' ' || c == '-')) continue;
+        if (allowGaps && (c == ' ' || c == '-' || c == '\'')) continue;
         return false;
     }
     return !latin1.empty();

@@ -12,8 +12,9 @@ namespace glossamo::wordlists {
 // Writes a UTF-8 word in Latin-1 so that the program's accent folding plus
 // upper-casing turns every letter into A..Z: accents the program folds
 // itself (à ç É è é ê î ï ô ö ù û ü) are kept, the others are folded here
-// (â→a, ë→e, ÿ→y, œ→oe, æ→ae ...). Blanks and hyphens are kept only when
-// `keepGaps` is set. Anything else gives no result.
+// (â→a, ë→e, ÿ→y, œ→oe, æ→ae ...). Blanks, hyphens and apostrophes (the
+// typographic one written plain) are kept only when `keepGaps` is set: the
+// names of a theme ("Côte d'Ivoire") hold them. Anything else gives no result.
 std::optional<std::string> toGameLatin1(std::string_view utf8, bool keepGaps);
 
 // Writes a UTF-8 line of text (a proverb, a rules line) in Latin-1 with
@@ -22,8 +23,8 @@ std::optional<std::string> toGameLatin1(std::string_view utf8, bool keepGaps);
 // for a character that has no Latin-1 writing.
 std::optional<std::string> toLatin1Text(std::string_view utf8);
 
-// True when every character folds to A..Z (blanks and hyphens allowed with
-// `allowGaps`), as the program will see the word.
+// True when every character folds to A..Z (blanks, hyphens and apostrophes
+// allowed with `allowGaps`), as the program will see the word.
 bool foldsToCapitals(std::string_view latin1, bool allowGaps);
 
 // True when the Latin-1 word holds one of A E I O U Y once folded.
