@@ -74,7 +74,8 @@ for round in $(seq "$rounds"); do
   wait "$driver" 2>/dev/null || true
   check_whole "$round"
   # The oldest named saves go, so that each round checks few files.
-  ls -t "$user/SAVE"/Joueur*.sa1 2>/dev/null | tail -n +5 | while read -r old; do
+  # (A run killed before its first save has none yet.)
+  { ls -t "$user/SAVE"/Joueur*.sa1 2>/dev/null || true; } | tail -n +5 | while read -r old; do
     rm -f "$old" "${old%.sa1}.sa2"
   done
   [ "$(stat -c %y "$user/CFG/favoris.frd")" = "$before" ] || replaced=$(( replaced + 1 ))
