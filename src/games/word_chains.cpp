@@ -2,6 +2,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
@@ -110,7 +112,7 @@ bool buildFromOneToOther(ProgramState& s, int length) {
 constexpr int NineLetters = 9;
 constexpr int HeadLength = 4;
 constexpr int MiddleLength = 5;
-constexpr int FirstLongLength = 6;
+constexpr int FirstLongLength = 7;
 constexpr int PastLongLengths = 13;
 constexpr int DrawsPerRound = 13001;
 constexpr std::string_view RefusedEndings = "BHQSWYZ";
@@ -145,30 +147,33 @@ int drawNineLetterWord(ProgramState& s) {
     return attempt;
 }
 
-// The long word: the first word, by length from six letters and then in list
-// order, that begins with the middle word and whose letters after the fifth
-// make a word of three letters or more (the third word).
+// The long word: one drawn among every word of 7 to 12 letters that begins
+// with the middle word and whose letters after the fifth make a word (the
+// third word, two letters or more, within the seven cells after the gap).
+// `counterC` and `counterB` keep the length and slot of the word drawn.
 bool findLongWord(ProgramState& s) {
     GameRecord& g = s.game;
-    const std::string_view middle = g.texts[10].view();
-    for (int length = static_cast<int>(g.counterC); length < PastLongLengths && middle.size() == MiddleLength; ++length) {
+    const std::string middle = g.texts[10].str();
+    std::vector<std::pair<int, std::size_t>> found;
+    for (int length = FirstLongLength; length < PastLongLengths && middle.size() == MiddleLength; ++length) {
         const auto words = s.words.wordsOfLength(length);
-        for (std::size_t i = length == static_cast<int>(g.counterC) ? g.counterB : 0; i < words.size(); ++i) {
-            const std::string& word = words[i];
-            if (word.compare(0, HeadLength, middle.substr(0, HeadLength)) != 0) continue;
-            g.texts[1] = word;
-            g.texts[2] = word.substr(MiddleLength);
-            g.counterC = static_cast<std::uint32_t>(length);
-            g.counterB = static_cast<std::uint32_t>(i + 1);
-            if (word.starts_with(middle) && g.texts[2].size() >= 3 && s.words.WordExists(g.texts[2].view())) {
-                g.counterA = 2;
-                return true;
-            }
-        }
+        for (std::size_t i = 0; i < words.size(); ++i)
+            if (words[i].starts_with(middle) && s.words.WordExists(std::string_view(words[i]).substr(MiddleLength)))
+                found.emplace_back(length, i);
     }
-    g.counterC = PastLongLengths;
-    g.counterA = 0;
-    return false;
+    if (found.empty()) {
+        g.counterC = PastLongLengths;
+        g.counterA = 0;
+        return false;
+    }
+    const auto [length, slot] = found[static_cast<std::size_t>(s.rng.below(static_cast<int>(found.size())))];
+    const std::string& word = s.words.wordsOfLength(length)[slot];
+    g.texts[1] = word;
+    g.texts[2] = word.substr(MiddleLength);
+    g.counterC = static_cast<std::uint32_t>(length);
+    g.counterB = static_cast<std::uint32_t>(slot + 1);
+    g.counterA = 2;
+    return true;
 }
 
 // Row 8: the head word, a five-cell gap, and the third word after a run of

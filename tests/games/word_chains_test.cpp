@@ -2,6 +2,8 @@
 // the gaps the builders leave.
 #include "games/word_chains.hpp"
 
+#include <set>
+
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "games/letter_moves.hpp"
@@ -70,6 +72,18 @@ TEST_F(WordChains, ThirdWordNeverUsesAMiddleWordEndingInSAndIsWon) {
     EXPECT_EQ(readBoardWord(s, 2, 8, 18, true), "MAIN*     *PAIN***");
     for (int k = 0; k < 5; ++k) copyLetter("TENIR"[k], 7 + k, 8);
     EXPECT_EQ(s.app.gameWon, 1);
+}
+
+TEST_F(WordChains, ThirdWordDrawsAnyLongWordOfTheMiddleOne) {
+    // TENIR begins TENIRPAIN and TENIRON: PAIN and ON are both third words.
+    std::set<std::string> thirds;
+    for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+        platform.setClockSeed(seed);
+        start(25, {"MAIN", "TENIR", "MAINTENIR", "PAIN", "TENIRPAIN", "ON", "TENIRON"});
+        build();
+        thirds.insert(s.game.texts[2].str());
+    }
+    EXPECT_EQ(thirds, (std::set<std::string>{"ON", "PAIN"}));
 }
 
 TEST_F(WordChains, ThirdWordWaitsForAListThatHasOneAndIsGivenUp) {
