@@ -364,7 +364,10 @@ bool inGameBar(Pass& p) {
     const bool onMap = s.travel.mapShown == 1;
     // The program ends only once the game and the profile are safely saved;
     // a failed write says so and the game goes on.
-    if (p.buttonAt(730, 15, button::QuickExit) && saveGame(s, true) && profileKept(s)) s.platform.closeMainWindow();
+    if (p.buttonAt(730, 15, button::QuickExit) && saveGame(s, true) && profileKept(s)) {
+        s.profileWrittenForClose = 1;
+        s.platform.closeMainWindow();
+    }
     if (!onMap && p.buttonAt(320, 540, button::Print)) Imprimegrille(s);
     if (!onMap && p.buttonAt(380, 540, button::PlayAgain)) {
         if (s.travel.underWay)
@@ -404,6 +407,7 @@ void playAgain(ProgramState& s) {
 // The profile is written first: when it cannot be, the picture says so.
 void quitProgram(ProgramState& s) {
     const bool kept = saveProfile(s);
+    s.profileWrittenForClose = kept ? 1 : 0;
     loadBackground(s, backgrounds::Quitting);
     drawBackground(s);
     if (!kept) {

@@ -139,7 +139,7 @@ bool saveProfile(ProgramState& s) {
 }
 
 void Quittelejeu(ProgramState& s) {
-    saveProfile(s);
+    if (!s.profileWrittenForClose) saveProfile(s);
     s.gameWordList.clear();
     s.gameWordList.shrink_to_fit();
 }

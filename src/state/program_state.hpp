@@ -57,6 +57,9 @@ struct ProgramState {
     std::uint8_t endSoundPlayed = 0;
     std::uint8_t blinkOn = 0;
     std::uint8_t firstActivationDone = 0;
+    // The quit or the quick exit has just written the profile: the window's
+    // close does not write it a second time.
+    std::uint8_t profileWrittenForClose = 0;
     std::uint8_t musicAwaited = 0;  // the first music starts after the first frame
     double hangmanScan = 0;  // positions the hangman's chosen letter has travelled
     Point keyCursor;  // the keyboard's cell in the grid games; (0, 0) until a key places it
