@@ -1,7 +1,6 @@
 #include "word_filters.hpp"
 
 #include <array>
-#include <regex>
 #include <vector>
 
 #include "base/text_encoding.hpp"
@@ -190,8 +189,12 @@ bool readsAsEnglish(std::string_view word, int frenchRank, int englishRank, int 
     const bool rareInFrench = frenchRank <= 0 || frenchRank > rareFrom;
     const bool moreEnglish = frenchRank <= 0 || frenchRank >= 2 * englishRank;
     if (!rareInFrench || !moreEnglish) return false;
-    static const std::regex englishSpelling("w|k|sh|oo|ee|th|ea|ck|gh|ngs?$|[^aeiouy]y$");
-    return std::regex_search(std::string(word), englishSpelling);
+    if (word.find_first_of("wk") != std::string_view::npos) return true;
+    for (const std::string_view pair : {"sh", "oo", "ee", "th", "ea", "ck", "gh"})
+        if (word.find(pair) != std::string_view::npos) return true;
+    if (word.ends_with("ng") || word.ends_with("ngs")) return true;
+    return word.size() >= 2 && word.back() == 'y' &&
+           std::string_view("aeiouy").find(word[word.size() - 2]) == std::string_view::npos;
 }
 
 }  // namespace glossamo::wordlists
