@@ -6,10 +6,11 @@ namespace glossamo::wordlists::testing {
 
 TEST(GameLatin1, KeepsTheAccentsTheProgramFoldsAndFoldsTheOthers) {
     EXPECT_EQ(toGameLatin1("été", false), "\xE9t\xE9");
-    EXPECT_EQ(toGameLatin1("château", false), "chateau");
+    EXPECT_EQ(toGameLatin1("château", false), "ch\xE2teau");
     EXPECT_EQ(toGameLatin1("cœur", false), "coeur");
-    EXPECT_EQ(toGameLatin1("Noël", false), "Noel");
-    EXPECT_EQ(toGameLatin1("Île Maurice", true), "Ile Maurice");
+    EXPECT_EQ(toGameLatin1("Noël", false), "No\xEBl");
+    EXPECT_EQ(toGameLatin1("Île Maurice", true), "\xCEle Maurice");
+    EXPECT_EQ(toGameLatin1("piñata", false), "pinata");
     EXPECT_EQ(toGameLatin1("chauve-souris", true), "chauve-souris");
     EXPECT_EQ(toGameLatin1("chauve-souris", false), std::nullopt);
     EXPECT_EQ(toGameLatin1("Côte d’Ivoire", true), "C\xF4te d'Ivoire");

@@ -101,6 +101,18 @@ TEST(ShippedLists, FrenchLeavesOutRareTensesAndKeepsCommonWords) {
     for (int length : {6, 8, 10, 12, 14}) EXPECT_GE(store.count(length), 400) << "length " << length;
 }
 
+// A reader of the French list finds each word with its accents, not a
+// spelling without them that the system list gives first.
+TEST(ShippedLists, FrenchWordsAreWrittenWithTheirAccents) {
+    const std::vector<std::string> lines = crlfLines(AppDir + wordListFile(wordlists::French));
+    const std::set<std::string> words(lines.begin(), lines.end());
+    for (const char* accented : {"\xE7" "a", "ch\xE2teau", "\xE2me", "\xEEles", "p\xE2tes", "tra\xEEner", "\xE2ge",
+                                 "bo\xEEte", "voil\xE0", "acc\xE9l\xE9r\xE9"})
+        EXPECT_TRUE(words.count(accented)) << accented;
+    for (const char* bare : {"ca", "chateau", "ame", "iles", "pates", "trainer", "age", "boite", "voila"})
+        EXPECT_FALSE(words.count(bare)) << bare;
+}
+
 // The French words a player may make: every dictionary word and the
 // everyday forms the dictionary lacks, none of the blocked words, each once
 // and in the order of their folded capitals, which the program's search needs.

@@ -123,9 +123,22 @@ int rankOf(const std::unordered_map<std::string, int>& ranks, const std::string&
     return it == ranks.end() ? 0 : it->second;
 }
 
+// Whether a Latin-1 spelling is the other one with some of its accents left
+// out ("chateau" for "château"), and nothing else changed.
+bool lacksAccentsOf(const std::string& plain, const std::string& accented) {
+    if (plain.size() != accented.size() || plain == accented) return false;
+    for (std::size_t i = 0; i < plain.size(); ++i)
+        if (plain[i] != accented[i] && (static_cast<unsigned char>(plain[i]) >= 0x80 ||
+                                        static_cast<unsigned char>(accented[i]) < 0x80))
+            return false;
+    return true;
+}
+
 struct FrenchSources {
     std::string dictionary, frequent, anagrams, excluded, blocked, lexicon, lexiconKeep;
     std::string frenchRanks, englishRanks, englishKeep;  // the words that read as English, and those kept
+    std::string lexiconSpellings;                          // every spelling hunspell-fr knows, Latin-1
+    std::string preferredSpellings;                        // ours, over a rarer homograph without accent
 };
 
 // The French game words: entries of the system list that are frequent in
@@ -133,26 +146,28 @@ struct FrenchSources {
 // knows as lower-case words (or that our keep-list vouches for), minus rare
 // tenses, the excluded list's abbreviations, English words and proper
 // names, the words that read as English (unless kept), and the blocked words.
+// Of the spellings that fold alike, one that hunspell-fr does not know is
+// replaced by one it knows with the accents the first lacks ("ça" rather
+// than the system list's "ca"), in the place of the first, and so is a rare
+// homograph that our list of preferred spellings names the other of ("âge"
+// rather than "age"). (The lexicon's spellings miss some participles, so a
+// spelling is never traded for another form with different accents:
+// "accéléré" stays.)
 void makeFrench(const FrenchSources& in, const std::string& outPath) {
-    const std::string& dictionaryPath = in.dictionary;
-    const std::string& frequentPath = in.frequent;
-    const std::string& anagramsPath = in.anagrams;
-    const std::string& excludedPath = in.excluded;
-    const std::string& blockedPath = in.blocked;
-    const std::string& lexiconPath = in.lexicon;
-    const std::string& lexiconKeepPath = in.lexiconKeep;
     const std::unordered_map<std::string, int> frenchRanks = readRanks(in.frenchRanks, true);
     const std::unordered_map<std::string, int> englishRanks = readRanks(in.englishRanks, false);
     const std::unordered_set<std::string> frenchAllTheSame = readWordsOf(in.englishKeep);
-    const std::vector<std::string> all = readLines(dictionaryPath);
+    const std::vector<std::string> all = readLines(in.dictionary);
     const std::unordered_set<std::string> dictionary(all.begin(), all.end());
-    std::unordered_set<std::string> frequent = readSet(frequentPath);
-    frequent.merge(readWordsOf(anagramsPath));
-    const std::unordered_set<std::string> excluded = readSet(excludedPath);
-    const std::unordered_set<std::string> blocked = readCapitals(blockedPath);
-    const FrenchLexicon lexicon = readLexicon(lexiconPath);
-    const std::unordered_set<std::string> vouched = wordsOf(readOurListFile(lexiconKeepPath));
-    std::unordered_set<std::string> seen;
+    std::unordered_set<std::string> frequent = readSet(in.frequent);
+    frequent.merge(readWordsOf(in.anagrams));
+    const std::unordered_set<std::string> excluded = readSet(in.excluded);
+    const std::unordered_set<std::string> blocked = readCapitals(in.blocked);
+    const FrenchLexicon lexicon = readLexicon(in.lexicon);
+    const std::unordered_set<std::string> vouched = wordsOf(readOurListFile(in.lexiconKeep));
+    const std::unordered_set<std::string> spelt = readSet(in.lexiconSpellings);
+    const std::unordered_set<std::string> preferred = readWordsOf(in.preferredSpellings);
+    std::unordered_map<std::string, std::size_t> placeOf;  // folded capitals -> index in kept
     std::vector<std::string> kept;
     for (const std::string& word : all) {
         if (!frequent.count(word) || excluded.count(word) || !isPlainLowerCaseWord(word) ||
@@ -166,7 +181,14 @@ void makeFrench(const FrenchSources& in, const std::string& outPath) {
         if (!foldsToCapitals(*latin1, false) || !hasVowel(*latin1)) continue;
         const std::string capitals = folded(*latin1);
         if (blocked.count(capitals) || (!lexicon.knows(capitals) && !vouched.count(capitals))) continue;
-        if (firstOfItsKind(*latin1, seen)) kept.push_back(*latin1);
+        const auto [place, first] = placeOf.emplace(capitals, kept.size());
+        if (first) {
+            kept.push_back(*latin1);
+        } else if (preferred.count(word) ||
+                   (!spelt.count(kept[place->second]) && spelt.count(*latin1) &&
+                    lacksAccentsOf(kept[place->second], *latin1))) {
+            kept[place->second] = *latin1;
+        }
     }
     writeLines(outPath, kept);
 }
@@ -319,9 +341,10 @@ void makeText(const std::string& sourcePath, const std::string& outPath) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.size() == 12 && args[0] == "french") {
-            makeFrench({args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8], args[9], args[10]},
-                       args[11]);
+        if (args.size() == 14 && args[0] == "french") {
+            makeFrench({args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8], args[9], args[10],
+                        args[11], args[12]},
+                       args[13]);
         } else if (args.size() == 6 && args[0] == "english") {
             makeEnglish(args[1], args[2], args[3], args[4], args[5]);
         } else if (args.size() == 5 && args[0] == "accepted") {
@@ -336,7 +359,8 @@ int main(int argc, char** argv) {
             makeText(args[1], args[2]);
         } else {
             std::cerr << "usage: make_wordlists french <dict> <frequent> <long anagrams> <excluded> <blocked> <lexicon>\n"
-                         "       <lexicon keep> <French ranks> <English ranks> <English-looking kept> <out>\n"
+                         "       <lexicon keep> <French ranks> <English ranks> <English-looking kept> <lexicon spellings>\n"
+                         "       <preferred spellings> <out>\n"
                          "     | english <dict> <frequent> <excluded> <blocked> <out> | theme <in> <out> | text <in> <out>\n"
                          "     | accepted <lexicon spellings> <blocked> <French dictionary> <out>\n"
                          "     | lexicon <unmunch> <dic> <aff> <out> <spellings out>\n"

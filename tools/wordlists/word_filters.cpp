@@ -10,32 +10,28 @@ namespace glossamo::wordlists {
 
 namespace {
 
-// The Latin-1 letters the program's own folding handles.
+// The Latin-1 letters the program's own folding handles: they are written
+// as they are ("château", "âme"), and the program folds them when it loads.
 bool programFolds(char32_t c) {
-    switch (c) {
-        case U'à': case U'ç': case U'É': case U'è': case U'é': case U'ê': case U'î':
-        case U'ï': case U'ô': case U'ö': case U'ù': case U'û': case U'ü': return true;
-        default: return false;
-    }
+    if (c < 0xC0 || c > 0xFF) return false;
+    const char folded = FoldAccents(std::string(1, static_cast<char>(c)))[0];
+    return static_cast<unsigned char>(folded) != c;
 }
 
 // What the word-list tool writes for a letter the program does not fold.
 std::string_view foldHere(char32_t c) {
     switch (c) {
-        case U'á': case U'â': case U'ã': case U'ä': case U'å': return "a";
-        case U'À': case U'Á': case U'Â': case U'Ã': case U'Ä': case U'Å': return "A";
-        case U'Ç': return "C";
-        case U'È': case U'Ê': case U'Ë': return "E";
-        case U'ë': return "e";
+        case U'á': case U'ã': case U'å': return "a";
+        case U'Á': case U'Ã': case U'Å': return "A";
         case U'ì': case U'í': return "i";
-        case U'Ì': case U'Í': case U'Î': case U'Ï': return "I";
+        case U'Ì': case U'Í': return "I";
         case U'ñ': return "n";
         case U'Ñ': return "N";
         case U'ò': case U'ó': case U'õ': return "o";
-        case U'Ò': case U'Ó': case U'Ô': case U'Õ': case U'Ö': return "O";
+        case U'Ò': case U'Ó': case U'Õ': return "O";
         case U'ú': return "u";
-        case U'Ù': case U'Ú': case U'Û': case U'Ü': return "U";
-        case U'ý': case U'ÿ': return "y";
+        case U'Ú': return "U";
+        case U'ý': return "y";
         case U'Ý': case U'Ÿ': return "Y";
         case U'œ': return "oe";
         case U'Œ': return "OE";
