@@ -1,9 +1,11 @@
 // Writes the word lists the program reads, in Latin-1 with CR LF line ends:
 //   make_wordlists french <system French list> <frequent words> <long anagrams> <excluded words>
 //                  <blocked words> <French lexicon> <lexicon keep-list> <French ranks> <English ranks>
-//                  <English-looking words kept> <out>
+//                  <English-looking words kept> <preferred spellings> <hunspell> <hunspell dictionary> <out>
 //   make_wordlists english <system English list> <frequent words> <excluded words> <blocked words> <out>
-//   make_wordlists accepted <lexicon spellings> <blocked words> <French dictionary> <out>
+//   make_wordlists accepted <lexicon spellings> <blocked words> <French dictionary> <hunspell>
+//                  <hunspell dictionary> <out>
+// (the hunspell dictionary is its path without ".dic")
 //   make_wordlists theme <UTF-8 theme list> <out>
 //   make_wordlists text <UTF-8 text file> <out>   (proverb files, line for line)
 // and the build's own lists, in capitals, one a line:
@@ -123,6 +125,12 @@ int rankOf(const std::unordered_map<std::string, int>& ranks, const std::string&
     return it == ranks.end() ? 0 : it->second;
 }
 
+// The spell checker that judges the French spellings: the program and its
+// dictionary (a path without ".dic").
+struct HunspellJudge {
+    std::string program, dictionary;
+};
+
 // Whether a Latin-1 spelling is the other one with some of its accents left
 // out ("chateau" for "château"), and nothing else changed.
 bool lacksAccentsOf(const std::string& plain, const std::string& accented) {
@@ -134,41 +142,89 @@ bool lacksAccentsOf(const std::string& plain, const std::string& accented) {
     return true;
 }
 
+// Runs hunspell over UTF-8 words, through a scratch file beside `scratchPath`,
+// and gives back those its dictionary (a path without ".dic") does not know.
+std::unordered_set<std::string> unknownToHunspell(const HunspellJudge& judge, const std::vector<std::string>& words,
+                                                  const std::string& scratchPath) {
+    const std::string listPath = scratchPath + ".judged";
+    {
+        std::ofstream list(listPath, std::ios::binary | std::ios::trunc);
+        for (const std::string& word : words) list << word << '\n';
+        if (!list) throw std::runtime_error("cannot write " + listPath);
+    }
+    const std::string command =
+        "'" + judge.program + "' -i utf-8 -d '" + judge.dictionary + "' -l < '" + listPath + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) throw std::runtime_error("cannot run " + judge.program);
+    std::unordered_set<std::string> unknown;
+    std::vector<char> buffer(1 << 12);
+    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe)) {
+        std::string word = buffer.data();
+        while (!word.empty() && (word.back() == '\n' || word.back() == '\r')) word.pop_back();
+        unknown.insert(word);
+    }
+    const int status = pclose(pipe);
+    std::remove(listPath.c_str());
+    if (status != 0) throw std::runtime_error(judge.program + " failed on " + judge.dictionary);
+    return unknown;
+}
+
+// Those of some UTF-8 words that hunspell knows. Our lists write "oe" and
+// "ae" for the ligatures Latin-1 lacks, and so does the system list at
+// times, so a word refused as it stands is asked again with them ("coeur"
+// as "cœur").
+std::unordered_set<std::string> knownToHunspell(const HunspellJudge& judge, const std::vector<std::string>& words,
+                                                const std::string& scratchPath) {
+    const std::unordered_set<std::string> refused = unknownToHunspell(judge, words, scratchPath);
+    const auto withLigatures = [](std::string word) {
+        for (const auto& [plain, ligature] : {std::pair<std::string, std::string>{"oe", "œ"}, {"ae", "æ"}})
+            for (std::size_t at = word.find(plain); at != std::string::npos; at = word.find(plain, at))
+                word.replace(at, plain.size(), ligature);
+        return word;
+    };
+    std::vector<std::string> askedAgain;
+    for (const std::string& word : refused)
+        if (withLigatures(word) != word) askedAgain.push_back(withLigatures(word));
+    const std::unordered_set<std::string> refusedAgain = unknownToHunspell(judge, askedAgain, scratchPath);
+    std::unordered_set<std::string> known;
+    for (const std::string& word : words) {
+        const std::string ligatured = withLigatures(word);
+        if (!refused.count(word) || (ligatured != word && !refusedAgain.count(ligatured))) known.insert(word);
+    }
+    return known;
+}
+
 struct FrenchSources {
     std::string dictionary, frequent, anagrams, excluded, blocked, lexicon, lexiconKeep;
     std::string frenchRanks, englishRanks, englishKeep;  // the words that read as English, and those kept
-    std::string lexiconSpellings;                          // every spelling hunspell-fr knows, Latin-1
     std::string preferredSpellings;                        // ours, over a rarer homograph without accent
+    HunspellJudge judge;
 };
 
-// The French game words: entries of the system list that are frequent in
-// French texts (or on our list of long anagram pairs) and that hunspell-fr
-// knows as lower-case words (or that our keep-list vouches for), minus rare
-// tenses, the excluded list's abbreviations, English words and proper
-// names, the words that read as English (unless kept), and the blocked words.
-// Of the spellings that fold alike, one that hunspell-fr does not know is
-// replaced by one it knows with the accents the first lacks ("ça" rather
-// than the system list's "ca"), in the place of the first, and so is a rare
-// homograph that our list of preferred spellings names the other of ("âge"
-// rather than "age"). (The lexicon's spellings miss some participles, so a
-// spelling is never traded for another form with different accents:
-// "accéléré" stays.)
-void makeFrench(const FrenchSources& in, const std::string& outPath) {
+// A word the French list admits, by its first spelling in the system list.
+struct Admitted {
+    std::string capitals, spelling;
+};
+
+// The entries of the system list that are frequent in French texts (or on
+// our list of long anagram pairs) and that hunspell-fr knows as lower-case
+// words once folded (or that our keep-list vouches for), minus rare tenses,
+// the excluded list's abbreviations, English words and proper names, the
+// words that read as English (unless kept), and the blocked words; the
+// first spelling of each folded word, in the system list's order.
+std::vector<Admitted> admittedFrench(const FrenchSources& in, const std::vector<std::string>& all,
+                                     const std::unordered_set<std::string>& vouched) {
     const std::unordered_map<std::string, int> frenchRanks = readRanks(in.frenchRanks, true);
     const std::unordered_map<std::string, int> englishRanks = readRanks(in.englishRanks, false);
     const std::unordered_set<std::string> frenchAllTheSame = readWordsOf(in.englishKeep);
-    const std::vector<std::string> all = readLines(in.dictionary);
     const std::unordered_set<std::string> dictionary(all.begin(), all.end());
     std::unordered_set<std::string> frequent = readSet(in.frequent);
     frequent.merge(readWordsOf(in.anagrams));
     const std::unordered_set<std::string> excluded = readSet(in.excluded);
     const std::unordered_set<std::string> blocked = readCapitals(in.blocked);
     const FrenchLexicon lexicon = readLexicon(in.lexicon);
-    const std::unordered_set<std::string> vouched = wordsOf(readOurListFile(in.lexiconKeep));
-    const std::unordered_set<std::string> spelt = readSet(in.lexiconSpellings);
-    const std::unordered_set<std::string> preferred = readWordsOf(in.preferredSpellings);
-    std::unordered_map<std::string, std::size_t> placeOf;  // folded capitals -> index in kept
-    std::vector<std::string> kept;
+    std::unordered_set<std::string> seen;
+    std::vector<Admitted> admitted;
     for (const std::string& word : all) {
         if (!frequent.count(word) || excluded.count(word) || !isPlainLowerCaseWord(word) ||
             isRareTense(word, dictionary))
@@ -181,14 +237,56 @@ void makeFrench(const FrenchSources& in, const std::string& outPath) {
         if (!foldsToCapitals(*latin1, false) || !hasVowel(*latin1)) continue;
         const std::string capitals = folded(*latin1);
         if (blocked.count(capitals) || (!lexicon.knows(capitals) && !vouched.count(capitals))) continue;
-        const auto [place, first] = placeOf.emplace(capitals, kept.size());
-        if (first) {
-            kept.push_back(*latin1);
-        } else if (preferred.count(word) ||
-                   (!spelt.count(kept[place->second]) && spelt.count(*latin1) &&
-                    lacksAccentsOf(kept[place->second], *latin1))) {
-            kept[place->second] = *latin1;
+        if (seen.insert(capitals).second) admitted.push_back({capitals, word});
+    }
+    return admitted;
+}
+
+// The French game words, each written as hunspell-fr spells it. Of the
+// spellings that fold alike, the system list's first is kept, unless our
+// list of preferred spellings names another ("âge" rather than the plough's
+// "age"), or hunspell-fr does not know it and knows another with the
+// accents it lacks ("ça" rather than "ca") and is no rare tense. A word
+// whose spelling hunspell-fr still does not know leaves the list ("douai",
+// "phoenix"), unless our keep-list vouches for it.
+void makeFrench(const FrenchSources& in, const std::string& outPath) {
+    const std::vector<std::string> all = readLines(in.dictionary);
+    const std::unordered_set<std::string> vouched = wordsOf(readOurListFile(in.lexiconKeep));
+    const std::unordered_set<std::string> preferred = readWordsOf(in.preferredSpellings);
+    const std::vector<Admitted> admitted = admittedFrench(in, all, vouched);
+    std::unordered_map<std::string, std::vector<std::string>> spellingsOf;  // capitals -> system spellings
+    for (const Admitted& word : admitted) spellingsOf[word.capitals];
+    std::vector<std::string> judged;
+    for (const std::string& word : all) {
+        if (!isPlainLowerCaseWord(word)) continue;
+        const auto latin1 = toGameLatin1(word, false);
+        if (!latin1) continue;
+        const auto group = spellingsOf.find(folded(*latin1));
+        if (group == spellingsOf.end()) continue;
+        group->second.push_back(word);
+        judged.push_back(word);
+    }
+    const std::unordered_set<std::string> known = knownToHunspell(in.judge, judged, outPath);
+    const std::unordered_set<std::string> dictionary(all.begin(), all.end());
+    const std::unordered_set<std::string> excluded = readSet(in.excluded);
+    std::vector<std::string> kept;
+    for (const Admitted& word : admitted) {
+        const std::vector<std::string>& spellings = spellingsOf[word.capitals];
+        std::string chosen = word.spelling;
+        const auto named = std::find_if(spellings.begin(), spellings.end(),
+                                        [&](const std::string& s) { return preferred.count(s) > 0; });
+        if (named != spellings.end()) {
+            chosen = *named;
+        } else if (!known.count(chosen)) {
+            for (const std::string& other : spellings)
+                if (known.count(other) && !excluded.count(other) && !isRareTense(other, dictionary) &&
+                    lacksAccentsOf(*toGameLatin1(chosen, false), *toGameLatin1(other, false))) {
+                    chosen = other;
+                    break;
+                }
         }
+        if (!known.count(chosen) && !vouched.count(word.capitals)) continue;
+        kept.push_back(*toGameLatin1(chosen, false));
     }
     writeLines(outPath, kept);
 }
@@ -212,22 +310,29 @@ void makeEnglish(const std::string& dictionaryPath, const std::string& frequentP
 }
 
 // Every French word a player may make: the dictionary's words and every
-// form hunspell-fr knows as a lower-case word, less the blocked words, one
-// spelling for each folded word (the dictionary's first), written in the
-// order of their folded capitals so that the program can search the file
-// as it lies.
+// form of the lexicon that hunspell-fr accepts as it is spelt (the lexicon's
+// expansion writes some forms that are no words, "rockeure"), less the
+// blocked words, one spelling for each folded word (the dictionary's
+// first), written in the order of their folded capitals so that the program
+// can search the file as it lies.
 void makeAccepted(const std::string& spellingsPath, const std::string& blockedPath, const std::string& dictionaryPath,
-                  const std::string& outPath) {
+                  const HunspellJudge& judge, const std::string& outPath) {
     const std::unordered_set<std::string> blocked = readCapitals(blockedPath);
     std::map<std::string, std::string> byCapitals;
     for (const std::string& word : readLines(dictionaryPath))
         if (!word.empty()) byCapitals.emplace(folded(word), word);
+    std::vector<std::string> forms;
     for (const std::string& word : readLines(spellingsPath)) {
         if (word.empty() || word.size() > static_cast<std::size_t>(MaxWordLength) || !foldsToCapitals(word, false))
             continue;
-        const std::string capitals = folded(word);
-        if (!blocked.count(capitals)) byCapitals.emplace(capitals, word);
+        if (!blocked.count(folded(word))) forms.push_back(word);
     }
+    std::vector<std::string> asked;
+    asked.reserve(forms.size());
+    for (const std::string& word : forms) asked.push_back(latin1ToUtf8(word));
+    const std::unordered_set<std::string> known = knownToHunspell(judge, asked, outPath);
+    for (std::size_t i = 0; i < forms.size(); ++i)
+        if (known.count(asked[i])) byCapitals.emplace(folded(forms[i]), forms[i]);
     std::vector<std::string> kept;
     kept.reserve(byCapitals.size());
     for (const auto& [capitals, word] : byCapitals) kept.push_back(word);
@@ -341,14 +446,14 @@ void makeText(const std::string& sourcePath, const std::string& outPath) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.size() == 14 && args[0] == "french") {
+        if (args.size() == 15 && args[0] == "french") {
             makeFrench({args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8], args[9], args[10],
-                        args[11], args[12]},
-                       args[13]);
+                        args[11], {args[12], args[13]}},
+                       args[14]);
         } else if (args.size() == 6 && args[0] == "english") {
             makeEnglish(args[1], args[2], args[3], args[4], args[5]);
-        } else if (args.size() == 5 && args[0] == "accepted") {
-            makeAccepted(args[1], args[2], args[3], args[4]);
+        } else if (args.size() == 7 && args[0] == "accepted") {
+            makeAccepted(args[1], args[2], args[3], {args[4], args[5]}, args[6]);
         } else if (args.size() == 6 && args[0] == "lexicon") {
             makeLexicon(args[1], args[2], args[3], args[4], args[5]);
         } else if (args.size() >= 7 && args[0] == "blocked") {
@@ -359,10 +464,10 @@ int main(int argc, char** argv) {
             makeText(args[1], args[2]);
         } else {
             std::cerr << "usage: make_wordlists french <dict> <frequent> <long anagrams> <excluded> <blocked> <lexicon>\n"
-                         "       <lexicon keep> <French ranks> <English ranks> <English-looking kept> <lexicon spellings>\n"
-                         "       <preferred spellings> <out>\n"
+                         "       <lexicon keep> <French ranks> <English ranks> <English-looking kept>\n"
+                         "       <preferred spellings> <hunspell> <hunspell dictionary> <out>\n"
                          "     | english <dict> <frequent> <excluded> <blocked> <out> | theme <in> <out> | text <in> <out>\n"
-                         "     | accepted <lexicon spellings> <blocked> <French dictionary> <out>\n"
+                         "     | accepted <lexicon spellings> <blocked> <French dictionary> <hunspell> <hunspell dictionary> <out>\n"
                          "     | lexicon <unmunch> <dic> <aff> <out> <spellings out>\n"
                          "     | blocked french|english <lexicon|dict> <additions> <keep> <out> <public list>...\n";
             return 2;
