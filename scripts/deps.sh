@@ -8,7 +8,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-gfx-dev libsdl2-ttf-dev
   libx11-dev libjpeg62-turbo-dev libcairo2-dev libcups2-dev libfreetype-dev
   fonts-dejavu-core timgm6mb-soundfont
-  wfrench wamerican hunspell hunspell-fr hunspell-tools
+  wfrench wamerican hunspell hunspell-fr hunspell-en-us hunspell-en-gb hunspell-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils zenity
   cups printer-driver-cups-pdf poppler-utils desktop-file-utils

@@ -2,10 +2,12 @@
 //   make_wordlists french <system French list> <frequent words> <long anagrams> <excluded words>
 //                  <blocked words> <French lexicon> <lexicon keep-list> <French ranks> <English ranks>
 //                  <English-looking words kept> <preferred spellings> <hunspell> <hunspell dictionary> <out>
-//   make_wordlists english <system English list> <frequent words> <excluded words> <blocked words> <out>
+//   make_wordlists english <system English list> <frequent words> <excluded words> <blocked words> <hunspell>
+//                  <hunspell dictionaries> <out>
 //   make_wordlists accepted <lexicon spellings> <blocked words> <French dictionary> <hunspell>
 //                  <hunspell dictionary> <out>
-// (the hunspell dictionary is its path without ".dic")
+// (a hunspell dictionary is its path without ".dic"; several are separated
+// by commas, and a word one of them knows is known)
 //   make_wordlists theme <UTF-8 theme list> <out>
 //   make_wordlists text <UTF-8 text file> <out>   (proverb files, line for line)
 // and the build's own lists, in capitals, one a line:
@@ -292,20 +294,26 @@ void makeFrench(const FrenchSources& in, const std::string& outPath) {
 }
 
 // The English game words: entries of the system list, in its order, that
-// are frequent in English texts, less the excluded and the blocked words.
+// are frequent in English texts and that the American or the British
+// hunspell dictionary knows (so no "nite", "sox", "homie", "barbeque"),
+// less the excluded and the blocked words.
 void makeEnglish(const std::string& dictionaryPath, const std::string& frequentPath, const std::string& excludedPath,
-                 const std::string& blockedPath, const std::string& outPath) {
+                 const std::string& blockedPath, const HunspellJudge& judge, const std::string& outPath) {
     const std::unordered_set<std::string> frequent = readSet(frequentPath);
     const std::unordered_set<std::string> excluded = readWordsOf(excludedPath);
     const std::unordered_set<std::string> blocked = readCapitals(blockedPath);
     std::unordered_set<std::string> seen;
-    std::vector<std::string> kept;
+    std::vector<std::string> candidates;
     for (const std::string& word : readLines(dictionaryPath)) {
         bool plain = !word.empty() && word.size() <= static_cast<std::size_t>(MaxWordLength);
         for (const char c : word) plain = plain && c >= 'a' && c <= 'z';
         if (!plain || !frequent.count(word) || excluded.count(word) || blocked.count(folded(word))) continue;
-        if (hasVowel(word) && firstOfItsKind(word, seen)) kept.push_back(word);
+        if (hasVowel(word) && firstOfItsKind(word, seen)) candidates.push_back(word);
     }
+    const std::unordered_set<std::string> unknown = unknownToHunspell(judge, candidates, outPath);
+    std::vector<std::string> kept;
+    for (const std::string& word : candidates)
+        if (!unknown.count(word)) kept.push_back(word);
     writeLines(outPath, kept);
 }
 
@@ -450,8 +458,8 @@ int main(int argc, char** argv) {
             makeFrench({args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8], args[9], args[10],
                         args[11], {args[12], args[13]}},
                        args[14]);
-        } else if (args.size() == 6 && args[0] == "english") {
-            makeEnglish(args[1], args[2], args[3], args[4], args[5]);
+        } else if (args.size() == 8 && args[0] == "english") {
+            makeEnglish(args[1], args[2], args[3], args[4], {args[5], args[6]}, args[7]);
         } else if (args.size() == 7 && args[0] == "accepted") {
             makeAccepted(args[1], args[2], args[3], {args[4], args[5]}, args[6]);
         } else if (args.size() == 6 && args[0] == "lexicon") {
@@ -466,7 +474,8 @@ int main(int argc, char** argv) {
             std::cerr << "usage: make_wordlists french <dict> <frequent> <long anagrams> <excluded> <blocked> <lexicon>\n"
                          "       <lexicon keep> <French ranks> <English ranks> <English-looking kept>\n"
                          "       <preferred spellings> <hunspell> <hunspell dictionary> <out>\n"
-                         "     | english <dict> <frequent> <excluded> <blocked> <out> | theme <in> <out> | text <in> <out>\n"
+                         "     | english <dict> <frequent> <excluded> <blocked> <hunspell> <hunspell dictionaries> <out>\n"
+                         "     | theme <in> <out> | text <in> <out>\n"
                          "     | accepted <lexicon spellings> <blocked> <French dictionary> <hunspell> <hunspell dictionary> <out>\n"
                          "     | lexicon <unmunch> <dic> <aff> <out> <spellings out>\n"
                          "     | blocked french|english <lexicon|dict> <additions> <keep> <out> <public list>...\n";
