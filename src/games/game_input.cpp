@@ -137,14 +137,18 @@ void endSelection(ProgramState& s, int c, int r) {
     d.active = 0;
 }
 
+// A letter goes only into an empty cell of the grid; a black square also
+// into an empty place of the trays below the alphabet.
 void dropBrokenGridCell(ProgramState& s, int c, int r) {
+    const int size = static_cast<int>(s.game.counterB);
+    const bool blackSquare = s.drag.text.view() == "*";
     const bool accepts = inPlay(c, r) && s.game.movable[at(c)][at(r)] && letterAt(s, c, r) == ' ' &&
-                         s.game.tileStyles[at(c)][at(r)] != 3;
+                         s.game.tileStyles[at(c)][at(r)] != 3 && (blackSquare || (c <= size && r <= size));
     if (accepts) {
         letterAt(s, c, r) = s.drag.text.empty() ? ' ' : s.drag.text[0];
-        if (s.drag.text.view() == "*") s.game.tileStyles[at(c)][at(r)] = 3;
+        if (blackSquare) s.game.tileStyles[at(c)][at(r)] = 3;
         dropped(s);
-    } else if (s.drag.text.view() == "*") {
+    } else if (blackSquare) {
         sendBack(s, 3);
     } else {
         clearDrag(s);  // any other letter dropped outside is erased

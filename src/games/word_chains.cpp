@@ -183,7 +183,7 @@ void layOutThirdWord(GameRecord& g) {
     PutWord(ThirdColumn, BoardRow, std::string(12, '*'), Across, g.letters);
     PutWord(ThirdColumn, BoardRow, g.texts[2].view(), Across, g.letters);
     PutWord(GapColumn, BoardRow, std::string(MiddleLength, ' '), Across, g.letters);
-    for (int c = GapColumn; c <= 12; ++c) makeHole(g, c, BoardRow);
+    for (int c = GapColumn; c < GapColumn + MiddleLength; ++c) makeHole(g, c, BoardRow);
     for (int c = 2; c <= 14; ++c) {
         makeSourceTile(g, c, 4);
         makeSourceTile(g, c, 5);

@@ -70,6 +70,8 @@ TEST_F(WordChains, ThirdWordNeverUsesAMiddleWordEndingInSAndIsWon) {
         EXPECT_EQ(s.game.texts[2].view(), "PAIN");
     }
     EXPECT_EQ(readBoardWord(s, 2, 8, 18, true), "MAIN*     *PAIN***");
+    copyLetter('X', 12, 8);  // the square between the gap and the third word takes nothing
+    EXPECT_EQ(readBoardWord(s, 2, 8, 18, true), "MAIN*     *PAIN***");
     for (int k = 0; k < 5; ++k) copyLetter("TENIR"[k], 7 + k, 8);
     EXPECT_EQ(s.app.gameWon, 1);
 }

@@ -112,6 +112,9 @@ TEST_F(MoreGridGames, DismantledGridSendsABlackSquareBackAndGivesUp) {
     EXPECT_TRUE(s.flight.active);
     frames(60);
     EXPECT_EQ(letter(1, 10), '*');
+    drag(1, 10, 5, 1);  // laid in the grid, leaving an empty place in the tray
+    drag(1, 8, 1, 10);  // a letter of the alphabet finds no place there
+    EXPECT_EQ(letter(1, 10), ' ');
     giveUp();
     EXPECT_EQ(letter(5, 1), '*');
     EXPECT_EQ(s.game.tileStyles[5][1], 4u) << "a black cell shows no tile";
