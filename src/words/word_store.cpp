@@ -8,44 +8,18 @@ namespace glossamo {
 
 namespace {
 
-// Every accented letter of French, small and capital (Latin-1 codes), folds
-// to its plain small letter, so that "grâce" or "ÇA" are words of A..Z once
-// upper-cased.
+// Every accented letter of Latin-1, small and capital, folds to its plain
+// small letter, so that "grâce", "ÇA" or the "São" of a country's name are
+// words of A..Z once upper-cased.
 char foldAccent(char c) {
-    switch (static_cast<unsigned char>(c)) {
-        case 192:  // À
-        case 194:  // Â
-        case 196:  // Ä
-        case 224:  // à
-        case 226:  // â
-        case 228: return 'a';  // ä
-        case 199:  // Ç
-        case 231: return 'c';  // ç
-        case 200:  // È
-        case 201:  // É
-        case 202:  // Ê
-        case 203:  // Ë
-        case 232:  // è
-        case 233:  // é
-        case 234:  // ê
-        case 235: return 'e';  // ë
-        case 206:  // Î
-        case 207:  // Ï
-        case 238:  // î
-        case 239: return 'i';  // ï
-        case 212:  // Ô
-        case 214:  // Ö
-        case 244:  // ô
-        case 246: return 'o';  // ö
-        case 217:  // Ù
-        case 219:  // Û
-        case 220:  // Ü
-        case 249:  // ù
-        case 251:  // û
-        case 252: return 'u';  // ü
-        case 255: return 'y';  // ÿ
-        default: return c;
-    }
+    const unsigned char code = static_cast<unsigned char>(c);
+    if (code < 192) return c;
+    // Latin-1 192..255, one plain letter each; '.' for the signs (× ÷) and
+    // the letters with no plain one (Æ Ð Þ ß æ ð þ), which stay as they are.
+    constexpr std::string_view Plain = "aaaaaa.ceeeeiiii.nooooo.ouuuuy.."
+                                       "aaaaaa.ceeeeiiii.nooooo.ouuuuy.y";
+    const char plain = Plain[code - 192];
+    return plain == '.' ? c : plain;
 }
 
 }  // namespace
