@@ -1,6 +1,7 @@
 #include "games/game_keys.hpp"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 #include "games/game_families.hpp"
@@ -106,9 +107,34 @@ bool placeCursor(ProgramState& s) {
     return false;
 }
 
-// One step: to the next free cell that way, over black squares; at the
-// grid's edge the cursor stays. The first key only shows it.
+// The nearest free cell beyond the cursor's line that way: in the next
+// column that has one (the closest row in it) for a move across, in the
+// next row (the closest column) for a move down or up. So the arrows reach
+// every free cell, even in a grid whose free cells are scattered.
+std::optional<Point> nearestBeyond(const ProgramState& s, int dc, int dr) {
+    const int n = gridSize(s);
+    const Point from = s.keyCursor;
+    std::optional<Point> best;
+    int bestAhead = 0, bestAside = 0;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const int ahead = dc != 0 ? (c - from.x) * dc : (r - from.y) * dr;
+            const int aside = dc != 0 ? std::abs(r - from.y) : std::abs(c - from.x);
+            if (ahead <= 0 || !isFreeCell(s, c, r)) continue;
+            if (!best || ahead < bestAhead || (ahead == bestAhead && aside < bestAside)) {
+                best = Point{c, r};
+                bestAhead = ahead;
+                bestAside = aside;
+            }
+        }
+    return best;
+}
+
+// One step: to the next free cell that way, over black squares, else to the
+// nearest one beyond; at the grid's edge the cursor stays. The first key
+// only shows it. The way taken is kept for the letters typed next.
 void moveCursor(ProgramState& s, int dc, int dr) {
+    s.keyCursorDown = dr != 0 ? 1 : 0;
     const bool shown = isFreeCell(s, s.keyCursor.x, s.keyCursor.y);
     if (!placeCursor(s) || !shown) return;
     const int n = gridSize(s);
@@ -117,6 +143,14 @@ void moveCursor(ProgramState& s, int dc, int dr) {
             s.keyCursor = {c, r};
             return;
         }
+    if (const std::optional<Point> beyond = nearestBeyond(s, dc, dr)) s.keyCursor = *beyond;
+}
+
+// After a typed letter the cursor goes on along the word, across or down as
+// the last arrow went, when the next cell takes a letter.
+void stepAlongTheWord(ProgramState& s) {
+    const Point next = s.keyCursorDown ? Point{s.keyCursor.x, s.keyCursor.y + 1} : Point{s.keyCursor.x + 1, s.keyCursor.y};
+    if (isFreeCell(s, next.x, next.y)) s.keyCursor = next;
 }
 
 bool dropLetterAtCursor(ProgramState& s, char letter) {
@@ -181,7 +215,11 @@ bool gameTakesKeys(const ProgramState& s) {
 bool onGameLetter(ProgramState& s, char letter) {
     if (!gameTakesKeys(s)) return false;
     const std::uint32_t id = s.game.gameId;
-    if (isBrokenGrid(id) && (letter == ' ' || letter == '*')) return dropBlackSquareAtCursor(s);
+    if (isBrokenGrid(id) && (letter == ' ' || letter == '*')) {
+        if (!dropBlackSquareAtCursor(s)) return false;
+        stepAlongTheWord(s);
+        return true;
+    }
     if (letter < 'A' || letter > 'Z') return false;
     const int c = alphabetColumn(letter), r = alphabetRow(letter);
     if (isHangman(id)) {
@@ -194,8 +232,9 @@ bool onGameLetter(ProgramState& s, char letter) {
         pressAndRelease(s, c, r, free, motuceRow(s));
         return true;
     }
-    if (usesGridCursor(id)) return dropLetterAtCursor(s, letter);
-    return false;
+    if (!usesGridCursor(id) || !dropLetterAtCursor(s, letter)) return false;
+    stepAlongTheWord(s);
+    return true;
 }
 
 bool onGameKey(ProgramState& s, int key) {

@@ -164,6 +164,24 @@ bool saveGame(ProgramState& s, bool quickExit) {
     return written;
 }
 
+namespace {
+
+// A loaded game brings back the game, never who plays nor their settings
+// (another player may have saved it), nor the texts and the folders this
+// run read from its own files.
+AppState withThePlayerOfToday(const AppState& saved, const AppState& today) {
+    AppState app = saved;
+    app.playerName = today.playerName;
+    app.backgroundIndex = today.backgroundIndex;
+    app.cardBackIndex = today.cardBackIndex;
+    app.importMode = today.importMode;
+    app.userFoldersPresent = today.userFoldersPresent;
+    app.comments = today.comments;
+    return app;
+}
+
+}  // namespace
+
 bool loadGame(ProgramState& s, const std::string& name) {
     if (s.flight.active) return false;
     const SystemPath folder = saveFolder(s);
@@ -192,13 +210,10 @@ bool loadGame(ProgramState& s, const std::string& name) {
     leaveGame(s);
     resetGameRecord(s);
     debugLog(s, "chargement de sauvegarde : " + folder + name + ".sa");
-    // The folders found on this run stay the truth, whatever the save says.
-    const std::uint8_t foldersPresent = s.app.userFoldersPresent;
     s.game = saved->game;
-    s.app = saved->app;
+    s.app = withThePlayerOfToday(saved->app, s.app);
     s.travel = saved->travel;
     s.clock = saved->clock;
-    s.app.userFoldersPresent = foldersPresent;
     // The click that saved the game was still pending in the saved record;
     // it must not act again on the loaded screen.
     s.app.clickPending = 0;

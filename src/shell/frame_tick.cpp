@@ -6,6 +6,7 @@
 #include "media/asset_loading.hpp"
 #include "media/sound_services.hpp"
 #include "menus/menu_screens.hpp"
+#include "profile/scores.hpp"
 #include "shell/game_dispatcher.hpp"
 #include "state/program_state.hpp"
 #include "travel/travel_mode.hpp"
@@ -73,7 +74,8 @@ void playEndSounds(ProgramState& s) {
 void drawGameStatus(ProgramState& s) {
     if (s.travel.underWay) drawSmallText(s, 40, 565, NormalInk, s.app.comments[60].view());
     drawCentredTileText(s, 5, s.app.gameTitle.view());
-    drawSmallText(s, 40, 580, NormalInk, s.clock.clockText.view());
+    // A won game shows its score beside its time, once the banner has gone.
+    drawSmallText(s, 40, 580, NormalInk, s.app.gameWon == 1 ? wonResult(s) : s.clock.clockText.str());
     drawHead(s, {5, 555}, 40);
 }
 
@@ -103,6 +105,7 @@ void drawNormalFrame(ProgramState& s) {
     }
     if (a.gameLost == 1 && !s.travel.failed) drawLostBanner(s);
     if (a.gameWon == 1) {
+        if (a.scoreRecorded == 0) a.score = scoreOf(s.clock);  // the clock stopped at the win
         if (s.travel.underWay && s.travel.onTarget()) s.travel.completed = 1;
         drawWinBanner(s);
     }

@@ -95,8 +95,12 @@ GameDispatch dispatchFor(int id) {
 
 void GameDispatcher(ProgramState& s) {
     Platform& p = s.platform;
-    if (s.game.built == 1 && !p.playClockEnabled()) p.setPlayClockEnabled(true);
-    if (p.playClockEnabled() && s.app.gameWon == 1) p.setPlayClockEnabled(false);
+    // The clock counts the time of play: not while the rules or a search
+    // cover the game, and not once it has ended.
+    const int over = s.app.screen;
+    const bool covered = over == screens::Help || over == screens::AnagramSearch || over == screens::PatternSearch;
+    const bool counts = s.game.built == 1 && s.app.gameWon == 0 && s.app.gameLost == 0 && !covered;
+    if (counts != p.playClockEnabled()) p.setPlayClockEnabled(counts);
     s.app.cursorShape = 0;
     const GameDispatch game = dispatchFor(static_cast<int>(s.game.gameId));
     if (game.routine) game.routine(s, game.level, game.gridFile);

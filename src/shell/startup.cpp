@@ -106,6 +106,13 @@ void Lancejeu(ProgramState& s) {
     resumeQuickExit(s);
 }
 
-void FormClose(ProgramState& s) { Quittelejeu(s); }
+// Closing the window keeps a game under way as the quick exit does: it is
+// saved and comes back at the next start (a game already ended is not; the
+// quick exit itself has saved it already).
+void FormClose(ProgramState& s) {
+    const bool underWay = (s.gameRunning() && !s.app.gameWon && !s.app.gameLost) || s.travel.underWay;
+    if (underWay && !s.profileWrittenForClose) saveGame(s, true);
+    Quittelejeu(s);
+}
 
 }  // namespace glossamo

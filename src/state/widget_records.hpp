@@ -50,6 +50,8 @@ struct Banner {
     std::int32_t y = 300;
     std::int32_t dx = -1;
     std::int32_t dy = 1;
+    std::uint8_t shown = 0;     // drawn once at least, since `shownAt`
+    std::uint32_t shownAt = 0;
 };
 
 }  // namespace glossamo

@@ -19,6 +19,7 @@ constexpr int MessageAdvance = 10;
 constexpr int MessageRow = 20;
 constexpr int MessageTop = 220;
 constexpr int MessageMargin = 20;
+constexpr std::uint32_t BannerMs = 4000;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -240,15 +241,35 @@ void drawDrag(ProgramState& s) {
     }
 }
 
+// The end banners bounce a few seconds, then leave the board to the
+// solution they would cover.
+bool bannerStillUp(ProgramState& s) {
+    Banner& b = s.banner;
+    if (b.shown == 0) {
+        b.shown = 1;
+        b.shownAt = s.now();
+    }
+    return static_cast<std::uint32_t>(s.now() - b.shownAt) <= BannerMs;
+}
+
 void drawWinBanner(ProgramState& s) {
+    if (!bannerStillUp(s)) return;
     moveBanner(s.banner, 2);
     s.platform.canvas().drawImage(ImageSet::Interface, s.travel.completed ? 51 : 49, s.banner.x - 160,
                                   s.banner.y - 100);
+    // The score and the time under the banner, centred.
+    const std::string result = wonResult(s);
+    drawSmallText(s, s.banner.x - 5 * static_cast<int>(result.size()) - 10, s.banner.y + 102, NormalInk, result);
 }
 
 void drawLostBanner(ProgramState& s) {
+    if (!bannerStillUp(s)) return;
     moveBanner(s.banner, 1);
     s.platform.canvas().drawImage(ImageSet::Interface, 50, s.banner.x - 160, s.banner.y - 100);
+}
+
+std::string wonResult(const ProgramState& s) {
+    return std::to_string(s.app.score) + " " + s.app.comments[38].str() + " - " + s.clock.clockText.str();
 }
 
 void drawTravelLostBanner(ProgramState& s) { s.platform.canvas().drawImage(ImageSet::Interface, 59, 240, 200); }

@@ -120,14 +120,20 @@ TEST_F(GameKeys, TheGridCursorSkipsBlackSquaresAndTakesLetters) {
     const int sounds = platform.count("sound 7");
     type("u");
     EXPECT_EQ(letter(2, 3), 'U');
+    EXPECT_EQ(s.keyCursor, (Point{2, 4})) << "on down the word, the way the last arrow went";
     EXPECT_EQ(platform.count("sound 7"), sounds + 1) << "the drop's own sound";
     const int p = 8;  // the palette's first row for a 6 x 6 grid
     EXPECT_EQ(letter(8, p + 1), 'U') << "the palette keeps its letter";
+    key(vk::Up);
     type("q");
     EXPECT_EQ(letter(2, 3), 'Q') << "a letter typed over another replaces it, as a drop does";
+    key(vk::Up);
     key(vk::Backspace);
     EXPECT_EQ(letter(2, 3), ' ');
-    const int arrows[] = {vk::Up, vk::Left, vk::Down, vk::Right};
+    s.keyCursor = {5, 4};
+    key(vk::Right);
+    EXPECT_EQ(s.keyCursor, (Point{6, 3})) << "past the black square ending the row, the nearest cell of the next column";
+        const int arrows[] = {vk::Up, vk::Left, vk::Down, vk::Right};
     for (int i = 0; i < 60; ++i) {
         key(arrows[(i * 3 + i / 5) % 4]);
         ASSERT_GE(s.keyCursor.x, 1);
@@ -157,8 +163,10 @@ TEST_F(GameKeys, TheDismantledGridTakesBlackSquaresFromTheKeyboard) {
     EXPECT_EQ(letter(5, 1), '*');
     EXPECT_EQ(s.game.tileStyles[5][1], 3u);
     EXPECT_EQ(blackSquaresInTrays(), tray - 1);
+    key(vk::Left);
     type("e");
     EXPECT_EQ(letter(5, 1), '*') << "a black square refuses a letter";
+    key(vk::Left);
     key(vk::Backspace);
     EXPECT_EQ(letter(5, 1), ' ');
     EXPECT_EQ(blackSquaresInTrays(), tray) << "back in the trays, not lost";

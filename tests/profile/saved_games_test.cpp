@@ -14,6 +14,7 @@
 #include "grid/grid_games.hpp"
 #include "profile/save_blocks.hpp"
 #include "shell/input_routing.hpp"
+#include "shell/startup.hpp"
 #include "support/full_disk.hpp"
 #include "widgets/list_boxes.hpp"
 #include "words/word_store.hpp"
@@ -410,6 +411,23 @@ TEST_F(SavedGames, HiddenWordCoordinatesComeBackFromTheText) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(words.size())) << "one line per entry";
 }
 
+TEST_F(SavedGames, ALoadedGameKeepsWhoPlaysAndTheirSettings) {
+    startGame(s, 36);
+    frames(1);
+    s.app.playerName = "ZO\xC9";
+    s.app.backgroundIndex = 1;
+    const std::string name = save();
+    s.app.playerName = "L\xC9" "A";
+    s.app.backgroundIndex = 2;
+    s.app.cardBackIndex = 3;
+    playSomethingElse();
+    ASSERT_TRUE(loadGame(s, name));
+    EXPECT_EQ(s.game.gameId, 36u);
+    EXPECT_EQ(s.app.playerName.view(), "L\xC9" "A");
+    EXPECT_EQ(s.app.backgroundIndex, 2);
+    EXPECT_EQ(s.app.cardBackIndex, 3);
+}
+
 TEST_F(SavedGames, NamesCarryThePlayerTheTimeTheTravelAndTheTitle) {
     start(10, {"ANNEXANT"});
     frames(1);
@@ -461,11 +479,11 @@ TEST_F(SavedGames, TwoSavesInOneSecondShareTheirName) {
     EXPECT_EQ(s.listBox(9).width, 480);
 }
 
-TEST_F(SavedGames, QuickExitIsResumedOnceAtTheNextStart) {
+TEST_F(SavedGames, AGameLeftByClosingTheWindowIsResumedOnceAtTheNextStart) {
     start(10, {"ANNEXANT"});
     frames(1);
     choose('N');
-    saveGame(s, true);
+    FormClose(s);  // kept as the quick exit keeps it
     EXPECT_TRUE(fileExists(saveFile("Boss")));
     EXPECT_TRUE(fileExists(saveFile("Boss", ".sa2")));
 

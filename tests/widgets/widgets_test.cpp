@@ -125,6 +125,11 @@ TEST_F(ShippedWidgets, BannersBounceInsideTheirBox) {
     EXPECT_EQ(s.banner.dy, -1);
     for (int i = 0; i < 2000; ++i) drawLostBanner(s);
     EXPECT_TRUE(s.banner.x >= 246 && s.banner.x <= 654 && s.banner.y >= 148 && s.banner.y <= 453);
+    platform.advance(4001);
+    const Banner before = s.banner;
+    drawLostBanner(s);
+    drawWinBanner(s);
+    EXPECT_EQ(s.banner.x, before.x) << "gone after four seconds, off the solution";
 }
 
 TEST_F(ShippedWidgets, CarriedWordFollowsThePointerAndSelectionEndsOffTheGrid) {
