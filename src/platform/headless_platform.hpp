@@ -28,6 +28,11 @@ public:
     bool musicHasEnded = false;
     bool musicFilesOpen = true;
 
+    // The count the next presses report: 2 makes them second presses of a
+    // double click.
+    int presses = 1;
+    int pressCount() const override { return presses; }
+
     void advance(std::uint32_t ms) { now_ += ms; }
     void setTicks(std::uint32_t now) { now_ = now; }
     void setClockSeed(std::uint64_t seed) { seed_ = seed; }

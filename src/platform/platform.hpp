@@ -117,6 +117,9 @@ public:
     virtual bool frameTimerEnabled() const = 0;
     virtual void setPlayClockEnabled(bool enabled) = 0;
     virtual bool playClockEnabled() const = 0;
+    // The presses in a row the last mouse press makes, as the system counts
+    // them: 2 for the second press of a double click.
+    virtual int pressCount() const = 0;
 
     // Lets the player choose a picture file in a dialog titled `title`,
     // starting in `folder`; `filter` lists "name|pattern" pairs separated

@@ -345,6 +345,7 @@ bool SdlPlatform::handleEvent(const SDL_Event& event, PlatformEvents& events) {
         }
         case SDL_MOUSEBUTTONDOWN: {
             const SurfacePoint p = pointerOnSurface(event.button.x, event.button.y);
+            pressCount_ = event.button.clicks;
             events.onMouseDown(buttonOf(event.button.button), p.x, p.y);
             return true;
         }

@@ -60,6 +60,7 @@ public:
     bool frameTimerEnabled() const override { return frameEnabled_; }
     void setPlayClockEnabled(bool enabled) override;
     bool playClockEnabled() const override { return playClock_.running(); }
+    int pressCount() const override { return pressCount_; }
     std::optional<std::string> choosePicture(const std::string& title, const std::string& filter,
                                              const std::string& folder) override;
     void beep() override;
@@ -110,6 +111,7 @@ private:
     std::vector<std::uint8_t> shownFrame_;  // the back buffer as last presented
     bool mustPresent_ = true;
     bool windowed_ = false;
+    int pressCount_ = 1;  // presses in a row of the last mouse press, as SDL counts them
 
     bool audioOpen_ = false;
     std::string audioError_ = "sound device not opened";

@@ -123,18 +123,40 @@ bool gameHasTheKeyboard(const ProgramState& s) {
            !s.travel.failed && !s.travel.completed && gameTakesKeys(s);
 }
 
+// What the player sees, as far as a click is concerned: the title, a
+// message, a screen, a game under way or ended, the travel map.
+std::uint32_t viewOf(const ProgramState& s) {
+    const AppState& a = s.app;
+    return static_cast<std::uint32_t>(a.screen & 0xFFFF) << 8 | (a.titleShowing ? 1u : 0u) |
+           (s.messageBox.active ? 2u : 0u) | (s.gameRunning() ? 4u : 0u) | (a.gameWon || a.gameLost ? 8u : 0u) |
+           (s.travel.mapShown ? 16u : 0u) | (s.travel.failed || s.travel.completed ? 32u : 0u);
+}
+
+// The second press of a double click, when the first one has changed the
+// view (opened a level list, ended or left a game): it was meant for what
+// the first one replaced, so it does nothing.
+bool secondPressOnAChangedView(ProgramState& s) {
+    const std::uint32_t view = viewOf(s);
+    const bool second = s.platform.pressCount() >= 2 && view != s.lastPressView;
+    s.lastPressView = view;
+    return second;
+}
+
 }  // namespace
 
 void DXMouseDown(ProgramState& s, int button, int, int) {
     AppState& a = s.app;
     if (s.flight.active) return;
+    if (secondPressOnAChangedView(s)) return;
     if (closeMessageBox(s)) return;
     if (a.titleShowing == 1) {
         a.titleShowing = 0;
         loadBackground(s, backgrounds::Menus);
         return;
     }
-    if (a.screen > 0 || a.hoverFlag == 1) {
+    // Over an ended game the buttons of its bar sleep: a click leaves it.
+    const bool ended = a.gameWon == 1 || a.gameLost == 1;
+    if (a.screen > 0 || (a.hoverFlag == 1 && (!ended || s.travel.mapShown))) {
         a.clickPending = 1;
         a.lastScrollTick = s.now();
         return;

@@ -64,6 +64,7 @@ struct ProgramState {
     double hangmanScan = 0;  // positions the hangman's chosen letter has travelled
     Point keyCursor;  // the keyboard's cell in the grid games; (0, 0) until a key places it
     std::uint8_t keyCursorDown = 0;  // the last arrow went down or up: typed letters go on down
+    std::uint32_t lastPressView = 0;  // what the player saw at the last mouse press
 
     SystemPath programDir;  // the program's folder, with a trailing '/'
     SystemPath userDir;     // the player's folder, with a trailing '/'

@@ -191,6 +191,23 @@ TEST_F(Mouse, ClickAfterALostGameLeavesIt) {
     EXPECT_EQ(s.game.gameId, 0u);
 }
 
+// A double click acts once: its second press, on a view the first one
+// changed, does nothing; and the bar of an ended game sleeps under its banner.
+TEST_F(Mouse, TheSecondPressOfADoubleClickNeverActsOnWhatTheFirstOpened) {
+    runGame();
+    s.app.gameWon = 1;
+    s.app.hoverFlag = 1;  // the pointer on a button of the bar
+    DXMouseDown(s, ButtonLeft, 10, 10);
+    EXPECT_FALSE(s.gameRunning()) << "the click leaves the won game, whatever is under it";
+    DXMouseUp(s, ButtonLeft, 10, 10);
+    s.app.screen = screens::Families;
+    platform.presses = 2;
+    DXMouseDown(s, ButtonLeft, 10, 10);
+    EXPECT_EQ(s.app.clickPending, 0u) << "meant for the game, not for the menu";
+    DXMouseDown(s, ButtonLeft, 10, 10);
+    EXPECT_EQ(s.app.clickPending, 1u) << "a double click on one view acts";
+}
+
 TEST_F(Mouse, ClickAfterACompletedTravelEndsIt) {
     runGame();
     s.travel.underWay = 1;
