@@ -23,6 +23,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// $HOME as the system gives it.
+std::string homeFolder() {
+    const char* home = std::getenv("HOME");
+    return home ? home : "";
+}
+
 char fold(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 bool matchFrom(const std::string& name, std::size_t n, const std::string& mask, std::size_t m) {
@@ -84,8 +90,39 @@ bool folderExists(const SystemPath& path) {
 
 SystemPath expandHome(const std::string& path) {
     if (path.empty() || path[0] != '~') return SystemPath::fromLatin1(path);
-    const char* home = std::getenv("HOME");
-    return SystemPath::fromSystem(home ? home : "") + std::string_view(path).substr(1);
+    return SystemPath::fromSystem(homeFolder()) + std::string_view(path).substr(1);
+}
+
+namespace {
+
+// A user-dirs value: "$HOME" at its start stands for the home folder; only
+// an absolute folder counts.
+std::string userDirsValue(std::string value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+    if (value.rfind("$HOME", 0) == 0) value = homeFolder() + value.substr(5);
+    return !value.empty() && value[0] == '/' ? value : "";
+}
+
+// The documents folder named in the desktop's user-dirs.dirs file.
+std::string documentsFolderOfUserDirs() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    std::string file = config && config[0] == '/' ? config : homeFolder() + "/.config";
+    const auto lines = readTextLines(SystemPath::fromSystem(file + "/user-dirs.dirs"));
+    if (!lines) return {};
+    const std::string key = "XDG_DOCUMENTS_DIR=";
+    for (const std::string& line : *lines)
+        if (line.rfind(key, 0) == 0) return userDirsValue(line.substr(key.size()));
+    return {};
+}
+
+}  // namespace
+
+SystemPath documentsFolder() {
+    const char* variable = std::getenv("XDG_DOCUMENTS_DIR");
+    const std::string named = variable && variable[0] ? userDirsValue(variable) : documentsFolderOfUserDirs();
+    if (!named.empty() && createFolders(SystemPath::fromSystem(named))) return SystemPath::fromSystem(named).asFolder();
+    const SystemPath usual = SystemPath::fromSystem(homeFolder() + "/Documents");
+    return !homeFolder().empty() && folderExists(usual) ? usual.asFolder() : SystemPath{};
 }
 
 bool deleteFile(const SystemPath& path) {

@@ -28,6 +28,11 @@ std::optional<std::vector<std::string>> readTextLines(const SystemPath& path);
 // A path written in Latin-1 where a leading "~" stands for the player's home
 // folder ($HOME, kept as the system gives it).
 SystemPath expandHome(const std::string& path);
+// The folder where the player keeps documents, as the desktop names it:
+// $XDG_DOCUMENTS_DIR, else its line in user-dirs.dirs of $XDG_CONFIG_HOME
+// (~/.config), created if missing; else ~/Documents when it exists; else
+// nothing.
+SystemPath documentsFolder();
 // Deletes a file; false when it could not be deleted.
 bool deleteFile(const SystemPath& path);
 // Gives the file `from` the name `to`, never replacing a file already named

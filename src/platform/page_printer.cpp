@@ -120,6 +120,18 @@ void RecordedPage::text(int x, int y, const std::string& latin1) {
     operations_.push_back({Kind::Text, x, y, x, y, fontSize_, latin1});
 }
 
+int RecordedPage::textWidth(const std::string& latin1) const {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_t* cr = cairo_create(surface);
+    cairo_select_font_face(cr, PageFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, fontSize_ * geometry_.dpi / PointsPerInch);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, utf8FromLatin1(latin1).c_str(), &extents);
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    return static_cast<int>(std::ceil(std::max(extents.x_advance, extents.x_bearing + extents.width)));
+}
+
 void RecordedPage::frameRect(int left, int top, int right, int bottom) {
     operations_.push_back({Kind::Frame, left, top, right, bottom, 0, {}});
 }

@@ -42,6 +42,7 @@ public:
     int height() const override { return geometry_.height; }
     void setFontSize(int points) override { fontSize_ = points; }
     void text(int x, int y, const std::string& latin1) override;
+    int textWidth(const std::string& latin1) const override;
     void frameRect(int left, int top, int right, int bottom) override;
     void hatchRect(int left, int top, int right, int bottom) override;
 

@@ -62,6 +62,8 @@ public:
     virtual void setFontSize(int points) = 0;
     // Latin-1 text whose line starts at (x, y): y is the top of the line.
     virtual void text(int x, int y, const std::string& latin1) = 0;
+    // How far a text at the current font size reaches, in printer pixels.
+    virtual int textWidth(const std::string& latin1) const = 0;
     // A white rectangle with a black frame, from (left, top) to (right,
     // bottom), the right and bottom edges excluded.
     virtual void frameRect(int left, int top, int right, int bottom) = 0;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # With no print system to reach, the print button of a running grid game
 # tells the player so in a message box and leaves the page as a PDF in the
-# player's folder; a click closes the box and the game goes on.
+# player's Documents folder; a click closes the box and the game goes on.
 set -euo pipefail
 source "$(dirname "$0")/xvfb.sh"
 e2e_arguments "$@"
@@ -10,6 +10,7 @@ begin_e2e
 # A print server that is not there.
 export CUPS_SERVER="$work/no-cups.sock"
 unset PRINTER LPDEST
+mkdir -p "$work/home/Documents"
 start_app "$app" "$work" || { echo "FAIL: the window was never mapped"; exit 1; }
 shot() { import -window root "$shots/$1.png"; }
 
@@ -19,9 +20,9 @@ click 70 303                       # family 12, MOTS CASES
 click 400 91 2                     # its first level, 12 x 12
 click 344 564 1.5                  # print
 shot e2e_print_no_printer
-player="$work/home/.local/share/glossamo"
-pdf=$(find "$player" -maxdepth 1 -name 'Grille *.pdf' | head -n 1)
-[ -n "$pdf" ] || { echo "FAIL: no PDF in $player"; ls -la "$player"; exit 1; }
+documents="$work/home/Documents"
+pdf=$(find "$documents" -maxdepth 1 -name 'Grille *.pdf' | head -n 1)
+[ -n "$pdf" ] || { echo "FAIL: no PDF in $documents"; ls -la "$documents"; exit 1; }
 text=$(pdftotext "$pdf" -)
 grep -q "MOTS CASES" <<<"$text" || { echo "FAIL: the title is not in $pdf"; echo "$text"; exit 1; }
 words=$(grep -cE '^[A-Z]{2,}$' <<<"$text" || true)

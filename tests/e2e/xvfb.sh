@@ -18,7 +18,7 @@ stop_xvfb() {
 }
 
 # Starts the program (with any further arguments given) with its own $HOME
-# inside `dir`, output in dir/out.txt,
+# inside `dir` (and no desktop folders of the caller's), output in dir/out.txt,
 # and waits until its window is mapped and shows its first frame (the screen
 # is no longer one flat colour): clicks sent before that may be lost. Sets
 # app_pid and wid.
@@ -26,7 +26,7 @@ start_app() {
   local app=$1 dir=$2
   shift 2
   mkdir -p "$dir/home"
-  HOME="$dir/home" SDL_AUDIODRIVER=dummy "$app" "$@" >"$dir/out.txt" 2>&1 &
+  HOME="$dir/home" SDL_AUDIODRIVER=dummy env -u XDG_DOCUMENTS_DIR -u XDG_CONFIG_HOME "$app" "$@" >"$dir/out.txt" 2>&1 &
   app_pid=$!
   wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^GLOSSAMO$' | head -n 1)
   [ -n "$wid" ] || return 1

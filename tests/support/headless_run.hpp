@@ -19,23 +19,9 @@
 namespace glossamo::testing {
 
 // Points $HOME at a folder of its own while it lives.
-class ScopedHome {
+class ScopedHome : public ScopedVariable {
 public:
-    explicit ScopedHome(const std::string& home) {
-        if (const char* old = std::getenv("HOME")) old_ = old;
-        setenv("HOME", home.c_str(), 1);
-    }
-    ~ScopedHome() {
-        if (old_)
-            setenv("HOME", old_->c_str(), 1);
-        else
-            unsetenv("HOME");
-    }
-    ScopedHome(const ScopedHome&) = delete;
-    ScopedHome& operator=(const ScopedHome&) = delete;
-
-private:
-    std::optional<std::string> old_;
+    explicit ScopedHome(const std::string& home) : ScopedVariable("HOME", home) {}
 };
 
 class HeadlessRun {

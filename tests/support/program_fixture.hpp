@@ -2,10 +2,13 @@
 // A fresh program on the headless platform, for tests of the shell.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/system_path.hpp"
@@ -44,6 +47,29 @@ public:
 
 private:
     std::string path_;
+};
+
+// Sets an environment variable (or removes it, given nothing) while it
+// lives, then puts back what it was.
+class ScopedVariable {
+public:
+    ScopedVariable(std::string name, const std::optional<std::string>& value) : name_(std::move(name)) {
+        if (const char* old = std::getenv(name_.c_str())) old_ = old;
+        set(value);
+    }
+    ~ScopedVariable() { set(old_); }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    void set(const std::optional<std::string>& value) const {
+        if (value)
+            setenv(name_.c_str(), value->c_str(), 1);
+        else
+            unsetenv(name_.c_str());
+    }
+    std::string name_;
+    std::optional<std::string> old_;
 };
 
 class ProgramFixture : public ::testing::Test {
