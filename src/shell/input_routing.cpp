@@ -137,6 +137,7 @@ void DXMouseDown(ProgramState& s, int button, int, int) {
     if (a.screen > 0 || a.hoverFlag == 1) {
         a.clickPending = 1;
         a.lastScrollTick = s.now();
+        s.scrollPressStepped = 0;
         return;
     }
     if (s.travel.mapShown) {
@@ -166,6 +167,11 @@ void DXMouseUp(ProgramState& s, int button, int, int) {
     if (s.flight.active) return;
     onGameMouseUp(s, button);
     s.app.clickPending = 0;
+}
+
+void DXMouseWheel(ProgramState& s, int notches) {
+    if (s.flight.active) return;
+    s.wheelNotches += notches;
 }
 
 void FormKeyDown(ProgramState& s, int key, int) {

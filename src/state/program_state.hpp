@@ -63,6 +63,13 @@ struct ProgramState {
     std::uint8_t musicAwaited = 0;  // the first music starts after the first frame
     double hangmanScan = 0;  // positions the hangman's chosen letter has travelled
     Point keyCursor;  // the keyboard's cell in the grid games; (0, 0) until a key places it
+    // The scroll arrows: whether the mouse press being held has moved its
+    // list yet, and from which tick holding it repeats the step.
+    std::uint8_t scrollPressStepped = 0;
+    std::uint32_t scrollRepeatFrom = 0;
+    // Notches the mouse wheel turned since the last frame: positive away
+    // from the player (up a list), negative towards.
+    std::int32_t wheelNotches = 0;
 
     SystemPath programDir;  // the program's folder, with a trailing '/'
     SystemPath userDir;     // the player's folder, with a trailing '/'
