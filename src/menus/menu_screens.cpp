@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "base/file_system.hpp"
 #include "games/catalogue.hpp"
@@ -30,7 +31,6 @@ constexpr std::uint32_t QuitPictureMs = 3000;
 constexpr int PanelRestX = 220;
 constexpr int PanelWidth = 500;
 constexpr int PanelHeight = 350;
-constexpr int HiddenFamily = 25;
 // The panel picture's inner edge, from the panel's left: small text must
 // start its glyphs left of it.
 constexpr int PanelTextRight = 529;
@@ -41,6 +41,16 @@ constexpr int SmallAdvance = 10;
 constexpr int SearchTextColumn = 265;
 constexpr int HeadNotDeleted = 97;
 constexpr int ProfileNotSaved = 105;
+constexpr int OneStarOneLetter = 126;
+
+// The comments that name the buttons, shown beside a button under the pointer.
+namespace named {
+constexpr int Options = 70, Scores = 76, Profile = 78, ImportHead = 81, ImportBackground = 82, SavedGames = 83;
+constexpr int Travel = 106, Quit = 107, QuickExit = 108, Print = 109, PlayAgain = 110, Save = 111,
+              AnagramSearch = 112, PatternSearch = 113, Help = 114, GiveUp = 115, Close = 116, ScrollUp = 117,
+              ScrollDown = 118, DeleteScore = 119, ClearScores = 120, DeleteSave = 121, LoadSave = 122,
+              DeleteHead = 123, QuitYes = 124, QuitNo = 125;
+}  // namespace named
 
 // Button images.
 namespace button {
@@ -50,23 +60,33 @@ constexpr int AnagramSearch = 3, PatternSearch = 5, Close = 7, ScrollDown = 9, S
               Travel = 62;
 }
 
-// What one pass of the menus shares: the pointer, the panel's edges and
-// whether a check box was hit.
+// What one pass of the menus shares: the pointer, the panel's edges,
+// whether a check box was hit, the button under the pointer and the wheel's
+// notches turned since the last pass.
 struct Pass {
     ProgramState& s;
     Point pointer;
     int L, T, R, B;
     bool checkBoxHovered = false;
     std::string blink;
+    int wheelNotches = 0;
+    Point hoveredButton{};
+    int hoveredName = 0;  // the comment naming that button; 0 when none
 
     bool clicked() const { return s.app.clickPending == 1; }
     std::string comment(int n) const { return s.app.comments[static_cast<std::size_t>(n)].str(); }
     void text(int x, int y, const std::string& t) const { drawSmallText(s, x, y, NormalInk, t); }
+    bool onPanel() const { return pointer.x >= L && pointer.x < R && pointer.y >= T && pointer.y < B; }
 
     // Draws a button, highlighted under the pointer; true when clicked.
-    bool buttonAt(int x, int y, int image) {
+    // `name` is the comment that names the button.
+    bool buttonAt(int x, int y, int image, int name) {
         const bool hit = buttonHit(s, {x, y}, pointer);
         drawButton(s, {x, y}, image, hit);
+        if (hit) {
+            hoveredButton = {x, y};
+            hoveredName = name;
+        }
         return hit && clicked();
     }
 
@@ -78,6 +98,8 @@ struct Pass {
         list.left = left;
         list.top = top;
         list.count = textLines ? lastUsedEntry(s, n) : listCount(s, n);
+        // Each panel shows one list: the wheel turned over the panel scrolls it.
+        if (wheelNotches != 0 && onPanel()) scrollListBy(s, n, -wheelNotches);
         drawListBox(s, n);
         const int row = listRowHit(s, pointer, n);
         if (row == 0 || !clicked()) return -1;
@@ -87,8 +109,15 @@ struct Pass {
     }
 
     void scrollButtons(int n, int x, int upY, int downY) {
-        if (buttonAt(x, upY, button::ScrollUp)) scrollList(s, n, -1);
-        if (buttonAt(x, downY, button::ScrollDown)) scrollList(s, n, +1);
+        if (buttonAt(x, upY, button::ScrollUp, named::ScrollUp)) scrollList(s, n, -1);
+        if (buttonAt(x, downY, button::ScrollDown, named::ScrollDown)) scrollList(s, n, +1);
+    }
+
+    // The name of the button under the pointer, over everything the pass drew.
+    void nameHoveredButton() const {
+        if (hoveredName == 0) return;
+        const std::string name = comment(hoveredName);
+        if (!name.empty() && name != "Rien") drawButtonName(s, hoveredButton, name);
     }
 
     bool checkBoxAt(int n, int x, int y, const std::string& label) {
@@ -121,7 +150,6 @@ void familyList(Pass& pass) {
             s.app.screen = screens::Levels;
             s.app.chosenFamily = static_cast<std::uint32_t>(family.firstId);
         }
-        if (k == HiddenFamily) continue;  // never drawn, though its row answers a click
         if (hit) {
             ChargeAide(s, family.firstId);
             s.app.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
@@ -196,7 +224,7 @@ void optionsScreen(Pass& p) {
             s.platform.musicPause();
     }
     // Like every other panel's close button, inside the panel's border.
-    if (p.buttonAt(p.R - 30, p.B - 20, button::Close)) openScreen(s, 33);
+    if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, 33);
 }
 
 void scoresScreen(Pass& p) {
@@ -204,9 +232,9 @@ void scoresScreen(Pass& p) {
     p.text(p.L + 200, p.T + 60, p.comment(76));
     p.listAt(5, p.L + 90, p.T + 90);
     p.scrollButtons(5, p.L + 40, p.T + 90, p.T + 290);
-    if (p.buttonAt(p.R - 30, p.B - 20, button::Close)) openScreen(s, 33);
-    if (p.buttonAt(p.R - 90, p.B - 20, button::Delete)) deleteSelected(s, 5);
-    if (p.buttonAt(p.R - 150, p.B - 20, button::Clear)) {
+    if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, 33);
+    if (p.buttonAt(p.R - 90, p.B - 20, button::Delete, named::DeleteScore)) deleteSelected(s, 5);
+    if (p.buttonAt(p.R - 150, p.B - 20, button::Clear, named::ClearScores)) {
         for (int i = 1; i <= 599; ++i) s.listBox(5).entries[static_cast<std::size_t>(i)].clear();
         s.listBox(5).selected = -1;  // the selected score is gone with the others
     }
@@ -219,7 +247,7 @@ void helpScreen(Pass& p) {
            title);
     p.listAt(6, p.L + 90, p.T + 100, true);
     p.scrollButtons(6, p.L + 45, p.T + 90, p.T + 300);
-    if (p.buttonAt(p.R - 30, p.B - 10, button::Close)) openScreen(p.s, 33);
+    if (p.buttonAt(p.R - 30, p.B - 10, button::Close, named::Close)) openScreen(p.s, 33);
 }
 
 // The file of the selected head picture when the player imported it; empty
@@ -261,11 +289,13 @@ void profileScreen(Pass& p) {
     if (picked >= 0) loadHead(s, s.listBox(8).entries[static_cast<std::size_t>(picked)]);
     p.scrollButtons(8, p.L + 40, p.T + 100, p.T + 180);
     drawHead(s, {p.L + 300, p.T + 120}, 90);
-    if (const std::optional<SystemPath> file = importedHeadFile(s); file && p.buttonAt(p.R - 30, p.T + 180, button::Delete))
+    if (const std::optional<SystemPath> file = importedHeadFile(s);
+        file && p.buttonAt(p.R - 30, p.T + 180, button::Delete, named::DeleteHead))
         deleteHeadPicture(s, *file);
-    if (p.buttonAt(p.L + 40, p.T + 300, button::Import)) startPictureImport(s, importmode::Head);
-    if (p.buttonAt(p.L + 40, p.T + 355, button::Import)) startPictureImport(s, importmode::Background);
-    if (p.buttonAt(p.R - 30, p.T + 355, button::Close)) {
+    if (p.buttonAt(p.L + 40, p.T + 300, button::Import, named::ImportHead)) startPictureImport(s, importmode::Head);
+    if (p.buttonAt(p.L + 40, p.T + 355, button::Import, named::ImportBackground))
+        startPictureImport(s, importmode::Background);
+    if (p.buttonAt(p.R - 30, p.T + 355, button::Close, named::Close)) {
         s.app.playerName = s.typedText.view();
         s.app.screen = screens::None;
     }
@@ -286,34 +316,38 @@ void savedGamesScreen(Pass& p) {
     p.listAt(9, p.L + 100, p.T + 100);
     p.scrollButtons(9, p.L + 40, p.T + 100, p.T + 250);
     if (s.listBox(9).selected > 0) {
-        if (p.buttonAt(p.R - 150, p.B - 20, button::Delete)) deleteSavedGame(s);
-        if (s.listBox(9).selected > 0 && p.buttonAt(p.R - 90, p.B - 20, button::SavedGames)) {
+        if (p.buttonAt(p.R - 150, p.B - 20, button::Delete, named::DeleteSave)) deleteSavedGame(s);
+        if (s.listBox(9).selected > 0 && p.buttonAt(p.R - 90, p.B - 20, button::SavedGames, named::LoadSave)) {
             s.app.screen = screens::None;
             loadGame(s, s.listBox(9).entries[static_cast<std::size_t>(s.listBox(9).selected)]);
         }
     }
-    if (p.buttonAt(p.R - 30, p.B - 20, button::Close)) s.app.screen = screens::None;
+    if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) s.app.screen = screens::None;
 }
 
 void searchScreen(Pass& p, bool anagrams) {
     ProgramState& s = p.s;
-    const int top = anagrams ? p.T + 230 : p.T + 210;
-    p.text(p.L + 150, p.T + 60, anagrams ? "Recherche d'annagramme" : "Recherche de mots incomplets");
+    // The pattern search says one more line, so its instructions start higher.
+    const int top = anagrams ? p.T + 230 : p.T + 190;
+    p.text(p.L + 150, p.T + 60, anagrams ? "Recherche d'anagrammes" : "Recherche de mots incomplets");
     p.text(p.L + SearchTextColumn, top, "Tapez votre mot puis");
     p.text(p.L + SearchTextColumn, top + 20, "pressez entr\xE9" "e.");
-    if (!anagrams) p.text(p.L + SearchTextColumn, p.T + 250, "vous pouvez utiliser des *");
+    if (!anagrams) {
+        p.text(p.L + SearchTextColumn, p.T + 230, "vous pouvez utiliser des *");
+        p.text(p.L + SearchTextColumn, p.T + 250, p.comment(OneStarOneLetter));
+    }
     p.text(p.L + SearchTextColumn, p.T + 270, s.typedText.str() + p.blink);
     p.listAt(3, p.L + 100, p.T + 100);
     p.scrollButtons(3, p.L + 40, p.T + 100, p.T + 280);
-    if (p.buttonAt(p.R - 30, p.T + 355, button::Close)) s.app.screen = screens::None;
+    if (p.buttonAt(p.R - 30, p.T + 355, button::Close, named::Close)) s.app.screen = screens::None;
 }
 
 void quitScreen(Pass& p) {
     ProgramState& s = p.s;
     s.platform.canvas().drawImage(ImageSet::Interface, 41, p.L, p.T);
     p.text(p.L + 55, p.T + 80, p.comment(84));
-    if (p.buttonAt(p.L + 40, p.T + 140, button::Yes)) openScreen(s, 101);
-    if (p.buttonAt(p.L + 200, p.T + 140, button::No)) openScreen(s, 102);
+    if (p.buttonAt(p.L + 40, p.T + 140, button::Yes, named::QuitYes)) openScreen(s, 101);
+    if (p.buttonAt(p.L + 200, p.T + 140, button::No, named::QuitNo)) openScreen(s, 102);
 }
 
 void panelScreen(Pass& pass, int screen) {
@@ -364,33 +398,33 @@ bool inGameBar(Pass& p) {
     const bool onMap = s.travel.mapShown == 1;
     // The program ends only once the game and the profile are safely saved;
     // a failed write says so and the game goes on.
-    if (p.buttonAt(730, 15, button::QuickExit) && saveGame(s, true) && profileKept(s)) {
+    if (p.buttonAt(730, 15, button::QuickExit, named::QuickExit) && saveGame(s, true) && profileKept(s)) {
         s.profileWrittenForClose = 1;
         s.platform.closeMainWindow();
     }
-    if (!onMap && p.buttonAt(320, 540, button::Print)) Imprimegrille(s);
-    if (!onMap && p.buttonAt(380, 540, button::PlayAgain)) {
+    if (!onMap && p.buttonAt(320, 540, button::Print, named::Print)) Imprimegrille(s);
+    if (!onMap && p.buttonAt(380, 540, button::PlayAgain, named::PlayAgain)) {
         if (s.travel.underWay)
             playSound(s, sounds::TileLanded);
         else
             openScreen(s, 1);
     }
-    if (p.buttonAt(440, 540, button::Save)) saveGame(s, false);
-    if (p.buttonAt(500, 540, button::AnagramSearch)) openScreen(s, 8);
-    if (p.buttonAt(560, 540, button::PatternSearch)) openScreen(s, 9);
-    if (!onMap && p.buttonAt(620, 540, button::Help)) openScreen(s, 5);
-    if (p.buttonAt(680, 540, button::Options)) openScreen(s, 3);
-    if (p.buttonAt(740, 540, button::GiveUp) && !giveUp(s)) return false;
+    if (p.buttonAt(440, 540, button::Save, named::Save)) saveGame(s, false);
+    if (p.buttonAt(500, 540, button::AnagramSearch, named::AnagramSearch)) openScreen(s, 8);
+    if (p.buttonAt(560, 540, button::PatternSearch, named::PatternSearch)) openScreen(s, 9);
+    if (!onMap && p.buttonAt(620, 540, button::Help, named::Help)) openScreen(s, 5);
+    if (p.buttonAt(680, 540, button::Options, named::Options)) openScreen(s, 3);
+    if (p.buttonAt(740, 540, button::GiveUp, named::GiveUp) && !giveUp(s)) return false;
     return true;
 }
 
 void mainBar(Pass& p) {
     ProgramState& s = p.s;
-    if (p.buttonAt(200, 540, button::Profile)) openScreen(s, 6);
-    if (p.buttonAt(260, 540, button::Travel)) openScreen(s, 16);
-    if (p.buttonAt(320, 540, button::SavedGames)) openScreen(s, 7);
-    if (p.buttonAt(380, 540, button::Scores)) openScreen(s, 4);
-    if (p.buttonAt(440, 540, button::Quit)) openScreen(s, 100);
+    if (p.buttonAt(200, 540, button::Profile, named::Profile)) openScreen(s, 6);
+    if (p.buttonAt(260, 540, button::Travel, named::Travel)) openScreen(s, 16);
+    if (p.buttonAt(320, 540, button::SavedGames, named::SavedGames)) openScreen(s, 7);
+    if (p.buttonAt(380, 540, button::Scores, named::Scores)) openScreen(s, 4);
+    if (p.buttonAt(440, 540, button::Quit, named::Quit)) openScreen(s, 100);
 }
 
 void playAgain(ProgramState& s) {
@@ -433,7 +467,7 @@ void drawMenus(ProgramState& s, int screen) {
     if (a.panelX == 800 && screen >= 1) playSound(s, sounds::PanelSlides);
     a.panelX -= (a.panelX - PanelRestX) / 10;
     Pass pass{s, s.mousePos, a.panelX, a.panelY, a.panelX + PanelWidth, a.panelY + PanelHeight, false,
-              s.blinkOn ? "-" : " "};
+              s.blinkOn ? "-" : " ", std::exchange(s.wheelNotches, 0)};
 
     if (screen == screens::Families) {
         familyList(pass);
@@ -447,6 +481,7 @@ void drawMenus(ProgramState& s, int screen) {
     } else {
         mainBar(pass);
     }
+    pass.nameHoveredButton();
     if (a.hoverFlag == 1 || pass.checkBoxHovered) a.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
     if (!a.listScrolling) a.clickPending = 0;
 }

@@ -90,6 +90,9 @@ public:
     virtual void onMouseDown(int button, int x, int y) = 0;
     virtual void onMouseMove(int x, int y) = 0;
     virtual void onMouseUp(int button, int x, int y) = 0;
+    // The mouse wheel turned `notches` notches: positive away from the
+    // player (scroll up), negative towards (scroll down).
+    virtual void onMouseWheel(int notches) = 0;
     virtual void onKeyDown(int key, int shift) = 0;
     // Characters typed, as the keyboard layout writes them (UTF-8); keys
     // held with Ctrl or Alt type nothing.

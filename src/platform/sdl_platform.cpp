@@ -354,6 +354,12 @@ bool SdlPlatform::handleEvent(const SDL_Event& event, PlatformEvents& events) {
             events.onMouseUp(buttonOf(event.button.button), p.x, p.y);
             break;
         }
+        case SDL_MOUSEWHEEL: {
+            // A flipped wheel (natural scrolling) reports its notches the other way round.
+            const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+            if (notches != 0) events.onMouseWheel(notches);
+            break;
+        }
         case SDL_KEYDOWN:
             if (const int key = virtualKeyFor(event.key.keysym); key != 0)
                 events.onKeyDown(key, modifierBitsFor(event.key.keysym.mod));

@@ -23,7 +23,10 @@ namespace glossamo {
 namespace {
 
 constexpr int SavedList = 9;
-constexpr const char* QuickExitName = "Boss";
+constexpr const char* QuickExitName = "Sortie rapide";
+// The name earlier versions gave the quick-exit save: such a save left on
+// a player's disk is still resumed.
+constexpr const char* OlderQuickExitName = "Boss";
 constexpr int Saved = 61, Loaded = 62, SaveFailed = 63, TravelUnderWay = 60, SaveDamaged = 98;
 // A Latin-1 name of at most this many characters stays a valid file name
 // (255 bytes) once written in UTF-8 with its extension and a temporary
@@ -52,6 +55,15 @@ std::string twoDigits(int v) {
     return text;
 }
 
+// Runs of blanks made one blank: the titles line up their levels with
+// blanks that the saved-games list has no room for.
+std::string singleBlanks(const std::string& text) {
+    std::string out;
+    for (const char c : text)
+        if (c != ' ' || out.empty() || out.back() != ' ') out += c;
+    return out;
+}
+
 // The player's name, the date and time, the travel note and the game's
 // title, with every '/' and ':' made a '-'.
 std::string saveName(const ProgramState& s) {
@@ -60,7 +72,7 @@ std::string saveName(const ProgramState& s) {
     const std::string time = twoDigits(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
     std::string name = s.app.playerName.str() + " " + date + " " + time + " ";
     if (s.travel.mapShown || s.travel.underWay) name += s.app.comments[TravelUnderWay].str() + " ";
-    name += s.app.gameTitle.str();
+    name += singleBlanks(s.app.gameTitle.str());
     std::replace(name.begin(), name.end(), '/', '-');
     std::replace(name.begin(), name.end(), ':', '-');
     return name.substr(0, NameLimit);
@@ -232,14 +244,18 @@ bool loadGame(ProgramState& s, const std::string& name) {
 
 void resumeQuickExit(ProgramState& s) {
     const SystemPath folder = saveFolder(s);
-    const std::optional<std::string> records = findFile(folder, std::string(QuickExitName) + ".sa1");
-    if (!records) return;
-    // Resumed once: the pair is gone afterwards. A refused pair has been
-    // kept aside by loadGame instead.
-    if (!loadGame(s, lower(QuickExitName))) return;
-    deleteFile(folder + *records);
-    if (const std::optional<std::string> words = findFile(folder, std::string(QuickExitName) + ".sa2"))
-        deleteFile(folder + *words);
+    for (const std::string name : {QuickExitName, OlderQuickExitName}) {
+        const std::optional<std::string> records = findFile(folder, name + ".sa1");
+        if (!records) continue;
+        // Resumed once: the pair is gone afterwards. A refused pair has been
+        // kept aside by loadGame instead.
+        if (!loadGame(s, lower(name))) return;
+        deleteFile(folder + *records);
+        if (const std::optional<std::string> words = findFile(folder, name + ".sa2")) deleteFile(folder + *words);
+        // Listed at start-up, the pair is gone now: its row goes with it.
+        unlistSave(s, name);
+        return;
+    }
 }
 
 }  // namespace glossamo

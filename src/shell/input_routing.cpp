@@ -159,6 +159,7 @@ void DXMouseDown(ProgramState& s, int button, int, int) {
     if (a.screen > 0 || (a.hoverFlag == 1 && (!ended || s.travel.mapShown))) {
         a.clickPending = 1;
         a.lastScrollTick = s.now();
+        s.scrollPressStepped = 0;
         return;
     }
     if (s.travel.mapShown) {
@@ -188,6 +189,11 @@ void DXMouseUp(ProgramState& s, int button, int, int) {
     if (s.flight.active) return;
     onGameMouseUp(s, button);
     s.app.clickPending = 0;
+}
+
+void DXMouseWheel(ProgramState& s, int notches) {
+    if (s.flight.active) return;
+    s.wheelNotches += notches;
 }
 
 void FormKeyDown(ProgramState& s, int key, int) {

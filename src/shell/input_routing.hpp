@@ -9,6 +9,9 @@ struct ProgramState;
 void DXMouseDown(ProgramState& s, int button, int x, int y);
 void DXMouseMove(ProgramState& s, int x, int y);
 void DXMouseUp(ProgramState& s, int button, int x, int y);
+// The wheel's notches (positive up) wait for the next frame, where the list
+// under the pointer scrolls by as many rows.
+void DXMouseWheel(ProgramState& s, int notches);
 // `key` is a virtual-key code (see platform/platform.hpp), `shift` the
 // held modifier keys.
 void FormKeyDown(ProgramState& s, int key, int shift);

@@ -15,6 +15,7 @@ void WindowEvents::onBlink() { s_.blinkOn = s_.blinkOn ? 0 : 1; }
 void WindowEvents::onMouseDown(int button, int x, int y) { DXMouseDown(s_, button, x, y); }
 void WindowEvents::onMouseMove(int x, int y) { DXMouseMove(s_, x, y); }
 void WindowEvents::onMouseUp(int button, int x, int y) { DXMouseUp(s_, button, x, y); }
+void WindowEvents::onMouseWheel(int notches) { DXMouseWheel(s_, notches); }
 void WindowEvents::onKeyDown(int key, int shift) { FormKeyDown(s_, key, shift); }
 void WindowEvents::onTextInput(const std::string& utf8) { FormKeyPress(s_, utf8); }
 void WindowEvents::onClose() { FormClose(s_); }

@@ -17,6 +17,7 @@ public:
     void onMouseDown(int button, int x, int y) override;
     void onMouseMove(int x, int y) override;
     void onMouseUp(int button, int x, int y) override;
+    void onMouseWheel(int notches) override;
     void onKeyDown(int key, int shift) override;
     void onTextInput(const std::string& utf8) override;
     void onClose() override;

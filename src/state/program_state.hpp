@@ -65,6 +65,13 @@ struct ProgramState {
     Point keyCursor;  // the keyboard's cell in the grid games; (0, 0) until a key places it
     std::uint8_t keyCursorDown = 0;  // the last arrow went down or up: typed letters go on down
     std::uint32_t lastPressView = 0;  // what the player saw at the last mouse press
+    // The scroll arrows: whether the mouse press being held has moved its
+    // list yet, and from which tick holding it repeats the step.
+    std::uint8_t scrollPressStepped = 0;
+    std::uint32_t scrollRepeatFrom = 0;
+    // Notches the mouse wheel turned since the last frame: positive away
+    // from the player (up a list), negative towards.
+    std::int32_t wheelNotches = 0;
 
     SystemPath programDir;  // the program's folder, with a trailing '/'
     SystemPath userDir;     // the player's folder, with a trailing '/'

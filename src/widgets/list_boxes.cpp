@@ -1,6 +1,7 @@
 #include "widgets/list_boxes.hpp"
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "platform/canvas.hpp"
@@ -24,6 +25,12 @@ int positionMarkerY(const ListBox& list) {
     const double exact = static_cast<double>(list.firstShown + k) * RowPixels * (list.rowsShown * RowPixels) /
                              (static_cast<double>(c) * RowPixels) + list.top;
     return static_cast<int>(std::nearbyint(exact)) + (k != 1 ? 6 : 0);
+}
+
+// One row up (direction < 0) or down, while there is more to show that way.
+void stepList(ListBox& list, int direction) {
+    if (direction < 0 && list.firstShown >= 1) --list.firstShown;
+    if (direction > 0 && list.firstShown + list.rowsShown < list.count) ++list.firstShown;
 }
 
 }  // namespace
@@ -70,11 +77,24 @@ int listRowHit(ProgramState& s, Point pointer, int n) {
 
 void scrollList(ProgramState& s, int n, int direction) {
     s.app.listScrolling = 1;
-    if (!validList(n) || static_cast<std::uint32_t>(s.now() - s.app.lastScrollTick) <= ScrollRepeatMs) return;
-    s.app.lastScrollTick = s.now();
-    ListBox& list = s.listBox(n);
-    if (direction < 0 && list.firstShown >= 1) --list.firstShown;
-    if (direction > 0 && list.firstShown + list.rowsShown < list.count) ++list.firstShown;
+    if (!validList(n)) return;
+    const std::uint32_t now = s.now();
+    if (s.scrollPressStepped) {
+        const bool heldLongEnough = static_cast<std::int32_t>(now - s.scrollRepeatFrom) >= 0;
+        if (!heldLongEnough || static_cast<std::uint32_t>(now - s.app.lastScrollTick) <= ScrollRepeatMs) return;
+    } else {
+        // A click moves the list one row, however long the button stays down
+        // short of the hold delay.
+        s.scrollPressStepped = 1;
+        s.scrollRepeatFrom = now + ScrollHoldMs;
+    }
+    s.app.lastScrollTick = now;
+    stepList(s.listBox(n), direction);
+}
+
+void scrollListBy(ProgramState& s, int n, int rows) {
+    if (!validList(n)) return;
+    for (int k = 0; k < std::abs(rows); ++k) stepList(s.listBox(n), rows);
 }
 
 void listAdd(ProgramState& s, int n, std::string_view text) {

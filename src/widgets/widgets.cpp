@@ -20,6 +20,11 @@ constexpr int MessageRow = 20;
 constexpr int MessageTop = 220;
 constexpr int MessageMargin = 20;
 constexpr std::uint32_t BannerMs = 4000;
+// A button's name: one small-font line (glyphs 16 pixels high, 10 apart) on
+// the message box's colours, with a narrow margin.
+constexpr int LabelAdvance = 10;
+constexpr int LabelGlyphHeight = 16;
+constexpr int LabelMargin = 3;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -137,6 +142,21 @@ bool buttonHit(ProgramState& s, Point at, Point pointer) {
                      pointer.y < at.y + ButtonSize;
     if (hit) s.app.hoverFlag = 1;
     return hit;
+}
+
+void drawButtonName(ProgramState& s, Point at, std::string_view name) {
+    const int width = LabelAdvance * static_cast<int>(name.size()) + 2 * LabelMargin + 1;
+    const int height = LabelGlyphHeight + 2 * LabelMargin;
+    // Centred on the button, but never past its right edge: the panels' list
+    // rows start right of their scroll arrows.
+    const int x = std::clamp(std::min(at.x + ButtonSize / 2 - width / 2, at.x + ButtonSize - width), 0,
+                             SurfaceWidth - width);
+    const int y = at.y >= height + 2 ? at.y - height - 2 : at.y + ButtonSize + 2;
+    Canvas& canvas = s.platform.canvas();
+    const Rect label{x, y, width, height};
+    canvas.fillRect(label, {16, 24, 64});
+    canvas.frameRect(label, {255, 255, 255});
+    drawSmallText(s, x + LabelMargin - LabelAdvance, y + LabelMargin, NormalInk, name);
 }
 
 void drawCheckBox(ProgramState& s, int n, std::string_view label) {

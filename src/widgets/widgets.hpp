@@ -44,6 +44,10 @@ void drawButton(ProgramState& s, Point at, int n, bool highlighted);
 // True when no tile is carried and the pointer is strictly inside the
 // button's 48 x 48 square; a hit sets `hoverFlag`.
 bool buttonHit(ProgramState& s, Point at, Point pointer);
+// The name of the button at `at`, in a small label just above it (below it
+// when the button is at the top of the screen), ending no further right
+// than the button and kept on the screen.
+void drawButtonName(ProgramState& s, Point at, std::string_view name);
 void drawCheckBox(ProgramState& s, int n, std::string_view label);
 bool checkBoxHit(const ProgramState& s, Point pointer, int n);
 

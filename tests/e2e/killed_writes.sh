@@ -28,12 +28,12 @@ click 300 91 1.5                     # PENDU 12 lettres
 click $(( 70 + 31 * 11 + 12 )) $(( 50 + 31 * 2 + 15 )) 1  # E
 click 754 39 2                       # quick exit
 expect_clean_exit "$work"
-for f in "$user/CFG/favoris.frd" "$user/SAVE/Boss.sa1" "$user/SAVE/Boss.sa2"; do
+for f in "$user/CFG/favoris.frd" "$user/SAVE/Sortie rapide.sa1" "$user/SAVE/Sortie rapide.sa2"; do
   [ -f "$f" ] || fail "the first run did not write $f"
 done
 cp "$user/CFG/favoris.frd" "$work/profile"
-cp "$user/SAVE/Boss.sa1" "$work/records"
-cp "$user/SAVE/Boss.sa2" "$work/words"
+cp "$user/SAVE/Sortie rapide.sa1" "$work/records"
+cp "$user/SAVE/Sortie rapide.sa2" "$work/words"
 records_size=$(stat -c %s "$work/records")
 
 # The profile is rewritten with the same settings at every close, so whole
@@ -52,9 +52,9 @@ check_whole() {
 replaced=0
 for round in $(seq "$rounds"); do
   # Each run has a game to resume, as after a quick exit.
-  if [ ! -f "$user/SAVE/Boss.sa1" ]; then
-    cp "$work/records" "$user/SAVE/Boss.sa1"
-    cp "$work/words" "$user/SAVE/Boss.sa2"
+  if [ ! -f "$user/SAVE/Sortie rapide.sa1" ]; then
+    cp "$work/records" "$user/SAVE/Sortie rapide.sa1"
+    cp "$work/words" "$user/SAVE/Sortie rapide.sa2"
   fi
   before=$(stat -c %y "$user/CFG/favoris.frd")
   HOME="$home" SDL_AUDIODRIVER=dummy "$app" >/dev/null 2>&1 &
@@ -89,7 +89,7 @@ if ! unshare --user --map-root-user --mount true 2>/dev/null; then
   echo "PASS (no full-disk check: this system lets no user mount a tmpfs)"
   exit 0
 fi
-rm -f "$user/SAVE/Boss.sa1" "$user/SAVE/Boss.sa2"
+rm -f "$user/SAVE/Sortie rapide.sa1" "$user/SAVE/Sortie rapide.sa2"
 cat > "$work/full_disk.sh" <<'EOF'
 #!/usr/bin/env bash
 # Inside a mount namespace of its own: the player's folder moved onto a

@@ -18,8 +18,8 @@ namespace {
 void keep(fuzz::FuzzProgram& program, const std::string& folder, const std::string& name) {
     ProgramState& s = program.s;
     saveGame(s, true);
-    const std::string records = readWholeFile(s.userDir + "SAVE/Boss.sa1").value_or("");
-    const std::string words = readWholeFile(s.userDir + "SAVE/Boss.sa2").value_or("");
+    const std::string records = readWholeFile(s.userDir + "SAVE/Sortie rapide.sa1").value_or("");
+    const std::string words = readWholeFile(s.userDir + "SAVE/Sortie rapide.sa2").value_or("");
     fuzz::writeFile(folder + "/" + name, records + words);
 }
 

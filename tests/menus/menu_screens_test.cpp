@@ -6,7 +6,10 @@
 #include "media/asset_loading.hpp"
 #include "profile/saved_games.hpp"
 #include "media/sound_services.hpp"
+#include "platform/canvas.hpp"
+#include "shell/window_events.hpp"
 #include "texts/comments_and_help.hpp"
+#include "widgets/list_boxes.hpp"
 
 namespace glossamo::testing {
 
@@ -38,10 +41,12 @@ TEST_F(Menus, FamilyClickGoesToItsLevels) {
     EXPECT_EQ(s.app.chosenFamily, 8u);
 }
 
-TEST_F(Menus, HiddenFamilyRowStillAnswersAClick) {
+TEST_F(Menus, TheEnglishGridsFamilyIsShownAndDescribedLikeTheOthers) {
+    programFolder.write("aide/GRILLES ANGLAISES.txt", "Des grilles de mots crois\xE9s en anglais !\r\n");
     DXMouseMove(s, 430, 20 * 10 + 53 + 10);
     frames(1);
-    EXPECT_EQ(s.app.cursorShape, 0) << "family 25 is never highlighted";
+    EXPECT_EQ(platform.pointer, PointerShape::Hand) << "family 25 is highlighted";
+    EXPECT_EQ(s.listBox(6).entries[1], "Des grilles de mots crois\xE9s en anglais !") << "its description shows";
     clickAt(430, 20 * 10 + 53 + 10);
     EXPECT_EQ(s.app.chosenFamily, 92u);
 }
@@ -120,6 +125,64 @@ TEST_F(Menus, InGamePanelsOpenFromTheBar) {
     }
     clickAt(745, 545);
     EXPECT_EQ(s.app.gameLost, 1) << "the white flag gives up";
+}
+
+TEST_F(Menus, ArrowsAndWheelScrollTheBackgroundListOneRowAtATime) {
+    for (int i = 1; i <= 12; ++i) listAdd(s, 4, "Fond " + std::to_string(i));
+    s.listBox(4).rowsShown = 5;
+    s.app.screen = screens::Options;
+    settle();
+    const ListBox& list = s.listBox(4);
+    clickAt(L() + 40 + 24, T() + 200 + 24);
+    EXPECT_EQ(list.firstShown, 1) << "a click on the down arrow";
+    DXMouseMove(s, L() + 150, T() + 160);
+    WindowEvents wheel(s);
+    wheel.onMouseWheel(-2);  // two notches towards the player
+    frames(1);
+    EXPECT_EQ(list.firstShown, 3);
+    frames(1);
+    EXPECT_EQ(list.firstShown, 3) << "each notch scrolls once";
+    wheel.onMouseWheel(+9);
+    frames(1);
+    EXPECT_EQ(list.firstShown, 0);
+    DXMouseMove(s, 100, 300);  // beside the panel
+    wheel.onMouseWheel(-1);
+    frames(1);
+    EXPECT_EQ(list.firstShown, 0);
+}
+
+// The round buttons of both bars show their name, from the shipped texts,
+// under the pointer and only there.
+TEST_F(Menus, EveryBarButtonShowsItsNameUnderThePointer) {
+    const SystemPath ownFolder = s.programDir;
+    s.programDir = SystemPath::fromSystem(GLOSSAMO_APP_DIR "/");
+    ChargeCommentaires(s);
+    s.programDir = ownFolder;
+    const std::uint16_t ground = Canvas::toRgb565({16, 24, 64});
+    // The label's ground on the row just inside its top edge, above or below the button.
+    const auto labelWidth = [&](Point button) {
+        const int y = button.y > 30 ? button.y - 2 - 22 + 1 : button.y + 48 + 2 + 1;
+        int width = 0;
+        for (int x = 0; x < SurfaceWidth; ++x) width += platform.canvas().pixel(x, y) == ground;
+        return width;
+    };
+    // No background picture is loaded here: each frame starts on black.
+    const auto frameWithPointerAt = [&](Point p) {
+        DXMouseMove(s, p.x, p.y);
+        platform.canvas().clear();
+        frames(1);
+    };
+    const auto check = [&](Point button) {
+        frameWithPointerAt({2, 300});
+        EXPECT_EQ(labelWidth(button), 0) << button.x << "," << button.y << ": no name away from it";
+        frameWithPointerAt({button.x + 24, button.y + 24});
+        EXPECT_GE(labelWidth(button), 10 * 6) << button.x << "," << button.y << ": a name of six letters or more";
+    };
+    for (int x = 200; x <= 440; x += 60) check({x, 540});
+    start(9, {"ABCDEFGHIJ"});
+    frames(2);
+    for (int x = 320; x <= 740; x += 60) check({x, 540});
+    check({730, 15});
 }
 
 TEST_F(Menus, DeletingAScoreWithoutSelectionShowsComment33) {

@@ -81,17 +81,17 @@ protected:
         return stray;
     }
 
-    // Holds the mouse button on the help screen's down arrow until the list
-    // stops; the result is every first row shown on the way.
+    // Clicks the help screen's down arrow until the list stops; the result
+    // is every first row shown on the way.
     std::vector<int> scrollHelpToTheEnd() {
         s.mousePos = {PanelLeft + 45 + 24, PanelTop + 300 + 24};
-        s.app.clickPending = 1;
         std::vector<int> firstRows;
         for (int step = 0; step < 700; ++step) {
             firstRows.push_back(s.listBox(6).firstShown);
             platform.advance(60);
-            render(screens::Help);
             s.app.clickPending = 1;
+            s.scrollPressStepped = 0;
+            render(screens::Help);
             if (step > 2 && s.listBox(6).firstShown == firstRows.back()) break;
         }
         s.app.clickPending = 0;

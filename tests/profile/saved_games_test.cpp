@@ -471,6 +471,7 @@ TEST_F(SavedGames, TwoSavesInOneSecondShareTheirName) {
     const std::string first = save();
     const std::string second = save();
     EXPECT_EQ(first, second);
+    EXPECT_EQ(first.find("  "), std::string::npos) << first << ": the title's runs of blanks take room in the list";
     EXPECT_EQ(listCount(s, 9), 2) << "the list shows it twice";
     EXPECT_EQ(listFolder(user.path() + "SAVE", "*.sa1").size(), 1u);
     fillSavedGameList(s);
@@ -484,21 +485,32 @@ TEST_F(SavedGames, AGameLeftByClosingTheWindowIsResumedOnceAtTheNextStart) {
     frames(1);
     choose('N');
     FormClose(s);  // kept as the quick exit keeps it
-    EXPECT_TRUE(fileExists(saveFile("Boss")));
-    EXPECT_TRUE(fileExists(saveFile("Boss", ".sa2")));
+    EXPECT_TRUE(fileExists(saveFile("Sortie rapide")));
+    EXPECT_TRUE(fileExists(saveFile("Sortie rapide", ".sa2")));
 
     HeadlessPlatform next;
     auto later = std::make_unique<ProgramState>(next);
     later->userDir = s.userDir;
     later->programDir = s.programDir;
+    fillSavedGameList(*later);
+    ASSERT_EQ(listCount(*later, 9), 1);
     resumeQuickExit(*later);
     EXPECT_EQ(later->game.texts[2].view(), "-NN---N-");
     EXPECT_TRUE(later->gameRunning());
-    EXPECT_FALSE(fileExists(saveFile("Boss")));
-    EXPECT_FALSE(fileExists(saveFile("Boss", ".sa2")));
+    EXPECT_EQ(listCount(*later, 9), 0) << "no row is left for a pair that is gone";
+    EXPECT_FALSE(fileExists(saveFile("Sortie rapide")));
+    EXPECT_FALSE(fileExists(saveFile("Sortie rapide", ".sa2")));
     later->app.gameTitle.clear();
     resumeQuickExit(*later);
     EXPECT_FALSE(later->gameRunning()) << "resumed once only";
+
+    // A quick exit of an earlier version, under its older name, is resumed too.
+    saveGame(s, true);
+    std::filesystem::rename(saveFile("Sortie rapide").bytes(), saveFile("Boss").bytes());
+    std::filesystem::rename(saveFile("Sortie rapide", ".sa2").bytes(), saveFile("Boss", ".sa2").bytes());
+    resumeQuickExit(*later);
+    EXPECT_TRUE(later->gameRunning());
+    EXPECT_FALSE(fileExists(saveFile("Boss")));
 }
 
 TEST_F(SavedGames, DamagedFilesAreRefusedAndTheRunningGameGoesOn) {
@@ -604,7 +616,7 @@ TEST_F(SavedGames, AQuickExitThatCannotSaveKeepsTheProgramAndTheGame) {
     user.makeFolder("CFG");
     quickExit();
     EXPECT_TRUE(platform.closeRequested);
-    EXPECT_TRUE(fileExists(saveFile("Boss")));
+    EXPECT_TRUE(fileExists(saveFile("Sortie rapide")));
     EXPECT_TRUE(fileExists(user.path() + "CFG/favoris.frd"));
 }
 

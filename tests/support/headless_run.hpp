@@ -82,6 +82,7 @@ public:
         release(p, button);
         step();
     }
+    void wheel(int notches) { events_->onMouseWheel(notches); }
     void key(int code) { events_->onKeyDown(code, 0); }
     void type(const std::string& utf8) { events_->onTextInput(utf8); }
 

@@ -197,20 +197,22 @@ TEST_F(ListBoxes, MarkerOfAShortListAndAnEmptyList) {
     EXPECT_TRUE(logHas("ListBox perso hors limite"));
 }
 
-TEST_F(ListBoxes, HeldScrollStepsOncePerFiftyMilliseconds) {
+TEST_F(ListBoxes, APressStepsOnceAndAHeldOneRepeatsEveryFiftyMilliseconds) {
     for (int i = 1; i <= 30; ++i) listAdd(s, 4, "fond");
     ListBox& list = s.listBox(4);
-    s.app.lastScrollTick = platform.ticks();
-    for (int ms = 0; ms < 500; ms += 10) {
-        platform.advance(10);
-        scrollList(s, 4, +1);
-    }
-    EXPECT_EQ(list.firstShown, 8) << "one step at 60, 120 ... 480 ms";
+    s.app.lastScrollTick = platform.ticks();  // the press
+    const auto holdFor = [&](int ms, int direction) {
+        for (int held = 0; held < ms; held += 10) {
+            platform.advance(10);
+            scrollList(s, 4, direction);
+        }
+    };
+    holdFor(400, +1);
+    EXPECT_EQ(list.firstShown, 1) << "a click, even a slow one, moves one row";
+    holdFor(300, +1);
+    EXPECT_EQ(list.firstShown, 6) << "then one step at 410, 470 ... 650 ms";
     EXPECT_EQ(s.app.listScrolling, 1);
-    for (int ms = 0; ms < 10000; ms += 10) {
-        platform.advance(10);
-        scrollList(s, 4, -1);
-    }
+    holdFor(10000, -1);
     EXPECT_EQ(list.firstShown, 0);
 }
 
