@@ -59,7 +59,7 @@ cp "$work/loaded.png" "$shots/e2e_loaded_board.png"
 same "$work/saved.png" "$work/loaded.png" || { echo "FAIL: the loaded board differs"; exit 1; }
 click 754 39 2                       # quick exit: saves and closes
 expect_clean_exit "$player"
-[ -f "$user/SAVE/Boss.sa1" ] || { echo "FAIL: no quick-exit save"; exit 1; }
+[ -f "$user/SAVE/Sortie rapide.sa1" ] || { echo "FAIL: no quick-exit save"; exit 1; }
 
 # Third run: the quick-exit game comes back by itself, and only once.
 start_app "$app" "$player" || { echo "FAIL: no window on the third run"; exit 1; }
@@ -67,7 +67,7 @@ sleep 1.5
 board "$work/resumed.png"
 cp "$work/resumed.png" "$shots/e2e_resumed_board.png"
 same "$work/saved.png" "$work/resumed.png" || { echo "FAIL: the quick exit was not resumed"; exit 1; }
-[ ! -f "$user/SAVE/Boss.sa1" ] || { echo "FAIL: Boss.sa1 is still there"; exit 1; }
+[ ! -f "$user/SAVE/Sortie rapide.sa1" ] || { echo "FAIL: the quick-exit save is still there"; exit 1; }
 xdotool key Escape; sleep 0.5; xdotool key Escape; sleep 1
 click 460 560 1.2
 click 285 228 3
