@@ -42,6 +42,8 @@ constexpr int SearchTextColumn = 265;
 constexpr int HeadNotDeleted = 97;
 constexpr int ProfileNotSaved = 105;
 constexpr int OneStarOneLetter = 126;
+// The quit panel without its door, for the other yes/no questions.
+constexpr int QuestionPanel = 56;
 // The score lines start far enough left for a whole title to end inside the panel.
 constexpr int ScoresLeft = 75;
 namespace scoreHeadings {
@@ -252,7 +254,7 @@ void scoresScreen(Pass& p) {
     p.text(p.L + ScoresLeft + 6 * SmallAdvance, p.T + 88, p.comment(scoreHeadings::Time));
     p.text(p.L + ScoresLeft + 16 * SmallAdvance, p.T + 88, p.comment(scoreHeadings::Game));
     p.listAt(5, p.L + ScoresLeft, p.T + 90);
-    p.scrollButtons(5, p.L + 40, p.T + 90, p.T + 290);
+    p.scrollButtons(5, p.L + 20, p.T + 90, p.T + 290);
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, 33);
     if (p.buttonAt(p.R - 90, p.B - 20, button::Delete, named::DeleteScore)) deleteSelected(s, 5);
     if (p.buttonAt(p.R - 150, p.B - 20, button::Clear, named::ClearScores)) askFirst(s, confirmations::ClearScores);
@@ -396,7 +398,7 @@ void answer(ProgramState& s, bool yes) {
 
 void confirmationScreen(Pass& p) {
     ProgramState& s = p.s;
-    s.platform.canvas().drawImage(ImageSet::Interface, 41, p.L, p.T);
+    s.platform.canvas().drawImage(ImageSet::Interface, QuestionPanel, p.L, p.T);
     p.text(p.L + 55, p.T + 80, p.comment(questionOf(s.app.pendingConfirmation)));
     if (p.buttonAt(p.L + 40, p.T + 140, button::Yes, named::Yes)) answer(s, true);
     else if (p.buttonAt(p.L + 200, p.T + 140, button::No, named::No)) answer(s, false);
