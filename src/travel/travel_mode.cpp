@@ -147,10 +147,11 @@ void drawTravel(ProgramState& s) {
     TravelState& t = s.travel;
     drawBackground(s);
     drawSmallText(s, 20, 22, NormalInk, comment(s, texts::MoneyCaption) + " " + dollars(t.money));
-    drawSmallText(s, 20, 62, NormalInk, comment(s, texts::GoalCaption) + cellAt(t, t.targetCol, t.targetRow).country.str());
+    drawSmallText(s, 20, 42, NormalInk, comment(s, texts::GoalCaption) + cellAt(t, t.targetCol, t.targetRow).country.str());
     if (!s.app.hoverText.empty()) {
         drawSmallText(s, 20, 2, NormalInk, s.app.hoverText.view());
-        if (hasPick(t)) drawSmallText(s, 300, 22, NormalInk, pickedSquarePrizeLine(s));
+        // Left enough for a warning to end before the quick-exit button.
+        if (hasPick(t)) drawSmallText(s, 250, 22, NormalInk, pickedSquarePrizeLine(s));
     }
     if (s.flight.active) {
         // On the move the squares are not drawn, and clicks are ignored.
