@@ -20,24 +20,32 @@ constexpr int LastSuffix = 20;
 constexpr int CannotSave = 54;
 constexpr int Unreadable = 87;
 
-// The first of base, base1 .. base20 that names no picture of `folder`,
-// whatever the case of its ending; base20 when all of them exist.
+// The dialog offers every picture the program reads, photos first.
+constexpr const char* PictureFilter =
+    "Images (*.jpg, *.jpeg, *.bmp)|*.JPG *.JPEG *.BMP|Photo JPEG (*.jpg, *.jpeg)|*.JPG *.JPEG|Image Bitmap (*.bmp)|*.BMP";
+
+// The first of "base", "base 1" .. "base 20" that names no picture of
+// `folder`, whatever the case of its ending; "base 20" when all of them exist.
 std::string freeName(const SystemPath& folder, const std::string& base) {
     for (int n = 0; n < LastSuffix; ++n) {
-        const std::string name = base + (n == 0 ? "" : std::to_string(n));
+        const std::string name = n == 0 ? base : base + " " + std::to_string(n);
         if (!ownPicture(folder, name)) return name;
     }
-    return base + std::to_string(LastSuffix);
+    return base + " " + std::to_string(LastSuffix);
+}
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 std::unique_ptr<PictureFile> readChosenPicture(ProgramState& s, const SystemPath& path) {
     const std::string& bytes = path.bytes();
-    const std::string extension = bytes.size() >= 4 ? upperAscii(bytes.substr(bytes.size() - 4)) : "";
+    const std::string name = upperAscii(bytes);
     std::string error;
     std::unique_ptr<PictureFile> picture;
-    if (extension == ".BMP")
+    if (endsWith(name, ".BMP"))
         picture = PictureFile::load(path.bytes(), PictureFile::Format::Bmp, error);
-    else if (extension == ".JPG")
+    else if (endsWith(name, ".JPG") || endsWith(name, ".JPEG"))
         picture = PictureFile::load(path.bytes(), PictureFile::Format::Jpeg, error);
     else
         error = "ni BMP ni JPEG";
@@ -54,8 +62,7 @@ std::unique_ptr<PictureFile> readChosenPicture(ProgramState& s, const SystemPath
 void startPictureImport(ProgramState& s, int mode) {
     s.app.importMode = static_cast<std::uint8_t>(mode);
     const std::optional<std::string> chosen =
-        s.platform.choosePicture("Import:", "Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG",
-                                 expandHome(s.app.comments[66].str()).bytes());
+        s.platform.choosePicture("Import:", PictureFilter, expandHome(s.app.comments[66].str()).bytes());
     if (chosen) importPicture(s, SystemPath::fromSystem(*chosen));
     s.app.importMode = importmode::None;
 }
@@ -68,7 +75,7 @@ void importPicture(ProgramState& s, const SystemPath& chosenPath) {
         return;
     }
     const bool head = s.app.importMode == importmode::Head;
-    const std::string base = std::string(s.app.comments[head ? 86 : 85].view()) + " ";
+    const std::string base(s.app.comments[head ? 86 : 85].view());
     // A file that cannot be read imports nothing, rather than an empty picture.
     const std::unique_ptr<PictureFile> picture = readChosenPicture(s, chosenPath);
     if (picture) {

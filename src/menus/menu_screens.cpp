@@ -42,6 +42,13 @@ constexpr int SearchTextColumn = 265;
 constexpr int HeadNotDeleted = 97;
 constexpr int ProfileNotSaved = 105;
 constexpr int OneStarOneLetter = 126;
+// The quit panel without its door, for the other yes/no questions.
+constexpr int QuestionPanel = 56;
+// The score lines start far enough left for a whole title to end inside the panel.
+constexpr int ScoresLeft = 75;
+namespace scoreHeadings {
+constexpr int Points = 132, Time = 133, Game = 134;
+}
 
 // The comments that name the buttons, shown beside a button under the pointer.
 namespace named {
@@ -49,8 +56,13 @@ constexpr int Options = 70, Scores = 76, Profile = 78, ImportHead = 81, ImportBa
 constexpr int Travel = 106, Quit = 107, QuickExit = 108, Print = 109, PlayAgain = 110, Save = 111,
               AnagramSearch = 112, PatternSearch = 113, Help = 114, GiveUp = 115, Close = 116, ScrollUp = 117,
               ScrollDown = 118, DeleteScore = 119, ClearScores = 120, DeleteSave = 121, LoadSave = 122,
-              DeleteHead = 123, QuitYes = 124, QuitNo = 125;
+              DeleteHead = 123, QuitYes = 124, QuitNo = 125, Yes = 130, No = 131;
 }  // namespace named
+
+// The questions of the confirmation screen.
+namespace asked {
+constexpr int ClearScores = 127, Restart = 128, EndTravel = 129;
+}
 
 // Button images.
 namespace button {
@@ -227,17 +239,30 @@ void optionsScreen(Pass& p) {
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, 33);
 }
 
+// Opens the yes/no question asked before a click that wipes something.
+void askFirst(ProgramState& s, std::uint8_t what) {
+    s.app.pendingConfirmation = what;
+    s.app.screen = screens::Confirmation;
+    s.app.panelX = 800;
+}
+
 void scoresScreen(Pass& p) {
     ProgramState& s = p.s;
     p.text(p.L + 200, p.T + 60, p.comment(76));
-    p.listAt(5, p.L + 90, p.T + 90);
-    p.scrollButtons(5, p.L + 40, p.T + 90, p.T + 290);
+    // Headings over the columns of the score lines: points, time, game.
+    p.text(p.L + ScoresLeft, p.T + 88, p.comment(scoreHeadings::Points));
+    p.text(p.L + ScoresLeft + 6 * SmallAdvance, p.T + 88, p.comment(scoreHeadings::Time));
+    p.text(p.L + ScoresLeft + 16 * SmallAdvance, p.T + 88, p.comment(scoreHeadings::Game));
+    p.listAt(5, p.L + ScoresLeft, p.T + 90);
+    p.scrollButtons(5, p.L + 20, p.T + 90, p.T + 290);
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, 33);
     if (p.buttonAt(p.R - 90, p.B - 20, button::Delete, named::DeleteScore)) deleteSelected(s, 5);
-    if (p.buttonAt(p.R - 150, p.B - 20, button::Clear, named::ClearScores)) {
-        for (int i = 1; i <= 599; ++i) s.listBox(5).entries[static_cast<std::size_t>(i)].clear();
-        s.listBox(5).selected = -1;  // the selected score is gone with the others
-    }
+    if (p.buttonAt(p.R - 150, p.B - 20, button::Clear, named::ClearScores)) askFirst(s, confirmations::ClearScores);
+}
+
+void clearScores(ProgramState& s) {
+    for (int i = 1; i <= 599; ++i) s.listBox(5).entries[static_cast<std::size_t>(i)].clear();
+    s.listBox(5).selected = -1;  // the selected score is gone with the others
 }
 
 void helpScreen(Pass& p) {
@@ -350,8 +375,37 @@ void quitScreen(Pass& p) {
     if (p.buttonAt(p.L + 200, p.T + 140, button::No, named::QuitNo)) openScreen(s, 102);
 }
 
+int questionOf(std::uint8_t what) {
+    switch (what) {
+        case confirmations::ClearScores: return asked::ClearScores;
+        case confirmations::Restart: return asked::Restart;
+        default: return asked::EndTravel;
+    }
+}
+
+bool giveUp(ProgramState& s);
+
+// Oui does what was asked; Non (like Escape) leaves everything as it was,
+// and the scores panel comes back when its broom asked.
+void answer(ProgramState& s, bool yes) {
+    const std::uint8_t what = std::exchange(s.app.pendingConfirmation, confirmations::None);
+    s.app.screen = what == confirmations::ClearScores ? screens::Scores : screens::None;
+    if (!yes) return;
+    if (what == confirmations::ClearScores) clearScores(s);
+    if (what == confirmations::Restart) openScreen(s, 1);
+    if (what == confirmations::EndTravel) giveUp(s);
+}
+
+void confirmationScreen(Pass& p) {
+    ProgramState& s = p.s;
+    s.platform.canvas().drawImage(ImageSet::Interface, QuestionPanel, p.L, p.T);
+    p.text(p.L + 55, p.T + 80, p.comment(questionOf(s.app.pendingConfirmation)));
+    if (p.buttonAt(p.L + 40, p.T + 140, button::Yes, named::Yes)) answer(s, true);
+    else if (p.buttonAt(p.L + 200, p.T + 140, button::No, named::No)) answer(s, false);
+}
+
 void panelScreen(Pass& pass, int screen) {
-    if (screen != screens::QuitConfirmation) drawPanel(pass.s, pass.L, pass.T);
+    if (screen != screens::QuitConfirmation && screen != screens::Confirmation) drawPanel(pass.s, pass.L, pass.T);
     switch (screen) {
         case screens::Options: optionsScreen(pass); break;
         case screens::Scores: scoresScreen(pass); break;
@@ -361,6 +415,7 @@ void panelScreen(Pass& pass, int screen) {
         case screens::AnagramSearch: searchScreen(pass, true); break;
         case screens::PatternSearch: searchScreen(pass, false); break;
         case screens::QuitConfirmation: quitScreen(pass); break;
+        case screens::Confirmation: confirmationScreen(pass); break;
         default: break;
     }
 }
@@ -407,14 +462,21 @@ bool inGameBar(Pass& p) {
         if (s.travel.underWay)
             playSound(s, sounds::TileLanded);
         else
-            openScreen(s, 1);
+            askFirst(s, confirmations::Restart);
     }
     if (p.buttonAt(440, 540, button::Save, named::Save)) saveGame(s, false);
     if (p.buttonAt(500, 540, button::AnagramSearch, named::AnagramSearch)) openScreen(s, 8);
     if (p.buttonAt(560, 540, button::PatternSearch, named::PatternSearch)) openScreen(s, 9);
     if (!onMap && p.buttonAt(620, 540, button::Help, named::Help)) openScreen(s, 5);
     if (p.buttonAt(680, 540, button::Options, named::Options)) openScreen(s, 3);
-    if (p.buttonAt(740, 540, button::GiveUp, named::GiveUp) && !giveUp(s)) return false;
+    // On the map the flag ends the whole travel: it asks first.
+    if (p.buttonAt(740, 540, button::GiveUp, named::GiveUp)) {
+        if (onMap) {
+            askFirst(s, confirmations::EndTravel);
+            return true;
+        }
+        if (!giveUp(s)) return false;
+    }
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "base/file_system.hpp"
 #include "base/ini_file.hpp"
 #include "media/asset_loading.hpp"
+#include "profile/scores.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
 #include "widgets/list_boxes.hpp"
@@ -106,6 +107,7 @@ void ChargeFavoris(ProgramState& s) {
     s.listBox(5).width = 500;
     s.listBox(7).selected = a.cardBackIndex;
     s.listBox(5).count = readNumberedList(s, file, "SCORES", 5, false);
+    sortScores(s);
     readNumberedList(s, file, "FAVORIS", 3, true);
 }
 

@@ -13,10 +13,35 @@ namespace glossamo {
 namespace {
 
 constexpr std::size_t OverlayLimit = 26;
-constexpr std::size_t ScoreLineDots = 41;
-constexpr std::size_t TitleKept = 19;       // a longer title is cut ...
-constexpr std::size_t TitleShortened = 18;  // ... to this
 constexpr int LastScoreEntry = 599;
+
+// The older layout: one line of 41 dots with the name at 0, the title at 13
+// and the time at 32, then the points.
+constexpr std::size_t OldTitleAt = 13;
+constexpr std::size_t OldTimeAt = 32;
+constexpr std::size_t OldPointsAt = 41;
+
+// Columns of a score line: the points, then the time, then the title.
+constexpr int PointsWidth = 5;
+constexpr int TimeWidth = 8;
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string withoutTrailingDots(std::string_view text) {
+    const std::size_t end = text.find_last_not_of('.');
+    return std::string(end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1));
+}
+
+// One blank between words, so that a whole title fits its column.
+std::string singleBlanks(std::string_view text) {
+    std::string out;
+    for (const char c : text)
+        if (c != ' ' || (!out.empty() && out.back() != ' ')) out += c;
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
 
 std::string twoDigits(int v) {
     char text[12];
@@ -59,23 +84,59 @@ int scoreOf(const PlayClock& c) {
     return score < 0 ? 1 : score;
 }
 
+std::string scoreLine(int points, std::string_view time, std::string_view title) {
+    char columns[32];
+    std::snprintf(columns, sizeof columns, "%*d %-*.*s  ", PointsWidth, points, TimeWidth,
+                  static_cast<int>(std::min<std::size_t>(time.size(), 15)), time.data());
+    return columns + singleBlanks(title);
+}
+
+int pointsOf(std::string_view line) {
+    if (line.size() <= static_cast<std::size_t>(PointsWidth) || line[PointsWidth] != ' ') return -1;
+    const std::string_view field = line.substr(0, PointsWidth);
+    const std::size_t start = field.find_first_not_of(' ');
+    if (start == std::string_view::npos || !allDigits(field.substr(start))) return -1;
+    return std::stoi(std::string(field.substr(start)));
+}
+
+std::string columnScoreLine(const std::string& line) {
+    const bool older = pointsOf(line) < 0 && line.size() > OldPointsAt && line.size() <= OldPointsAt + 5 &&
+                       allDigits(std::string_view(line).substr(OldPointsAt));
+    if (!older) return line;
+    const std::string_view all(line);
+    return scoreLine(std::stoi(line.substr(OldPointsAt)), withoutTrailingDots(all.substr(OldTimeAt, OldPointsAt - OldTimeAt)),
+                     withoutTrailingDots(all.substr(OldTitleAt, OldTimeAt - OldTitleAt)));
+}
+
+void sortScores(ProgramState& s) {
+    ListBox& scores = s.listBox(5);
+    const auto first = scores.entries.begin() + 1, last = scores.entries.begin() + LastScoreEntry + 1;
+    std::for_each(first, last, [](std::string& line) { line = columnScoreLine(line); });
+    // Empty rows stay last; lines that are no score go under the scores.
+    std::stable_sort(first, last, [](const std::string& x, const std::string& y) {
+        if (x.empty() != y.empty()) return y.empty();
+        return pointsOf(x) > pointsOf(y);
+    });
+}
+
 void recordScore(ProgramState& s) {
     AppState& a = s.app;
     a.score = scoreOf(s.clock);
-    std::string title = a.gameTitle.str();
-    if (title.size() > TitleKept) title = title.substr(0, TitleShortened);
     char digits[16];
     std::snprintf(digits, sizeof digits, "%04d", a.score);
-    std::string line(ScoreLineDots, '.');
-    line = overlayText(line, a.playerName.view(), 0);
-    line = overlayText(line, title, 13);
-    line = overlayText(line, s.clock.clockText.view(), 32);
-    line += digits;
+    const std::string line = scoreLine(a.score, s.clock.clockText.view(), a.gameTitle.view());
     showPopup(s, 2, 515, a.comments[36].str() + " " + s.clock.clockText.str() + " " + digits + " " + a.comments[38].str());
+    // The new line goes above the first one it equals or beats; the list
+    // stays best first and a full list drops its last line.
     ListBox& scores = s.listBox(5);
-    for (int i = LastScoreEntry; i >= 1; --i)
+    int at = 1;
+    while (at <= LastScoreEntry && !scores.entries[static_cast<std::size_t>(at)].empty() &&
+           pointsOf(scores.entries[static_cast<std::size_t>(at)]) > a.score)
+        ++at;
+    if (at > LastScoreEntry) return;
+    for (int i = LastScoreEntry; i > at; --i)
         scores.entries[static_cast<std::size_t>(i)] = scores.entries[static_cast<std::size_t>(i - 1)];
-    scores.entries[1] = line;
+    scores.entries[static_cast<std::size_t>(at)] = line;
     debugLog(s, line);
 }
 

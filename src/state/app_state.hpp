@@ -23,7 +23,16 @@ constexpr int SavedGames = 7;
 constexpr int AnagramSearch = 8;
 constexpr int PatternSearch = 9;
 constexpr int QuitConfirmation = 100;
+constexpr int Confirmation = 103;  // a yes/no question before a click that wipes something
 }  // namespace screens
+
+// What the confirmation screen asks before doing it.
+namespace confirmations {
+constexpr std::uint8_t None = 0;
+constexpr std::uint8_t ClearScores = 1;  // every score of the scores panel
+constexpr std::uint8_t Restart = 2;      // the running game, started again
+constexpr std::uint8_t EndTravel = 3;    // the whole travel, from the map
+}  // namespace confirmations
 
 // Background numbers that name special pictures.
 namespace backgrounds {
@@ -55,6 +64,7 @@ struct AppState {
     std::uint32_t chosenFamily = 0;
     std::int32_t panelX = 800;
     std::int32_t panelY = 72;
+    std::uint8_t pendingConfirmation = confirmations::None;
 
     // Player settings and files.
     ShortString<100> playerName;

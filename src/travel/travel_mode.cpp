@@ -23,7 +23,7 @@ namespace {
 // Comments of the travel's texts.
 namespace texts {
 constexpr int CostsWord = 26, MoneyCaption = 28, GameCaption = 29, PrizeCaption = 30, Opening = 31, Sea = 64,
-              TooExpensive = 92;
+              TooExpensive = 92, GoalCaption = 135, PriceAbovePrize = 136;
 }
 
 constexpr int MapRows = 8;  // rows drawn; the record has one more
@@ -34,6 +34,8 @@ constexpr int TravellerFlightKind = 90;
 constexpr Rgb Silver{192, 192, 192};
 constexpr Rgb Green{0, 128, 0};
 constexpr Rgb Red{255, 0, 0};
+constexpr Rgb Gold{255, 200, 0};
+constexpr int GoalPen = 3;  // the goal's frame is thick enough to find at a glance
 
 TravelCell& cellAt(TravelState& t, int c, int r) {
     return t.cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
@@ -94,6 +96,15 @@ bool clickMap(ProgramState& s) {
 
 }  // namespace
 
+std::string pickedSquarePrizeLine(const ProgramState& s) {
+    const TravelState& t = s.travel;
+    if (!hasPick(t)) return {};
+    const TravelCell& cell = t.cells[static_cast<std::size_t>(t.pickCol)][static_cast<std::size_t>(t.pickRow)];
+    std::string line = comment(s, texts::PrizeCaption) + dollars(cell.prize);
+    if (cell.cost > cell.prize) line.append("  ").append(comment(s, texts::PriceAbovePrize));
+    return line;
+}
+
 int cheapestNeighbourCost(const TravelState& t, int c, int r) {
     const auto cost = [&](bool present, int nc, int nr) {
         return present ? t.cells[static_cast<std::size_t>(nc)][static_cast<std::size_t>(nr)].cost : MissingNeighbourCost;
@@ -136,11 +147,11 @@ void drawTravel(ProgramState& s) {
     TravelState& t = s.travel;
     drawBackground(s);
     drawSmallText(s, 20, 22, NormalInk, comment(s, texts::MoneyCaption) + " " + dollars(t.money));
+    drawSmallText(s, 20, 42, NormalInk, comment(s, texts::GoalCaption) + cellAt(t, t.targetCol, t.targetRow).country.str());
     if (!s.app.hoverText.empty()) {
         drawSmallText(s, 20, 2, NormalInk, s.app.hoverText.view());
-        if (hasPick(t))
-            drawSmallText(s, 300, 22, NormalInk,
-                          comment(s, texts::PrizeCaption) + dollars(cellAt(t, t.pickCol, t.pickRow).prize));
+        // Left enough for a warning to end before the quick-exit button.
+        if (hasPick(t)) drawSmallText(s, 250, 22, NormalInk, pickedSquarePrizeLine(s));
     }
     if (s.flight.active) {
         // On the move the squares are not drawn, and clicks are ignored.
@@ -166,8 +177,8 @@ void drawTravelMap(ProgramState& s) {
             const bool neighbour = isNeighbour(t, c, r);
             Rgb pen = neighbour ? Green : Silver;
             const Rect square{travelSquareX(c), travelSquareY(r), SquarePixels, SquarePixels};
-            if ((c == t.startCol && r == t.startRow) || (c == t.targetCol && r == t.targetRow))
-                canvas.frameRect(square, pen);
+            if (c == t.startCol && r == t.startRow) canvas.frameRect(square, pen);
+            if (c == t.targetCol && r == t.targetRow) canvas.frameRect(square, Gold, GoalPen);
             if (!neighbour) continue;
             if (s.app.screen == screens::None && pointer.x >= square.x && pointer.x <= square.x + SquarePixels &&
                 pointer.y >= square.y && pointer.y <= square.y + SquarePixels) {

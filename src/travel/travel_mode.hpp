@@ -3,6 +3,7 @@
 // game with a price paid on arrival and a prize won with the game; the
 // traveller moves one square at a time from a start square to a target.
 #include <array>
+#include <string>
 
 namespace glossamo {
 
@@ -37,6 +38,9 @@ void drawTravel(ProgramState& s);
 // The squares and their outlines, the blinking neighbours and the square
 // under the pointer.
 void drawTravelMap(ProgramState& s);
+// The line under the money while a neighbour is pointed at: its prize, and
+// a warning when its price is above it; empty when none is pointed at.
+std::string pickedSquarePrizeLine(const ProgramState& s);
 // Starts the game of the square the traveller has just reached.
 void startTravelGame(ProgramState& s);
 // After a travel game: the prize of a won game, then back on the map, or

@@ -50,14 +50,15 @@ protected:
 TEST_F(PictureImport, HeadIsStretchedToEightyByNinetyAndChosen) {
     platform.pictureChoice = outside.path().bytes() + "photo.BMP";
     startPictureImport(s, 1);
-    EXPECT_EQ(bmpSize(user.path().bytes() + "TETE/Tete .bmp"), std::make_pair(80, 90));
-    EXPECT_EQ(s.listBox(8).entries[1], "Tete ");
+    EXPECT_EQ(bmpSize(user.path().bytes() + "TETE/Tete.bmp"), std::make_pair(80, 90));
+    EXPECT_EQ(s.listBox(8).entries[1], "Tete") << "no blank after the name";
     EXPECT_EQ(s.listBox(8).selected, 1);
     EXPECT_EQ(s.listBox(8).firstShown, 0);
     EXPECT_EQ(s.popup.text.view(), "Image ajout\xE9" "e");
     EXPECT_EQ(s.app.importMode, 0);
     EXPECT_EQ(platform.journal.front(),
-              "dialog Import: Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG " + outside.path());
+              "dialog Import: Images (*.jpg, *.jpeg, *.bmp)|*.JPG *.JPEG *.BMP|Photo JPEG (*.jpg, *.jpeg)|*.JPG *.JPEG|Image "
+              "Bitmap (*.bmp)|*.BMP " + outside.path());
 }
 
 // The dialog's file is read where it is, in a folder named in any script.
@@ -67,7 +68,7 @@ TEST_F(PictureImport, BackgroundIsStretchedToTheScreen) {
     writeBmp(folder + "plage.bmp", 160, 120);
     platform.pictureChoice = folder + "plage.bmp";
     startPictureImport(s, 2);
-    EXPECT_EQ(bmpSize(user.path().bytes() + "FONDS/Fond .bmp"), std::make_pair(800, 600));
+    EXPECT_EQ(bmpSize(user.path().bytes() + "FONDS/Fond.bmp"), std::make_pair(800, 600));
 }
 
 TEST_F(PictureImport, NamesTakeTheNextFreeSuffixAndTheTwentiethIsOverwritten) {
@@ -77,7 +78,7 @@ TEST_F(PictureImport, NamesTakeTheNextFreeSuffixAndTheTwentiethIsOverwritten) {
     };
     importHead();
     importHead();
-    EXPECT_TRUE(fileExists(user.path() + "TETE/Tete .bmp"));
+    EXPECT_TRUE(fileExists(user.path() + "TETE/Tete.bmp"));
     EXPECT_TRUE(fileExists(user.path() + "TETE/Tete 1.bmp"));
     for (int n = 2; n <= 20; ++n) user.write("TETE/Tete " + std::to_string(n) + ".bmp", "old");
     importHead();
@@ -124,7 +125,8 @@ TEST_F(PictureImport, DialogStartsInTheHomeFolderNamedByTheComment) {
     s.app.comments[66] = "~/Images/";
     startPictureImport(s, 1);
     const char* home = std::getenv("HOME");
-    EXPECT_EQ(platform.journal.back(), "dialog Import: Image Bitmap (*.bmp)|*.BMP|Image JPEG (*.JPG)|*.JPG " +
+    EXPECT_EQ(platform.journal.back(), "dialog Import: Images (*.jpg, *.jpeg, *.bmp)|*.JPG *.JPEG *.BMP|Photo JPEG (*.jpg, *.jpeg)|*.JPG *.JPEG|Image "
+              "Bitmap (*.bmp)|*.BMP " +
                                            std::string(home ? home : "") + "/Images/");
 }
 
@@ -153,10 +155,10 @@ TEST_F(PictureImport, HandCopiedPicturesLoadWhateverTheCaseOfTheirEnding) {
     ASSERT_TRUE(canvas.hasImage(ImageSet::Screen, 0));
     EXPECT_EQ(canvas.image(ImageSet::Screen, 0)->w, 800);
 
-    writeBmp(user.path().bytes() + "TETE/Tete .BMP", 80, 90);
+    writeBmp(user.path().bytes() + "TETE/Tete.BMP", 80, 90);
     s.app.importMode = 1;
     importPicture(s, outside.path() + "photo.BMP");
-    EXPECT_FALSE(fileExists(user.path() + "TETE/Tete .bmp")) << "a name taken with a capital ending is not taken again";
+    EXPECT_FALSE(fileExists(user.path() + "TETE/Tete.bmp")) << "a name taken with a capital ending is not taken again";
     EXPECT_TRUE(fileExists(user.path() + "TETE/Tete 1.bmp"));
 }
 

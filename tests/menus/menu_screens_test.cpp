@@ -123,6 +123,14 @@ TEST_F(Menus, InGamePanelsOpenFromTheBar) {
         EXPECT_EQ(s.app.screen, screens::None);
         EXPECT_TRUE(s.gameRunning());
     }
+    // Starting again asks first; Non leaves the game as it was.
+    s.game.texts[30] = "PLAYED";
+    clickAt(385, 545);
+    EXPECT_EQ(s.app.screen, screens::Confirmation);
+    settle();
+    clickAt(L() + 200 + 10, T() + 140 + 10);
+    EXPECT_EQ(s.app.screen, screens::None);
+    EXPECT_EQ(s.game.texts[30].view(), "PLAYED");
     clickAt(745, 545);
     EXPECT_EQ(s.app.gameLost, 1) << "the white flag gives up";
 }
@@ -194,7 +202,7 @@ TEST_F(Menus, DeletingAScoreWithoutSelectionShowsComment33) {
     EXPECT_EQ(s.popup.text.view(), "Choisissez une ligne");
 }
 
-TEST_F(Menus, ClearingTheScoresDropsTheSelectionSoDeleteRemovesNothingMore) {
+TEST_F(Menus, ClearingTheScoresAsksFirstAndDropsTheSelectionSoDeleteRemovesNothingMore) {
     s.app.screen = screens::Scores;
     s.listBox(5).entries[1] = "MARIE........LE PENDU...03mn 12s.7504";
     settle();
@@ -202,6 +210,15 @@ TEST_F(Menus, ClearingTheScoresDropsTheSelectionSoDeleteRemovesNothingMore) {
     clickAt(L() + 90 + 40, T() + 90 + 20 + 8);  // the first row
     ASSERT_EQ(s.listBox(5).selected, 1);
     clickAt(R - 150 + 10, B - 20 + 10);
+    EXPECT_EQ(s.app.screen, screens::Confirmation);
+    settle();
+    clickAt(L() + 200 + 10, T() + 140 + 10);  // Non
+    EXPECT_EQ(s.app.screen, screens::Scores);
+    EXPECT_EQ(s.listBox(5).entries[1], "MARIE........LE PENDU...03mn 12s.7504");
+    clickAt(R - 150 + 10, B - 20 + 10);
+    settle();
+    clickAt(L() + 40 + 10, T() + 140 + 10);  // Oui
+    EXPECT_EQ(s.app.screen, screens::Scores);
     EXPECT_EQ(s.listBox(5).selected, -1);
     clickAt(R - 90 + 10, B - 20 + 10);
     EXPECT_EQ(s.popup.text.view(), "Choisissez une ligne");

@@ -10,6 +10,7 @@
 #include "media/asset_loading.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/canvas.hpp"
+#include "profile/scores.hpp"
 #include "shell/frame_tick.hpp"
 #include "shell/input_routing.hpp"
 #include "shell/startup.hpp"
@@ -246,10 +247,13 @@ TEST_F(Screens, EveryMenuScreen) {
     fillHeadList(s);
     loadHead(s, "Joueur");
     s.app.playerName = "Camille";
-    for (int i = 1; i <= 12; ++i)
-        listAdd(s, 5, "CAMILLE......PENDU  10 lettres...0" + std::to_string(i % 10) + "mn 12s.0" + std::to_string(7000 - i * 400));
+    for (int i = 1; i <= 12; ++i) {
+        const char time[] = {'0', static_cast<char>('0' + i % 10), 'm', 'n', ' ', '1', '2', 's', 0};
+        listAdd(s, 5, scoreLine(7000 - i * 400, time, "MOTS COUPES 10 mots / ANIMAUX"));
+    }
     s.app.titleShowing = 0;
-    for (const int screen : {1, 2, 3, 4, 5, 6, 7, 8, 9, 100}) {
+    s.app.pendingConfirmation = confirmations::ClearScores;
+    for (const int screen : {1, 2, 3, 4, 5, 6, 7, 8, 9, 100, screens::Confirmation}) {
         s.app.chosenFamily = 8;
         s.app.screen = screen;
         s.app.panelX = 220;

@@ -48,35 +48,52 @@ TEST_F(Scores, ScoreFallsWithTheMinutesAndBottomsOut) {
 TEST_F(Scores, TheScoreLineOfTheExample) {
     playFor(3 * 60 + 12);
     recordScore(s);
-    EXPECT_EQ(s.listBox(5).entries[1], "MARIE........MOTS CASES 10x10...03mn 12s.7504");
+    EXPECT_EQ(s.listBox(5).entries[1], " 7504 03mn 12s  MOTS CASES 10x10");
     EXPECT_EQ(s.app.score, 7504);
     EXPECT_EQ(s.popup.text.view(), "Bravo ! Temps : 03mn 12s 7504 points");
     EXPECT_EQ(s.popup.y, 515);
-    EXPECT_EQ(s.debugLines.back(), "DeBuG Info:>MARIE........MOTS CASES 10x10...03mn 12s.7504");
+    EXPECT_EQ(s.debugLines.back(), "DeBuG Info:> 7504 03mn 12s  MOTS CASES 10x10");
 }
 
-TEST_F(Scores, LongNamesTitlesAndFastGames) {
-    s.app.playerName = "JEAN-BAPTISTE-EMMANUEL";
-    s.app.gameTitle = "ABCDEFGHIJKLMNOPQRS";  // 19 characters stay whole
+TEST_F(Scores, WholeThemeTitlesAndFastGames) {
+    s.app.gameTitle = "MOTS COUPES 8  mots / ANIMAUX";
     recordScore(s);
-    EXPECT_EQ(s.listBox(5).entries[1], "JEAN-BAPTISTEABCDEFGHIJKLMNOPQRS00H00MN0010000")
-        << "nine characters of the clock show";
-    s.app.gameTitle = "ABCDEFGHIJKLMNOPQRST";  // 20 are cut to 18
-    playFor(30);
-    recordScore(s);
-    EXPECT_EQ(s.listBox(5).entries[1], "JEAN-BAPTISTEABCDEFGHIJKLMNOPQR.00mn 30s.9760");
+    EXPECT_EQ(s.listBox(5).entries[1], "10000 00H00MN00S  MOTS COUPES 8 mots / ANIMAUX")
+        << "the clock before its first second; the theme stays";
     EXPECT_EQ(overlayText("......", "ABCDEFGH", 3), "...ABC") << "never past the line's end";
     EXPECT_EQ(overlayText(std::string(40, '.'), std::string(30, 'X'), 0), std::string(26, 'X') + std::string(14, '.'));
 }
 
-TEST_F(Scores, TheSixHundredthScorePushesTheOldestOut) {
-    for (int i = 1; i <= 600; ++i) {
-        s.app.playerName = std::to_string(i);
+TEST_F(Scores, TheListStaysBestFirstAndAFullListDropsItsWorst) {
+    for (const int seconds : {60, 10, 120, 10}) {
+        s.clock = PlayClock{};
+        playFor(seconds);
         recordScore(s);
     }
-    EXPECT_EQ(s.listBox(5).entries[1].substr(0, 4), "600.");
-    EXPECT_EQ(s.listBox(5).entries[599].substr(0, 2), "2.") << "the first score was dropped";
+    EXPECT_EQ(pointsOf(s.listBox(5).entries[1]), 9920);
+    EXPECT_EQ(pointsOf(s.listBox(5).entries[3]), 9200);
+    EXPECT_EQ(pointsOf(s.listBox(5).entries[4]), 8400);
+    for (int i = 5; i <= 600; ++i) {
+        s.clock = PlayClock{};
+        playFor(30);
+        recordScore(s);
+    }
+    EXPECT_EQ(pointsOf(s.listBox(5).entries[599]), 9200) << "the worst score was dropped";
     EXPECT_TRUE(s.listBox(5).entries[600].empty());
+}
+
+// A profile of the older layout shows its scores in columns, best first.
+TEST_F(Scores, OlderScoreLinesAreReadIntoColumnsAndSorted) {
+    s.listBox(5).entries[1] = "MARIE........MOTS CASES 10x10...03mn 12s.7504";
+    s.listBox(5).entries[2] = "JEAN-BAPTISTEABCDEFGHIJKLMNOPQR.00mn 30s.9760";
+    s.listBox(5).entries[3] = "deux";
+    s.listBox(5).entries[4] = " 8000 02mn 30s  PENDU 12 Lettres / PAYS";
+    sortScores(s);
+    EXPECT_EQ(s.listBox(5).entries[1], " 9760 00mn 30s  ABCDEFGHIJKLMNOPQR");
+    EXPECT_EQ(s.listBox(5).entries[2], " 8000 02mn 30s  PENDU 12 Lettres / PAYS");
+    EXPECT_EQ(s.listBox(5).entries[3], " 7504 03mn 12s  MOTS CASES 10x10");
+    EXPECT_EQ(s.listBox(5).entries[4], "deux") << "a line that is no score stays, last";
+    EXPECT_TRUE(s.listBox(5).entries[5].empty());
 }
 
 }  // namespace glossamo::testing

@@ -8,6 +8,7 @@
 
 #include "games/catalogue.hpp"
 #include "games/game_start.hpp"
+#include "profile/scores.hpp"
 #include "shell/game_dispatcher.hpp"
 #include "sweep/game_solvers.hpp"
 
@@ -28,20 +29,12 @@ constexpr const char* Player = "SWEEP";
 // The score list's line of a game won in `seconds` (under an hour): the
 // player, the title (cut to 18 characters past 19), the play time and the
 // score, over a line of dots that the clock's text does not run past.
-std::string scoreLine(const std::string& title, int seconds) {
+std::string expectedScoreLine(const std::string& title, int seconds) {
     const int minutes = seconds / 60, rest = seconds % 60;
     char clock[32] = "00H00MN00S";  // the clock's text before its first second
     if (seconds > 0) std::snprintf(clock, sizeof clock, "%02dmn %02ds", minutes, rest);
     const int points = 10000 - 800 * minutes - 8 * rest;
-    const int score = points < 0 ? 1 : points;
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%04d", score);
-    const std::string shownTitle = title.size() > 19 ? title.substr(0, 18) : title;
-    std::string line(41, '.');
-    line.replace(0, std::string(Player).size(), Player);
-    line.replace(13, shownTitle.size(), shownTitle);
-    for (std::size_t k = 0; clock[k] != 0 && 32 + k < line.size(); ++k) line[32 + k] = clock[k];
-    return line + digits;
+    return scoreLine(points < 0 ? 1 : points, clock, title);
 }
 
 }  // namespace
@@ -86,7 +79,7 @@ TEST_P(GameSweep, WonThroughTheMouseThenGivenUp) {
         const int seconds = run.clockSeconds();
         run.step();
         run.click({400, 300});  // the click after the win scores it and leaves
-        EXPECT_EQ(s.listBox(5).entries[1], scoreLine(title, seconds));
+        EXPECT_EQ(s.listBox(5).entries[1], expectedScoreLine(title, seconds));
         EXPECT_FALSE(s.gameRunning());
         EXPECT_EQ(s.app.screen, screens::Families);
 

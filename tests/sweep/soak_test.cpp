@@ -288,7 +288,7 @@ private:
                 break;
             case screens::Scores:
                 rows(L + 90, T + 90, 11);
-                targets.insert(targets.end(), {buttonAt(L + 40, T + 90), buttonAt(L + 40, T + 290), buttonAt(R - 30, B - 20),
+                targets.insert(targets.end(), {buttonAt(L + 20, T + 90), buttonAt(L + 20, T + 290), buttonAt(R - 30, B - 20),
                                                buttonAt(R - 90, B - 20), buttonAt(R - 150, B - 20)});
                 break;
             case screens::Help:
@@ -313,6 +313,7 @@ private:
                 targets.insert(targets.end(), {buttonAt(L + 40, T + 100), buttonAt(L + 40, T + 280), buttonAt(R - 30, T + 355)});
                 break;
             case screens::QuitConfirmation:
+            case screens::Confirmation:
                 targets.insert(targets.end(), {buttonAt(L + 40, T + 140), buttonAt(L + 200, T + 140), buttonAt(L + 200, T + 140)});
                 break;
             default:

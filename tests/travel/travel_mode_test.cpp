@@ -56,6 +56,7 @@ protected:
         s.app.comments[31] = "Bon voyage !";
         s.app.comments[64] = Sea;
         s.app.comments[92] = "Bourse insuffisante";
+        s.app.comments[136] = "trop cher";
         s.checkBox(1).ticked = 1;
     }
     TravelCell& cell(int c, int r) { return t.cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]; }
@@ -158,7 +159,11 @@ TEST_F(Travel, OnlyTheFourNeighboursArePickedAndTheyBlink) {
     EXPECT_EQ(canvas.pixel(100, 124), Canvas::toRgb565({255, 0, 0})) << "the picked square in red";
     EXPECT_EQ(canvas.pixel(50, 174), Canvas::toRgb565({0, 128, 0})) << "the other neighbour in green";
     EXPECT_EQ(canvas.pixel(60, 100), Canvas::toRgb565({192, 192, 192})) << "the start square's outline";
-    EXPECT_EQ(canvas.pixel(660, 400), Canvas::toRgb565({192, 192, 192})) << "the target square's outline";
+    EXPECT_EQ(canvas.pixel(662, 402), Canvas::toRgb565({255, 200, 0})) << "the target's thick gold outline";
+    EXPECT_EQ(pickedSquarePrizeLine(s), "Gain : 70 $");
+    moveTo(squareCentre(0, 1));  // price 50, prize 20
+    frames(1);
+    EXPECT_EQ(pickedSquarePrizeLine(s), "Gain : 20 $  trop cher");
     s.blinkOn = 0;
     moveTo({400, 30});
     canvas.clear();
@@ -282,7 +287,7 @@ TEST_F(Travel, FailsWhenNoNeighbourIsAffordableCountingTheUndrawnRow) {
     EXPECT_EQ(values(t.failed, t.mapShown), values(0, 1)) << "row 8 lies below row 7";
 }
 
-TEST_F(Travel, EscapeOrGiveUpOnTheMapEndsTheTravel) {
+TEST_F(Travel, EscapeOrTheFlagOnceConfirmedEndsTheTravel) {
     onMap(0, 0, 100);
     moveTo(squareCentre(1, 0));
     frames(1);
@@ -293,9 +298,20 @@ TEST_F(Travel, EscapeOrGiveUpOnTheMapEndsTheTravel) {
     frames(1);
     EXPECT_EQ(s.app.screen, screens::Families);
 
+    // The flag asks first: Escape and Non keep the travel, Oui ends it.
     onMap(0, 0, 100);
     clickButton({764, 564});
-    EXPECT_EQ(values(t.mapShown, t.underWay), values(0, 0));
+    EXPECT_EQ(s.app.screen, screens::Confirmation);
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(values(t.mapShown, s.app.screen), values(1, screens::None));
+    for (const int answerX : {200, 40}) {
+        clickButton({764, 564});
+        frames(60);
+        clickButton({s.app.panelX + answerX + 10, s.app.panelY + 140 + 10});
+        EXPECT_EQ(t.mapShown, answerX == 200 ? 1 : 0) << answerX;
+    }
+    EXPECT_EQ(t.underWay, 0);
     EXPECT_FALSE(s.gameRunning());
 }
 

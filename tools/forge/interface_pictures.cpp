@@ -759,9 +759,10 @@ void forgeScrollMarker(const Paths& paths) {
 // The quit panel, 500 x 260. The program writes its question in light
 // letters at (55, 80) and puts the yes/no buttons at (40, 140) and
 // (200, 140), so a dark band runs behind the question and the lower part
-// stays plain.
+// stays plain. The same panel without the door (56) asks the other
+// questions.
 
-void forgeQuitPanel(const Paths& paths) {
+void forgeQuitPanel(const Paths& paths, int number, bool withDoor) {
     Picture picture(500, 260);
     cairo_t* cr = picture.cr();
     const double x = 2, y = 2, w = 490, h = 250, radius = 18;
@@ -792,12 +793,14 @@ void forgeQuitPanel(const Paths& paths) {
     cairo_stroke(cr);
 
     // The exit door, left of the question.
-    cairo_save(cr);
-    cairo_translate(cr, 4, 0);
-    stampIcon(cr, iconExit, palette::Accent, 61);
-    cairo_restore(cr);
+    if (withDoor) {
+        cairo_save(cr);
+        cairo_translate(cr, 4, 0);
+        stampIcon(cr, iconExit, palette::Accent, 61);
+        cairo_restore(cr);
+    }
 
-    saveKeyedBmp(picture, interfacePath(paths, 41));
+    saveKeyedBmp(picture, interfacePath(paths, number));
 }
 
 // Numbers the program loads but never shows.
@@ -819,8 +822,9 @@ void forgeInterface(const Paths& paths) {
     forgeTravelOverBanner(paths);
     forgeRowMarker(paths);
     forgeScrollMarker(paths);
-    forgeQuitPanel(paths);
-    for (int number : {0, 1, 2, 21, 22, 25, 29, 30, 56}) forgeEmpty(paths, number);
+    forgeQuitPanel(paths, 41, true);
+    forgeQuitPanel(paths, 56, false);
+    for (int number : {0, 1, 2, 21, 22, 25, 29, 30}) forgeEmpty(paths, number);
 }
 
 }  // namespace forge
