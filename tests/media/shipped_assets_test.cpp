@@ -40,7 +40,8 @@ std::string firstBytes(const SystemPath& path, std::size_t n) {
 Size interfaceSize(int n) {
     switch (n) {
         case 26: return {0, 0};  // a font sheet, checked with the others
-        case 41: return {500, 260};
+        case 41:
+        case 56: return {500, 260};  // the quit panel, and the question panel without its door
         case 45:
         case 46: return {20, 20};
         case 49:

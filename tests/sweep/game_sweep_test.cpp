@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <algorithm>
+
 #include "games/catalogue.hpp"
 #include "games/game_start.hpp"
 #include "profile/scores.hpp"
@@ -79,7 +81,10 @@ TEST_P(GameSweep, WonThroughTheMouseThenGivenUp) {
         const int seconds = run.clockSeconds();
         run.step();
         run.click({400, 300});  // the click after the win scores it and leaves
-        EXPECT_EQ(s.listBox(5).entries[1], expectedScoreLine(title, seconds));
+        const auto& scores = s.listBox(5).entries;  // best first: this game's line is anywhere
+        const std::string expected = expectedScoreLine(title, seconds);
+        EXPECT_TRUE(std::any_of(scores.begin(), scores.end(), [&](const auto& line) { return line == expected; }))
+            << expected;
         EXPECT_FALSE(s.gameRunning());
         EXPECT_EQ(s.app.screen, screens::Families);
 
