@@ -59,6 +59,22 @@ void drawSelectionFrame(ProgramState& s) {
         s.platform.canvas().roundedRect(Rect{x0, y0, px - x0, 21}, 10, Green, 2);
 }
 
+// The code and sum numbers: dark digits (at least 9 pixels high) on a pale
+// label, readable over a tile as over the background.
+constexpr int NumberDigitWidth = 9;
+constexpr int NumberLabelHeight = 13;
+constexpr int NumberInkTop = 2;  // the digits' top below the top of the rendered text
+constexpr Rgb NumberPaper{255, 250, 220};
+constexpr Rgb CodeInk{0, 0, 110};
+constexpr Rgb SumInk{120, 0, 0};
+
+void drawNumberLabel(ProgramState& s, int x, int y, std::uint32_t n, bool bold, Rgb ink) {
+    const std::string text = std::to_string(n);
+    Canvas& canvas = s.platform.canvas();
+    canvas.fillRect(Rect{x, y, NumberDigitWidth * static_cast<int>(text.size()) + 3, NumberLabelHeight}, NumberPaper);
+    canvas.systemText(x + 2, y + 2 - NumberInkTop, text, SystemNumberSize, bold, ink);
+}
+
 }  // namespace
 
 void drawBoard(ProgramState& s) {
@@ -91,9 +107,8 @@ void drawCodeNumbers(ProgramState& s) {
     for (int row = 1; row < BoardRowsDrawn; ++row)
         for (int column = 1; column < BoardSize; ++column)
             if (g.tileStyles[at(column)][at(row)] == 4 && g.letters[at(column)][at(row)] != '*')
-                s.platform.canvas().systemText(g.boardLeft + CellPixels * column - 1, g.boardTop + CellPixels * row + 2,
-                                               std::to_string(g.numbers[at(column)][at(row)]), SystemNumberSize,
-                                               false, Rgb{0, 0, 255});
+                drawNumberLabel(s, g.boardLeft + CellPixels * column - 3, g.boardTop + CellPixels * row + 4,
+                                g.numbers[at(column)][at(row)], false, CodeInk);
 }
 
 void prepareNumberFonts(ProgramState& s) {
@@ -106,9 +121,8 @@ void drawSumNumbers(ProgramState& s) {
     for (int row = 1; row < BoardRowsDrawn; ++row)
         for (int column = 1; column < BoardSize; ++column)
             if (g.numbers[at(column)][at(row)] != 0)
-                s.platform.canvas().systemText(g.boardLeft + CellPixels * column - 3, g.boardTop + CellPixels * row + 2,
-                                               std::to_string(g.numbers[at(column)][at(row)]), SystemNumberSize,
-                                               true, Rgb{255, 0, 0});
+                drawNumberLabel(s, g.boardLeft + CellPixels * column - 1, g.boardTop + CellPixels * row + 10,
+                                g.numbers[at(column)][at(row)], true, SumInk);
 }
 
 void drawCard(ProgramState& s, int x, int y, int n) {

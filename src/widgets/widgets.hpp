@@ -30,8 +30,9 @@ void drawCellOnFace(ProgramState& s, int column, int row, int face);
 // The code numbers of numbered cells, and the letter sums, in the system font.
 void drawCodeNumbers(ProgramState& s);
 void drawSumNumbers(ProgramState& s);
-// The size of the system font of the code and sum numbers.
-constexpr int SystemNumberSize = 8;
+// The size of the system font of the code and sum numbers: digits 9 to 10
+// pixels high.
+constexpr int SystemNumberSize = 13;
 // Opens that font before any game needs it.
 void prepareNumberFonts(ProgramState& s);
 
