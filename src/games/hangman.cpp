@@ -25,7 +25,7 @@ constexpr int AlphabetColumn = 7;
 constexpr int TextLimit = 100;
 constexpr int ProverbRowLength = 20;
 constexpr int ProverbFirstRow = 10;
-constexpr int ProverbRows = 6;  // rows 10..15, above the buttons
+constexpr int ProverbRows = 5;  // rows 10..14: row 15 would touch the button bar
 // The letters chosen while another runs, in the order chosen. They are kept
 // in a text of the game record, so a saved game keeps them too.
 constexpr std::size_t WaitingText = 3;

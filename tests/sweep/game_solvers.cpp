@@ -535,7 +535,7 @@ bool solutionShown(HeadlessRun& run) {
                    run.state().gameWordList.front();
         case Family::CrossingWords: return rowsShow(run, 6, 7, 1, 3);
         case Family::WordHangman: return rowsShow(run, 7, 10, 1, 1);
-        case Family::ProverbHangman: return proverbShows(run, 10, 6, text(g, 1));
+        case Family::ProverbHangman: return proverbShows(run, 10, 5, text(g, 1));
         case Family::Password:
             return boardWord(run, 11, 3, static_cast<int>(g.texts[1].size()), false) == text(g, 1);
         case Family::VowelMarket: return rowsShow(run, 7, 7, 1, level(g));
