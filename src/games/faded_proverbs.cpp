@@ -7,6 +7,7 @@
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/hangman.hpp"
+#include "games/proverb_layout.hpp"
 #include "media/sound_services.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
@@ -19,6 +20,7 @@ namespace {
 constexpr int AlphabetColumn = 4;
 constexpr int FirstRow = 6;
 constexpr int RowLength = 20;
+constexpr int Rows = 5;
 constexpr std::size_t TextLimit = 100;
 constexpr int KeptAbove = 25;  // a letter stays when a draw in 0..99 is above this
 // A proverb with nothing rubbed out would be won at its build, and one or
@@ -36,17 +38,45 @@ void writeAlphabet(ProgramState& s) {
     PutWord(AlphabetColumn, 2, "NOPQRSTUVWXYZ", Across, s.game.letters);
 }
 
-// The text across rows 6..10, twenty characters a row.
-void writeText(ProgramState& s, std::string_view text) {
-    for (int row = 0; row * RowLength < static_cast<int>(text.size()); ++row)
-        PutWord(1, FirstRow + row, text.substr(at(row * RowLength), RowLength), Across, s.game.letters);
+char& cellOf(GameRecord& g, const ProverbCell& cell) {
+    return g.letters[at(1 + cell.column)][at(FirstRow + cell.row)];
 }
 
-// The proverb in board form: its letters, '*' for every other character.
+// Where the text stands on rows 6..10: word by word. A game saved when the
+// text was cut every twenty characters keeps that cutting: its letters that
+// were never rubbed out tell which.
+std::vector<ProverbCell> textCells(GameRecord& g) {
+    const std::string_view whole = g.texts[1].view(), faded = g.texts[3].view();
+    std::vector<ProverbCell> cells = layOutProverb(whole, RowLength, Rows);
+    for (std::size_t i = 0; i < cells.size() && i < faded.size(); ++i)
+        if (cells[i].shown() && faded[i] != ' ' && cellOf(g, cells[i]) != faded[i])
+            return cutProverb(whole, RowLength, Rows);
+    return cells;
+}
+
+void writeText(ProgramState& s, std::string_view text, const std::vector<ProverbCell>& cells) {
+    for (std::size_t i = 0; i < cells.size() && i < text.size(); ++i)
+        if (cells[i].shown()) cellOf(s.game, cells[i]) = text[i];
+}
+
+// The text as the board shows it: each character read from its cell, the
+// blanks that have no cell as they are.
+std::string readText(ProgramState& s) {
+    GameRecord& g = s.game;
+    std::string shown = g.texts[1].str();
+    const std::vector<ProverbCell> cells = textCells(g);
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        if (cells[i].shown()) shown[i] = cellOf(g, cells[i]);
+    return shown;
+}
+
+// The proverb in board form: its letters and signs, '*' for a blank.
 std::string boardForm(const std::string& proverb) {
     std::string whole;
-    for (std::size_t i = 0; i + 1 < proverb.size() && whole.size() < TextLimit; ++i)
-        whole += isCapital(proverb[i]) ? proverb[i] : '*';
+    for (std::size_t i = 0; i + 1 < proverb.size() && whole.size() < TextLimit; ++i) {
+        const char c = proverb[i];
+        whole += static_cast<unsigned char>(c) > ' ' ? c : '*';
+    }
     return whole;
 }
 
@@ -58,7 +88,7 @@ std::string fadedForm(ProgramState& s, const std::string& whole) {
     std::string faded;
     for (int draw = 0, rubbed = -1; rubbed < least && draw < MostFadingDraws; ++draw) {
         faded.clear();
-        for (const char c : whole) faded += !isCapital(c) ? '*' : s.rng.below(100) > KeptAbove ? c : ' ';
+        for (const char c : whole) faded += !isCapital(c) ? c : s.rng.below(100) > KeptAbove ? c : ' ';
         rubbed = static_cast<int>(std::count(faded.begin(), faded.end(), ' '));
     }
     return faded;
@@ -82,7 +112,7 @@ bool build(ProgramState& s, int month) {
             g.clickable[at(c)][at(r)] = 1;
             g.tileStyles[at(c)][at(r)] = 2;
         }
-    writeText(s, faded);
+    writeText(s, faded, layOutProverb(whole, RowLength, Rows));
     g.built = 1;
     playSound(s, sounds::GameBuilt);
     return true;
@@ -101,19 +131,17 @@ void playFadedProverbs(ProgramState& s, int month, const char*) {
     GameRecord& g = s.game;
     if (g.built == 0 && !build(s, month)) return;
     writeAlphabet(s);
-    if (s.app.gameLost == 1) writeText(s, g.texts[1].view());
+    if (s.app.gameLost == 1) writeText(s, g.texts[1].view(), textCells(g));
     // A rubbed-out letter's cell stays a slot once filled: a letter put there
     // can be replaced or taken away again.
     for (int c = 1; c <= RowLength; ++c)
-        for (int r = FirstRow; r < FirstRow + 5; ++r)
+        for (int r = FirstRow; r < FirstRow + Rows; ++r)
             if (g.letters[at(c)][at(r)] == ' ') {
                 g.movable[at(c)][at(r)] = 1;
                 g.clickable[at(c)][at(r)] = 1;
             }
     drawBoard(s);
-    std::string shown;
-    for (int r = FirstRow; r < FirstRow + 5; ++r) shown += readBoardWord(s, 1, r, RowLength, true);
-    g.texts[2] = shown.substr(0, g.texts[1].size());
+    g.texts[2] = readText(s);
     checkSolved(s);
 }
 

@@ -8,6 +8,7 @@
 #include "base/text_encoding.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/proverb_layout.hpp"
 #include "media/sound_services.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
@@ -23,6 +24,8 @@ constexpr int Miss = 2;
 constexpr int AlphabetColumn = 7;
 constexpr int TextLimit = 100;
 constexpr int ProverbRowLength = 20;
+constexpr int ProverbFirstRow = 10;
+constexpr int ProverbRows = 5;  // rows 10..14: row 15 would touch the button bar
 // The letters chosen while another runs, in the order chosen. They are kept
 // in a text of the game record, so a saved game keeps them too.
 constexpr std::size_t WaitingText = 3;
@@ -72,11 +75,14 @@ bool buildProverbHangman(ProgramState& s, int nation) {
     if (count == 0) debugLog(s, "Fichier " + path + " absent");
     const std::string proverb = readProverb(s.gameWordList, s.rng.below(count - 5));
     if (proverb.empty()) return false;
+    // Letters are hidden ('-'); signs show as they are, anything else is a
+    // blank between words.
     std::string hidden, shown;
     for (std::size_t i = 0; i + 1 < proverb.size() && hidden.size() < TextLimit; ++i) {
-        const bool letter = isCapital(proverb[i]);
-        hidden += letter ? proverb[i] : ' ';
-        shown += letter ? '-' : ' ';
+        const char c = proverb[i];
+        const bool sign = static_cast<unsigned char>(c) > ' ' && !isProverbGap(c);
+        hidden += isCapital(c) || sign ? c : ' ';
+        shown += isCapital(c) ? '-' : sign ? c : ' ';
     }
     s.game.texts[1] = hidden;
     s.game.texts[2] = shown;
@@ -84,17 +90,24 @@ bool buildProverbHangman(ProgramState& s, int nation) {
     return true;
 }
 
-void showText(ProgramState& s, std::string_view text, bool proverb) {
-    if (!proverb) {
-        PutWord(AlphabetColumn, 10, text, Across, s.game.letters);
-        return;
+// The proverb word by word from (1, 10). Blanks hold nothing to guess: they
+// show as gaps, not as empty tiles. A letter still hidden shows as '_', so
+// that a hyphen of the proverb reads as one.
+void showProverb(ProgramState& s, std::string_view text) {
+    const std::string_view hidden = s.game.texts[1].view();
+    const std::vector<ProverbCell> cells = layOutProverb(hidden, ProverbRowLength, ProverbRows);
+    for (std::size_t i = 0; i < cells.size() && i < text.size(); ++i) {
+        if (!cells[i].shown()) continue;
+        const char c = text[i] == ' ' ? '*' : text[i] == '-' && isCapital(hidden[i]) ? '_' : text[i];
+        s.game.letters[at(1 + cells[i].column)][at(ProverbFirstRow + cells[i].row)] = c;
     }
-    // Blanks hold nothing to guess: they show as gaps, not as empty tiles.
-    std::string shown(text);
-    std::replace(shown.begin(), shown.end(), ' ', '*');
-    for (int row = 0; row * ProverbRowLength < static_cast<int>(shown.size()); ++row)
-        PutWord(1, 10 + row, std::string_view(shown).substr(at(row * ProverbRowLength), ProverbRowLength), Across,
-                s.game.letters);
+}
+
+void showText(ProgramState& s, std::string_view text, bool proverb) {
+    if (proverb)
+        showProverb(s, text);
+    else
+        PutWord(AlphabetColumn, 10, text, Across, s.game.letters);
 }
 
 // Once the running letter has finished, the first waiting letter starts,

@@ -59,6 +59,33 @@ void drawSelectionFrame(ProgramState& s) {
         s.platform.canvas().roundedRect(Rect{x0, y0, px - x0, 21}, 10, Green, 2);
 }
 
+// The code and sum numbers, in dark ink. A cell without a letter shows its
+// number large (digits 9 to 10 pixels high) in its middle, on a pale label
+// where there is no tile under it; a cell with a letter shows it small in its
+// corner, clear of the letter.
+constexpr int NumberDigitWidth = 8;
+constexpr int NumberLabelHeight = 13;
+constexpr int NumberInkTop = 3;  // the digits' top below the top of the rendered text
+constexpr Rgb NumberPaper{255, 250, 220};
+constexpr Rgb CodeInk{0, 0, 110};
+constexpr Rgb SumInk{120, 0, 0};
+
+void drawCellNumber(ProgramState& s, int column, int row, std::uint32_t n, bool bold, Rgb ink) {
+    const GameRecord& g = s.game;
+    const int cx = g.boardLeft + CellPixels * column, cy = g.boardTop + CellPixels * row;
+    const char letter = g.letters[at(column)][at(row)];
+    const std::string text = std::to_string(n);
+    Canvas& canvas = s.platform.canvas();
+    if (letter != ' ' && letter != '*') {
+        canvas.systemText(cx - 2, cy + 2, text, CornerNumberSize, bold, ink);
+        return;
+    }
+    const int width = NumberDigitWidth * static_cast<int>(text.size()) + 3;
+    const int x = cx + 11 - width / 2, y = cy + 11;
+    if (letter == '*') canvas.fillRect(Rect{x, y, width, NumberLabelHeight}, NumberPaper);
+    canvas.systemText(x + 2, y + 2 - NumberInkTop, text, SystemNumberSize, false, ink);
+}
+
 }  // namespace
 
 void drawBoard(ProgramState& s) {
@@ -91,14 +118,14 @@ void drawCodeNumbers(ProgramState& s) {
     for (int row = 1; row < BoardRowsDrawn; ++row)
         for (int column = 1; column < BoardSize; ++column)
             if (g.tileStyles[at(column)][at(row)] == 4 && g.letters[at(column)][at(row)] != '*')
-                s.platform.canvas().systemText(g.boardLeft + CellPixels * column - 1, g.boardTop + CellPixels * row + 2,
-                                               std::to_string(g.numbers[at(column)][at(row)]), SystemNumberSize,
-                                               false, Rgb{0, 0, 255});
+                drawCellNumber(s, column, row, g.numbers[at(column)][at(row)], false, CodeInk);
 }
 
 void prepareNumberFonts(ProgramState& s) {
-    s.platform.canvas().prepareSystemFont(SystemNumberSize, false);
-    s.platform.canvas().prepareSystemFont(SystemNumberSize, true);
+    for (const int size : {SystemNumberSize, CornerNumberSize}) {
+        s.platform.canvas().prepareSystemFont(size, false);
+        s.platform.canvas().prepareSystemFont(size, true);
+    }
 }
 
 void drawSumNumbers(ProgramState& s) {
@@ -106,9 +133,7 @@ void drawSumNumbers(ProgramState& s) {
     for (int row = 1; row < BoardRowsDrawn; ++row)
         for (int column = 1; column < BoardSize; ++column)
             if (g.numbers[at(column)][at(row)] != 0)
-                s.platform.canvas().systemText(g.boardLeft + CellPixels * column - 3, g.boardTop + CellPixels * row + 2,
-                                               std::to_string(g.numbers[at(column)][at(row)]), SystemNumberSize,
-                                               true, Rgb{255, 0, 0});
+                drawCellNumber(s, column, row, g.numbers[at(column)][at(row)], true, SumInk);
 }
 
 void drawCard(ProgramState& s, int x, int y, int n) {

@@ -30,8 +30,10 @@ void drawCellOnFace(ProgramState& s, int column, int row, int face);
 // The code numbers of numbered cells, and the letter sums, in the system font.
 void drawCodeNumbers(ProgramState& s);
 void drawSumNumbers(ProgramState& s);
-// The size of the system font of the code and sum numbers.
-constexpr int SystemNumberSize = 8;
+// The sizes of the system font of the code and sum numbers: digits 9 to 10
+// pixels high, and small in the corner of a cell that holds a letter.
+constexpr int SystemNumberSize = 13;
+constexpr int CornerNumberSize = 8;
 // Opens that font before any game needs it.
 void prepareNumberFonts(ProgramState& s);
 

@@ -2,9 +2,11 @@
 #include "games/faded_proverbs.hpp"
 
 #include <algorithm>
+#include <tuple>
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
+#include "games/proverb_layout.hpp"
 
 namespace glossamo::testing {
 
@@ -22,8 +24,9 @@ protected:
     // column 4), `wrongFirst` puts a wrong letter in the first blank first.
     void fillBlanks(bool wrongFirst) {
         const std::string whole = s.game.texts[1].str();
+        const std::vector<ProverbCell> cells = layOutProverb(whole, 20, 5);
         for (std::size_t i = 0; i < whole.size(); ++i) {
-            const int c = 1 + static_cast<int>(i % 20), r = 6 + static_cast<int>(i / 20);
+            const int c = 1 + cells[i].column, r = 6 + cells[i].row;
             if (letter(c, r) != ' ') continue;
             if (wrongFirst) {
                 drag(4, 1, c, r);  // an A
@@ -45,11 +48,48 @@ TEST_F(FadedProverbs, BlanksFilledFromTheAlphabetWin) {
         ASSERT_EQ(s.game.built, 1);
         if (s.game.texts[3].view().find(' ') != std::string::npos && s.game.texts[1].size() > 30) break;
     }
-    const std::string whole = s.game.texts[1].str();
-    EXPECT_EQ(whole.substr(0, 1), "*") << "the saying starts with a gap";
-    EXPECT_EQ(letter(1, 6), '*') << "gaps have no tile";
     EXPECT_EQ(s.game.movable[2][6] == 1, letter(2, 6) == ' ') << "only the rubbed-out letters move";
     fillBlanks(true);
+    EXPECT_EQ(s.app.gameWon, 1);
+}
+
+// Rows break between words; signs show on their own cells and are never
+// blanks to fill.
+TEST_F(FadedProverbs, TheSayingIsLaidOutWordByWordWithItsSigns) {
+    const std::string saying = ".\r\nNeige de janvier,\r\nfumier du grenier.\r\n";
+    programFolder.write("bin/pjanvier.txt", saying + saying + saying + ".\r\n");
+    startGame(s, 76);
+    frames(1);
+    ASSERT_EQ(s.game.texts[1].view(), "*NEIGE*DE*JANVIER,*FUMIER*DU*GRENIER.*");
+    EXPECT_EQ(letter(17, 6), ',');
+    EXPECT_EQ(s.game.movable[17][6], 0) << "a sign is not a blank";
+    FormKeyDown(s, vk::Escape, 0);
+    frames(1);
+    EXPECT_EQ(readBoardWord(s, 1, 6, 20, true), "NEIGE*DE*JANVIER,***") << "no gap starts a row";
+    EXPECT_EQ(readBoardWord(s, 1, 7, 20, true), "FUMIER*DU*GRENIER.**") << "FUMIER goes whole to the next row";
+}
+
+// A game saved when the text was cut every twenty characters, signs as
+// gaps, is still played and won on that board.
+TEST_F(FadedProverbs, AGameSavedCutEveryTwentyCharactersIsStillWon) {
+    const std::string saying = ".\r\nNeige de janvier,\r\nfumier du grenier.\r\n";
+    programFolder.write("bin/pjanvier.txt", saying + saying + saying + ".\r\n");
+    startGame(s, 76);
+    frames(1);
+    const std::string whole = "*NEIGE*DE*JANVIER**FUMIER*DU*GRENIER**";
+    std::string faded = whole;
+    faded[2] = faded[20] = faded[33] = ' ';  // E, U, I
+    s.game.texts[1] = whole;
+    s.game.texts[3] = faded;
+    for (std::size_t r = 6; r <= 10; ++r)
+        for (std::size_t c = 1; c <= 20; ++c) s.game.letters[c][r] = '*';
+    for (std::size_t i = 0; i < faded.size(); ++i) s.game.letters[1 + i % 20][6 + i / 20] = faded[i];
+    frames(1);
+    EXPECT_EQ(s.game.movable[3][6], 1) << "the blank of the old board";
+    for (const auto& [c, r, k] : {std::tuple{3, 6, 'E'}, {1, 7, 'U'}, {14, 7, 'I'}}) {
+        drag(4 + (k - 'A') % 13, 1 + (k - 'A') / 13, c, r);
+        frames(1);
+    }
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
@@ -65,7 +105,7 @@ TEST_F(FadedProverbs, ASayingIsNeverWonAtItsBuild) {
     programFolder.write("bin/pjanvier.txt", ".\r\nVa.\r\n.\r\nVa.\r\n.\r\nVa.\r\n.\r\n");
     startGame(s, 76);
     frames(1);
-    EXPECT_EQ(s.game.texts[3].view(), "*  **") << "a saying of two letters loses both";
+    EXPECT_EQ(s.game.texts[3].view(), "*  .*") << "a saying of two letters loses both, its full stop stays";
 }
 
 TEST_F(FadedProverbs, GivingUpShowsTheSaying) {
@@ -73,9 +113,12 @@ TEST_F(FadedProverbs, GivingUpShowsTheSaying) {
     frames(1);
     FormKeyDown(s, vk::Escape, 0);
     frames(1);
-    std::string shown;
-    for (int r = 6; r <= 10; ++r) shown += readBoardWord(s, 1, r, 20, true);
-    EXPECT_EQ(shown.substr(0, s.game.texts[1].size()), s.game.texts[1].view());
+    const std::string whole = s.game.texts[1].str();
+    const std::vector<ProverbCell> cells = layOutProverb(whole, 20, 5);
+    for (std::size_t i = 0; i < whole.size(); ++i)
+        if (cells[i].shown()) {
+            EXPECT_EQ(letter(1 + cells[i].column, 6 + cells[i].row), whole[i]);
+        }
     EXPECT_EQ(monthFile(2), "bin/pFevrier.txt");
     EXPECT_EQ(monthFile(12), "bin/pDecembre.txt");
 }

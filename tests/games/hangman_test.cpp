@@ -1,5 +1,6 @@
 #include "games/hangman.hpp"
 
+#include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "shell/window_events.hpp"
 
@@ -142,23 +143,25 @@ TEST_F(Hangman, AnEmptyListIsRetriedOnEveryFrame) {
     EXPECT_EQ(s.game.built, 1);
 }
 
-TEST_F(Hangman, ProverbHangmanIsWonThroughTheAlphabet) {
-    programFolder.write("bin/panglais.txt", ".\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\nPetit \xE0 petit,\r\n.\r\n");
+// Rows break between words, signs show on their own cells and hidden
+// letters as '_', so that a hyphen reads as one.
+TEST_F(Hangman, ProverbHangmanIsLaidOutWordByWordAndWonThroughTheAlphabet) {
+    const std::string proverb = ".\r\nPetit \xE0 petit,\r\nl'oiseau-roi fait son nid.\r\n";
+    programFolder.write("bin/panglais.txt", proverb + proverb + proverb + ".\r\n");
     startGame(s, 68);
     frames(1);
     ASSERT_EQ(s.game.built, 1);
-    EXPECT_EQ(s.game.texts[1].view(), " PETIT A PETIT  ");
-    EXPECT_EQ(shown(), " ----- - -----  ");
-    EXPECT_EQ(letter(1, 10), '*') << "the display starts with a blank cell, without a tile";
-    EXPECT_EQ(letter(7, 10), '*') << "blanks hold nothing to guess and show no tile";
-    EXPECT_EQ(letter(15, 10), '*');
-    EXPECT_EQ(letter(16, 10), '*') << "nor do the trailing blanks";
-    EXPECT_EQ(letter(2, 10), '-');
-    for (char hit : std::string("PETIA")) {
+    EXPECT_EQ(s.game.texts[1].view(), " PETIT A PETIT, L'OISEAU-ROI FAIT SON NID. ");
+    EXPECT_EQ(shown(), " ----- - -----, -'---------- ---- --- ---. ");
+    EXPECT_EQ(readBoardWord(s, 1, 10, 20, true), "_____*_*_____,******") << "no blank starts a row";
+    EXPECT_EQ(readBoardWord(s, 1, 11, 20, true), "_'______-___*____***");
+    EXPECT_EQ(readBoardWord(s, 1, 12, 20, true), "___*___.************") << "SON goes whole to the next row";
+    for (char hit : std::string("PETIALOSURFND")) {
         choose(hit);
         scan();
     }
     EXPECT_EQ(s.app.gameWon, 1);
+    EXPECT_EQ(readBoardWord(s, 1, 11, 20, true), "L'OISEAU-ROI*FAIT***");
 }
 
 TEST(ProverbReading, JoinsLinesAndWrapsPastTheLastSeparator) {

@@ -10,6 +10,7 @@
 #include "base/text_encoding.hpp"
 #include "games/board_services.hpp"
 #include "games/letter_moves.hpp"
+#include "games/proverb_layout.hpp"
 #include "grid/grid_fixture.hpp"
 #include "grid/grid_games.hpp"
 #include "profile/save_blocks.hpp"
@@ -126,8 +127,9 @@ public:
     void fillFadedBlanks(bool firstHalf) {
         const std::string whole = s.game.texts[1].str();
         const std::size_t half = whole.size() / 2;
+        const std::vector<ProverbCell> cells = layOutProverb(whole, 20, 5);
         for (std::size_t i = firstHalf ? 0 : half; i < (firstHalf ? half : whole.size()); ++i) {
-            const int c = 1 + static_cast<int>(i % 20), r = 6 + static_cast<int>(i / 20);
+            const int c = 1 + cells[i].column, r = 6 + cells[i].row;
             if (letter(c, r) != ' ') continue;
             const int k = whole[i] - 'A';
             drag(4 + k % 13, 1 + k / 13, c, r);

@@ -8,6 +8,7 @@
 #include "games/board_services.hpp"
 #include "games/crossing_words.hpp"
 #include "games/game_families.hpp"
+#include "games/proverb_layout.hpp"
 #include "grid/grid_games.hpp"
 #include "platform/canvas.hpp"
 #include "shell/game_dispatcher.hpp"
@@ -386,11 +387,12 @@ void winMotuce(HeadlessRun& run) {
 }
 
 // The faded proverbs: each rubbed-out letter of the text (rows 6..10,
-// twenty a row) taken from the alphabet at (4, 1).
+// word by word) taken from the alphabet at (4, 1).
 void winFadedProverbs(HeadlessRun& run) {
     const std::string whole = text(run.state().game, 1);
+    const std::vector<ProverbCell> cells = layOutProverb(whole, 20, 5);
     for (std::size_t i = 0; i < whole.size(); ++i) {
-        const int c = 1 + static_cast<int>(i) % 20, r = 6 + static_cast<int>(i) / 20;
+        const int c = 1 + cells[i].column, r = 6 + cells[i].row;
         if (!isCapital(whole[i]) || run.letter(c, r) != ' ') continue;
         const int k = whole[i] - 'A';
         drag(run, 4 + k % 13, 1 + k / 13, c, r);
@@ -430,11 +432,15 @@ bool rowsShow(HeadlessRun& run, int column, int firstRow, int firstText, int cou
     return true;
 }
 
-// The proverbs, twenty characters a row from (1, firstRow).
-std::string textRows(HeadlessRun& run, int firstRow, std::size_t length) {
-    std::string shown;
-    for (int r = firstRow; shown.size() < length; ++r) shown += boardWord(run, 1, r, 20, true);
-    return shown.substr(0, length);
+// The proverbs, word by word on rows of twenty from (1, firstRow): every
+// character that has a cell shows there, a blank as a gap.
+bool proverbShows(HeadlessRun& run, int firstRow, int rows, std::string_view expected) {
+    const std::vector<ProverbCell> cells = layOutProverb(expected, 20, rows);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const char wanted = expected[i] == ' ' ? '*' : expected[i];
+        if (cells[i].shown() && run.letter(1 + cells[i].column, firstRow + cells[i].row) != wanted) return false;
+    }
+    return true;
 }
 
 // The word hunts only list the missed words: some pixels of their column
@@ -529,12 +535,7 @@ bool solutionShown(HeadlessRun& run) {
                    run.state().gameWordList.front();
         case Family::CrossingWords: return rowsShow(run, 6, 7, 1, 3);
         case Family::WordHangman: return rowsShow(run, 7, 10, 1, 1);
-        case Family::ProverbHangman: {
-            std::string expected = text(g, 1);
-            for (char& c : expected)
-                if (c == ' ') c = '*';
-            return textRows(run, 10, expected.size()) == expected;
-        }
+        case Family::ProverbHangman: return proverbShows(run, 10, 5, text(g, 1));
         case Family::Password:
             return boardWord(run, 11, 3, static_cast<int>(g.texts[1].size()), false) == text(g, 1);
         case Family::VowelMarket: return rowsShow(run, 7, 7, 1, level(g));
@@ -560,7 +561,7 @@ bool solutionShown(HeadlessRun& run) {
         case Family::WordHunt: return missedWordsListed(run);
         case Family::Motuce:
             return boardWord(run, 7, 14, static_cast<int>(g.texts[1].size()), true) == text(g, 1);
-        case Family::FadedProverbs: return textRows(run, 6, g.texts[1].size()) == text(g, 1);
+        case Family::FadedProverbs: return proverbShows(run, 6, 5, text(g, 1));
         case Family::StackedWords:
             return boardWord(run, 1, 1, static_cast<int>(g.texts[1].size()), false) == text(g, 1);
     }
