@@ -130,7 +130,9 @@ void readRecord(BlockReader& r, GameRecord& g) {
 // --- the application state -------------------------------------------------------
 
 void writeRecord(BlockWriter& w, const AppState& a) {
-    w.i32(a.screen);
+    // A yes/no question is not part of the game: the game is saved as it
+    // stands under the question, which a later load does not ask.
+    w.i32(a.screen == screens::Confirmation ? screens::None : a.screen);
     w.text(a.gameTitle);
     w.u8(a.titleShowing);
     w.u32(a.titleTick);

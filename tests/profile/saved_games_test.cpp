@@ -418,6 +418,7 @@ TEST_F(SavedGames, ALoadedGameKeepsWhoPlaysAndTheirSettings) {
     frames(1);
     s.app.playerName = "ZO\xC9";
     s.app.backgroundIndex = 1;
+    s.app.screen = screens::Confirmation;  // saved under a yes/no question
     const std::string name = save();
     s.app.playerName = "L\xC9" "A";
     s.app.backgroundIndex = 2;
@@ -428,6 +429,7 @@ TEST_F(SavedGames, ALoadedGameKeepsWhoPlaysAndTheirSettings) {
     EXPECT_EQ(s.app.playerName.view(), "L\xC9" "A");
     EXPECT_EQ(s.app.backgroundIndex, 2);
     EXPECT_EQ(s.app.cardBackIndex, 3);
+    EXPECT_EQ(s.app.screen, screens::None) << "the question is not part of the game";
 }
 
 TEST_F(SavedGames, NamesCarryThePlayerTheTimeTheTravelAndTheTitle) {
