@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libsdl2-dev libsdl2-mixer-dev libsdl2-gfx-dev libsdl2-ttf-dev
-  libx11-dev libjpeg62-turbo-dev libcairo2-dev libcups2-dev libfreetype-dev
+  libx11-dev libjpeg62-turbo-dev libpng-dev libcairo2-dev libcups2-dev libfreetype-dev
   fonts-dejavu-core timgm6mb-soundfont
   wfrench wamerican hunspell hunspell-fr hunspell-en-us hunspell-en-gb hunspell-tools
   libgtest-dev libgmock-dev libbenchmark-dev

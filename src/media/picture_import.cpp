@@ -22,7 +22,8 @@ constexpr int Unreadable = 87;
 
 // The dialog offers every picture the program reads, photos first.
 constexpr const char* PictureFilter =
-    "Images (*.jpg, *.jpeg, *.bmp)|*.JPG *.JPEG *.BMP|Photo JPEG (*.jpg, *.jpeg)|*.JPG *.JPEG|Image Bitmap (*.bmp)|*.BMP";
+    "Images (*.jpg, *.jpeg, *.png, *.bmp)|*.JPG *.JPEG *.PNG *.BMP|Photo JPEG (*.jpg, *.jpeg)|*.JPG *.JPEG|"
+    "Image PNG (*.png)|*.PNG|Image Bitmap (*.bmp)|*.BMP";
 
 // The first of "base", "base 1" .. "base 20" that names no picture of
 // `folder`, whatever the case of its ending; "base 20" when all of them exist.
@@ -47,8 +48,10 @@ std::unique_ptr<PictureFile> readChosenPicture(ProgramState& s, const SystemPath
         picture = PictureFile::load(path.bytes(), PictureFile::Format::Bmp, error);
     else if (endsWith(name, ".JPG") || endsWith(name, ".JPEG"))
         picture = PictureFile::load(path.bytes(), PictureFile::Format::Jpeg, error);
+    else if (endsWith(name, ".PNG"))
+        picture = PictureFile::load(path.bytes(), PictureFile::Format::Png, error);
     else
-        error = "ni BMP ni JPEG";
+        error = "ni BMP ni JPEG ni PNG";
     if (!picture) {
         s.app.hoverText = s.app.comments[Unreadable].view();
         showPopup(s, 2, 520, s.app.comments[Unreadable].view());

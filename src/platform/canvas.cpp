@@ -343,6 +343,8 @@ std::unique_ptr<PictureFile> PictureFile::load(const std::string& path, Format f
     SDL_Surface* picture = nullptr;
     if (format == Format::Jpeg) {
         picture = decodeJpeg(path, error);
+    } else if (format == Format::Png) {
+        picture = decodePng(path, error);
     } else {
         picture = decodeBmp(path, error);
     }

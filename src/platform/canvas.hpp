@@ -130,7 +130,7 @@ private:
 // as one of the player's own pictures.
 class PictureFile {
 public:
-    enum class Format { Bmp, Jpeg };
+    enum class Format { Bmp, Jpeg, Png };
     // Nothing, with `error` set, when the file cannot be read as `format`.
     static std::unique_ptr<PictureFile> load(const std::string& path, Format format, std::string& error);
     ~PictureFile();
@@ -156,6 +156,8 @@ bool pictureSizeAllowed(std::int64_t width, std::int64_t height, std::string& er
 // Decodes a JPEG file into a 24-bit surface. A damaged file returns nullptr
 // and an explanation in `error`; it never ends the process.
 SDL_Surface* decodeJpeg(const std::string& path, std::string& error);
+// The same for a PNG file; transparent parts come out white.
+SDL_Surface* decodePng(const std::string& path, std::string& error);
 // Reads a BMP file, once its header's size is allowed; nullptr and `error`
 // otherwise.
 SDL_Surface* decodeBmp(const std::string& path, std::string& error);

@@ -1,6 +1,7 @@
 #include "media/picture_import.hpp"
 
 #include <SDL2/SDL.h>
+#include <png.h>
 
 #include "base/file_system.hpp"
 #include "media/asset_loading.hpp"
@@ -17,6 +18,17 @@ void writeBmp(const std::string& path, int w, int h) {
     SDL_FillRect(picture, nullptr, SDL_MapRGB(picture->format, 200, 100, 50));
     SDL_SaveBMP(picture, path.c_str());
     SDL_FreeSurface(picture);
+}
+
+// A half-transparent PNG, the kind a screenshot tool or a drawing program writes.
+void writePng(const std::string& path, int w, int h) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(w);
+    image.height = static_cast<png_uint_32>(h);
+    image.format = PNG_FORMAT_RGBA;
+    const std::vector<unsigned char> pixels(static_cast<std::size_t>(w) * h * 4, 128);
+    png_image_write_to_file(&image, path.c_str(), 0, pixels.data(), 0, nullptr);
 }
 
 std::pair<int, int> bmpSize(const std::string& path) {
@@ -41,6 +53,7 @@ protected:
         s.app.comments[86] = "Tete";
         s.app.comments[87] = "Image illisible";
         s.app.comments[53] = "Image ajout\xE9" "e";
+        s.app.comments[55] = "Fond ajout\xE9";
         s.app.comments[54] = "Impossible d'enregistrer";
         s.app.comments[66] = outside.path().bytes();
         writeBmp(outside.path().bytes() + "photo.BMP", 160, 120);
@@ -57,18 +70,19 @@ TEST_F(PictureImport, HeadIsStretchedToEightyByNinetyAndChosen) {
     EXPECT_EQ(s.popup.text.view(), "Image ajout\xE9" "e");
     EXPECT_EQ(s.app.importMode, 0);
     EXPECT_EQ(platform.journal.front(),
-              "dialog Import: Images (*.jpg, *.jpeg, *.bmp)|*.JPG *.JPEG *.BMP|Photo JPEG (*.jpg, *.jpeg)|*.JPG *.JPEG|Image "
-              "Bitmap (*.bmp)|*.BMP " + outside.path());
+              "dialog Import: Images (*.jpg, *.jpeg, *.png, *.bmp)|*.JPG *.JPEG *.PNG *.BMP|Photo JPEG (*.jpg, *.jpeg)|"
+              "*.JPG *.JPEG|Image PNG (*.png)|*.PNG|Image Bitmap (*.bmp)|*.BMP " + outside.path());
 }
 
 // The dialog's file is read where it is, in a folder named in any script.
 TEST_F(PictureImport, BackgroundIsStretchedToTheScreen) {
     const std::string folder = outside.path().bytes() + "\u0444\u043e\u0442\u043e/";
     std::filesystem::create_directories(folder);
-    writeBmp(folder + "plage.bmp", 160, 120);
-    platform.pictureChoice = folder + "plage.bmp";
+    writePng(folder + "plage.png", 160, 120);
+    platform.pictureChoice = folder + "plage.png";
     startPictureImport(s, 2);
     EXPECT_EQ(bmpSize(user.path().bytes() + "FONDS/Fond.bmp"), std::make_pair(800, 600));
+    EXPECT_EQ(s.popup.text.view(), "Fond ajout\xE9");
 }
 
 TEST_F(PictureImport, NamesTakeTheNextFreeSuffixAndTheTwentiethIsOverwritten) {
@@ -96,6 +110,10 @@ TEST_F(PictureImport, DamagedOrUnknownFilesImportNothing) {
     importPicture(s, outside.path() + "faux.bmp");
     EXPECT_EQ(s.app.hoverText.view(), "Image illisible");
     EXPECT_EQ(s.popup.text.view(), "Image illisible") << "the player is told, not only the log";
+    outside.write("coupee.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    s.popup = InfoPopup{};
+    importPicture(s, outside.path() + "coupee.png");
+    EXPECT_EQ(s.popup.text.view(), "Image illisible");
     s.popup = InfoPopup{};
     importPicture(s, outside.path() + "notes.txt");
     EXPECT_EQ(s.popup.text.view(), "Image illisible");
@@ -125,8 +143,8 @@ TEST_F(PictureImport, DialogStartsInTheHomeFolderNamedByTheComment) {
     s.app.comments[66] = "~/Images/";
     startPictureImport(s, 1);
     const char* home = std::getenv("HOME");
-    EXPECT_EQ(platform.journal.back(), "dialog Import: Images (*.jpg, *.jpeg, *.bmp)|*.JPG *.JPEG *.BMP|Photo JPEG (*.jpg, *.jpeg)|*.JPG *.JPEG|Image "
-              "Bitmap (*.bmp)|*.BMP " +
+    EXPECT_EQ(platform.journal.back(), "dialog Import: Images (*.jpg, *.jpeg, *.png, *.bmp)|*.JPG *.JPEG *.PNG *.BMP|Photo JPEG (*.jpg, *.jpeg)|"
+              "*.JPG *.JPEG|Image PNG (*.png)|*.PNG|Image Bitmap (*.bmp)|*.BMP " +
                                            std::string(home ? home : "") + "/Images/");
 }
 
