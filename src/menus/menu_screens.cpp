@@ -239,13 +239,6 @@ void optionsScreen(Pass& p) {
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, 33);
 }
 
-// Opens the yes/no question asked before a click that wipes something.
-void askFirst(ProgramState& s, std::uint8_t what) {
-    s.app.pendingConfirmation = what;
-    s.app.screen = screens::Confirmation;
-    s.app.panelX = 800;
-}
-
 void scoresScreen(Pass& p) {
     ProgramState& s = p.s;
     p.text(p.L + 200, p.T + 60, p.comment(76));
@@ -596,6 +589,12 @@ void openScreen(ProgramState& s, int action) {
             break;
     }
     if (action < 10 || action == 100) a.panelX = 800;
+}
+
+void askFirst(ProgramState& s, std::uint8_t what) {
+    s.app.pendingConfirmation = what;
+    s.app.screen = screens::Confirmation;
+    s.app.panelX = 800;
 }
 
 }  // namespace glossamo

@@ -81,9 +81,13 @@ bool escape(ProgramState& s) {
         endTravelAndLeave(s);
         return true;
     }
-    // On the travel map Escape gives the travel up, with or without a game
-    // title left from the last travel game.
-    if (!ended && (s.gameRunning() || s.travel.mapShown)) giveUp(s);
+    // On the travel map Escape asks, as the flag does, before the whole
+    // travel is given up; while the pawn flies it waits, as clicks do.
+    if (!ended && s.travel.mapShown) {
+        if (!s.flight.active) askFirst(s, confirmations::EndTravel);
+        return true;
+    }
+    if (!ended && s.gameRunning()) giveUp(s);
     return false;
 }
 

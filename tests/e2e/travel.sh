@@ -3,8 +3,8 @@
 # traveller's neighbours by the hover line they bring up, clicks one, waits
 # for its game, gives the game up and returns to the map, where a square next
 # to the traveller brings up the hover line again. A travel that fails at
-# once (its money spent) is ended and started anew. Then Escape ends the
-# travel and the program is quit. Screenshots go to build/shots/.
+# once (its money spent) is ended and started anew. Then Escape, answered
+# Oui, ends the travel and the program is quit. Screenshots go to build/shots/.
 set -euo pipefail
 source "$(dirname "$0")/xvfb.sh"
 e2e_arguments "$@"
@@ -50,8 +50,10 @@ for attempt in 1 2 3; do
 done
 [ -n "$back_on_map" ] || { echo "FAIL: never back on the map"; exit 1; }
 shot e2e_travel_back_on_map
-xdotool key Escape                       # ends the travel
-sleep 0.6
+xdotool key Escape                       # asks before ending the travel
+sleep 1
+shot e2e_travel_end_question
+click 285 228 1.2                        # Oui: the travel ends
 click 460 560 1.2                        # quit
 click 285 228 3                          # yes
 expect_clean_exit "$work"

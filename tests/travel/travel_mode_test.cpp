@@ -294,17 +294,23 @@ TEST_F(Travel, EscapeOrTheFlagOnceConfirmedEndsTheTravel) {
     clickAt(squareCentre(1, 0));
     frames(10);
     FormKeyDown(s, vk::Escape, 0);
-    EXPECT_EQ(values(t.mapShown, t.underWay, s.flight.active), values(0, 0, 0)) << "even on the way";
-    frames(1);
-    EXPECT_EQ(s.app.screen, screens::Families);
+    EXPECT_EQ(values(t.mapShown, s.flight.active, s.app.screen), values(1, 1, screens::None))
+        << "on the way Escape waits";
+    frames(200);
 
-    // The flag asks first: Escape and Non keep the travel, Oui ends it.
+    // Escape and the flag ask first: Escape and Non keep the travel, Oui ends it.
     onMap(0, 0, 100);
-    clickButton({764, 564});
-    EXPECT_EQ(s.app.screen, screens::Confirmation);
-    FormKeyDown(s, vk::Escape, 0);
-    frames(1);
-    EXPECT_EQ(values(t.mapShown, s.app.screen), values(1, screens::None));
+    ASSERT_EQ(s.flight.active, 0);
+    for (const bool byEscape : {true, false}) {
+        if (byEscape)
+            FormKeyDown(s, vk::Escape, 0);
+        else
+            clickButton({764, 564});
+        EXPECT_EQ(s.app.screen, screens::Confirmation) << byEscape;
+        FormKeyDown(s, vk::Escape, 0);
+        frames(1);
+        EXPECT_EQ(values(t.mapShown, s.app.screen), values(1, screens::None)) << byEscape;
+    }
     for (const int answerX : {200, 40}) {
         clickButton({764, 564});
         frames(60);
