@@ -68,4 +68,12 @@ std::optional<std::u32string> decodeUtf8(std::string_view utf8) {
     return out;
 }
 
+std::string singleBlanks(std::string_view text) {
+    std::string out;
+    for (const char c : text)
+        if (c != ' ' || (!out.empty() && out.back() != ' ')) out += c;
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
+
 }  // namespace glossamo

@@ -141,6 +141,8 @@ void buildCatalogue(ProgramState& s) {
     addThemeFamily(s, 115, "FLEURS");
     addThemeFamily(s, 125, "ANIMAUX");
     addThemeFamily(s, 135, "PAYS");
+    s.helpFiles[StatisticsRules] = "STATISTIQUES.txt";
+    s.helpFiles[ChallengeRules] = "DEFI DU JOUR.txt";
     s.listBox(2).width = 350;
 }
 

@@ -11,6 +11,9 @@ struct ProgramState;
 constexpr int FirstGameId = 1;
 constexpr int LastGameId = 150;
 constexpr int FamilyCount = 30;
+// The rules texts of the two screens beside the games, after the games' own.
+constexpr int StatisticsRules = 151;
+constexpr int ChallengeRules = 152;
 
 struct GameFamily {
     const char* name;

@@ -22,6 +22,8 @@ void leaveGame(ProgramState& s) {
 }
 
 void resetGameRecord(ProgramState& s) {
+    ++s.gameGeneration;
+    s.pendingChallenge = PendingChallenge{};
     s.endSoundPlayed = 0;
     s.app.gameWon = 0;
     s.app.gameLost = 0;

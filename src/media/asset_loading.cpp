@@ -124,7 +124,7 @@ void loadCardBack(ProgramState& s, int n) {
 void loadInterface(ProgramState& s) {
     loadNumbered(s, ImageSet::Pendu, "bitmaps/pendu/", 53);
     loadNumbered(s, ImageSet::Slot, "bitmaps/Slots/", PlayerCellFace);
-    loadNumbered(s, ImageSet::Interface, "bitmaps/Interface/", 63);
+    loadNumbered(s, ImageSet::Interface, "bitmaps/Interface/", LastInterfacePicture);
     for (int n = 0; n < Platform::SoundSlots; ++n) {
         const SystemPath path = s.programDir + "Sons/" + std::to_string(n) + ".wav";
         debugLog(s, "Son " + path + " charg\xE9");

@@ -4,9 +4,13 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/file_system.hpp"
+#include "base/text_encoding.hpp"
+#include "challenge/daily_challenge.hpp"
 #include "games/catalogue.hpp"
+#include "games/game_families.hpp"
 #include "games/game_reset.hpp"
 #include "games/game_start.hpp"
 #include "media/asset_loading.hpp"
@@ -18,6 +22,7 @@
 #include "profile/saved_games.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
+#include "stats/statistics.hpp"
 #include "texts/comments_and_help.hpp"
 #include "travel/travel_mode.hpp"
 #include "widgets/list_boxes.hpp"
@@ -57,11 +62,22 @@ constexpr int Travel = 106, Quit = 107, QuickExit = 108, Print = 109, PlayAgain 
               AnagramSearch = 112, PatternSearch = 113, Help = 114, GiveUp = 115, Close = 116, ScrollUp = 117,
               ScrollDown = 118, DeleteScore = 119, ClearScores = 120, DeleteSave = 121, LoadSave = 122,
               DeleteHead = 123, QuitYes = 124, QuitNo = 125, Yes = 130, No = 131;
+constexpr int Statistics = 154, ClearStatistics = 155, PreviousFamily = 156, NextFamily = 157,
+              PreviousLevel = 158, NextLevel = 159, Challenge = 161, CopyResult = 168, PlayPuzzle = 169, Rules = 171;
 }  // namespace named
+
+// The texts of the statistics and challenge panels.
+namespace progress {
+constexpr int StatsTitle = 137, AllLevels = 138, Played = 139, Won = 140, Lost = 141, Left = 142, WinRate = 143,
+              BestTime = 144, MeanTime = 145, Run = 146, BestRun = 147, WithHints = 148, TriesChart = 149,
+              MeanMisses = 150, TimesChart = 151, NothingYet = 152, ChallengeTitle = 160, ToPlay = 162,
+              WonIt = 163, LostIt = 164, DaysRun = 165, LastDays = 166, Copied = 167, NotCopied = 170, Tries = 172,
+              Misses = 173, NotCleared = 174;
+}
 
 // The questions of the confirmation screen.
 namespace asked {
-constexpr int ClearScores = 127, Restart = 128, EndTravel = 129;
+constexpr int ClearScores = 127, Restart = 128, EndTravel = 129, ClearStatistics = 153;
 }
 
 // Button images.
@@ -69,7 +85,7 @@ namespace button {
 constexpr int AnagramSearch = 3, PatternSearch = 5, Close = 7, ScrollDown = 9, ScrollUp = 11, Yes = 13, No = 15,
               Help = 17, PlayAgain = 19, Print = 23, Scores = 27, SavedGames = 31, Save = 33, Options = 35,
               Quit = 37, QuickExit = 39, Delete = 43, Clear = 47, GiveUp = 52, Profile = 54, Import = 57,
-              Travel = 62;
+              Travel = 62, Statistics = 64, Challenge = 66, Copy = 68;
 }
 
 // What one pass of the menus shares: the pointer, the panel's edges,
@@ -259,13 +275,166 @@ void clearScores(ProgramState& s) {
 }
 
 void helpScreen(Pass& p) {
-    // A long game title moves left so that it ends inside the panel.
-    const std::string title = p.comment(77) + " " + p.s.app.gameTitle.str();
+    // A long game title moves left so that it ends inside the panel; the
+    // rules of a panel are titled with the panel's name.
+    const int about = p.s.helpReturnScreen;
+    const std::string title =
+        p.comment(77) + " " +
+        (about == screens::Statistics  ? p.comment(progress::StatsTitle)
+         : about == screens::Challenge ? p.comment(progress::ChallengeTitle)
+                                       : p.s.app.gameTitle.str());
     p.text(std::min(p.L + 150, p.L + PanelTextRight - SmallAdvance * static_cast<int>(title.size())), p.T + 60,
            title);
     p.listAt(6, p.L + 90, p.T + 100, true);
     p.scrollButtons(6, p.L + 45, p.T + 90, p.T + 300);
-    if (p.buttonAt(p.R - 30, p.B - 10, button::Close, named::Close)) openScreen(p.s, 33);
+    if (p.buttonAt(p.R - 30, p.B - 10, button::Close, named::Close)) {
+        openScreen(p.s, 33);
+        p.s.app.screen = std::exchange(p.s.helpReturnScreen, 0);
+    }
+}
+
+// The rules of a panel beside the games, over it; closing them goes back to it.
+void openPanelRules(ProgramState& s, int rules, int screen) {
+    ChargeAide(s, rules);
+    openScreen(s, 5);
+    s.helpReturnScreen = screen;
+}
+
+std::string timeText(int seconds) { return seconds > 0 ? spokenDuration(seconds) : "-"; }
+
+// Bars from the bottom line of a chart, each `width` pixels wide, scaled to
+// the largest value; a value of 0 is a flat mark, so that every bar shows.
+void drawBars(ProgramState& s, int left, int bottom, int width, int height, const std::vector<int>& values) {
+    Canvas& canvas = s.platform.canvas();
+    const int largest = std::max(1, *std::max_element(values.begin(), values.end()));
+    canvas.fillRect(Rect{left, bottom, width * static_cast<int>(values.size()), 1}, Rgb{230, 220, 190});
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const int h = std::max(2, values[i] * height / largest);
+        canvas.fillRect(Rect{left + static_cast<int>(i) * width + 1, bottom - h, width - 2, h}, Rgb{240, 200, 110});
+    }
+}
+
+void statisticsChart(Pass& p, int family, const PlayStats& stats) {
+    const int x = p.L + 30, y = p.T + 296;
+    if (families::isMotuce(static_cast<std::uint32_t>(GameFamilies()[static_cast<std::size_t>(family)].firstId))) {
+        p.text(x, y, p.comment(progress::TriesChart));
+        const std::vector<int> tries(stats.tries.begin() + 1, stats.tries.end());
+        drawBars(p.s, x + 20, y + 74, 30, 48, tries);
+        for (int n = 1; n <= MotuceTryCount; ++n) p.text(x + 20 + 30 * (n - 1) + 10, y + 76, std::to_string(n));
+        return;
+    }
+    p.text(x, y, p.comment(progress::TimesChart));
+    if (!stats.lastTimes.empty()) drawBars(p.s, x + 20, y + 84, 10, 58, stats.lastTimes);
+}
+
+void statisticsScreen(Pass& p) {
+    ProgramState& s = p.s;
+    p.text(p.L + 190, p.T + 60, p.comment(progress::StatsTitle));
+    int& family = s.statsFamily;
+    int& level = s.statsLevel;
+    if (p.buttonAt(p.L + 20, p.T + 80, button::ScrollUp, named::PreviousFamily)) {
+        family = family <= 1 ? FamilyCount : family - 1;
+        level = 0;
+    }
+    if (p.buttonAt(p.L + 480, p.T + 80, button::ScrollDown, named::NextFamily)) {
+        family = family >= FamilyCount ? 1 : family + 1;
+        level = 0;
+    }
+    family = std::clamp(family, 1, FamilyCount);
+    const GameFamily& shown = GameFamilies()[static_cast<std::size_t>(family)];
+    if (p.buttonAt(p.L + 20, p.T + 130, button::ScrollUp, named::PreviousLevel))
+        level = level <= 0 ? shown.levels : level - 1;
+    if (p.buttonAt(p.L + 480, p.T + 130, button::ScrollDown, named::NextLevel))
+        level = level >= shown.levels ? 0 : level + 1;
+    level = std::clamp(level, 0, shown.levels);
+    drawTitleText(s, p.L + 80, p.T + 92, NormalInk, shown.name);
+    const std::string levelName = level == 0 ? p.comment(progress::AllLevels) : gameName(s, shown.firstId + level - 1);
+    p.text(p.L + 80, p.T + 146, singleBlanks(levelName));
+
+    const PlayStats st = readPlayStats(s.statsFile, level == 0 ? familySection(family)
+                                                               : levelSection(shown.firstId + level - 1));
+    const int x = p.L + 30, right = p.L + 280, y = p.T + 184;
+    if (st.played == 0) {
+        p.text(x, y, p.comment(progress::NothingYet));
+    } else {
+        const auto line = [&](int column, int row, int label, const std::string& value) {
+            p.text(column, y + 17 * row, p.comment(label) + " " + value);
+        };
+        line(x, 0, progress::Played, std::to_string(st.played));
+        line(right, 0, progress::WinRate, std::to_string(st.winRate()) + " %");
+        line(x, 1, progress::Won, std::to_string(st.won));
+        line(right, 1, progress::WithHints, std::to_string(st.wonWithHints));
+        line(x, 2, progress::Lost, std::to_string(st.lost));
+        line(right, 2, progress::Left, std::to_string(st.left));
+        line(x, 3, progress::Run, std::to_string(st.run));
+        line(right, 3, progress::BestRun, std::to_string(st.bestRun));
+        line(x, 4, progress::BestTime, timeText(st.bestSeconds));
+        line(x, 5, progress::MeanTime, timeText(st.meanSeconds()));
+        if (st.missGames > 0) {
+            const int tenths = (10 * st.misses + st.missGames / 2) / st.missGames;
+            line(x, 6, progress::MeanMisses, std::to_string(tenths / 10) + "," + std::to_string(tenths % 10));
+        }
+        statisticsChart(p, family, st);
+    }
+    if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, 33);
+    if (p.buttonAt(p.R - 90, p.B - 20, button::Clear, named::ClearStatistics))
+        askFirst(s, confirmations::ClearStatistics);
+    if (p.buttonAt(p.R - 150, p.B - 20, button::Help, named::Rules))
+        openPanelRules(s, StatisticsRules, screens::Statistics);
+}
+
+std::string resultText(const Pass& p, int slot, const ChallengeResult& r) {
+    if (!r.played) return p.comment(progress::ToPlay);
+    if (!r.won) return p.comment(progress::LostIt);
+    std::string text = p.comment(progress::WonIt) + " ";
+    if (slot == 0) return text + std::to_string(r.tries) + " " + p.comment(progress::Tries);
+    if (slot == 2) return text + std::to_string(r.misses) + " " + p.comment(progress::Misses);
+    return text + spokenDuration(r.seconds);
+}
+
+// The last days, oldest left: each a column as high as the puzzles won
+// that day (0 to 3), with today framed.
+void drawLastDays(ProgramState& s, int left, int bottom, std::uint32_t today) {
+    Canvas& canvas = s.platform.canvas();
+    std::uint32_t date = today;
+    for (int i = ChallengeDaysShown - 1; i >= 0; --i, date = dayBefore(date)) {
+        const int x = left + 14 * i;
+        const int won = wonCount(challengeDay(s.challengeFile, date));
+        canvas.fillRect(Rect{x, bottom, 12, 2}, Rgb{230, 220, 190});
+        if (won > 0) canvas.fillRect(Rect{x + 1, bottom - 8 * won, 10, 8 * won}, Rgb{240, 200, 110});
+        if (i == ChallengeDaysShown - 1) {
+            canvas.fillRect(Rect{x - 1, bottom - 26, 14, 1}, Rgb{255, 255, 255});
+            canvas.fillRect(Rect{x - 1, bottom - 26, 1, 28}, Rgb{255, 255, 255});
+            canvas.fillRect(Rect{x + 12, bottom - 26, 1, 28}, Rgb{255, 255, 255});
+        }
+    }
+}
+
+void challengeScreen(Pass& p) {
+    ProgramState& s = p.s;
+    const std::uint32_t today = dateNumber(s.platform.localTime());
+    p.text(p.L + 100, p.T + 60, p.comment(progress::ChallengeTitle) + " - " + spokenDate(today));
+    const ChallengeDay day = challengeDay(s.challengeFile, today);
+    for (int slot = 0; slot < ChallengePuzzles; ++slot) {
+        const int y = p.T + 80 + 52 * slot;
+        const std::size_t k = static_cast<std::size_t>(slot);
+        p.text(p.L + 30, y + 16, challengePuzzles()[k].title);
+        p.text(p.L + 250, y + 16, resultText(p, slot, day[k]));
+        if (p.buttonAt(p.L + 480, y, button::PlayAgain, named::PlayPuzzle)) {
+            startChallengePuzzle(s, slot);
+            return;
+        }
+    }
+    p.text(p.L + 30, p.T + 240, p.comment(progress::DaysRun) + " " + std::to_string(challengeRun(s.challengeFile, today)));
+    p.text(p.L + 30, p.T + 262, p.comment(progress::LastDays));
+    drawLastDays(s, p.L + 40, p.T + 312, today);
+    if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, 33);
+    if (p.buttonAt(p.R - 90, p.B - 20, button::Copy, named::CopyResult)) {
+        const bool copied = s.platform.copyToClipboard(challengeLine(today, day));
+        showPopup(s, 2, 520, s.app.comments[copied ? progress::Copied : progress::NotCopied].view());
+    }
+    if (p.buttonAt(p.R - 150, p.B - 20, button::Help, named::Rules))
+        openPanelRules(s, ChallengeRules, screens::Challenge);
 }
 
 // The file of the selected head picture when the player imported it; empty
@@ -372,6 +541,7 @@ int questionOf(std::uint8_t what) {
     switch (what) {
         case confirmations::ClearScores: return asked::ClearScores;
         case confirmations::Restart: return asked::Restart;
+        case confirmations::ClearStatistics: return asked::ClearStatistics;
         default: return asked::EndTravel;
     }
 }
@@ -382,9 +552,15 @@ bool giveUp(ProgramState& s);
 // and the scores panel comes back when its broom asked.
 void answer(ProgramState& s, bool yes) {
     const std::uint8_t what = std::exchange(s.app.pendingConfirmation, confirmations::None);
-    s.app.screen = what == confirmations::ClearScores ? screens::Scores : screens::None;
+    s.app.screen = what == confirmations::ClearScores       ? screens::Scores
+                   : what == confirmations::ClearStatistics ? screens::Statistics
+                                                            : screens::None;
     if (!yes) return;
     if (what == confirmations::ClearScores) clearScores(s);
+    if (what == confirmations::ClearStatistics) {
+        if (!clearStatistics(s)) showPopup(s, 2, 520, s.app.comments[progress::NotCleared].view());
+        s.statsFile = IniFile::read(statisticsPath(s));
+    }
     if (what == confirmations::Restart) openScreen(s, 1);
     if (what == confirmations::EndTravel) giveUp(s);
 }
@@ -409,6 +585,8 @@ void panelScreen(Pass& pass, int screen) {
         case screens::PatternSearch: searchScreen(pass, false); break;
         case screens::QuitConfirmation: quitScreen(pass); break;
         case screens::Confirmation: confirmationScreen(pass); break;
+        case screens::Statistics: statisticsScreen(pass); break;
+        case screens::Challenge: challengeScreen(pass); break;
         default: break;
     }
 }
@@ -480,6 +658,8 @@ void mainBar(Pass& p) {
     if (p.buttonAt(320, 540, button::SavedGames, named::SavedGames)) openScreen(s, 7);
     if (p.buttonAt(380, 540, button::Scores, named::Scores)) openScreen(s, 4);
     if (p.buttonAt(440, 540, button::Quit, named::Quit)) openScreen(s, 100);
+    if (p.buttonAt(500, 540, button::Statistics, named::Statistics)) openScreen(s, screens::Statistics);
+    if (p.buttonAt(560, 540, button::Challenge, named::Challenge)) openScreen(s, screens::Challenge);
 }
 
 void playAgain(ProgramState& s) {
@@ -566,6 +746,14 @@ void openScreen(ProgramState& s, int action) {
             a.screen = action;
             s.typedText.clear();
             listClear(s, 3);
+            break;
+        case screens::Statistics:
+            s.statsFile = IniFile::read(statisticsPath(s));
+            a.screen = action;
+            break;
+        case screens::Challenge:
+            s.challengeFile = IniFile::read(challengePath(s));
+            a.screen = action;
             break;
         case 16:
             leaveGame(s);

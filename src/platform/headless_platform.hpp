@@ -53,6 +53,10 @@ public:
     void setPlayClockEnabled(bool enabled) override { playClock_ = enabled; }
     bool playClockEnabled() const override { return playClock_; }
     void beep() override { journal.push_back("beep"); }
+    bool copyToClipboard(const std::string& utf8) override {
+        journal.push_back("clipboard " + utf8);
+        return true;
+    }
     // The answer of the next picture dialog: a path, or nothing (cancelled).
     std::optional<std::string> pictureChoice;
     std::optional<std::string> choosePicture(const std::string& title, const std::string& filter,

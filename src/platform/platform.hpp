@@ -133,6 +133,9 @@ public:
                                                      const std::string& folder) = 0;
     // The system's warning beep.
     virtual void beep() = 0;
+    // Puts a line of UTF-8 text on the system's clipboard; false when there
+    // is no clipboard to put it on.
+    virtual bool copyToClipboard(const std::string& utf8) = 0;
     // Blocks for `ms` milliseconds (the program is quitting and shows a
     // last picture meanwhile).
     virtual void wait(std::uint32_t ms) = 0;

@@ -245,6 +245,8 @@ void SdlPlatform::dropQueuedInput() {
     SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);  // keyboard, text input and mouse
 }
 
+bool SdlPlatform::copyToClipboard(const std::string& utf8) { return SDL_SetClipboardText(utf8.c_str()) == 0; }
+
 void SdlPlatform::beep() {
     if (window_) ringBell(window_);
 }

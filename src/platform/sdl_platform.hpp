@@ -64,6 +64,7 @@ public:
     std::optional<std::string> choosePicture(const std::string& title, const std::string& filter,
                                              const std::string& folder) override;
     void beep() override;
+    bool copyToClipboard(const std::string& utf8) override;
     void wait(std::uint32_t ms) override;
     void closeMainWindow() override { quitRequested_ = true; }
     void setWindowed(bool windowed) override;

@@ -132,7 +132,9 @@ void readRecord(BlockReader& r, GameRecord& g) {
 void writeRecord(BlockWriter& w, const AppState& a) {
     // A yes/no question is not part of the game: the game is saved as it
     // stands under the question, which a later load does not ask.
-    w.i32(a.screen == screens::Confirmation ? screens::None : a.screen);
+    // A panel a saved game cannot reopen (a question, the statistics, the
+    // challenge) is saved as no panel.
+    w.i32(isScreen(a.screen) ? a.screen : screens::None);
     w.text(a.gameTitle);
     w.u8(a.titleShowing);
     w.u32(a.titleTick);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "base/text_encoding.hpp"
 #include "base/file_system.hpp"
 #include "games/game_reset.hpp"
 #include "games/game_start.hpp"
@@ -53,15 +54,6 @@ std::string twoDigits(int v) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d", v);
     return text;
-}
-
-// Runs of blanks made one blank: the titles line up their levels with
-// blanks that the saved-games list has no room for.
-std::string singleBlanks(const std::string& text) {
-    std::string out;
-    for (const char c : text)
-        if (c != ' ' || out.empty() || out.back() != ' ') out += c;
-    return out;
 }
 
 // The player's name, the date and time, the travel note and the game's
@@ -170,7 +162,10 @@ bool saveGame(ProgramState& s, bool quickExit) {
     // without the words that go with them.
     const bool written =
         writeFilesAtomically({{base + "2", wordListText(s.gameWordList)}, {base + "1", savedRecords(s)}});
-    if (written) listAdd(s, SavedList, name);
+    if (written) {
+        listAdd(s, SavedList, name);
+        s.watch.saved = 1;
+    }
     debugLog(s, (written ? "Sauvegarde " : "Sauvegarde impossible ") + base);
     showPopup(s, 2, 520, s.app.comments[written ? Saved : SaveFailed].view());
     return written;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/text_encoding.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -32,15 +33,6 @@ bool allDigits(std::string_view text) {
 std::string withoutTrailingDots(std::string_view text) {
     const std::size_t end = text.find_last_not_of('.');
     return std::string(end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1));
-}
-
-// One blank between words, so that a whole title fits its column.
-std::string singleBlanks(std::string_view text) {
-    std::string out;
-    for (const char c : text)
-        if (c != ' ' || (!out.empty() && out.back() != ' ')) out += c;
-    while (!out.empty() && out.back() == ' ') out.pop_back();
-    return out;
 }
 
 std::string twoDigits(int v) {

@@ -9,6 +9,7 @@
 #include "profile/scores.hpp"
 #include "shell/game_dispatcher.hpp"
 #include "state/program_state.hpp"
+#include "stats/game_watch.hpp"
 #include "travel/travel_mode.hpp"
 #include "widgets/tile_flight.hpp"
 #include "widgets/widgets.hpp"
@@ -174,6 +175,7 @@ void drawFrame(ProgramState& s) {
 
 void DXTimer1Timer(ProgramState& s) {
     drawFrame(s);
+    watchGame(s);
     if (s.musicAwaited == 1) {
         s.musicAwaited = 0;
         lancemusique_aleatoire(s);

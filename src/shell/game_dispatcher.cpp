@@ -104,6 +104,9 @@ void GameDispatcher(ProgramState& s) {
     if (counts != p.playClockEnabled()) p.setPlayClockEnabled(counts);
     s.app.cursorShape = 0;
     const GameDispatch game = dispatchFor(static_cast<int>(s.game.gameId));
+    // A puzzle of the daily challenge draws from its date's seed, right
+    // before it is built, so that nothing else draws in between.
+    if (s.game.built == 0 && s.pendingChallenge.seed != 0) s.rng.seed(s.pendingChallenge.seed);
     if (game.routine) game.routine(s, game.level, game.gridFile);
 }
 

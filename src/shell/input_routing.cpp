@@ -13,6 +13,7 @@
 #include "menus/search_tools.hpp"
 #include "profile/scores.hpp"
 #include "state/program_state.hpp"
+#include "stats/game_watch.hpp"
 #include "travel/travel_mode.hpp"
 #include "widgets/widgets.hpp"
 #include "words/word_store.hpp"
@@ -151,6 +152,7 @@ bool secondPressOnAChangedView(ProgramState& s) {
 void DXMouseDown(ProgramState& s, int button, int, int) {
     AppState& a = s.app;
     if (s.flight.active) return;
+    watchGame(s);
     if (secondPressOnAChangedView(s)) return;
     if (closeMessageBox(s)) return;
     if (a.titleShowing == 1) {
@@ -176,6 +178,7 @@ void DXMouseDown(ProgramState& s, int button, int, int) {
         return;
     }
     a.clickPending = 0;
+    noteGameInput(s);
     onGameMouseDown(s, button);
 }
 
@@ -206,13 +209,17 @@ void FormKeyDown(ProgramState& s, int key, int) {
         s.platform.setWindowed(!s.platform.windowed());
         return;
     }
+    watchGame(s);
     if ((key == vk::Escape || key == vk::Enter) && closeMessageBox(s)) return;
     if (key == vk::Escape && escape(s)) return;
     if (isTextEntryScreen(s.app.screen)) {
         typeKey(s, key);
         return;
     }
-    if (gameHasTheKeyboard(s)) onGameKey(s, key);
+    if (gameHasTheKeyboard(s)) {
+        noteGameInput(s);
+        onGameKey(s, key);
+    }
 }
 
 void FormKeyPress(ProgramState& s, std::string_view utf8) {
@@ -223,6 +230,7 @@ void FormKeyPress(ProgramState& s, std::string_view utf8) {
     for (const char32_t c : *text) {
         const char typed = typedCharacter(c);
         if (!typing) {
+            noteGameInput(s);
             onGameLetter(s, typed);  // accents folded (é is E)
             continue;
         }

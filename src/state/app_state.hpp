@@ -24,6 +24,8 @@ constexpr int AnagramSearch = 8;
 constexpr int PatternSearch = 9;
 constexpr int QuitConfirmation = 100;
 constexpr int Confirmation = 103;  // a yes/no question before a click that wipes something
+constexpr int Statistics = 104;
+constexpr int Challenge = 105;
 }  // namespace screens
 
 // What the confirmation screen asks before doing it.
@@ -32,6 +34,7 @@ constexpr std::uint8_t None = 0;
 constexpr std::uint8_t ClearScores = 1;  // every score of the scores panel
 constexpr std::uint8_t Restart = 2;      // the running game, started again
 constexpr std::uint8_t EndTravel = 3;    // the whole travel, from the map
+constexpr std::uint8_t ClearStatistics = 4;
 }  // namespace confirmations
 
 // Background numbers that name special pictures.

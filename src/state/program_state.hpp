@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "base/ini_file.hpp"
 #include "base/random.hpp"
 #include "base/short_string.hpp"
 #include "base/system_path.hpp"
 #include "platform/platform.hpp"
 #include "state/app_state.hpp"
 #include "state/game_record.hpp"
+#include "state/game_watch.hpp"
 #include "state/play_clock.hpp"
 #include "state/travel_state.hpp"
 #include "state/widget_records.hpp"
@@ -43,6 +45,19 @@ struct ProgramState {
     TileFlight flight;
     PlayClock clock;
     TravelState travel;
+    // Counts the games set up (started, played again or loaded): the
+    // statistics tell one game from the next by it.
+    std::uint32_t gameGeneration = 0;
+    GameWatch watch;
+    PendingChallenge pendingChallenge;
+    // The statistics and challenge panels: their files as read when the
+    // panel opened, the family and level the statistics show (level 0:
+    // the whole family), and the panel the rules go back to.
+    IniFile statsFile;
+    IniFile challengeFile;
+    std::int32_t statsFamily = 1;
+    std::int32_t statsLevel = 0;
+    std::int32_t helpReturnScreen = 0;
     std::array<ListBox, ListBoxCount + 1> listBoxes{};     // [1..9]
     std::array<CheckBox, CheckBoxCount + 1> checkBoxes{};  // [1..4]
     InfoPopup popup;

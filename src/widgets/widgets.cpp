@@ -155,7 +155,7 @@ void drawPassMark(ProgramState& s, int x, int y, int state) {
 void drawBlackTile(ProgramState& s, int x, int y) { s.platform.canvas().drawImage(ImageSet::Slot, 4, x, y); }
 
 void drawButton(ProgramState& s, Point at, int n, bool highlighted) {
-    if (n >= 64) {
+    if (n < 0 || n >= LastInterfacePicture) {
         debugLog(s, "Demande Affichage Boutton hors limite");
         return;
     }

@@ -57,7 +57,7 @@ Size interfaceSize(int n) {
 }  // namespace
 
 TEST(ShippedAssets, NumberedPicturesHaveTheirSizes) {
-    for (int n = 0; n <= 63; ++n) {
+    for (int n = 0; n <= LastInterfacePicture; ++n) {
         const Size size = pictureSize(App + "bitmaps/Interface/" + std::to_string(n) + ".bmp");
         if (n == 26) {
             EXPECT_GE(size.w, 13 * 24) << "small font sheet";

@@ -25,7 +25,7 @@ namespace glossamo::testing {
 
 namespace {
 
-constexpr int ButtonImages[] = {3, 5, 7, 9, 11, 13, 15, 17, 19, 23, 27, 31, 33, 35, 37, 39, 43, 47, 52, 54, 57, 62};
+constexpr int ButtonImages[] = {3, 5, 7, 9, 11, 13, 15, 17, 19, 23, 27, 31, 33, 35, 37, 39, 43, 47, 52, 54, 57, 62, 64, 66, 68};
 
 Rgb rgbOf(std::uint16_t p) {
     return Rgb{static_cast<std::uint8_t>((p >> 11) << 3), static_cast<std::uint8_t>(((p >> 5) & 63) << 2),
@@ -260,7 +260,15 @@ TEST_F(Screens, EveryMenuScreen) {
     }
     s.app.titleShowing = 0;
     s.app.pendingConfirmation = confirmations::ClearScores;
-    for (const int screen : {1, 2, 3, 4, 5, 6, 7, 8, 9, 100, screens::Confirmation}) {
+    s.statsFamily = 19;  // Motuce, with its chart of tries
+    s.statsFile = IniFile::parse("[FAMILLE 19]\r\nParties=14\r\nGagnees=11\r\nPerdues=2\r\nQuittees=1\r\n"
+                                 "TempsTotal=2200\r\nMeilleurTemps=74\r\nSerie=3\r\nMeilleureSerie=6\r\n"
+                                 "Essais=0,1,3,4,2,1,0,0\r\n");
+    s.challengeFile = IniFile::parse("[DEFI 20261206]\r\nJeu1=G,200,4,0\r\nJeu3=P,130,0,11\r\n"
+                                     "[DEFI 20261205]\r\nJeu1=G,1,1,0\r\nJeu2=G,1,0,0\r\nJeu3=G,1,0,0\r\n"
+                                     "[DEFI 20261203]\r\nJeu2=G,1,0,0\r\n");
+    for (const int screen : {1, 2, 3, 4, 5, 6, 7, 8, 9, 100, screens::Confirmation, screens::Statistics,
+                             screens::Challenge}) {
         s.app.chosenFamily = 8;
         s.app.screen = screen;
         s.app.panelX = 220;

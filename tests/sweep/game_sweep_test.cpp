@@ -2,7 +2,7 @@
 // built, won through the mouse with its score line recorded, then started
 // again, given up with Escape, its solution shown and the game left ten
 // seconds later. Every identifier 1..150 has a game routine, so none is
-// left out.
+// left out. The statistics count each of those games once, in its level.
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,7 +11,9 @@
 #include "games/catalogue.hpp"
 #include "games/game_start.hpp"
 #include "profile/scores.hpp"
+#include "games/game_families.hpp"
 #include "shell/game_dispatcher.hpp"
+#include "stats/statistics.hpp"
 #include "sweep/game_solvers.hpp"
 
 namespace glossamo::testing {
@@ -99,6 +101,18 @@ TEST_P(GameSweep, WonThroughTheMouseThenGivenUp) {
         EXPECT_FALSE(s.gameRunning()) << "still there after ten seconds";
         EXPECT_EQ(s.app.screen, screens::Families);
     }
+    const int n = static_cast<int>(seedCount());
+    const PlayStats counted = readPlayStats(IniFile::read(statisticsPath(s)), levelSection(id));
+    EXPECT_EQ(counted.played, 2 * n);
+    EXPECT_EQ(counted.won, n);
+    EXPECT_EQ(counted.lost, n);
+    EXPECT_EQ(counted.run, 0) << "the give-up ends the run";
+    EXPECT_EQ(counted.lastTimes.size(), static_cast<std::size_t>(n));
+    const auto game = static_cast<std::uint32_t>(id);
+    int tries = 0;
+    for (const int k : counted.tries) tries += k;
+    EXPECT_EQ(tries, families::isMotuce(game) ? n : 0) << "every Motuce win counts its tries";
+    EXPECT_EQ(counted.missGames, families::isHangman(game) ? 2 * n : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryIdentifier, GameSweep, ::testing::Range(FirstGameId, LastGameId + 1),

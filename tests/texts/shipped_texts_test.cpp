@@ -31,6 +31,8 @@ TEST(ShippedTexts, EveryGameHasANameAndARulesFile) {
         const SystemPath rules = App + "aide/" + s.helpFiles[static_cast<std::size_t>(id)];
         ASSERT_TRUE(fileExists(rules)) << id << ": " << rules.bytes();
     }
+    for (const int screen : {StatisticsRules, ChallengeRules})
+        EXPECT_TRUE(fileExists(App + "aide/" + s.helpFiles[static_cast<std::size_t>(screen)])) << screen;
     int levels = 0;
     for (int k = 1; k <= FamilyCount; ++k) levels += GameFamilies()[static_cast<std::size_t>(k)].levels;
     EXPECT_EQ(levels, 149) << "every identifier but 150 is offered by a family";
@@ -54,7 +56,7 @@ TEST(ShippedTexts, RulesLinesFitTheHelpScreen) {
 TEST(ShippedTexts, EveryCommentTheProgramReadsIsThere) {
     const IniFile comments = IniFile::read(App + "txt/Commentaires.dta");
     ASSERT_TRUE(comments.exists());
-    for (int n = 1; n <= 136; ++n) {
+    for (int n = 1; n <= 174; ++n) {
         const std::string value = comments.value("COMMENTAIRES", "Tx" + std::to_string(n), "Rien");
         EXPECT_NE(value, "Rien") << "Tx" << n << ": the list would stop here";
         EXPECT_LE(value.size(), 100u) << n;

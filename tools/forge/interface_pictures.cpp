@@ -227,6 +227,46 @@ void iconTrophy(cairo_t* cr) {
     });
 }
 
+// Four bars of different heights on a base line.
+void iconBarChart(cairo_t* cr) {
+    const double heights[] = {10, 18, 13, 24};
+    for (int i = 0; i < 4; ++i) {
+        roundedRectPath(cr, 11 + 7 * i, 35 - heights[i], 5, heights[i], 1.2);
+        cairo_fill(cr);
+    }
+    roundedRectPath(cr, 9, 36, 30, 2.6, 1);
+    cairo_fill(cr);
+}
+
+// A calendar page with its two rings and a star for the day.
+void iconCalendar(cairo_t* cr) {
+    roundedRectPath(cr, 10, 12, 28, 26, 3);
+    cairo_fill(cr);
+    cut(cr, [&] {
+        cairo_rectangle(cr, 12.5, 19, 23, 16.5);
+        cairo_fill(cr);
+    });
+    roundedRectPath(cr, 16, 9, 3.2, 7, 1.4);
+    cairo_fill(cr);
+    roundedRectPath(cr, 28.8, 9, 3.2, 7, 1.4);
+    cairo_fill(cr);
+    starPath(cr, 24, 27.5, 6, 2.5);
+    cairo_fill(cr);
+}
+
+// A clipboard holding a sheet with lines.
+void iconClipboard(cairo_t* cr) {
+    roundedRectPath(cr, 12, 11, 24, 28, 3);
+    cairo_fill(cr);
+    cut(cr, [&] {
+        cairo_rectangle(cr, 15, 16, 18, 20);
+        cairo_fill(cr);
+    });
+    roundedRectPath(cr, 18, 8, 12, 6, 2);
+    cairo_fill(cr);
+    for (int i = 0; i < 3; ++i) line(cr, 18, 21.5 + 5 * i, 30 - 3 * (i % 2), 21.5 + 5 * i, 1.8);
+}
+
 void iconFolder(cairo_t* cr) {
     roundedRectPath(cr, 9, 10, 13, 8, 2);
     cairo_fill(cr);
@@ -472,6 +512,7 @@ void forgeButtons(const Paths& paths) {
         {17, iconHelp},    {19, iconReplay},    {23, iconPrinter},    {27, iconTrophy},   {31, iconFolder},
         {33, iconFloppy},  {35, iconGear},      {37, iconExit},       {39, iconQuickExit}, {43, iconBin},
         {47, iconBroom},   {52, iconWhiteFlag}, {54, iconProfile},    {57, iconImportPicture}, {62, iconGlobe},
+        {64, iconBarChart}, {66, iconCalendar}, {68, iconClipboard},
     };
     for (const Button& b : buttons) forgeButtonPair(paths, b.number, b.icon, PrimaryLook, palette::Matte);
     // The yes/no buttons sit on the cream quit panel.

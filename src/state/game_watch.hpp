@@ -1,0 +1,31 @@
+#pragma once
+// What the statistics follow of the running game: which game it is, whether
+// the player has moved something in it and whether its end was counted.
+// Kept beside the game, never in a saved game.
+#include <cstdint>
+
+namespace glossamo {
+
+struct GameWatch {
+    std::uint8_t open = 0;          // a built game is being followed
+    std::uint32_t gameId = 0;
+    std::uint32_t generation = 0;   // the ProgramState::gameGeneration it was opened in
+    std::uint64_t startDigest = 0;  // the board as it was built (or loaded)
+    std::uint8_t acted = 0;         // an input reached the game while it ran
+    std::uint8_t moved = 0;         // ... and the board changed since it was opened
+    std::uint8_t saved = 0;         // saved since it was opened: it lives on in the save
+    std::uint8_t counted = 0;       // its end was counted
+    std::uint32_t hints = 0;        // hints taken in it
+    std::uint8_t challengeSlot = 0;  // 1..3 when it is a puzzle of the daily challenge
+    std::uint32_t challengeDate = 0;  // that challenge's date, as YYYYMMDD
+};
+
+// The daily challenge's puzzle that the next built game is: its random draws
+// start from `seed` instead of the clock.
+struct PendingChallenge {
+    std::uint8_t slot = 0;  // 0: none
+    std::uint32_t date = 0;
+    std::uint64_t seed = 0;
+};
+
+}  // namespace glossamo

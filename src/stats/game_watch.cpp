@@ -1,0 +1,98 @@
+#include "stats/game_watch.hpp"
+
+#include <string_view>
+
+#include "challenge/daily_challenge.hpp"
+#include "games/catalogue.hpp"
+#include "state/program_state.hpp"
+#include "stats/statistics.hpp"
+
+namespace glossamo {
+
+namespace {
+
+// What the player can change of a board: its letters and tiles, the
+// counters of tries and misses and the hangman's shown text.
+std::uint64_t boardDigest(const GameRecord& g) {
+    std::uint64_t hash = 14695981039346656037ull;
+    const auto mix = [&hash](const void* data, std::size_t size) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        for (std::size_t i = 0; i < size; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
+    };
+    mix(&g.letters, sizeof g.letters);
+    mix(&g.tileStyles, sizeof g.tileStyles);
+    mix(&g.counterB, sizeof g.counterB);
+    mix(&g.counterC, sizeof g.counterC);
+    const std::string_view shown = g.texts[2].view();
+    mix(shown.data(), shown.size());
+    return hash;
+}
+
+int playSeconds(const PlayClock& c) { return ((c.days * 24 + c.hours) * 60 + c.minutes) * 60 + c.seconds; }
+
+void count(ProgramState& s, Outcome kind) {
+    GameWatch& w = s.watch;
+    w.counted = 1;
+    GameOutcome outcome;
+    outcome.gameId = static_cast<int>(w.gameId);
+    outcome.kind = kind;
+    outcome.seconds = playSeconds(s.clock);
+    outcome.tries = static_cast<int>(s.game.counterC);
+    outcome.misses = static_cast<int>(s.game.counterB);
+    outcome.hints = static_cast<int>(w.hints);
+    recordOutcome(s, outcome);
+    if (w.challengeSlot == 0 || kind == Outcome::Left) return;
+    ChallengeResult result;
+    result.played = true;
+    result.won = kind == Outcome::Won;
+    result.seconds = outcome.seconds;
+    result.tries = outcome.tries;
+    result.misses = outcome.misses;
+    keepChallengeResult(s, w.challengeDate, w.challengeSlot - 1, result);
+}
+
+void close(ProgramState& s) {
+    GameWatch& w = s.watch;
+    if (w.open && !w.counted && !w.saved && w.moved) count(s, Outcome::Left);
+    w = GameWatch{};
+}
+
+bool followed(const ProgramState& s) {
+    return s.gameRunning() && s.game.built == 1 && s.game.gameId >= FirstGameId && s.game.gameId <= LastGameId;
+}
+
+}  // namespace
+
+void watchGame(ProgramState& s) {
+    GameWatch& w = s.watch;
+    const bool sameGame = w.open && w.generation == s.gameGeneration && w.gameId == s.game.gameId;
+    if (w.open && (!sameGame || !s.gameRunning())) close(s);
+    // Moved: the player acted and the board is no longer as it was built.
+    if (w.open && w.acted && !w.moved && boardDigest(s.game) != w.startDigest) w.moved = 1;
+    const bool ended = s.app.gameWon == 1 || s.app.gameLost == 1;
+    if (!w.open && followed(s)) {
+        w.open = 1;
+        w.gameId = s.game.gameId;
+        w.generation = s.gameGeneration;
+        w.startDigest = boardDigest(s.game);
+        // A game already ended when it was saved was counted then.
+        w.counted = ended ? 1 : 0;
+        if (s.pendingChallenge.slot != 0) {
+            w.challengeSlot = s.pendingChallenge.slot;
+            w.challengeDate = s.pendingChallenge.date;
+        }
+        s.pendingChallenge = PendingChallenge{};
+    }
+    if (w.open && !w.counted && ended) count(s, s.app.gameWon == 1 ? Outcome::Won : Outcome::Lost);
+}
+
+void noteGameInput(ProgramState& s) {
+    if (s.watch.open && s.app.gameWon == 0 && s.app.gameLost == 0) s.watch.acted = 1;
+}
+
+void closeGameWatch(ProgramState& s) {
+    watchGame(s);
+    close(s);
+}
+
+}  // namespace glossamo

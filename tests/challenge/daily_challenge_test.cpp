@@ -1,0 +1,91 @@
+// The daily challenge: the same puzzles for two players on one date, others
+// the next day; the first result of a day kept through replays and a clock
+// set back; the result line.
+#include "challenge/daily_challenge.hpp"
+
+#include "support/headless_run.hpp"
+#include "sweep/game_solvers.hpp"
+
+namespace glossamo::testing {
+
+namespace {
+
+// What a player sees of a puzzle once it is built: its board and its texts.
+std::string puzzleShown(HeadlessRun& run, int slot) {
+    ProgramState& s = run.state();
+    startChallengePuzzle(s, slot);
+    for (int frames = 0; s.game.built == 0 && frames < 200; ++frames) run.step();
+    std::string shown(reinterpret_cast<const char*>(&s.game.letters), sizeof s.game.letters);
+    for (const auto& text : s.game.texts) shown += text.str() + "|";
+    return shown;
+}
+
+void playOn(HeadlessRun& run, const LocalTime& date, std::uint64_t clockSeed) {
+    run.platform().now = date;
+    run.platform().setClockSeed(clockSeed);
+    run.click({400, 300});
+}
+
+}  // namespace
+
+TEST(DailyChallenge, TwoPlayersGetTheSamePuzzlesAndTheNextDayOthers) {
+    HeadlessRun first, second, nextDay;
+    playOn(first, {2026, 12, 8, 9, 0, 0}, 11);
+    playOn(second, {2026, 12, 8, 22, 30, 0}, 977);
+    playOn(nextDay, {2026, 12, 9, 9, 0, 0}, 11);
+    for (int slot = 0; slot < ChallengePuzzles; ++slot) {
+        const std::string shown = puzzleShown(first, slot);
+        EXPECT_EQ(first.state().game.gameId, static_cast<std::uint32_t>(challengePuzzles()[slot].gameId));
+        EXPECT_EQ(puzzleShown(second, slot), shown) << slot;
+        EXPECT_NE(puzzleShown(nextDay, slot), shown) << slot;
+    }
+}
+
+TEST(DailyChallenge, TheFirstResultOfADayStaysThroughReplaysAndAClockSetBack) {
+    HeadlessRun run;
+    ProgramState& s = run.state();
+    playOn(run, {2026, 12, 8, 9, 0, 0}, 5);
+    puzzleShown(run, 0);
+    run.key(vk::Escape);
+    run.step();
+    puzzleShown(run, 0);  // a replay, won this time
+    ASSERT_TRUE(winGame(run));
+    run.step();
+    run.platform().now = {2026, 12, 7, 9, 0, 0};  // the clock set back a day
+    puzzleShown(run, 0);
+    ASSERT_TRUE(winGame(run));
+    run.step();
+    run.platform().now = {2026, 12, 8, 9, 0, 0};
+    puzzleShown(run, 0);
+    run.key(vk::Escape);
+    run.step();
+
+    const IniFile kept = IniFile::read(challengePath(s));
+    const ChallengeResult today = challengeDay(kept, 20261208)[0];
+    EXPECT_TRUE(today.played);
+    EXPECT_FALSE(today.won) << "the first result of the day stays";
+    EXPECT_TRUE(challengeDay(kept, 20261207)[0].won) << "the day before has its own";
+    EXPECT_FALSE(challengeDay(kept, 20261208)[1].played);
+}
+
+TEST(DailyChallenge, TheResultLineTellsTheResultsAndNoAnswer) {
+    ChallengeDay day;
+    day[0] = {true, true, 0, 4, 0};
+    day[1] = {true, true, 372, 0, 0};
+    day[2] = {true, true, 95, 0, 2};
+    EXPECT_EQ(challengeLine(20261208, day),
+              "GLOSSAMO d\u00e9fi du 8 d\u00e9cembre 2026 : Motuce 4/8 \u00b7 Mots cod\u00e9s 6 min 12 s \u00b7 "
+              "Proverbe 2 erreurs");
+    day[0] = {true, false, 80, 8, 0};
+    day[1] = {};
+    day[2].misses = 1;
+    EXPECT_EQ(challengeLine(20270101, day),
+              "GLOSSAMO d\u00e9fi du 1er janvier 2027 : Motuce perdu \u00b7 Mots cod\u00e9s \u00e0 jouer \u00b7 "
+              "Proverbe 1 erreur");
+    IniFile days = IniFile::parse("[DEFI 20261231]\r\nJeu1=G,1,1,0\r\nJeu2=G,1,0,0\r\nJeu3=G,1,0,0\r\n"
+                                  "[DEFI 20270101]\r\nJeu1=G,1,1,0\r\nJeu2=G,1,0,0\r\nJeu3=G,9,0,x\r\n");
+    EXPECT_EQ(challengeRun(days, 20270101), 1) << "a damaged result is not a win; today may still come";
+    EXPECT_EQ(challengeRun(days, 20270102), 0);
+}
+
+}  // namespace glossamo::testing
