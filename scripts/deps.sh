@@ -12,6 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils zenity
   cups printer-driver-cups-pdf poppler-utils desktop-file-utils
+  appstream lintian file
   clang libclang-rt-14-dev llvm valgrind
 )
 

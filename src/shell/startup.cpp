@@ -32,6 +32,14 @@ void reportMissingDataFolders(ProgramState& s) {
 
 }  // namespace
 
+SystemPath dataFolderOf(const SystemPath& executableFolder) {
+    const SystemPath beside = executableFolder.asFolder();
+    if (folderExists(beside + "bin")) return beside;
+    const SystemPath shared = beside + "../share/games/glossamo/";
+    if (folderExists(shared + "bin")) return shared;
+    return beside;
+}
+
 void FormCreate(ProgramState& s, const SystemPath& programDir) {
     s.programDir = programDir.asFolder();
     if (!s.platform.audioAvailable()) debugLog(s, "Pas de son: " + s.platform.audioError());

@@ -12,6 +12,13 @@ struct ProgramState;
 constexpr const char* SurfaceErrorMessage =
     "Erreur d'initialisation DirectX. Installez Dx 6 minimum et relancez votre ordinateur";
 
+// The folder of the program's data, given the executable's folder: that
+// folder itself when the data sits beside the executable (the build, an
+// install by CMake), else <prefix>/share/games/glossamo/ beside an executable
+// in <prefix>/games/ (the Debian package, which keeps the data that does not
+// depend on the processor under share/), else the executable's folder still,
+// whose missing folders the start-up then logs.
+SystemPath dataFolderOf(const SystemPath& executableFolder);
 // The main window exists: remember the program's folder.
 void FormCreate(ProgramState& s, const SystemPath& programDir);
 // Brings every process-wide record into its starting state and loads what
