@@ -90,7 +90,7 @@ TEST_F(ShippedWidgets, ButtonsAndCheckBoxesHitStrictlyInside) {
     EXPECT_TRUE(checkBoxHit(s, {69, 79}, 2));
     EXPECT_FALSE(checkBoxHit(s, {70, 70}, 2));
     s.app.hoverFlag = 0;
-    drawButton(s, {0, 0}, 64, false);
+    drawButton(s, {0, 0}, LastInterfacePicture, false);  // a button needs two pictures
     EXPECT_TRUE(logHas("Demande Affichage Boutton hors limite"));
     drawCard(s, 0, 0, 54);
     EXPECT_TRUE(logHas("DEMANDE AFFICHAGE CARTE: 54 HORS LIMITE"));
