@@ -314,9 +314,10 @@ void drawBars(ProgramState& s, int left, int bottom, int width, int height, cons
     }
 }
 
-void statisticsChart(Pass& p, int family, const PlayStats& stats) {
+// Motuce's tries for a Motuce level or family, else the last solve times.
+void statisticsChart(Pass& p, int gameId, const PlayStats& stats) {
     const int x = p.L + 30, y = p.T + 296;
-    if (families::isMotuce(static_cast<std::uint32_t>(GameFamilies()[static_cast<std::size_t>(family)].firstId))) {
+    if (families::isMotuce(static_cast<std::uint32_t>(gameId))) {
         p.text(x, y, p.comment(progress::TriesChart));
         const std::vector<int> tries(stats.tries.begin() + 1, stats.tries.end());
         drawBars(p.s, x + 20, y + 74, 30, 48, tries);
@@ -351,8 +352,8 @@ void statisticsScreen(Pass& p) {
     const std::string levelName = level == 0 ? p.comment(progress::AllLevels) : gameName(s, shown.firstId + level - 1);
     p.text(p.L + 80, p.T + 146, singleBlanks(levelName));
 
-    const PlayStats st = readPlayStats(s.statsFile, level == 0 ? familySection(family)
-                                                               : levelSection(shown.firstId + level - 1));
+    const int shownId = shown.firstId + std::max(0, level - 1);
+    const PlayStats st = readPlayStats(s.statsFile, level == 0 ? familySection(family) : levelSection(shownId));
     const int x = p.L + 30, right = p.L + 280, y = p.T + 184;
     if (st.played == 0) {
         p.text(x, y, p.comment(progress::NothingYet));
@@ -374,7 +375,7 @@ void statisticsScreen(Pass& p) {
             const int tenths = (10 * st.misses + st.missGames / 2) / st.missGames;
             line(x, 6, progress::MeanMisses, std::to_string(tenths / 10) + "," + std::to_string(tenths % 10));
         }
-        statisticsChart(p, family, st);
+        statisticsChart(p, shownId, st);
     }
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, 33);
     if (p.buttonAt(p.R - 90, p.B - 20, button::Clear, named::ClearStatistics))

@@ -41,6 +41,9 @@ void count(ProgramState& s, Outcome kind) {
     outcome.misses = static_cast<int>(s.game.counterB);
     outcome.hints = static_cast<int>(w.hints);
     recordOutcome(s, outcome);
+    // The statistics panel opens on the family just played.
+    s.statsFamily = familyOfGame(outcome.gameId);
+    s.statsLevel = 0;
     if (w.challengeSlot == 0 || kind == Outcome::Left) return;
     ChallengeResult result;
     result.played = true;
@@ -88,11 +91,6 @@ void watchGame(ProgramState& s) {
 
 void noteGameInput(ProgramState& s) {
     if (s.watch.open && s.app.gameWon == 0 && s.app.gameLost == 0) s.watch.acted = 1;
-}
-
-void closeGameWatch(ProgramState& s) {
-    watchGame(s);
-    close(s);
 }
 
 }  // namespace glossamo

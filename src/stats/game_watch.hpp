@@ -12,7 +12,5 @@ struct ProgramState;
 void watchGame(ProgramState& s);
 // An input reached the running game.
 void noteGameInput(ProgramState& s);
-// The program is quitting: the game followed is left now.
-void closeGameWatch(ProgramState& s);
 
 }  // namespace glossamo

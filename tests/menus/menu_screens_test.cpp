@@ -2,12 +2,14 @@
 #include "menus/menu_screens.hpp"
 
 #include "base/file_system.hpp"
+#include "challenge/daily_challenge.hpp"
 #include "games/game_fixture.hpp"
 #include "media/asset_loading.hpp"
 #include "profile/saved_games.hpp"
 #include "media/sound_services.hpp"
 #include "platform/canvas.hpp"
 #include "shell/window_events.hpp"
+#include "stats/statistics.hpp"
 #include "texts/comments_and_help.hpp"
 #include "widgets/list_boxes.hpp"
 
@@ -223,6 +225,41 @@ TEST_F(Menus, ClearingTheScoresAsksFirstAndDropsTheSelectionSoDeleteRemovesNothi
     clickAt(R - 90 + 10, B - 20 + 10);
     EXPECT_EQ(s.popup.text.view(), "Choisissez une ligne");
     EXPECT_EQ(s.listBox(5).count, 0);
+}
+
+// The two panels of the main bar: the statistics' broom asks first, the
+// challenge copies its line and starts its puzzles.
+TEST_F(Menus, TheStatisticsBroomAsksFirstAndTheChallengeCopiesItsLine) {
+    TempDir user;
+    s.userDir = user.path();
+    s.app.userFoldersPresent = 1;
+    user.write("CFG/statistiques.ini", "[FAMILLE 1]\r\nParties=3\r\n");
+    clickAt(500 + 24, 540 + 24);
+    ASSERT_EQ(s.app.screen, screens::Statistics);
+    EXPECT_EQ(readPlayStats(s.statsFile, familySection(1)).played, 3);
+    settle();
+    const int R = L() + 500, B = T() + 350;
+    clickAt(R - 90 + 10, B - 20 + 10);
+    EXPECT_EQ(s.app.screen, screens::Confirmation);
+    settle();
+    clickAt(L() + 40 + 10, T() + 140 + 10);  // Oui
+    EXPECT_EQ(s.app.screen, screens::Statistics);
+    EXPECT_EQ(readPlayStats(IniFile::read(statisticsPath(s)), familySection(1)).played, 0);
+    EXPECT_EQ(readPlayStats(s.statsFile, familySection(1)).played, 0) << "the panel shows the file as it is";
+
+    FormKeyDown(s, vk::Escape, 0);
+    s.app.screen = screens::Families;
+    clickAt(560 + 24, 540 + 24);
+    ASSERT_EQ(s.app.screen, screens::Challenge);
+    settle();
+    clickAt(R - 90 + 10, B - 20 + 10);
+    EXPECT_EQ(platform.count("clipboard GLOSSAMO d\u00e9fi du 6 d\u00e9cembre 2026 : Motuce \u00e0 jouer \u00b7 "
+                             "Mots cod\u00e9s \u00e0 jouer \u00b7 Proverbe \u00e0 jouer"),
+              1);
+    clickAt(L() + 480 + 10, T() + 80 + 52 + 10);  // the second puzzle
+    EXPECT_EQ(s.game.gameId, static_cast<std::uint32_t>(challengePuzzles()[1].gameId));
+    EXPECT_EQ(s.pendingChallenge.slot, 2);
+    EXPECT_EQ(s.pendingChallenge.date, 20261206u);
 }
 
 TEST_F(Menus, CheckBoxesToggleSoundsAndMusic) {
