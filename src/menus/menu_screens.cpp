@@ -63,7 +63,8 @@ constexpr int Travel = 106, Quit = 107, QuickExit = 108, Print = 109, PlayAgain 
               ScrollDown = 118, DeleteScore = 119, ClearScores = 120, DeleteSave = 121, LoadSave = 122,
               DeleteHead = 123, QuitYes = 124, QuitNo = 125, Yes = 130, No = 131;
 constexpr int Statistics = 154, ClearStatistics = 155, PreviousFamily = 156, NextFamily = 157,
-              PreviousLevel = 158, NextLevel = 159, Challenge = 161, CopyResult = 168, PlayPuzzle = 169, Rules = 171;
+              PreviousLevel = 158, NextLevel = 159, Challenge = 161, CopyResult = 168, PlayPuzzle = 169, Rules = 171,
+              Hint = 175, CheckLetters = 176, Undo = 177;
 }  // namespace named
 
 // The texts of the statistics and challenge panels.
@@ -85,7 +86,7 @@ namespace button {
 constexpr int AnagramSearch = 3, PatternSearch = 5, Close = 7, ScrollDown = 9, ScrollUp = 11, Yes = 13, No = 15,
               Help = 17, PlayAgain = 19, Print = 23, Scores = 27, SavedGames = 31, Save = 33, Options = 35,
               Quit = 37, QuickExit = 39, Delete = 43, Clear = 47, GiveUp = 52, Profile = 54, Import = 57,
-              Travel = 62, Statistics = 64, Challenge = 66, Copy = 68;
+              Travel = 62, Statistics = 64, Challenge = 66, Copy = 68, Hint = 70, CheckLetters = 72, Undo = 74;
 }
 
 // What one pass of the menus shares: the pointer, the panel's edges,

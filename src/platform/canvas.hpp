@@ -36,7 +36,7 @@ struct ColourKey {
 enum class ImageSet { Screen, CardBack, Slot, Interface, Pendu };
 // The highest numbered interface picture shipped (buttons come in pairs: a
 // button n is pictures n and n + 1).
-constexpr int LastInterfacePicture = 69;
+constexpr int LastInterfacePicture = 75;
 constexpr int slotCount(ImageSet set) {
     switch (set) {
         case ImageSet::Screen: return 7;

@@ -25,7 +25,7 @@ namespace glossamo::testing {
 
 namespace {
 
-constexpr int ButtonImages[] = {3, 5, 7, 9, 11, 13, 15, 17, 19, 23, 27, 31, 33, 35, 37, 39, 43, 47, 52, 54, 57, 62, 64, 66, 68};
+constexpr int ButtonImages[] = {3, 5, 7, 9, 11, 13, 15, 17, 19, 23, 27, 31, 33, 35, 37, 39, 43, 47, 52, 54, 57, 62, 64, 66, 68, 70, 72, 74};
 
 Rgb rgbOf(std::uint16_t p) {
     return Rgb{static_cast<std::uint8_t>((p >> 11) << 3), static_cast<std::uint8_t>(((p >> 5) & 63) << 2),

@@ -267,6 +267,49 @@ void iconClipboard(cairo_t* cr) {
     for (int i = 0; i < 3; ++i) line(cr, 18, 21.5 + 5 * i, 30 - 3 * (i % 2), 21.5 + 5 * i, 1.8);
 }
 
+// A light bulb with its base and three rays.
+void iconBulb(cairo_t* cr) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 24, 21, 9, degrees(140), degrees(40));
+    cairo_line_to(cr, 28.5, 31);
+    cairo_line_to(cr, 19.5, 31);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    roundedRectPath(cr, 19.5, 32.5, 9, 3, 1);
+    cairo_fill(cr);
+    roundedRectPath(cr, 20.5, 36.5, 7, 3, 1.2);
+    cairo_fill(cr);
+    line(cr, 24, 5.5, 24, 8.5, 2.4);
+    line(cr, 11, 12, 13.5, 14, 2.4);
+    line(cr, 37, 12, 34.5, 14, 2.4);
+}
+
+// A magnifying glass over a tick: the letters laid are checked.
+void iconCheckLetters(cairo_t* cr) {
+    cairo_set_line_width(cr, 3.4);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 21, 21, 10, 0, 2 * Pi);
+    cairo_stroke(cr);
+    line(cr, 28.5, 28.5, 37, 37, 5);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(cr, 3);
+    cairo_move_to(cr, 16, 21.5);
+    cairo_line_to(cr, 19.8, 25);
+    cairo_line_to(cr, 26, 17);
+    cairo_stroke(cr);
+}
+
+// An arrow turning back to the left: the last move taken back.
+void iconUndo(cairo_t* cr) {
+    cairo_set_line_width(cr, 4.2);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 26, 27, 10, degrees(-90), degrees(110));
+    cairo_stroke(cr);
+    polygon(cr, {11, 17, 22, 9, 22, 25});
+    cairo_fill(cr);
+}
+
 void iconFolder(cairo_t* cr) {
     roundedRectPath(cr, 9, 10, 13, 8, 2);
     cairo_fill(cr);
@@ -512,7 +555,8 @@ void forgeButtons(const Paths& paths) {
         {17, iconHelp},    {19, iconReplay},    {23, iconPrinter},    {27, iconTrophy},   {31, iconFolder},
         {33, iconFloppy},  {35, iconGear},      {37, iconExit},       {39, iconQuickExit}, {43, iconBin},
         {47, iconBroom},   {52, iconWhiteFlag}, {54, iconProfile},    {57, iconImportPicture}, {62, iconGlobe},
-        {64, iconBarChart}, {66, iconCalendar}, {68, iconClipboard},
+        {64, iconBarChart}, {66, iconCalendar}, {68, iconClipboard}, {70, iconBulb}, {72, iconCheckLetters},
+        {74, iconUndo},
     };
     for (const Button& b : buttons) forgeButtonPair(paths, b.number, b.icon, PrimaryLook, palette::Matte);
     // The yes/no buttons sit on the cream quit panel.
