@@ -78,6 +78,20 @@ bool solved(const ProgramState& s) {
 
 }  // namespace
 
+char expectedGridLetter(const ProgramState& s, int c, int r) {
+    const GameRecord& g = s.game;
+    const std::uint32_t id = g.gameId;
+    const int n = static_cast<int>(g.counterB);
+    const auto inside = [n, c, r](int firstRow) { return c >= 1 && c <= n && r >= firstRow && r < firstRow + n; };
+    std::uint32_t expected = 0;
+    if (n < 1 || n >= BoardSize) return 0;
+    if (isCodedWords(id) && inside(1)) expected = g.solution[at(c)][at(r)];
+    if ((isPlacedWords(id) || isBrokenGrid(id)) && inside(1)) expected = g.numbers[at(c)][at(r)];
+    if (isScrambledGrid(id) && inside(5)) expected = g.solution[at(c)][at(r)];
+    if (isLetterSums(id) && inside(1)) expected = g.solution[at(c - 1)][at(r - 1)];
+    return expected >= 'A' && expected <= 'Z' ? static_cast<char>(expected) : 0;
+}
+
 bool sameLetters(std::string_view a, std::string_view b) {
     std::string x(a), y(b);
     std::sort(x.begin(), x.end());

@@ -18,6 +18,11 @@ bool sameLetters(std::string_view a, std::string_view b);
 // keeps, or another word of the same length that the player may make.
 bool acceptedWord(const ProgramState& s, std::string_view made, std::string_view stored);
 
+// The letter the stored solution of a grid game puts in cell (column, row),
+// where the player may lay one; 0 outside the grid, on a black square, and
+// in the games that keep no solution letter per cell.
+char expectedGridLetter(const ProgramState& s, int column, int row);
+
 // Sets `gameWon` when the player's work matches the solution of the running
 // game; a lost game is never solved.
 void checkSolved(ProgramState& s);

@@ -22,6 +22,11 @@ void playProverbHangman(ProgramState& s, int nation, const char* gridFile);
 // chosen before it. A letter already running or waiting is not taken twice.
 void chooseHangmanLetter(ProgramState& s, char letter);
 
+// A hint: a letter of the hidden text, not yet uncovered nor chosen, is
+// taken from the alphabet as if the player had chosen it (the one hidden
+// most often). False when every letter is uncovered or chosen.
+bool hintHangmanLetter(ProgramState& s);
+
 // The proverb file of a nation, relative to the program's folder.
 std::string proverbFile(int nation);
 // The proverb after the first separator line that follows line `start` of

@@ -135,4 +135,24 @@ void playMotuce(ProgramState& s, int wordLength, const char*) {
     drawRightPlaces(s, n);
 }
 
+bool hintMotuceLetter(ProgramState& s) {
+    GameRecord& g = s.game;
+    const std::string_view hidden = g.texts[1].view();
+    const int n = static_cast<int>(hidden.size());
+    const int row = currentRow(g);
+    const auto shownBefore = [&](int i) {
+        for (int r = FirstTryRow; r < row; ++r)
+            if (g.tileStyles[at(FirstColumn + i)][at(r)] == RightPlaceTile) return true;
+        return false;
+    };
+    int chosen = -1;
+    for (int i = 1; i < n && FirstColumn + i < BoardSize; ++i) {
+        if (g.letters[at(FirstColumn + i)][at(row)] == hidden[at(i)]) continue;
+        if (chosen < 0 || (shownBefore(chosen) && !shownBefore(i))) chosen = i;
+    }
+    if (chosen < 0) return false;
+    g.letters[at(FirstColumn + chosen)][at(row)] = hidden[at(chosen)];
+    return true;
+}
+
 }  // namespace glossamo

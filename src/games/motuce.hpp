@@ -14,4 +14,9 @@ constexpr int MotuceDrawsPerFrame = 1000;
 // French dictionary or a theme list), and so must every try.
 void playMotuce(ProgramState& s, int wordLength, const char* gridFile);
 
+// A hint: one letter of the hidden word laid in its place in the current
+// try, one the tries judged so far have not shown in its place if there is
+// one. False when the try already holds the word.
+bool hintMotuceLetter(ProgramState& s);
+
 }  // namespace glossamo

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/file_system.hpp"
+#include "aids/game_aids.hpp"
 #include "base/text_encoding.hpp"
 #include "challenge/daily_challenge.hpp"
 #include "games/catalogue.hpp"
@@ -630,6 +631,8 @@ bool inGameBar(Pass& p) {
         s.profileWrittenForClose = 1;
         s.platform.closeMainWindow();
     }
+    if (checksApply(s) && p.buttonAt(200, 540, button::CheckLetters, named::CheckLetters)) checkLetters(s);
+    if (hintsApply(s) && p.buttonAt(260, 540, button::Hint, named::Hint)) takeHint(s);
     if (!onMap && p.buttonAt(320, 540, button::Print, named::Print)) Imprimegrille(s);
     if (!onMap && p.buttonAt(380, 540, button::PlayAgain, named::PlayAgain)) {
         if (s.travel.underWay)

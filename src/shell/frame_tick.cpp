@@ -1,5 +1,6 @@
 #include "shell/frame_tick.hpp"
 
+#include "aids/game_aids.hpp"
 #include "games/board_words.hpp"
 #include "games/game_keys.hpp"
 #include "games/game_reset.hpp"
@@ -95,6 +96,7 @@ void drawNormalFrame(ProgramState& s) {
     drawBackground(s);
     if (s.gameRunning()) {
         GameDispatcher(s);
+        drawWrongMarks(s);
         drawKeyCursor(s);
     }
     if (s.drag.active) drawDrag(s);

@@ -16,6 +16,7 @@ struct GameWatch {
     std::uint8_t saved = 0;         // saved since it was opened: it lives on in the save
     std::uint8_t counted = 0;       // its end was counted
     std::uint32_t hints = 0;        // hints taken in it
+    std::uint32_t checks = 0;       // checks of its letters
     std::uint8_t challengeSlot = 0;  // 1..3 when it is a puzzle of the daily challenge
     std::uint32_t challengeDate = 0;  // that challenge's date, as YYYYMMDD
 };

@@ -58,6 +58,10 @@ struct ProgramState {
     std::int32_t statsFamily = 1;
     std::int32_t statsLevel = 0;
     std::int32_t helpReturnScreen = 0;
+    // The wrong letters a check found, marked until `wrongMarksUntil`; a
+    // mark goes as soon as its cell's letter changes.
+    Board<char> wrongMarks{};
+    std::uint32_t wrongMarksUntil = 0;
     std::array<ListBox, ListBoxCount + 1> listBoxes{};     // [1..9]
     std::array<CheckBox, CheckBoxCount + 1> checkBoxes{};  // [1..4]
     InfoPopup popup;

@@ -20,6 +20,8 @@ constexpr int MessageRow = 20;
 constexpr int MessageTop = 220;
 constexpr int MessageMargin = 20;
 constexpr std::uint32_t BannerMs = 4000;
+// The comments that name the hints and the checks a won game took.
+constexpr int HintsUsed = 180, ChecksUsed = 181;
 // A button's name: one small-font line (glyphs 16 pixels high, 10 apart) on
 // the message box's colours, with a narrow margin.
 constexpr int LabelAdvance = 10;
@@ -305,6 +307,11 @@ void drawWinBanner(ProgramState& s) {
     // The score and the time under the banner, centred.
     const std::string result = wonResult(s);
     drawSmallText(s, s.banner.x - 5 * static_cast<int>(result.size()) - 10, s.banner.y + 102, NormalInk, result);
+    // The help the win took, on a line of its own.
+    if (s.watch.hints == 0 && s.watch.checks == 0) return;
+    const std::string help = std::to_string(s.watch.hints) + " " + s.app.comments[HintsUsed].str() + " - " +
+                             std::to_string(s.watch.checks) + " " + s.app.comments[ChecksUsed].str();
+    drawSmallText(s, s.banner.x - 5 * static_cast<int>(help.size()) - 10, s.banner.y + 120, NormalInk, help);
 }
 
 void drawLostBanner(ProgramState& s) {

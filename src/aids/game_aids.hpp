@@ -1,0 +1,28 @@
+#pragma once
+// Help for a stuck player, beside the rules of the games: a hint lays one
+// right letter and costs a minute of play time; a check marks the wrong
+// letters of a grid for two seconds and costs thirty seconds. The score
+// stays the play time, so help is paid in points.
+namespace glossamo {
+
+struct ProgramState;
+
+constexpr int HintSeconds = 60;
+constexpr int CheckSeconds = 30;
+constexpr unsigned WrongMarksMs = 2000;
+
+// The running game offers hints (grid games, Motuce, the hangman games).
+bool hintsApply(const ProgramState& s);
+// The running game's letters can be checked (the grid games).
+bool checksApply(const ProgramState& s);
+
+// Lays one right letter: in a grid, in the cell under the keyboard cursor
+// when it is empty or wrong, else in the first such cell, and locks it.
+// Says so with a pop-up when there is nothing to hint.
+void takeHint(ProgramState& s);
+// Marks the wrong letters laid in the grid; says so when there is none.
+void checkLetters(ProgramState& s);
+// Draws the marks of the last check while they last.
+void drawWrongMarks(ProgramState& s);
+
+}  // namespace glossamo
