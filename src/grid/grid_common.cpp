@@ -161,7 +161,10 @@ void drawWordList(ProgramState& s) {
         char length[8];
         std::snprintf(length, sizeof length, "%2zu-", word.size());
         const Point at = wordListPosition(static_cast<int>(i) + 1);
-        drawSmallText(s, at.x, at.y, runs.contains(word) ? HighlightInk : NormalInk, length + word);
+        if (runs.contains(word))
+            drawStruckSmallText(s, at.x, at.y, length + word);
+        else
+            drawSmallText(s, at.x, at.y, NormalInk, length + word);
     }
 }
 

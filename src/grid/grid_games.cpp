@@ -131,7 +131,7 @@ std::size_t checkAndDrawHiddenWords(ProgramState& s) {
         if (!playing) continue;
         const Point at = wordListPosition(static_cast<int>(i) + 1);
         if (entryFound(entry)) {
-            drawSmallText(s, at.x, at.y, HighlightInk, entryWord(entry));
+            drawStruckSmallText(s, at.x, at.y, entryWord(entry));
             circleWord(s, entry);
             ++found;
         } else {

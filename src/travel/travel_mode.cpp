@@ -37,6 +37,19 @@ constexpr Rgb Red{255, 0, 0};
 constexpr Rgb Gold{255, 200, 0};
 constexpr int GoalPen = 3;  // the goal's frame is thick enough to find at a glance
 
+// A square the traveller can reach is ringed; the square under the pointer
+// gets a thicker ring. A light line inside each ring keeps it plain on any
+// country's colour, and the thickness tells the picked square apart from
+// the others without its red.
+constexpr int ReachPen = 2;
+constexpr int PickedPen = 5;
+
+void drawReachRing(Canvas& canvas, const Rect& square, Rgb pen, int width) {
+    for (int k = 0; k <= width; ++k)
+        canvas.ellipse({square.x + k, square.y + k, SquarePixels - 1 - 2 * k, SquarePixels - 1 - 2 * k},
+                       k == width ? Rgb{255, 255, 255} : pen, false);
+}
+
 TravelCell& cellAt(TravelState& t, int c, int r) {
     return t.cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
 }
@@ -186,7 +199,7 @@ void drawTravelMap(ProgramState& s) {
                 t.pickRow = r;
                 pen = Red;
             }
-            if (s.blinkOn) canvas.ellipse({square.x, square.y, SquarePixels - 1, SquarePixels - 1}, pen, false);
+            if (s.blinkOn) drawReachRing(canvas, square, pen, t.pickCol == c && t.pickRow == r ? PickedPen : ReachPen);
         }
     }
     if (s.popup.active) drawPopup(s);

@@ -62,6 +62,17 @@ void drawSmallText(ProgramState& s, int x, int y, std::uint32_t colour, std::str
     drawText(s, SmallFont, x, y, colour, text);
 }
 
+void drawStruckSmallText(ProgramState& s, int x, int y, std::string_view text) {
+    drawText(s, SmallFont, x, y, HighlightInk, text);
+    if (text.empty()) return;
+    // Through the middle of the capitals (rows 3 to 12 of the 16-pixel cell).
+    const int left = x + SmallFont.advance - 1;
+    const int width = SmallFont.advance * static_cast<int>(text.size()) + 3;
+    Canvas& canvas = s.platform.canvas();
+    canvas.fillRect(Rect{left, y + 6, width, 4}, Rgb{10, 16, 24});
+    canvas.fillRect(Rect{left + 1, y + 7, width - 2, 2}, Rgb{255, 255, 255});
+}
+
 void drawTitleText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text) {
     drawText(s, TitleFont, x, y, colour, text);
 }

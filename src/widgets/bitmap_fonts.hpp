@@ -9,6 +9,10 @@ struct ProgramState;
 
 // Draws with `SmallFont`; the text "AAAVOYAGE" stands for comment 34.
 void drawSmallText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text);
+// A word of a list that is found or placed: highlighted and struck through
+// with a light line edged in dark, so it stays apart from the words still
+// to find without its colour.
+void drawStruckSmallText(ProgramState& s, int x, int y, std::string_view text);
 void drawTitleText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text);
 // Draws with `TileFont`, on tiles when `tileStyle` > 0; returns whether the
 // pointer is over the tiles (only tested on tiles).

@@ -1,6 +1,8 @@
 // Key screens rendered headless with the shipped pictures, checked at a few
 // pixels and saved as PNG files under build/shots/ for review.
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "games/game_reset.hpp"
 #include "games/game_start.hpp"
 #include "games/word_lists.hpp"
+#include "grid/grid_common.hpp"
 #include "media/asset_loading.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/canvas.hpp"
@@ -18,6 +21,7 @@
 #include "support/program_fixture.hpp"
 #include "support/shot_writer.hpp"
 #include "texts/comments_and_help.hpp"
+#include "travel/travel_mode.hpp"
 #include "widgets/list_boxes.hpp"
 #include "widgets/widgets.hpp"
 
@@ -414,6 +418,225 @@ TEST_F(HangmanScreens, MotuceTries) {
             EXPECT_GT(greenPixels(c, 7), 200) << "right letter " << i;
         else
             EXPECT_EQ(greenPixels(c, 7), 0) << "wrong letter " << i;
+    }
+}
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+namespace {
+
+// What a screen shows to someone who sees no colour (its luminance) and to
+// a red-green-blind eye (deuteranopia, the matrix of Machado, Oliveira and
+// Fernandes 2009 at full severity, applied to linear RGB).
+double linearOf(std::uint8_t c) {
+    const double v = c / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+std::uint8_t encodedOf(double v) {
+    v = std::clamp(v, 0.0, 1.0);
+    return static_cast<std::uint8_t>(std::lround(255 * (v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055)));
+}
+Rgb inGrey(Rgb c) {
+    const std::uint8_t y = encodedOf(0.2126 * linearOf(c.r) + 0.7152 * linearOf(c.g) + 0.0722 * linearOf(c.b));
+    return {y, y, y};
+}
+Rgb redGreenBlind(Rgb c) {
+    const double r = linearOf(c.r), g = linearOf(c.g), b = linearOf(c.b);
+    return {encodedOf(0.367322 * r + 0.860646 * g - 0.227968 * b),
+            encodedOf(0.280085 * r + 0.672501 * g + 0.047413 * b),
+            encodedOf(-0.011820 * r + 0.042940 * g + 0.968881 * b)};
+}
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+using Region = std::vector<Rgb>;
+
+Region regionOf(const Canvas& canvas, Rect r) {
+    Region pixels;
+    for (int y = r.y; y < r.y + r.h; ++y)
+        for (int x = r.x; x < r.x + r.w; ++x) {
+            const std::uint16_t p = canvas.pixel(x, y);
+            pixels.push_back(Rgb{static_cast<std::uint8_t>((p >> 11) * 255 / 31),
+                                 static_cast<std::uint8_t>(((p >> 5) & 63) * 255 / 63),
+                                 static_cast<std::uint8_t>((p & 31) * 255 / 31)});
+        }
+    return pixels;
+}
+
+// The mean absolute difference of two regions of the same size seen
+// through `view`, in levels of 0..255 averaged over the three channels.
+template <typename View>
+double meanDifference(const Region& a, const Region& b, View view) {
+    double sum = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const Rgb p = view(a[i]), q = view(b[i]);
+        sum += (std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b)) / 3.0;
+    }
+    return a.empty() ? 0 : sum / static_cast<double>(a.size());
+}
+
+// Two states are told apart when their regions differ by a mean of at
+// least 8 levels both in grey and to a red-green-blind eye: a mark drawn
+// over a tenth of a cell with a contrast of 80 levels (a thin line of
+// text ink on a tile) reaches it, while two renders that differ by hue
+// alone stay within the 5-level rounding of 16-bit pixels.
+constexpr double ApartLevels = 8;
+
+struct StatePair {
+    std::string name;
+    Region a, b;
+};
+
+Rect cellFace(const GameRecord& g, int c, int r) { return {g.boardLeft + 31 * c - 3, g.boardTop + 31 * r + 4, 30, 30}; }
+// A line of the word lists beside the grids, `chars` characters long.
+Rect listLine(Point at, std::size_t chars) { return {at.x + 9, at.y, 10 * static_cast<int>(chars) + 3, 16}; }
+
+}  // namespace
+
+// The states shown by colour (a letter in its right place, a word found or
+// placed in its list, a word circled, a given letter against a laid one, a
+// letter in highlighted ink, the squares the traveller can reach and the
+// one under the pointer) stay apart in grey and to red-green-blind eyes.
+TEST_F(HangmanScreens, StatesApartInGreyAndToRedGreenBlindEyes) {
+    std::vector<StatePair> pairs;
+    auto saveViews = [&](const std::string& name) {
+        saveShotAs(canvas(), name + "_grey", inGrey);
+        saveShotAs(canvas(), name + "_red_green_blind", redGreenBlind);
+    };
+    auto still = [&] {
+        DXMouseMove(s, 790, 300);
+        frames(1);
+    };
+
+    // Motuce: the first letter, in its right place on the judged try and
+    // given on the open one.
+    startGame(s, 52);
+    frames(2);
+    const std::string hidden = s.game.texts[1].str();
+    std::vector<std::string> words;
+    s.words.FindPatternWords(hidden.substr(0, 1) + std::string(hidden.size() - 1, '?'), words);
+    const auto tried = std::find_if(words.begin(), words.end(), [&](const std::string& w) { return w != hidden; });
+    ASSERT_NE(tried, words.end());
+    for (std::size_t i = 1; i < hidden.size(); ++i) s.game.letters[7 + i][7] = (*tried)[i];
+    frames(1);
+    still();
+    ASSERT_EQ(s.game.counterC, 2u);
+    pairs.push_back({"motuce right place / given", regionOf(canvas(), cellFace(s.game, 7, 7)), regionOf(canvas(), cellFace(s.game, 7, 8))});
+    saveViews("motuce");
+
+    // Hidden words: the first word lying across or down, before and after it
+    // is found (its list line, and its cells circled).
+    startGame(s, 34);
+    frames(2);
+    still();
+    bool foundOne = false;
+    for (std::size_t i = 0; i < s.gameWordList.size() && !foundOne; ++i) {
+        const std::string word = s.gameWordList[i].substr(5);
+        const int n = static_cast<int>(word.size());
+        for (int r = 1; r <= 10 && !foundOne; ++r)
+            for (int c = 1; c <= 10 && !foundOne; ++c)
+                for (const bool down : {false, true}) {
+                    std::string read;
+                    for (int k = 0; k < n && (down ? r : c) + k <= 10; ++k)
+                        read += s.game.letters[at(down ? c : c + k)][at(down ? r + k : r)];
+                    if (read != word || foundOne) continue;
+                    const Rect line = listLine(wordListPosition(static_cast<int>(i) + 1), word.size());
+                    const Rect cells{70 + 31 * c, 50 + 31 * r + 4, down ? 31 : 31 * n, down ? 31 * n : 31};
+                    const Region lineBefore = regionOf(canvas(), line), cellsBefore = regionOf(canvas(), cells);
+                    const int x1 = 70 + 31 * c + 12, y1 = 50 + 31 * r + 15;
+                    const int x2 = down ? x1 : x1 + 31 * (n - 1), y2 = down ? y1 + 31 * (n - 1) : y1;
+                    DXMouseMove(s, x1, y1);
+                    DXMouseDown(s, ButtonLeft, x1, y1);
+                    DXMouseMove(s, x2, y2);
+                    DXMouseUp(s, ButtonLeft, x2, y2);
+                    frames(1);
+                    still();
+                    pairs.push_back({"hidden word listed found / not", regionOf(canvas(), line), lineBefore});
+                    pairs.push_back({"hidden word circled / not", regionOf(canvas(), cells), cellsBefore});
+                    foundOne = true;
+                }
+    }
+    ASSERT_TRUE(foundOne);
+    saveViews("mots_caches");
+
+    // Word placement: the list line of a word before and after it is laid.
+    startGame(s, 30);
+    frames(2);
+    still();
+    bool placed = false;
+    for (int r = 1; r <= 10 && !placed; ++r) {
+        std::string run;
+        for (int c = 1; c <= 10 && s.game.letters[at(c)][at(r)] != '*'; ++c) run += static_cast<char>(s.game.numbers[at(c)][at(r)]);
+        const auto entry = std::find(s.gameWordList.begin(), s.gameWordList.end(), run);
+        if (run.size() < 2 || entry == s.gameWordList.end()) continue;
+        const Rect line = listLine(wordListPosition(static_cast<int>(entry - s.gameWordList.begin()) + 1), run.size() + 3);
+        const Region before = regionOf(canvas(), line);
+        for (std::size_t k = 0; k < run.size(); ++k) s.game.letters[1 + k][at(r)] = run[k];
+        still();
+        pairs.push_back({"word placed / not", regionOf(canvas(), line), before});
+        placed = true;
+    }
+    ASSERT_TRUE(placed);
+    saveViews("mots_cases");
+
+    // A grid of given letters: a given letter against the same letter laid
+    // by the player, and in highlighted ink against dark ink.
+    startGame(s, 64);  // faded letters 12 x 12
+    frames(2);
+    still();
+    Point given{0, 0}, laid{0, 0};
+    for (int c = 1; c <= 12; ++c)
+        for (int r = 1; r <= 12; ++r) {
+            const char letter = s.game.letters[at(c)][at(r)];
+            if (s.game.movable[at(c)][at(r)] == 1) laid = {c, r};
+            else if (letter >= 'A' && letter <= 'Z') given = {c, r};
+        }
+    ASSERT_NE(given.x * laid.x, 0);
+    s.game.letters[at(laid.x)][at(laid.y)] = s.game.letters[at(given.x)][at(given.y)];
+    still();
+    const Region givenCell = regionOf(canvas(), cellFace(s.game, given.x, given.y));
+    pairs.push_back({"given / laid letter", givenCell, regionOf(canvas(), cellFace(s.game, laid.x, laid.y))});
+    s.game.colours[at(given.x)][at(given.y)] = HighlightInk;
+    still();
+    pairs.push_back({"highlighted / dark ink", regionOf(canvas(), cellFace(s.game, given.x, given.y)), givenCell});
+    saveViews("faded_letters");
+
+    // The travel map: a square next to the traveller, then far from it, then
+    // under the pointer.
+    loadBackground(s, backgrounds::TravelMap);
+    s.app.screen = screens::None;
+    s.blinkOn = 1;
+    TravelState& t = s.travel;
+    t.startCol = t.startRow = t.targetCol = t.targetRow = 0;
+    auto drawMap = [&](int c, int r, Point pointer) {
+        t.curCol = c;
+        t.curRow = r;
+        s.mousePos = pointer;
+        drawBackground(s);
+        drawTravelMap(s);
+        return regionOf(canvas(), Rect{travelSquareX(6), travelSquareY(3), 50, 50});
+    };
+    const Region reachable = drawMap(5, 3, {790, 590});
+    pairs.push_back({"travel square reachable / not", reachable, drawMap(2, 6, {790, 590})});
+    pairs.push_back({"travel square picked / reachable", drawMap(5, 3, {travelSquareX(6) + 25, travelSquareY(3) + 25}), reachable});
+    saveViews("travel_map");
+
+    // The measure itself: a green patch and a grey one of the same
+    // luminance differ by hue alone, and are not told apart.
+    canvas().fillRect(Rect{0, 0, 30, 30}, Rgb{0, 150, 0});
+    canvas().fillRect(Rect{30, 0, 30, 30}, inGrey(Rgb{0, 150, 0}));
+    const Region green = regionOf(canvas(), Rect{0, 0, 30, 30}), grey = regionOf(canvas(), Rect{30, 0, 30, 30});
+    EXPECT_LT(meanDifference(green, grey, inGrey), ApartLevels) << "a hue-only pair must not pass";
+
+    for (const StatePair& pair : pairs) {
+        ASSERT_EQ(pair.a.size(), pair.b.size()) << pair.name;
+        const double grey = meanDifference(pair.a, pair.b, inGrey);
+        const double blind = meanDifference(pair.a, pair.b, redGreenBlind);
+        EXPECT_GE(grey, ApartLevels) << pair.name << " in grey";
+        EXPECT_GE(blind, ApartLevels) << pair.name << " to a red-green-blind eye";
+        std::printf("%-34s grey %5.1f  red-green-blind %5.1f\n", pair.name.c_str(), grey, blind);
     }
 }
 

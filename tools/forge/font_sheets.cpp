@@ -35,7 +35,20 @@ struct GlyphStyle {
     double outlineWidth;  // 0: none
     Colour shadow;
     double shadowOffset;  // 0: none
+    double underlineY = 0;  // 0: none; else the top of a bar under the glyph, from the cell's top edge
 };
+
+// A short bar under the glyph in its fill, edged like it: it marks the
+// highlighted letters by shape, not by their ink alone.
+void drawUnderline(cairo_t* cr, double cellX, double cellY, const GlyphStyle& style) {
+    constexpr double Width = 14, Height = 2.5;
+    roundedRectPath(cr, cellX + style.centreX - Width / 2, cellY + style.underlineY, Width, Height, 1);
+    setColour(cr, style.outline);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke_preserve(cr);
+    setColour(cr, style.fill);
+    cairo_fill(cr);
+}
 
 void drawGlyph(cairo_t* cr, const std::string& utf8, double cellX, double cellY, const GlyphStyle& style) {
     useFont(cr, style.face, style.size);
@@ -79,6 +92,7 @@ void writeSheet(const std::string& path, const CellGeometry& cells, const GlyphS
         cairo_rectangle(sheet.cr(), cells.x(glyph), cells.y(glyph), cells.width, cells.height);
         cairo_clip(sheet.cr());
         drawGlyph(sheet.cr(), text, cells.x(glyph), cells.y(glyph), style);
+        if (style.underlineY > 0) drawUnderline(sheet.cr(), cells.x(glyph), cells.y(glyph), style);
         cairo_restore(sheet.cr());
     }
     saveKeyedBmp(sheet, path, KeyBlue, matte);
@@ -103,12 +117,16 @@ void titleFont(const Paths& paths) {
 }
 
 // The tile font: 24 x 33 cells; a capital sits centred on the 30 px tile
-// the program draws 3 px left of and 4 px below the glyph's corner.
+// the program draws 3 px left of and 4 px below the glyph's corner. The
+// highlighted letters (laid by the player, or shown by the game) are
+// underlined too, just above the tile's bottom bevel, so they stay apart
+// from the dark ones in grey and to red-green-blind eyes.
 void tileFont(const Paths& paths) {
     const CellGeometry cells{26, -24, 34, 6, 24, 33};
     GlyphStyle style{Face::SansBold, 23.0, 1.0, 21.0, 12.0, 27.5, palette::Ink, palette::Paper, 3.0, palette::Ink, 0};
     writeSheet(paths.app + "bitmaps/Slots/1.bmp", cells, style, palette::Paper);
     style.fill = Colour::rgb(208, 70, 30);
+    style.underlineY = 29.5;
     writeSheet(paths.app + "bitmaps/Slots/0.bmp", cells, style, palette::Paper);
 }
 
