@@ -7,6 +7,7 @@
 #include "games/game_families.hpp"
 #include "games/hangman.hpp"
 #include "games/motuce.hpp"
+#include "games/move_history.hpp"
 #include "platform/canvas.hpp"
 #include "profile/scores.hpp"
 #include "state/program_state.hpp"
@@ -105,6 +106,8 @@ void takeHint(ProgramState& s) {
         say(s, NothingToHint);
         return;
     }
+    // Undo goes back no further than a hint: the help is never taken back.
+    forgetMoves(s);
     ++s.watch.hints;
     addPlayTime(s, HintSeconds);
 }

@@ -7,6 +7,7 @@
 #include "games/game_families.hpp"
 #include "games/game_reset.hpp"
 #include "games/hangman.hpp"
+#include "games/move_history.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/tile_flight.hpp"
@@ -164,6 +165,21 @@ bool dropsIntoGrids(std::uint32_t id) {
     return in(id, 1, 3) || in(id, 22, 25) || in(id, 29, 32) || in(id, 60, 67) || in(id, 76, 87) || in(id, 92, 98);
 }
 
+void dropCarried(ProgramState& s) {
+    const int c = s.game.hoverCol, r = s.game.hoverRow;
+    const std::uint32_t id = s.game.gameId;
+    if (dropsIntoFreeSlots(id))
+        dropIntoFreeSlot(s, c, r);
+    else if (dropsIntoGrids(id))
+        dropIntoGrid(s, c, r);
+    else if (isCutWords(id))
+        dropCutWord(s, c, r);
+    else if (isHiddenWords(id))
+        endSelection(s, c, r);
+    else if (isBrokenGrid(id))
+        dropBrokenGridCell(s, c, r);
+}
+
 }  // namespace
 
 void onGameMouseDown(ProgramState& s, int button) {
@@ -175,6 +191,7 @@ void onGameMouseDown(ProgramState& s, int button) {
     const int c = s.game.hoverCol, r = s.game.hoverRow;
     const std::uint32_t id = s.game.gameId;
     if (!s.gameRunning() || s.flight.active || !inPlay(c, r) || id >= 151) return;
+    rememberMove(s);
 
     if (in(id, 1, 3) || in(id, 22, 25) || in(id, 29, 32) || in(id, 92, 98))
         pickLetter(s, c, r, true);
@@ -194,19 +211,8 @@ void onGameMouseDown(ProgramState& s, int button) {
 }
 
 void onGameMouseUp(ProgramState& s, int button) {
-    if (button == ButtonRight || !s.gameRunning() || !s.drag.active) return;
-    const int c = s.game.hoverCol, r = s.game.hoverRow;
-    const std::uint32_t id = s.game.gameId;
-    if (dropsIntoFreeSlots(id))
-        dropIntoFreeSlot(s, c, r);
-    else if (dropsIntoGrids(id))
-        dropIntoGrid(s, c, r);
-    else if (isCutWords(id))
-        dropCutWord(s, c, r);
-    else if (isHiddenWords(id))
-        endSelection(s, c, r);
-    else if (isBrokenGrid(id))
-        dropBrokenGridCell(s, c, r);
+    if (button != ButtonRight && s.gameRunning() && s.drag.active) dropCarried(s);
+    settleMove(s);  // a refused drop settles once its tile has flown back
 }
 
 }  // namespace glossamo

@@ -6,6 +6,7 @@
 
 #include "games/game_families.hpp"
 #include "games/game_input.hpp"
+#include "games/move_history.hpp"
 #include "platform/canvas.hpp"
 #include "platform/platform.hpp"
 
@@ -243,7 +244,12 @@ bool onGameKey(ProgramState& s, int key) {
     // A full try is judged as soon as it is full, so Enter has nothing
     // left to send: it is taken so that it does nothing else.
     if (isMotuce(id) && key == vk::Enter) return true;
-    if (isMotuce(id) && key == vk::Backspace) return motuceBackspace(s);
+    if (isMotuce(id) && key == vk::Backspace) {
+        rememberMove(s);
+        const bool taken = motuceBackspace(s);
+        settleMove(s);
+        return taken;
+    }
     if (!usesGridCursor(id)) return false;
     switch (key) {
         case vk::Left: moveCursor(s, -1, 0); return true;

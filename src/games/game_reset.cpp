@@ -1,5 +1,6 @@
 #include "games/game_reset.hpp"
 
+#include "games/move_history.hpp"
 #include "media/asset_loading.hpp"
 #include "state/program_state.hpp"
 
@@ -34,6 +35,7 @@ void resetGameRecord(ProgramState& s) {
     s.platform.setPlayClockEnabled(false);
     s.clock = PlayClock{};
     s.banner = Banner{};
+    forgetMoves(s);
 
     GameRecord& g = s.game;
     g.built = 0;

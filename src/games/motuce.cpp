@@ -5,6 +5,7 @@
 
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
+#include "games/move_history.hpp"
 #include "games/word_lists.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
@@ -81,6 +82,7 @@ void openNextTry(ProgramState& s, int n) {
 // lost.
 void judgeTry(ProgramState& s, int n, int row) {
     GameRecord& g = s.game;
+    forgetMoves(s);  // a judged try is never taken back, nor are its letters
     const std::string tried = g.texts[10].str();
     if (!PlayerWordExists(s, tried)) {
         PutWord(FirstColumn + 1, row, std::string(at(n - 1), ' '), Across, g.letters);

@@ -14,6 +14,7 @@
 #include "games/game_families.hpp"
 #include "games/game_reset.hpp"
 #include "games/game_start.hpp"
+#include "games/move_history.hpp"
 #include "media/asset_loading.hpp"
 #include "media/picture_import.hpp"
 #include "media/sound_services.hpp"
@@ -631,6 +632,7 @@ bool inGameBar(Pass& p) {
         s.profileWrittenForClose = 1;
         s.platform.closeMainWindow();
     }
+    if (undoOffered(s) && p.buttonAt(140, 540, button::Undo, named::Undo)) undoAsked(s);
     if (checksApply(s) && p.buttonAt(200, 540, button::CheckLetters, named::CheckLetters)) checkLetters(s);
     if (hintsApply(s) && p.buttonAt(260, 540, button::Hint, named::Hint)) takeHint(s);
     if (!onMap && p.buttonAt(320, 540, button::Print, named::Print)) Imprimegrille(s);

@@ -4,6 +4,7 @@
 #include "games/board_words.hpp"
 #include "games/game_keys.hpp"
 #include "games/game_reset.hpp"
+#include "games/move_history.hpp"
 #include "media/asset_loading.hpp"
 #include "media/sound_services.hpp"
 #include "menus/menu_screens.hpp"
@@ -50,6 +51,7 @@ void landTileFlight(ProgramState& s) {
         }
     }
     clearDrag(s);
+    settleMove(s);
 }
 
 void drawTileFlight(ProgramState& s) {

@@ -7,6 +7,7 @@
 #include "games/game_input.hpp"
 #include "games/game_keys.hpp"
 #include "games/game_reset.hpp"
+#include "games/move_history.hpp"
 #include "media/asset_loading.hpp"
 #include "media/sound_services.hpp"
 #include "menus/menu_screens.hpp"
@@ -203,7 +204,7 @@ void DXMouseWheel(ProgramState& s, int notches) {
     s.wheelNotches += notches;
 }
 
-void FormKeyDown(ProgramState& s, int key, int) {
+void FormKeyDown(ProgramState& s, int key, int modifiers) {
     // F11, on any screen: full screen or a window, the other way round.
     if (key == vk::F11) {
         s.platform.setWindowed(!s.platform.windowed());
@@ -216,10 +217,12 @@ void FormKeyDown(ProgramState& s, int key, int) {
         typeKey(s, key);
         return;
     }
-    if (gameHasTheKeyboard(s)) {
-        noteGameInput(s);
+    if (!gameHasTheKeyboard(s)) return;
+    noteGameInput(s);
+    if (key == 'Z' && (modifiers & keymod::Ctrl) != 0)
+        undoAsked(s);
+    else
         onGameKey(s, key);
-    }
 }
 
 void FormKeyPress(ProgramState& s, std::string_view utf8) {

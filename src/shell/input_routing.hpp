@@ -12,9 +12,9 @@ void DXMouseUp(ProgramState& s, int button, int x, int y);
 // The wheel's notches (positive up) wait for the next frame, where the list
 // under the pointer scrolls by as many rows.
 void DXMouseWheel(ProgramState& s, int notches);
-// `key` is a virtual-key code (see platform/platform.hpp), `shift` the
-// held modifier keys.
-void FormKeyDown(ProgramState& s, int key, int shift);
+// `key` is a virtual-key code (see platform/platform.hpp), `modifiers` the
+// held modifier keys (`keymod` bits). Ctrl+Z takes the game's last move back.
+void FormKeyDown(ProgramState& s, int key, int modifiers);
 // Characters typed (UTF-8), appended to `typedText` on the text-entry screens.
 void FormKeyPress(ProgramState& s, std::string_view utf8);
 

@@ -3,6 +3,8 @@
 // flying back to its cell.
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <optional>
 
 #include "base/short_string.hpp"
 
@@ -35,6 +37,28 @@ struct GameRecord {
     std::uint32_t counterA = 0;
     std::uint32_t counterB = 0;
     std::uint32_t counterC = 0;
+};
+
+// What a move can change in the game record, kept so that the move can be
+// taken back.
+struct BoardSnapshot {
+    Board<char> letters{};
+    Board<std::uint8_t> movable{};
+    Board<std::uint8_t> clickable{};
+    Board<std::uint32_t> colours{};
+    Board<std::uint32_t> tileStyles{};
+    Board<std::uint32_t> numbers{};
+    std::array<ShortString<100>, 31> texts{};
+    std::uint32_t counterA = 0;
+    std::uint32_t counterB = 0;
+    std::uint32_t counterC = 0;
+};
+
+// The moves of the running game that can still be taken back, oldest first,
+// and the board as it was when the move under way began. Never saved.
+struct MoveHistory {
+    std::deque<BoardSnapshot> moves;
+    std::optional<BoardSnapshot> pending;
 };
 
 struct DragState {

@@ -41,6 +41,7 @@ struct ProgramState {
 
     AppState app;
     GameRecord game;
+    MoveHistory moveHistory;  // the running game's moves, for undo
     DragState drag;
     TileFlight flight;
     PlayClock clock;
