@@ -5,6 +5,7 @@
 
 #include "games/board_services.hpp"
 #include "games/game_start.hpp"
+#include "shell/input_routing.hpp"
 #include "stats/statistics.hpp"
 #include "support/headless_run.hpp"
 #include "sweep/game_solvers.hpp"
@@ -68,6 +69,16 @@ TEST_F(Aids, AGridHintLaysAndLocksARightLetterAndACheckMarksAWrongOne) {
     EXPECT_EQ(s.wrongMarks[hinted.x][hinted.y], 0);
     EXPECT_GE(playSeconds() - beforeCheck, CheckSeconds);
     EXPECT_LT(playSeconds() - beforeCheck, HintSeconds);
+
+    // Undo goes back no further than a hint.
+    s.keyCursor = open[0];
+    run.type("Q");
+    run.step();
+    press(HintButton);
+    FormKeyDown(s, 'Z', keymod::Ctrl);
+    run.step();
+    EXPECT_EQ(s.game.letters[open[0].x][open[0].y], 'Q') << "the move before the hint stays";
+    EXPECT_EQ(s.game.letters[hinted.x][hinted.y], expectedGridLetter(s, hinted.x, hinted.y));
 
     ASSERT_TRUE(winGame(run));
     run.step();
