@@ -76,7 +76,18 @@ void playEndSounds(ProgramState& s) {
 }
 
 void drawGameStatus(ProgramState& s) {
-    if (s.travel.underWay) drawSmallText(s, 40, 565, NormalInk, s.app.comments[60].view());
+    // The travel note sits left of the bar's buttons, on two lines above
+    // the clock when it is longer than their room.
+    if (s.travel.underWay) {
+        const std::string_view note = s.app.comments[60].view();
+        const std::size_t cut = note.size() > 9 ? note.find(' ') : std::string_view::npos;
+        if (cut == std::string_view::npos) {
+            drawSmallText(s, 40, 563, NormalInk, note);
+        } else {
+            drawSmallText(s, 40, 547, NormalInk, note.substr(0, cut));
+            drawSmallText(s, 40, 563, NormalInk, note.substr(cut + 1));
+        }
+    }
     drawCentredTileText(s, 5, s.app.gameTitle.view());
     // A won game shows its score beside its time, once the banner has gone.
     drawSmallText(s, 40, 580, NormalInk, s.app.gameWon == 1 ? wonResult(s) : s.clock.clockText.str());
