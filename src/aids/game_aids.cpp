@@ -8,6 +8,7 @@
 #include "games/hangman.hpp"
 #include "games/motuce.hpp"
 #include "games/move_history.hpp"
+#include "grid/grid_games.hpp"
 #include "platform/canvas.hpp"
 #include "profile/scores.hpp"
 #include "state/program_state.hpp"
@@ -89,7 +90,8 @@ void say(ProgramState& s, int comment) { showPopup(s, 2, 520, s.app.comments[at(
 
 bool hintsApply(const ProgramState& s) {
     const std::uint32_t id = s.game.gameId;
-    return inPlay(s) && (isGridGame(id) || families::isMotuce(id) || families::isHangman(id));
+    return inPlay(s) && (isGridGame(id) || families::isHiddenWords(id) || families::isMotuce(id) ||
+                         families::isHangman(id));
 }
 
 bool checksApply(const ProgramState& s) { return inPlay(s) && isGridGame(s.game.gameId); }
@@ -99,6 +101,7 @@ void takeHint(ProgramState& s) {
     bool laid = false;
     if (hintsApply(s)) {
         if (isGridGame(id)) laid = hintGridLetter(s);
+        else if (families::isHiddenWords(id)) laid = hintHiddenWord(s);
         else if (families::isMotuce(id)) laid = hintMotuceLetter(s);
         else laid = hintHangmanLetter(s);
     }

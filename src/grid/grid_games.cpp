@@ -150,6 +150,33 @@ bool wordPlacementSolved(const ProgramState& s) {
 
 }  // namespace
 
+bool hintHiddenWord(ProgramState& s) {
+    const auto spells = [&s](const std::string& word, int c, int r, int dc, int dr) {
+        for (std::size_t k = 0; k < word.size(); ++k) {
+            const int col = c + static_cast<int>(k) * dc, row = r + static_cast<int>(k) * dr;
+            if (col >= BoardSize || row >= BoardSize || s.game.letters[at(col)][at(row)] != word[k]) return false;
+        }
+        return true;
+    };
+    for (std::string& entry : s.gameWordList) {
+        const std::string word = entryWord(entry);
+        if (entry.size() <= WordStart || entryFound(entry) || word.empty()) continue;
+        for (int r = 0; r < BoardSize; ++r)
+            for (int c = 0; c < BoardSize; ++c)
+                for (const bool across : {true, false}) {
+                    if (!spells(word, c, r, across ? 1 : 0, across ? 0 : 1)) continue;
+                    const int last = static_cast<int>(word.size()) - 1;
+                    entry[0] = coordinateCode(c);
+                    entry[1] = coordinateCode(r);
+                    entry[2] = coordinateCode(across ? c + last : c);
+                    entry[3] = coordinateCode(across ? r : r + last);
+                    entry[4] = '1';
+                    return true;
+                }
+    }
+    return false;
+}
+
 int paletteRow(int size) { return size == 12 ? size + 1 : size + 2; }
 
 char coordinateCode(int n) { return static_cast<char>('A' + std::clamp(n, 0, 25)); }

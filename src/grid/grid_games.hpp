@@ -11,6 +11,11 @@ void playWordPlacement(ProgramState& s, int size, const char* gridFile);
 // Mots cachés / Hidden words: the grid's words to find among filler letters.
 void playHiddenWords(ProgramState& s, int size, const char* gridFile);
 
+// A hint in Mots cachés: the first listed word not yet found is found in the
+// grid (across or down) and circled, as if the player had picked it. False
+// when every word is found.
+bool hintHiddenWord(ProgramState& s);
+
 // The row of the palette below an N x N grid.
 int paletteRow(int size);
 

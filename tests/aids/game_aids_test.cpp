@@ -87,7 +87,7 @@ TEST_F(Aids, AGridHintLaysAndLocksARightLetterAndACheckMarksAWrongOne) {
     EXPECT_EQ(counted.wonWithHints, 1);
 }
 
-TEST_F(Aids, MotuceAndHangmanHintsShowALetterOfTheHiddenWord) {
+TEST_F(Aids, MotuceHiddenWordsAndHangmanHintsShowAPartOfTheAnswer) {
     startAndBuild(51);  // Motuce, 6 letters
     const std::string hidden = s.game.texts[1].str();
     press(HintButton);
@@ -95,6 +95,12 @@ TEST_F(Aids, MotuceAndHangmanHintsShowALetterOfTheHiddenWord) {
     for (int i = 1; i < static_cast<int>(hidden.size()); ++i) right += s.game.letters[7 + i][7] == hidden[i];
     EXPECT_EQ(right, 1) << "one letter, in its place on the try";
     EXPECT_EQ(s.clock.minutes, 1);
+
+    startAndBuild(36);  // Mots cachés 6 x 6: one word found and circled
+    press(HintButton);
+    int found = 0;
+    for (const std::string& entry : s.gameWordList) found += entry.size() > 4 && entry[4] == '1';
+    EXPECT_EQ(found, 1);
 
     startAndBuild(10);  // Le pendu, 8 letters
     press(HintButton);
