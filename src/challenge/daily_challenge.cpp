@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/digest.hpp"
 #include "base/file_system.hpp"
 #include "base/text_encoding.hpp"
 #include "games/game_start.hpp"
@@ -38,14 +39,6 @@ LocalTime civilFromDays(std::int64_t z) {
     t.month = mp < 10 ? mp + 3 : mp - 9;
     t.year = static_cast<int>(yoe + era * 400) + (t.month <= 2 ? 1 : 0);
     return t;
-}
-
-constexpr std::uint64_t FnvOffset = 14695981039346656037ull;
-constexpr std::uint64_t FnvPrime = 1099511628211ull;
-
-std::uint64_t fnv(std::uint64_t hash, std::string_view bytes) {
-    for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * FnvPrime;
-    return hash;
 }
 
 std::string sectionOf(std::uint32_t date) { return "DEFI " + std::to_string(date); }
@@ -128,15 +121,15 @@ std::uint32_t dayBefore(std::uint32_t date) {
 }
 
 std::uint64_t challengeListsDigest(const ProgramState& s) {
-    std::uint64_t hash = FnvOffset;
+    std::uint64_t hash = DigestStart;
     for (const ChallengePuzzle& puzzle : challengePuzzles())
-        hash = fnv(hash, readWholeFile(s.programDir + "bin/" + puzzle.listFile).value_or(""));
-    return fnv(hash, readWholeFile(s.programDir + "bin/DicoFrancaisAdmis.txt").value_or(""));
+        hash = digestOf(hash, readWholeFile(s.programDir + "bin/" + puzzle.listFile).value_or(""));
+    return digestOf(hash, readWholeFile(s.programDir + "bin/DicoFrancaisAdmis.txt").value_or(""));
 }
 
 std::uint64_t challengeSeed(std::uint32_t date, int slot, std::uint64_t digest) {
     const std::string key = std::to_string(date) + "/" + std::to_string(slot) + "/" + std::to_string(digest);
-    const std::uint64_t seed = fnv(FnvOffset, key);
+    const std::uint64_t seed = digestOf(DigestStart, key);
     return seed != 0 ? seed : 1;
 }
 

@@ -1,7 +1,6 @@
 #include "stats/game_watch.hpp"
 
-#include <string_view>
-
+#include "base/digest.hpp"
 #include "challenge/daily_challenge.hpp"
 #include "games/catalogue.hpp"
 #include "state/program_state.hpp"
@@ -14,18 +13,11 @@ namespace {
 // What the player can change of a board: its letters and tiles, the
 // counters of tries and misses and the hangman's shown text.
 std::uint64_t boardDigest(const GameRecord& g) {
-    std::uint64_t hash = 14695981039346656037ull;
-    const auto mix = [&hash](const void* data, std::size_t size) {
-        const auto* bytes = static_cast<const unsigned char*>(data);
-        for (std::size_t i = 0; i < size; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
-    };
-    mix(&g.letters, sizeof g.letters);
-    mix(&g.tileStyles, sizeof g.tileStyles);
-    mix(&g.counterB, sizeof g.counterB);
-    mix(&g.counterC, sizeof g.counterC);
-    const std::string_view shown = g.texts[2].view();
-    mix(shown.data(), shown.size());
-    return hash;
+    std::uint64_t hash = digestOf(DigestStart, &g.letters, sizeof g.letters);
+    hash = digestOf(hash, &g.tileStyles, sizeof g.tileStyles);
+    hash = digestOf(hash, &g.counterB, sizeof g.counterB);
+    hash = digestOf(hash, &g.counterC, sizeof g.counterC);
+    return digestOf(hash, g.texts[2].view());
 }
 
 int playSeconds(const PlayClock& c) { return ((c.days * 24 + c.hours) * 60 + c.minutes) * 60 + c.seconds; }
