@@ -3,11 +3,19 @@
 #include <optional>
 #include <utility>
 
+#include "games/anagram_games.hpp"
 #include "games/board_services.hpp"
+#include "games/consonant_market.hpp"
+#include "games/crossing_words.hpp"
+#include "games/cut_words.hpp"
 #include "games/game_families.hpp"
 #include "games/hangman.hpp"
 #include "games/motuce.hpp"
 #include "games/move_history.hpp"
+#include "games/stacked_words.hpp"
+#include "games/vowel_market.hpp"
+#include "games/word_chains.hpp"
+#include "games/word_hunts.hpp"
 #include "grid/grid_games.hpp"
 #include "platform/canvas.hpp"
 #include "profile/scores.hpp"
@@ -20,6 +28,7 @@ namespace {
 
 constexpr int NothingToHint = 178;
 constexpr int NoWrongLetter = 179;
+constexpr int LastIsYours = 183;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -68,9 +77,18 @@ void swapInto(ProgramState& s, Point cell, char letter) {
     else g.letters[at(cell.x)][at(cell.y)] = letter;
 }
 
-bool hintGridLetter(ProgramState& s) {
+int cellsToFill(const ProgramState& s) {
+    int missing = 0;
+    for (int r = 0; r < BoardSize; ++r)
+        for (int c = 0; c < BoardSize; ++c) missing += needsLetter(s, c, r) ? 1 : 0;
+    return missing;
+}
+
+HintOutcome hintGridLetter(ProgramState& s) {
+    const HintOutcome outcome = hintOutcomeFor(cellsToFill(s));
     const std::optional<Point> cell = hintedCell(s);
-    if (!cell) return false;
+    if (outcome != HintOutcome::Given || !cell) return outcome;
+    const GameRecord before = s.game;
     GameRecord& g = s.game;
     const char letter = expectedGridLetter(s, cell->x, cell->y);
     if (families::isScrambledGrid(g.gameId))
@@ -81,7 +99,40 @@ bool hintGridLetter(ProgramState& s) {
     g.movable[at(cell->x)][at(cell->y)] = 0;
     g.clickable[at(cell->x)][at(cell->y)] = 0;
     g.colours[at(cell->x)][at(cell->y)] = HighlightInk;
-    return true;
+    // A swap may have put the last two letters right at once: not given.
+    if (cellsToFill(s) > 0) return outcome;
+    g = before;
+    return HintOutcome::LastLeft;
+}
+
+// The games played with letter tiles whose hint lays a piece of the answer,
+// and the pieces each offers.
+using PiecesOf = std::vector<HintPiece> (*)(const ProgramState&);
+
+PiecesOf piecesOf(std::uint32_t id) {
+    using namespace families;
+    if (isAnagrams(id)) return anagramsHintPieces;
+    if (isExtraLetter(id)) return extraLetterHintPieces;
+    if (isPassword(id)) return passwordHintPieces;
+    if (isFromOneToOther(id)) return fromOneToOtherHintPieces;
+    if (isThirdWord(id)) return thirdWordHintPieces;
+    if (isCutWords(id)) return cutWordsHintPieces;
+    if (isVowelMarket(id)) return vowelMarketHintPieces;
+    if (isConsonantMarket(id)) return consonantMarketHintPieces;
+    if (isCrossingWords(id)) return crossingWordsHintPieces;
+    if (isStackedWords(id)) return stackedWordsHintPieces;
+    return nullptr;
+}
+
+HintOutcome giveHint(ProgramState& s) {
+    const std::uint32_t id = s.game.gameId;
+    if (isGridGame(id)) return hintGridLetter(s);
+    if (families::isHiddenWords(id)) return hintHiddenWord(s);
+    if (families::isMotuce(id)) return hintMotuceLetter(s);
+    if (families::isHangman(id)) return hintHangmanLetter(s);
+    if (families::isWordHunt(id)) return hintHuntWord(s);
+    if (const PiecesOf pieces = piecesOf(id)) return layHintPiece(s, pieces(s));
+    return HintOutcome::NothingLeft;
 }
 
 void say(ProgramState& s, int comment) { showPopup(s, 2, 520, s.app.comments[at(comment)].view()); }
@@ -91,22 +142,15 @@ void say(ProgramState& s, int comment) { showPopup(s, 2, 520, s.app.comments[at(
 bool hintsApply(const ProgramState& s) {
     const std::uint32_t id = s.game.gameId;
     return inPlay(s) && (isGridGame(id) || families::isHiddenWords(id) || families::isMotuce(id) ||
-                         families::isHangman(id));
+                         families::isHangman(id) || families::isWordHunt(id) || piecesOf(id) != nullptr);
 }
 
 bool checksApply(const ProgramState& s) { return inPlay(s) && isGridGame(s.game.gameId); }
 
 void takeHint(ProgramState& s) {
-    const std::uint32_t id = s.game.gameId;
-    bool laid = false;
-    if (hintsApply(s)) {
-        if (isGridGame(id)) laid = hintGridLetter(s);
-        else if (families::isHiddenWords(id)) laid = hintHiddenWord(s);
-        else if (families::isMotuce(id)) laid = hintMotuceLetter(s);
-        else laid = hintHangmanLetter(s);
-    }
-    if (!laid) {
-        say(s, NothingToHint);
+    const HintOutcome outcome = hintsApply(s) ? giveHint(s) : HintOutcome::NothingLeft;
+    if (outcome != HintOutcome::Given) {
+        say(s, outcome == HintOutcome::LastLeft ? LastIsYours : NothingToHint);
         return;
     }
     // Undo goes back no further than a hint: the help is never taken back.

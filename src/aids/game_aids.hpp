@@ -11,16 +11,19 @@ constexpr int HintSeconds = 60;
 constexpr int CheckSeconds = 30;
 constexpr unsigned WrongMarksMs = 2000;
 
-// The running game offers hints (grid games, Mots cachés, Motuce, the
-// hangman games).
+// The running game offers hints (the grid games, Mots cachés, Motuce, the
+// hangman games, and the games played with letter tiles: the chains, the
+// markets, the hunts, Mots coupés, Mots en croix, Anagrammes, Mots empilés).
 bool hintsApply(const ProgramState& s);
 // The running game's letters can be checked (the grid games).
 bool checksApply(const ProgramState& s);
 
 // Lays one right letter: in a grid, in the cell under the keyboard cursor
 // when it is empty or wrong, else in the first such cell, and locks it; in
-// Mots cachés, finds one word.
-// Says so with a pop-up when there is nothing to hint.
+// Mots cachés and the hunts, finds one word; in the games of letter tiles,
+// lays one word of the set, or one letter of a single word. Never the last
+// piece: the puzzle is the player's to end. Says so with a pop-up when there
+// is nothing to hint.
 void takeHint(ProgramState& s);
 // Marks the wrong letters laid in the grid; says so when there is none.
 void checkLetters(ProgramState& s);

@@ -247,6 +247,51 @@ bool extraLetterSolved(const ProgramState& s) {
     return true;
 }
 
+std::vector<HintPiece> anagramsHintPieces(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const int n = static_cast<int>(g.texts[2].size()), x0 = anagramColumn(n);
+    HintPiece word{{}, g.texts[2].str(), {}, g.texts[3].view() == g.texts[2].view(), true};
+    for (int k = 0; k < n; ++k) {
+        word.cells.push_back({x0 + k, 11});
+        word.sources.push_back({x0 + k, 10});
+    }
+    return {word};
+}
+
+std::vector<HintPiece> extraLetterHintPieces(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const ExtraLayout l = extraLayout(g);
+    const int answerColumn = l.x0 + l.wordLength + 3;
+    std::vector<HintPiece> pieces;
+    for (int j = 1; j <= static_cast<int>(g.counterB) && j <= 10; ++j) {
+        const std::string_view made = g.texts[at(j + 10)].view(), answer = g.texts[at(j)].view();
+        const bool done = made == answer || (sameLetters(made, answer) && PlayerWordExists(s, made));
+        HintPiece line{{}, std::string(answer), {}, done, true};
+        for (int k = 0; k <= l.wordLength; ++k) {
+            line.cells.push_back({answerColumn + k, lineRow(j)});
+            line.sources.push_back({answerColumn + k, lineRow(j) + 1});
+        }
+        pieces.push_back(std::move(line));
+    }
+    return pieces;
+}
+
+std::vector<HintPiece> passwordHintPieces(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const std::string_view password = g.texts[1].view();
+    std::vector<HintPiece> pieces;
+    std::vector<Point> column;
+    for (int i = 1; i <= static_cast<int>(password.size()); ++i) column.push_back({PasswordColumn, i + FirstPasswordRow - 1});
+    for (int i = 1; i <= static_cast<int>(password.size()); ++i) {
+        const std::size_t hole = clueOf(g, i).find(' ');
+        if (hole == std::string::npos) continue;  // a clue never found has no hole
+        const Point cell{clueColumn(i) + static_cast<int>(hole), i + FirstPasswordRow - 1};
+        const char letter = password[at(i - 1)];
+        pieces.push_back({{cell}, std::string(1, letter), column, g.letters[at(cell.x)][at(cell.y)] == letter});
+    }
+    return pieces;
+}
+
 bool passwordSolved(const ProgramState& s) {
     const GameRecord& g = s.game;
     const std::string_view password = g.texts[1].view(), column = g.texts[19].view();

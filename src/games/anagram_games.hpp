@@ -1,5 +1,9 @@
 #pragma once
 // Games of letters to rearrange into the one word of the list that fits.
+#include <vector>
+
+#include "games/hint_pieces.hpp"
+
 namespace glossamo {
 
 struct ProgramState;
@@ -21,5 +25,11 @@ bool extraLetterSolved(const ProgramState& s);
 // Mot de passe: every clue completed is a word, and so is the column of the
 // letters put into them, read downwards.
 bool passwordSolved(const ProgramState& s);
+
+// What a hint may lay: the anagram, a letter at a time; in Lettre en plus,
+// the word of a line; in Mot de passe, the letter of a clue.
+std::vector<HintPiece> anagramsHintPieces(const ProgramState& s);
+std::vector<HintPiece> extraLetterHintPieces(const ProgramState& s);
+std::vector<HintPiece> passwordHintPieces(const ProgramState& s);
 
 }  // namespace glossamo

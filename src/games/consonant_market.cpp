@@ -76,4 +76,8 @@ bool consonantMarketSolved(const ProgramState& s) {
     return true;
 }
 
+std::vector<HintPiece> consonantMarketHintPieces(const ProgramState& s) {
+    return marketHintPieces(s, WordColumn, FirstWordRow, 10, [](char c) { return !IsVowel(c); });
+}
+
 }  // namespace glossamo

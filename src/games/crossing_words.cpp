@@ -98,6 +98,26 @@ CrossingGeometry crossingGeometry(int n) {
     return {k + 5, 8 - k, 2 * m + 3};
 }
 
+std::vector<HintPiece> crossingWordsHintPieces(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const int n = static_cast<int>(g.texts[1].size());
+    const CrossingGeometry geometry = crossingGeometry(n);
+    std::vector<Point> bank;
+    for (int b = 1; b <= 9; ++b) bank.push_back({b, 1});
+    std::vector<HintPiece> pieces;
+    for (int c = geometry.firstColumn; c < geometry.firstColumn + 3; ++c) {
+        HintPiece column{{}, {}, bank, true, true};
+        for (int k = 0; k < 3; ++k) {
+            const char letter = g.texts[at(k + 1)][at(c - RowColumn)];
+            column.cells.push_back({c, FirstRow + k});
+            column.letters += letter;
+            column.done = column.done && g.letters[at(c)][at(FirstRow + k)] == letter;
+        }
+        pieces.push_back(std::move(column));
+    }
+    return pieces;
+}
+
 void playCrossingWords(ProgramState& s, int n, const char*) {
     GameRecord& g = s.game;
     if (g.built == 0) {

@@ -2,6 +2,10 @@
 // Mots en croix / English cross: three row words crossed by three column
 // words through their middles; the nine crossing letters are taken out into
 // a bank and must be put back.
+#include <vector>
+
+#include "games/hint_pieces.hpp"
+
 namespace glossamo {
 
 struct ProgramState;
@@ -19,5 +23,8 @@ CrossingGeometry crossingGeometry(int n);
 // Won when the three rows and the three column words all read as words (of
 // the English list in English cross); the rows as built always win.
 bool crossingWordsSolved(const ProgramState& s);
+
+// What a hint may lay: the three crossing letters of a column word.
+std::vector<HintPiece> crossingWordsHintPieces(const ProgramState& s);
 
 }  // namespace glossamo

@@ -88,6 +88,58 @@ void playCutWords(ProgramState& s, int p, const char*) {
     checkSolved(s);
 }
 
+namespace {
+
+// The cells of the first half in the lists that still reads `half`.
+std::vector<Point> listedHalf(const ProgramState& s, int p, std::string_view half) {
+    for (int i = 0; i < 2 * p; ++i) {
+        const Point start{i < p ? FirstListColumn : SecondListColumn, FirstLineRow + (i < p ? i : i - p)};
+        if (readBoardWord(s, start.x, start.y, Half, true) == half)
+            return {start, {start.x + 1, start.y}, {start.x + 2, start.y}};
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<HintPiece> cutWordsHintPieces(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    int p = 0;
+    while (p < 10 && !g.texts[at(p + 1)].empty()) ++p;
+    const auto isWord = [&](std::string_view line) {
+        for (int k = 1; k <= p; ++k)
+            if (line == g.texts[at(k)].view()) return true;
+        return line.find(' ') == std::string_view::npos && PlayerWordExists(s, line);
+    };
+    std::vector<std::string> waiting;  // the game's words no line holds yet
+    for (int j = 1; j <= p; ++j) {
+        bool laid = false;
+        for (int k = 1; k <= p && !laid; ++k) laid = g.texts[at(k + 10)].view() == g.texts[at(j)].view();
+        if (!laid) waiting.push_back(g.texts[at(j)].str());
+    }
+    std::vector<HintPiece> pieces;
+    std::size_t next = 0;
+    for (int j = 1; j <= p; ++j) {
+        const int row = FirstLineRow + j - 1;
+        HintPiece line;
+        for (int k = 0; k < Half; ++k) line.cells.push_back({LeftHalf + k, row});
+        for (int k = 0; k < Half; ++k) line.cells.push_back({RightHalf + k, row});
+        line.done = isWord(g.texts[at(j + 10)].view());
+        if (line.done) {
+            line.letters = g.texts[at(j + 10)].str();
+        } else if (next < waiting.size()) {
+            line.letters = waiting[next++];
+            for (const std::string_view half : {std::string_view(line.letters).substr(0, Half),
+                                                std::string_view(line.letters).substr(Half)})
+                for (const Point cell : listedHalf(s, p, half)) line.sources.push_back(cell);
+        } else {
+            continue;  // more lines without a word than words waiting: nothing to give there
+        }
+        pieces.push_back(std::move(line));
+    }
+    return pieces;
+}
+
 bool cutWordsSolved(const ProgramState& s) {
     const GameRecord& g = s.game;
     // A line is one of the game's words or another word, and the halves laid

@@ -26,5 +26,13 @@ constexpr bool isMotuce(std::uint32_t id) {
     return in(id, 51, 59) || in(id, 108, 111) || in(id, 118, 121) || in(id, 128, 131) || in(id, 138, 141);
 }
 constexpr bool isWordHunt(std::uint32_t id) { return in(id, 46, 50); }
+constexpr bool isPassword(std::uint32_t id) { return in(id, 11, 13); }
+constexpr bool isVowelMarket(std::uint32_t id) { return in(id, 14, 15); }
+constexpr bool isAnagrams(std::uint32_t id) { return in(id, 16, 18); }
+constexpr bool isExtraLetter(std::uint32_t id) { return in(id, 19, 21); }
+constexpr bool isFromOneToOther(std::uint32_t id) { return in(id, 22, 24); }
+constexpr bool isThirdWord(std::uint32_t id) { return id == 25; }
+constexpr bool isConsonantMarket(std::uint32_t id) { return in(id, 39, 42); }
+constexpr bool isStackedWords(std::uint32_t id) { return in(id, 145, 150); }
 
 }  // namespace glossamo::families

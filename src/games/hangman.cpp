@@ -219,26 +219,29 @@ void chooseHangmanLetter(ProgramState& s, char letter) {
     }
 }
 
-bool hintHangmanLetter(ProgramState& s) {
+HintOutcome hintHangmanLetter(ProgramState& s) {
     GameRecord& g = s.game;
     const std::string_view hidden = g.texts[1].view(), shown = g.texts[2].view();
     const std::string_view waiting = g.texts[WaitingText].view();
     std::array<int, 26> stillHidden{};
     for (std::size_t i = 0; i < hidden.size() && i < shown.size(); ++i)
         if (isCapital(hidden[i]) && shown[i] == '-') ++stillHidden[at(hidden[i] - 'A')];
-    int best = -1;
+    int best = -1, open = 0;
     for (int k = 0; k < 26; ++k) {
         const char letter = static_cast<char>('A' + k);
-        if (letter == g.pickedLetter || waiting.find(letter) != std::string_view::npos) continue;
-        if (stillHidden[at(k)] > 0 && (best < 0 || stillHidden[at(k)] > stillHidden[at(best)])) best = k;
+        if (letter == g.pickedLetter || waiting.find(letter) != std::string_view::npos || stillHidden[at(k)] == 0)
+            continue;
+        ++open;
+        if (best < 0 || stillHidden[at(k)] > stillHidden[at(best)]) best = k;
     }
-    if (best < 0) return false;
+    const HintOutcome outcome = hintOutcomeFor(open);
+    if (outcome != HintOutcome::Given) return outcome;
     const char letter = static_cast<char>('A' + best);
     // Its alphabet cell empties, as a chosen letter's does.
     const int c = AlphabetColumn + best % 13, r = best < 13 ? 2 : 3;
     if (g.letters[at(c)][at(r)] == letter) g.letters[at(c)][at(r)] = ' ';
     chooseHangmanLetter(s, letter);
-    return true;
+    return outcome;
 }
 
 void playHangman(ProgramState& s, int wordLength, const char*) {

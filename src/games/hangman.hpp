@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "games/hint_pieces.hpp"
+
 namespace glossamo {
 
 struct ProgramState;
@@ -24,8 +26,8 @@ void chooseHangmanLetter(ProgramState& s, char letter);
 
 // A hint: a letter of the hidden text, not yet uncovered nor chosen, is
 // taken from the alphabet as if the player had chosen it (the one hidden
-// most often). False when every letter is uncovered or chosen.
-bool hintHangmanLetter(ProgramState& s);
+// most often); never the last letter still to find.
+HintOutcome hintHangmanLetter(ProgramState& s);
 
 // The proverb file of a nation, relative to the program's folder.
 std::string proverbFile(int nation);

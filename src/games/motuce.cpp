@@ -137,7 +137,7 @@ void playMotuce(ProgramState& s, int wordLength, const char*) {
     drawRightPlaces(s, n);
 }
 
-bool hintMotuceLetter(ProgramState& s) {
+HintOutcome hintMotuceLetter(ProgramState& s) {
     GameRecord& g = s.game;
     const std::string_view hidden = g.texts[1].view();
     const int n = static_cast<int>(hidden.size());
@@ -147,14 +147,15 @@ bool hintMotuceLetter(ProgramState& s) {
             if (g.tileStyles[at(FirstColumn + i)][at(r)] == RightPlaceTile) return true;
         return false;
     };
-    int chosen = -1;
+    int chosen = -1, open = 0;
     for (int i = 1; i < n && FirstColumn + i < BoardSize; ++i) {
         if (g.letters[at(FirstColumn + i)][at(row)] == hidden[at(i)]) continue;
+        ++open;
         if (chosen < 0 || (shownBefore(chosen) && !shownBefore(i))) chosen = i;
     }
-    if (chosen < 0) return false;
-    g.letters[at(FirstColumn + chosen)][at(row)] = hidden[at(chosen)];
-    return true;
+    const HintOutcome outcome = hintOutcomeFor(open);
+    if (outcome == HintOutcome::Given) g.letters[at(FirstColumn + chosen)][at(row)] = hidden[at(chosen)];
+    return outcome;
 }
 
 }  // namespace glossamo

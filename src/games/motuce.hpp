@@ -2,9 +2,9 @@
 // Motuce: a hidden word of n letters, its first letter given, to be found in
 // eight tries spelt with the palette; each accepted try marks the letters
 // that stand in their right place.
-namespace glossamo {
+#include "games/hint_pieces.hpp"
 
-struct ProgramState;
+namespace glossamo {
 
 constexpr int MotuceTries = 8;
 // Draws of a hidden word in one frame before the build waits for the next.
@@ -16,7 +16,7 @@ void playMotuce(ProgramState& s, int wordLength, const char* gridFile);
 
 // A hint: one letter of the hidden word laid in its place in the current
 // try, one the tries judged so far have not shown in its place if there is
-// one. False when the try already holds the word.
-bool hintMotuceLetter(ProgramState& s);
+// one; never the last letter the try misses.
+HintOutcome hintMotuceLetter(ProgramState& s);
 
 }  // namespace glossamo

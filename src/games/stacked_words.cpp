@@ -73,6 +73,14 @@ void playStackedWords(ProgramState& s, int n, const char*) {
     checkSolved(s);
 }
 
+std::vector<HintPiece> stackedWordsHintPieces(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const int n = static_cast<int>(g.texts[1].size());
+    HintPiece column{{}, g.texts[1].str(), {}, g.texts[2].view() == g.texts[1].view(), true};
+    for (int i = 1; i <= n; ++i) column.cells.push_back({1, i});
+    return {column};
+}
+
 bool stackedWordsSolved(const ProgramState& s) {
     const GameRecord& g = s.game;
     const std::string_view column = g.texts[2].view(), drawn = g.texts[1].view();

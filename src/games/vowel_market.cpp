@@ -97,4 +97,8 @@ bool vowelMarketSolved(const ProgramState& s) {
     return true;
 }
 
+std::vector<HintPiece> vowelMarketHintPieces(const ProgramState& s) {
+    return marketHintPieces(s, WordColumn, FirstWordRow, MaxWords, IsVowel);
+}
+
 }  // namespace glossamo

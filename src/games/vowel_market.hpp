@@ -1,6 +1,10 @@
 #pragma once
 // La bourse aux voyelles: ten-letter words shown without their vowels, and
 // the vowels waiting in six rows, one per vowel, to be put back in place.
+#include <vector>
+
+#include "games/hint_pieces.hpp"
+
 namespace glossamo {
 
 struct ProgramState;
@@ -15,5 +19,9 @@ void playVowelMarket(ProgramState& s, int wordCount, const char* gridFile);
 // those they came from (ACCIDENTEL or OCCIDENTAL), the words as drawn
 // always win.
 bool vowelMarketSolved(const ProgramState& s);
+
+
+// What a hint may lay: a word, its missing letters put back in place.
+std::vector<HintPiece> vowelMarketHintPieces(const ProgramState& s);
 
 }  // namespace glossamo

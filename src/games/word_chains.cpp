@@ -237,6 +237,27 @@ void playThirdWord(ProgramState& s, int, const char*) {
     checkSolved(s);
 }
 
+std::vector<HintPiece> fromOneToOtherHintPieces(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const int c = static_cast<int>(g.counterC);
+    const std::string_view piece = g.texts[11].view();
+    std::vector<HintPiece> pieces;
+    for (int k = 0; k < PieceLength && k < static_cast<int>(piece.size()); ++k) {
+        const Point across{c + AcrossColumn - 1 + k, AcrossRow}, down{c + AcrossColumn, AcrossRow - 1 + k};
+        const char letter = piece[at(k)];
+        const bool done = g.letters[at(across.x)][at(across.y)] == letter && g.letters[at(down.x)][at(down.y)] == letter;
+        pieces.push_back({{across, down}, std::string(2, letter), {}, done});
+    }
+    return pieces;
+}
+
+std::vector<HintPiece> thirdWordHintPieces(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    HintPiece middle{{}, g.texts[10].str(), {}, g.texts[30].view() == g.texts[10].view(), true};
+    for (int k = 0; k < MiddleLength; ++k) middle.cells.push_back({GapColumn + k, BoardRow});
+    return {middle};
+}
+
 bool fromOneToOtherSolved(const ProgramState& s) {
     const GameRecord& g = s.game;
     const std::string_view piece = g.texts[11].view(), across = g.texts[29].view();

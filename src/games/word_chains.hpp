@@ -2,6 +2,10 @@
 // De l'un à l'autre: two words cross on a shared three-letter word taken out
 // of both. Troisième mot: the five-letter word that ends a nine-letter word
 // and begins a longer one.
+#include <vector>
+
+#include "games/hint_pieces.hpp"
+
 namespace glossamo {
 
 struct ProgramState;
@@ -15,5 +19,10 @@ void playThirdWord(ProgramState& s, int, const char* gridFile);
 // begins a word ended by the third. The words as drawn always win.
 bool fromOneToOtherSolved(const ProgramState& s);
 bool thirdWordSolved(const ProgramState& s);
+
+// What a hint may lay: a letter of the shared piece, in both words at once;
+// a letter of the middle word.
+std::vector<HintPiece> fromOneToOtherHintPieces(const ProgramState& s);
+std::vector<HintPiece> thirdWordHintPieces(const ProgramState& s);
 
 }  // namespace glossamo

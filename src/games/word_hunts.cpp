@@ -160,6 +160,15 @@ std::string drawHuntLetters(Random& rng) {
     return letters;
 }
 
+HintOutcome hintHuntWord(ProgramState& s) {
+    const auto found = std::count_if(s.gameWordList.begin(), s.gameWordList.end(), isFound);
+    const auto missed = std::find_if_not(s.gameWordList.begin(), s.gameWordList.end(), isFound);
+    const auto wanted = static_cast<std::int64_t>(s.game.counterB) - found;
+    const HintOutcome outcome = hintOutcomeFor(missed == s.gameWordList.end() ? 0 : static_cast<int>(wanted));
+    if (outcome == HintOutcome::Given) missed->insert(missed->begin(), ' ');
+    return outcome;
+}
+
 void playMaxiWords(ProgramState& s, int part, const char*) { playHunt(s, MaxiWords, part); }
 
 void playWordsStartingWith(ProgramState& s, int part, const char*) { playHunt(s, StartingWith, part); }

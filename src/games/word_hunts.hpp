@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/random.hpp"
+#include "games/hint_pieces.hpp"
 
 namespace glossamo {
 
@@ -17,5 +18,9 @@ std::string drawHuntLetters(Random& rng);
 
 void playMaxiWords(ProgramState& s, int part, const char* gridFile);
 void playWordsStartingWith(ProgramState& s, int part, const char* gridFile);
+
+// A hint: the first listed word not yet found is found, unless it would be
+// the last one the hunt asks for.
+HintOutcome hintHuntWord(ProgramState& s);
 
 }  // namespace glossamo

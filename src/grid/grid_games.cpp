@@ -150,7 +150,7 @@ bool wordPlacementSolved(const ProgramState& s) {
 
 }  // namespace
 
-bool hintHiddenWord(ProgramState& s) {
+HintOutcome hintHiddenWord(ProgramState& s) {
     const auto spells = [&s](const std::string& word, int c, int r, int dc, int dr) {
         for (std::size_t k = 0; k < word.size(); ++k) {
             const int col = c + static_cast<int>(k) * dc, row = r + static_cast<int>(k) * dr;
@@ -158,6 +158,11 @@ bool hintHiddenWord(ProgramState& s) {
         }
         return true;
     };
+    const auto open = std::count_if(s.gameWordList.begin(), s.gameWordList.end(), [](const std::string& entry) {
+        return entry.size() > WordStart && !entryFound(entry) && !entryWord(entry).empty();
+    });
+    const HintOutcome outcome = hintOutcomeFor(static_cast<int>(open));
+    if (outcome != HintOutcome::Given) return outcome;
     for (std::string& entry : s.gameWordList) {
         const std::string word = entryWord(entry);
         if (entry.size() <= WordStart || entryFound(entry) || word.empty()) continue;
@@ -171,10 +176,10 @@ bool hintHiddenWord(ProgramState& s) {
                     entry[2] = coordinateCode(across ? c + last : c);
                     entry[3] = coordinateCode(across ? r : r + last);
                     entry[4] = '1';
-                    return true;
+                    return HintOutcome::Given;
                 }
     }
-    return false;
+    return HintOutcome::NothingLeft;
 }
 
 int paletteRow(int size) { return size == 12 ? size + 1 : size + 2; }

@@ -2,6 +2,8 @@
 // The grid games built on ready-made crossword grids.
 #include <string>
 
+#include "games/hint_pieces.hpp"
+
 namespace glossamo {
 
 struct ProgramState;
@@ -12,9 +14,9 @@ void playWordPlacement(ProgramState& s, int size, const char* gridFile);
 void playHiddenWords(ProgramState& s, int size, const char* gridFile);
 
 // A hint in Mots cachés: the first listed word not yet found is found in the
-// grid (across or down) and circled, as if the player had picked it. False
-// when every word is found.
-bool hintHiddenWord(ProgramState& s);
+// grid (across or down) and circled, as if the player had picked it; never
+// the last word.
+HintOutcome hintHiddenWord(ProgramState& s);
 
 // The row of the palette below an N x N grid.
 int paletteRow(int size);

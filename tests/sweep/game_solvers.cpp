@@ -97,7 +97,9 @@ std::optional<Cell> find(const HeadlessRun& run, char wanted, int c1, int c2, in
 
 // Drags `wanted` from the first cell of the area holding it; false when no
 // cell holds it.
+// A cell that holds its letter already (a hint's) is left as it is.
 bool bring(HeadlessRun& run, char wanted, int c1, int c2, int r1, int r2, int toC, int toR) {
+    if (run.letter(toC, toR) == wanted) return true;
     const std::optional<Cell> from = find(run, wanted, c1, c2, r1, r2);
     if (!from) return false;
     drag(run, from->c, from->r, toC, toR);
@@ -308,7 +310,7 @@ void winFromOneToOther(HeadlessRun& run) {
     const int c = static_cast<int>(g.counterC) + 7;
     auto copy = [&](char letter, int toC, int toR) {
         const int k = letter - 'A';
-        drag(run, 1 + k / 13, 1 + k % 13, toC, toR);
+        if (run.letter(toC, toR) != letter) drag(run, 1 + k / 13, 1 + k % 13, toC, toR);
     };
     for (int k = 0; k < 3; ++k) copy(piece[at(k)], c - 1 + k, 8);
     copy(piece[0], c, 7);
@@ -321,7 +323,7 @@ void winThirdWord(HeadlessRun& run) {
     const std::string middle = text(run.state().game, 10);
     for (std::size_t i = 0; i < middle.size(); ++i) {
         const int k = middle[i] - 'A';
-        drag(run, 2 + k % 13, 4 + k / 13, 7 + static_cast<int>(i), 8);
+        if (run.letter(7 + static_cast<int>(i), 8) != middle[i]) drag(run, 2 + k % 13, 4 + k / 13, 7 + static_cast<int>(i), 8);
     }
 }
 
@@ -332,7 +334,7 @@ void winCutWords(HeadlessRun& run) {
     const int words = level(g);
     for (int j = 1; j <= words; ++j) {
         const std::string word = text(g, j);
-        if (word.size() != 6) continue;
+        if (word.size() != 6 || boardWord(run, 3, 3 + j, 3, true) + boardWord(run, 7, 3 + j, 3, true) == word) continue;
         for (int half = 0; half < 2; ++half) {
             const std::string wanted = word.substr(at(3 * half), 3);
             bool moved = false;
@@ -382,7 +384,7 @@ void winMotuce(HeadlessRun& run) {
     const int row = 6 + static_cast<int>(g.counterC);
     for (std::size_t i = 1; i < word.size(); ++i) {
         const int k = word[i] - 'A';
-        drag(run, 7 + k % 13, 2 + k / 13, 7 + static_cast<int>(i), row);
+        if (run.letter(7 + static_cast<int>(i), row) != word[i]) drag(run, 7 + k % 13, 2 + k / 13, 7 + static_cast<int>(i), row);
     }
 }
 
