@@ -65,7 +65,8 @@ bool moveUnderWay(const ProgramState& s) { return s.drag.active != 0 || s.flight
 
 bool gameTakesUndo(std::uint32_t id) {
     return isCodedWords(id) || isPlacedWords(id) || isScrambledGrid(id) || isBrokenGrid(id) || isLetterSums(id) ||
-           in(id, 11, 15) || in(id, 19, 25) || isCutWords(id) || in(id, 39, 42) || in(id, 145, 150) || isMotuce(id);
+           in(id, 4, 7) || in(id, 11, 25) || isCutWords(id) || in(id, 39, 42) || isWordHunt(id) ||
+           isCrossingWords(id) || in(id, 76, 87) || isStackedWords(id) || isMotuce(id);
 }
 
 bool undoOffered(const ProgramState& s) {

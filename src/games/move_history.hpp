@@ -8,7 +8,8 @@ namespace glossamo {
 
 struct ProgramState;
 
-// The games whose letters, words or black squares are moved by the player.
+// The games whose letters, words or black squares are moved by the player
+// (all but the hangman games and Mots cachés / Hidden words).
 bool gameTakesUndo(std::uint32_t gameId);
 // The running game takes moves back: built, not ended, and not under the
 // travel map. Its bar shows the undo button.
