@@ -25,6 +25,7 @@ void leaveGame(ProgramState& s) {
 void resetGameRecord(ProgramState& s) {
     ++s.gameGeneration;
     s.pendingChallenge = PendingChallenge{};
+    s.carriedAids = CarriedAids{};
     s.endSoundPlayed = 0;
     s.app.gameWon = 0;
     s.app.gameLost = 0;

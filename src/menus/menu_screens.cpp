@@ -144,9 +144,10 @@ struct Pass {
         if (buttonAt(x, downY, button::ScrollDown, named::ScrollDown)) scrollList(s, n, +1);
     }
 
-    // The name of the button under the pointer, over everything the pass drew.
+    // The name of the button under the pointer, over everything the pass drew;
+    // not while a pop-up answers a click, on the same line above the bar.
     void nameHoveredButton() const {
-        if (hoveredName == 0) return;
+        if (hoveredName == 0 || s.popup.active) return;
         const std::string name = comment(hoveredName);
         if (!name.empty() && name != "Rien") drawButtonName(s, hoveredButton, name);
     }
@@ -496,6 +497,7 @@ void deleteSavedGame(ProgramState& s) {
     ListBox& saves = s.listBox(9);
     const SystemPath base = s.userDir + "SAVE/" + saves.entries[static_cast<std::size_t>(saves.selected)];
     if (!deleteFile(base + ".sa1") || !deleteFile(base + ".sa2")) return;
+    deleteFile(base + ".sa3");  // absent from saves made before hints were counted
     showPopup(s, 2, 520, s.app.comments[58].view());
     listDelete(s, 9, saves.selected);
     saves.selected = -1;

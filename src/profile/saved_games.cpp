@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -85,6 +86,27 @@ std::string wordListText(const std::vector<std::string>& lines) {
     return text;
 }
 
+// The hints and checks the game has taken, beside its records: the third
+// file of a save. Saves made before it have none, and count from zero.
+constexpr const char* AidsSection = "AIDES";
+
+std::string aidsText(const GameWatch& w) {
+    IniFile aids = IniFile::parse("");
+    aids.set(AidsSection, "Indices", std::to_string(w.hints));
+    aids.set(AidsSection, "Verifications", std::to_string(w.checks));
+    return aids.text();
+}
+
+CarriedAids readAids(const SystemPath& path) {
+    const IniFile aids = IniFile::read(path);
+    const auto count = [&](const char* key) {
+        const std::string text = aids.value(AidsSection, key, "0");
+        const unsigned long n = std::strtoul(text.c_str(), nullptr, 10);
+        return static_cast<std::uint32_t>(std::min(n, 100000UL));
+    };
+    return {count("Indices"), count("Verifications")};
+}
+
 // The four records of a saved-game file, read aside: nothing of the running
 // program changes unless the whole file is sound.
 struct SavedRecords {
@@ -157,11 +179,11 @@ bool saveGame(ProgramState& s, bool quickExit) {
     if (s.flight.active) return false;
     const std::string name = saveName(s);
     const SystemPath base = saveFolder(s) + (quickExit ? QuickExitName : name) + ".sa";
-    // Both files are written before either replaces its older self, the
-    // words first: a save is listed by its records, which thus never appear
-    // without the words that go with them.
-    const bool written =
-        writeFilesAtomically({{base + "2", wordListText(s.gameWordList)}, {base + "1", savedRecords(s)}});
+    // The three files are written before any replaces its older self, the
+    // records last: a save is listed by its records, which thus never appear
+    // without the words and the count of hints that go with them.
+    const bool written = writeFilesAtomically(
+        {{base + "2", wordListText(s.gameWordList)}, {base + "3", aidsText(s.watch)}, {base + "1", savedRecords(s)}});
     if (written) {
         listAdd(s, SavedList, name);
         s.watch.saved = 1;
@@ -228,6 +250,7 @@ bool loadGame(ProgramState& s, const std::string& name) {
     if (const std::optional<std::string> words = findFile(folder, name + ".sa2")) {
         if (auto lines = readTextLines(folder + *words)) s.gameWordList = std::move(*lines);
     }
+    if (const std::optional<std::string> aids = findFile(folder, name + ".sa3")) s.carriedAids = readAids(folder + *aids);
     if (s.game.gameId != 0) {
         loadWordListFor(s, static_cast<int>(s.game.gameId));
         ChargeAide(s, static_cast<int>(s.game.gameId));
@@ -246,7 +269,8 @@ void resumeQuickExit(ProgramState& s) {
         // kept aside by loadGame instead.
         if (!loadGame(s, lower(name))) return;
         deleteFile(folder + *records);
-        if (const std::optional<std::string> words = findFile(folder, name + ".sa2")) deleteFile(folder + *words);
+        for (const char* ending : {".sa2", ".sa3"})
+            if (const std::optional<std::string> other = findFile(folder, name + ending)) deleteFile(folder + *other);
         // Listed at start-up, the pair is gone now: its row goes with it.
         unlistSave(s, name);
         return;

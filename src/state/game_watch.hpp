@@ -21,6 +21,14 @@ struct GameWatch {
     std::uint32_t challengeDate = 0;  // that challenge's date, as YYYYMMDD
 };
 
+// The hints and checks a loaded game had taken before it was saved: the
+// watch opened on it starts from them, so the banner and the statistics
+// still count them.
+struct CarriedAids {
+    std::uint32_t hints = 0;
+    std::uint32_t checks = 0;
+};
+
 // The daily challenge's puzzle that the next built game is: its random draws
 // start from `seed` instead of the clock.
 struct PendingChallenge {

@@ -51,6 +51,7 @@ struct ProgramState {
     std::uint32_t gameGeneration = 0;
     GameWatch watch;
     PendingChallenge pendingChallenge;
+    CarriedAids carriedAids;
     // The statistics and challenge panels: their files as read when the
     // panel opened, the family and level the statistics show (level 0:
     // the whole family), and the panel the rules go back to.

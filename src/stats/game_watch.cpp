@@ -77,6 +77,9 @@ void watchGame(ProgramState& s) {
             w.challengeDate = s.pendingChallenge.date;
         }
         s.pendingChallenge = PendingChallenge{};
+        w.hints = s.carriedAids.hints;
+        w.checks = s.carriedAids.checks;
+        s.carriedAids = CarriedAids{};
     }
     if (w.open && !w.counted && ended) count(s, s.app.gameWon == 1 ? Outcome::Won : Outcome::Lost);
 }

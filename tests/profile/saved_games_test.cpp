@@ -488,6 +488,8 @@ TEST_F(SavedGames, AGameLeftByClosingTheWindowIsResumedOnceAtTheNextStart) {
     start(10, {"ANNEXANT"});
     frames(1);
     choose('N');
+    s.watch.hints = 2;  // help taken before leaving is still counted after
+    s.watch.checks = 1;
     FormClose(s);  // kept as the quick exit keeps it
     EXPECT_TRUE(fileExists(saveFile("Sortie rapide")));
     EXPECT_TRUE(fileExists(saveFile("Sortie rapide", ".sa2")));
@@ -501,9 +503,12 @@ TEST_F(SavedGames, AGameLeftByClosingTheWindowIsResumedOnceAtTheNextStart) {
     resumeQuickExit(*later);
     EXPECT_EQ(later->game.texts[2].view(), "-NN---N-");
     EXPECT_TRUE(later->gameRunning());
+    EXPECT_EQ(later->carriedAids.hints, 2u);
+    EXPECT_EQ(later->carriedAids.checks, 1u);
     EXPECT_EQ(listCount(*later, 9), 0) << "no row is left for a pair that is gone";
     EXPECT_FALSE(fileExists(saveFile("Sortie rapide")));
     EXPECT_FALSE(fileExists(saveFile("Sortie rapide", ".sa2")));
+    EXPECT_FALSE(fileExists(saveFile("Sortie rapide", ".sa3")));
     later->app.gameTitle.clear();
     resumeQuickExit(*later);
     EXPECT_FALSE(later->gameRunning()) << "resumed once only";
@@ -581,7 +586,7 @@ TEST_F(SavedGames, AFailedSaveSaysSoAndKeepsThePreviousFile) {
     }
     EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.");
     EXPECT_EQ(*readWholeFile(saveFile(name)), before) << "the earlier save is whole";
-    EXPECT_EQ(listFolder(user.path() + "SAVE", "*").size(), 2u) << "no temporary file left";
+    EXPECT_EQ(listFolder(user.path() + "SAVE", "*").size(), 3u) << "no temporary file left";
     std::filesystem::remove_all(user.path().bytes() + "SAVE");
     saveGame(s, false);
     EXPECT_EQ(s.popup.text.view(), "La sauvegarde a \xE9" "chou\xE9" "e.") << "no folder to save in";
