@@ -75,7 +75,7 @@ constexpr int StatsTitle = 137, AllLevels = 138, Played = 139, Won = 140, Lost =
               BestTime = 144, MeanTime = 145, Run = 146, BestRun = 147, WithHints = 148, TriesChart = 149,
               MeanMisses = 150, TimesChart = 151, NothingYet = 152, ChallengeTitle = 160, ToPlay = 162,
               WonIt = 163, LostIt = 164, DaysRun = 165, LastDays = 166, Copied = 167, NotCopied = 170, Tries = 172,
-              Misses = 173, NotCleared = 174;
+              Misses = 173, NotCleared = 174, HintsTaken = 184, ChecksTaken = 185;
 }
 
 // The questions of the confirmation screen.
@@ -374,7 +374,9 @@ void statisticsScreen(Pass& p) {
         line(x, 3, progress::Run, std::to_string(st.run));
         line(right, 3, progress::BestRun, std::to_string(st.bestRun));
         line(x, 4, progress::BestTime, timeText(st.bestSeconds));
+        line(right, 4, progress::HintsTaken, std::to_string(st.hintsTaken));
         line(x, 5, progress::MeanTime, timeText(st.meanSeconds()));
+        line(right, 5, progress::ChecksTaken, std::to_string(st.checksTaken));
         if (st.missGames > 0) {
             const int tenths = (10 * st.misses + st.missGames / 2) / st.missGames;
             line(x, 6, progress::MeanMisses, std::to_string(tenths / 10) + "," + std::to_string(tenths % 10));

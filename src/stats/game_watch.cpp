@@ -32,6 +32,7 @@ void count(ProgramState& s, Outcome kind) {
     outcome.tries = static_cast<int>(s.game.counterC);
     outcome.misses = static_cast<int>(s.game.counterB);
     outcome.hints = static_cast<int>(w.hints);
+    outcome.checks = static_cast<int>(w.checks);
     recordOutcome(s, outcome);
     // The statistics panel opens on the family just played.
     s.statsFamily = familyOfGame(outcome.gameId);

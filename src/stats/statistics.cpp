@@ -62,6 +62,8 @@ PlayStats readPlayStats(const IniFile& file, const std::string& section) {
     p.lost = count(file, section, "Perdues");
     p.left = count(file, section, "Quittees");
     p.wonWithHints = count(file, section, "AvecIndices");
+    p.hintsTaken = count(file, section, "Indices");
+    p.checksTaken = count(file, section, "Verifications");
     p.totalWinSeconds = count(file, section, "TempsTotal");
     p.bestSeconds = count(file, section, "MeilleurTemps");
     p.run = count(file, section, "Serie");
@@ -82,6 +84,8 @@ void writePlayStats(IniFile& file, const std::string& section, const PlayStats& 
     file.set(section, "Perdues", std::to_string(p.lost));
     file.set(section, "Quittees", std::to_string(p.left));
     file.set(section, "AvecIndices", std::to_string(p.wonWithHints));
+    file.set(section, "Indices", std::to_string(p.hintsTaken));
+    file.set(section, "Verifications", std::to_string(p.checksTaken));
     file.set(section, "TempsTotal", std::to_string(p.totalWinSeconds));
     file.set(section, "MeilleurTemps", std::to_string(p.bestSeconds));
     file.set(section, "Serie", std::to_string(p.run));
@@ -94,6 +98,8 @@ void writePlayStats(IniFile& file, const std::string& section, const PlayStats& 
 
 void countOutcome(PlayStats& p, const GameOutcome& o) {
     ++p.played;
+    p.hintsTaken += std::max(0, o.hints);
+    p.checksTaken += std::max(0, o.checks);
     if (o.kind == Outcome::Won) {
         ++p.won;
         if (o.hints > 0) ++p.wonWithHints;

@@ -26,7 +26,8 @@ struct GameOutcome {
     int seconds = 0;  // the play clock at the end
     int tries = 0;    // Motuce: the try that won (1..8)
     int misses = 0;   // hangman games: the misses made
-    int hints = 0;
+    int hints = 0;    // hints taken in it
+    int checks = 0;   // checks of its letters
 };
 
 struct PlayStats {
@@ -35,6 +36,8 @@ struct PlayStats {
     int lost = 0;  // lost or given up
     int left = 0;  // left unfinished after a move
     int wonWithHints = 0;
+    int hintsTaken = 0;   // over every game counted, won or not
+    int checksTaken = 0;
     int totalWinSeconds = 0;
     int bestSeconds = 0;  // 0: no win yet
     int run = 0;

@@ -85,6 +85,8 @@ TEST_F(Aids, AGridHintLaysAndLocksARightLetterAndACheckMarksAWrongOne) {
     const PlayStats counted = readPlayStats(IniFile::read(statisticsPath(s)), levelSection(3));
     EXPECT_EQ(counted.won, 1);
     EXPECT_EQ(counted.wonWithHints, 1);
+    EXPECT_EQ(counted.hintsTaken, 2);
+    EXPECT_EQ(counted.checksTaken, 1);
 }
 
 TEST_F(Aids, MotuceHiddenWordsAndHangmanHintsShowAPartOfTheAnswer) {
