@@ -10,6 +10,7 @@
 #include "games/cut_words.hpp"
 #include "games/game_families.hpp"
 #include "games/hangman.hpp"
+#include "games/longest_word.hpp"
 #include "games/motuce.hpp"
 #include "games/move_history.hpp"
 #include "games/stacked_words.hpp"
@@ -111,6 +112,7 @@ using PiecesOf = std::vector<HintPiece> (*)(const ProgramState&);
 
 PiecesOf piecesOf(std::uint32_t id) {
     using namespace families;
+    if (id == 4) return longestWordHintPieces;
     if (isAnagrams(id)) return anagramsHintPieces;
     if (isExtraLetter(id)) return extraLetterHintPieces;
     if (isPassword(id)) return passwordHintPieces;

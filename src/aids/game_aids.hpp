@@ -13,7 +13,9 @@ constexpr unsigned WrongMarksMs = 2000;
 
 // The running game offers hints (the grid games, Mots cachés, Motuce, the
 // hangman games, and the games played with letter tiles: the chains, the
-// markets, the hunts, Mots coupés, Mots en croix, Anagrammes, Mots empilés).
+// markets, the hunts, Mots coupés, Mots en croix, Anagrammes, Mots empilés,
+// Le mot le plus long); not the faded proverbs, whose every hidden letter
+// is the answer's.
 bool hintsApply(const ProgramState& s);
 // The running game's letters can be checked (the grid games).
 bool checksApply(const ProgramState& s);

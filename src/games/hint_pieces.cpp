@@ -73,8 +73,10 @@ void lay(ProgramState& s, const std::vector<HintPiece>& pieces, const HintPiece&
             else letterAt(g, cell) = letter;  // an alphabet the game lays again each frame
         }
         laid.push_back(cell);
+        // Locked, in the ink of what the game gives: the player did not lay it.
         g.movable[at(cell.x)][at(cell.y)] = 0;
         g.clickable[at(cell.x)][at(cell.y)] = 0;
+        g.colours[at(cell.x)][at(cell.y)] = HighlightInk;
     }
 }
 

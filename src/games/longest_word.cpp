@@ -95,4 +95,13 @@ void playLongestWord(ProgramState& s, int, const char*) {
     checkSolved(s);
 }
 
+std::vector<HintPiece> longestWordHintPieces(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    if (s.gameWordList.empty()) return {};
+    HintPiece word{{}, s.gameWordList.front(), {}, g.counterA != 0 && g.counterA == g.counterB, true};
+    for (int k = 0; k < static_cast<int>(word.letters.size()); ++k) word.cells.push_back({FirstColumn + k, AnswerRow});
+    for (int k = 0; k < LongestWordLetters; ++k) word.sources.push_back({FirstColumn + k, LettersRow});
+    return {word};
+}
+
 }  // namespace glossamo

@@ -71,10 +71,10 @@ protected:
     }
 
     // Hints until the game refuses one: each lays something, none ends the
-    // game. Every game gives them but Le mot le plus long and the faded
-    // proverbs, where any letter shown would be the answer's.
+    // game. Every game gives them but the faded proverbs, where any letter
+    // shown would be the answer's.
     void takeHints(int id) {
-        const bool offered = id != 4 && !families::in(static_cast<std::uint32_t>(id), 76, 87);
+        const bool offered = !families::in(static_cast<std::uint32_t>(id), 76, 87);
         ASSERT_EQ(hintsApply(s), offered);
         for (int k = 0; k < MostHints && hintsApply(s); ++k) {
             const std::uint32_t before = s.watch.hints;
