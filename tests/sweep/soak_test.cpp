@@ -324,9 +324,10 @@ private:
     }
 
     void inGameBar() {
-        static const int bar[] = {320, 380, 440, 500, 560, 620, 680, 740};
-        static const char* names[] = {"print", "play again", "save", "anagram search", "pattern search", "help", "options", "give up"};
-        const int b = below(8);
+        static const int bar[] = {140, 200, 260, 320, 380, 440, 500, 560, 620, 680, 740};
+        static const char* names[] = {"undo",           "check",           "hint", "print",   "play again", "save",
+                                      "anagram search", "pattern search", "help", "options", "give up"};
+        const int b = below(11);
         click(buttonAt(bar[b], 540), names[b]);
     }
 
