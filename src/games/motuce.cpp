@@ -147,14 +147,20 @@ HintOutcome hintMotuceLetter(ProgramState& s) {
             if (g.tileStyles[at(FirstColumn + i)][at(r)] == RightPlaceTile) return true;
         return false;
     };
+    const auto blank = [&](int i) { return g.letters[at(FirstColumn + i)][at(row)] == ' '; };
+    int blanks = 0;
+    for (int i = 1; i < n && FirstColumn + i < BoardSize; ++i) blanks += blank(i) ? 1 : 0;
+    // The row is judged as soon as it is full: a hint never fills its last
+    // blank, which would spend a try the player did not choose to give.
     int chosen = -1, open = 0;
     for (int i = 1; i < n && FirstColumn + i < BoardSize; ++i) {
         if (g.letters[at(FirstColumn + i)][at(row)] == hidden[at(i)]) continue;
         ++open;
+        if (blank(i) && blanks == 1) continue;
         if (chosen < 0 || (shownBefore(chosen) && !shownBefore(i))) chosen = i;
     }
-    const HintOutcome outcome = hintOutcomeFor(open);
-    if (outcome == HintOutcome::Given) g.letters[at(FirstColumn + chosen)][at(row)] = hidden[at(chosen)];
+    const HintOutcome outcome = hintOutcomeFor(open);  // with two open, one is never the last blank
+    if (outcome == HintOutcome::Given && chosen >= 0) g.letters[at(FirstColumn + chosen)][at(row)] = hidden[at(chosen)];
     return outcome;
 }
 

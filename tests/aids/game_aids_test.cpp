@@ -97,6 +97,16 @@ TEST_F(Aids, MotuceHiddenWordsAndHangmanHintsShowAPartOfTheAnswer) {
     for (int i = 1; i < static_cast<int>(hidden.size()); ++i) right += s.game.letters[7 + i][7] == hidden[i];
     EXPECT_EQ(right, 1) << "one letter, in its place on the try";
     EXPECT_EQ(s.clock.minutes, 1);
+    // A try with one blank left: the hint mends a wrong letter rather than
+    // fill the blank, which would have the try judged (and wiped).
+    const int n = static_cast<int>(hidden.size());
+    s.game.letters[8][7] = ' ';
+    for (int i = 2; i < n; ++i) s.game.letters[7 + i][7] = hidden[i] == 'Z' ? 'Y' : 'Z';
+    press(HintButton);
+    int mended = 0;
+    for (int i = 2; i < n; ++i) mended += s.game.letters[7 + i][7] == hidden[i];
+    EXPECT_EQ(s.game.letters[8][7], ' ');
+    EXPECT_EQ(mended, 1);
 
     startAndBuild(36);  // Mots cachés 6 x 6: one word found and circled
     press(HintButton);
