@@ -100,6 +100,15 @@ std::vector<Point> listedHalf(const ProgramState& s, int p, std::string_view hal
     return {};
 }
 
+// True when a line holds the left or the right half of `word` in its place.
+bool holdsHalfOf(std::string_view line, std::string_view word) {
+    const auto same = [&](std::size_t from) {
+        const std::string_view half = line.substr(from, Half);
+        return half.size() == Half && half != "   " && word.size() > from && half == word.substr(from, Half);
+    };
+    return line.size() == word.size() && line.size() >= 2 * Half && (same(0) || same(Half));
+}
+
 }  // namespace
 
 std::vector<HintPiece> cutWordsHintPieces(const ProgramState& s) {
@@ -117,8 +126,22 @@ std::vector<HintPiece> cutWordsHintPieces(const ProgramState& s) {
         for (int k = 1; k <= p && !laid; ++k) laid = g.texts[at(k + 10)].view() == g.texts[at(j)].view();
         if (!laid) waiting.push_back(g.texts[at(j)].str());
     }
+    // A line that holds a half of a waiting word waits for that word; the
+    // other lines take the words left, in order.
+    std::vector<std::string> wordOf(at(p + 1));
+    const auto take = [&](int j, bool byHalf) {
+        const std::string_view made = g.texts[at(j + 10)].view();
+        for (auto word = waiting.begin(); word != waiting.end(); ++word) {
+            if (byHalf && !holdsHalfOf(made, *word)) continue;
+            wordOf[at(j)] = *word;
+            waiting.erase(word);
+            return;
+        }
+    };
+    for (const bool byHalf : {true, false})
+        for (int j = 1; j <= p; ++j)
+            if (wordOf[at(j)].empty() && !isWord(g.texts[at(j + 10)].view())) take(j, byHalf);
     std::vector<HintPiece> pieces;
-    std::size_t next = 0;
     for (int j = 1; j <= p; ++j) {
         const int row = FirstLineRow + j - 1;
         HintPiece line;
@@ -127,8 +150,8 @@ std::vector<HintPiece> cutWordsHintPieces(const ProgramState& s) {
         line.done = isWord(g.texts[at(j + 10)].view());
         if (line.done) {
             line.letters = g.texts[at(j + 10)].str();
-        } else if (next < waiting.size()) {
-            line.letters = waiting[next++];
+        } else if (!wordOf[at(j)].empty()) {
+            line.letters = wordOf[at(j)];
             for (const std::string_view half : {std::string_view(line.letters).substr(0, Half),
                                                 std::string_view(line.letters).substr(Half)})
                 for (const Point cell : listedHalf(s, p, half)) line.sources.push_back(cell);

@@ -104,4 +104,18 @@ TEST_F(CutWords, GivingUpShowsTheWords) {
     EXPECT_EQ(readBoardWord(s, 3, 4, 3, true) + readBoardWord(s, 7, 4, 3, true), s.game.texts[1].view());
 }
 
+TEST_F(CutWords, AHintJoinsTheWordWhoseHalfALineHoldsFromTheList) {
+    start(28, SixLetterWords);
+    frames(1);
+    const std::string second = s.game.texts[2].str();
+    bringHalf(second.substr(0, 3), 3, 4);  // line 1 begins word 2
+    ASSERT_EQ(layHintPiece(s, cutWordsHintPieces(s)), HintOutcome::Given);
+    frames(1);
+    EXPECT_EQ(s.game.texts[11].view(), second);
+    int whole = 0;  // halves still whole in the lists
+    for (const int column : {11, 15})
+        for (int row = 4; row < 10; ++row) whole += readBoardWord(s, column, row, 3, true).find(' ') == std::string::npos;
+    EXPECT_EQ(whole, 10);
+}
+
 }  // namespace glossamo::testing
