@@ -1,7 +1,8 @@
 #pragma once
 // What the statistics follow of the running game: which game it is, whether
-// the player has moved something in it and whether its end was counted.
-// Kept beside the game, never in a saved game.
+// the player has moved something in it, whether its end was counted and
+// the help it took. Kept beside the game; a save keeps only the hints and
+// checks, in a file of their own.
 #include <cstdint>
 
 namespace glossamo {
