@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -100,9 +99,7 @@ std::string aidsText(const GameWatch& w) {
 CarriedAids readAids(const SystemPath& path) {
     const IniFile aids = IniFile::read(path);
     const auto count = [&](const char* key) {
-        const std::string text = aids.value(AidsSection, key, "0");
-        const unsigned long n = std::strtoul(text.c_str(), nullptr, 10);
-        return static_cast<std::uint32_t>(std::min(n, 100000UL));
+        return static_cast<std::uint32_t>(std::clamp(aids.integer(AidsSection, key, 0), 0, 100000));
     };
     return {count("Indices"), count("Verifications")};
 }
