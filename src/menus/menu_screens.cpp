@@ -41,7 +41,6 @@ constexpr int PanelHeight = 350;
 // The panel picture's inner edge, from the panel's left: small text must
 // start its glyphs left of it.
 constexpr int PanelTextRight = 529;
-constexpr int SmallAdvance = 10;
 // Where the search screens write their instructions and the typed text: far
 // enough left for "vous pouvez utiliser des *" to end inside the panel, and
 // right of the longest result (16 letters, as long as the typed text).
@@ -627,6 +626,9 @@ bool profileKept(ProgramState& s) {
     return false;
 }
 
+// The game bar's button that starts the level again.
+constexpr Point PlayAgainButton{380, 540};
+
 bool inGameBar(Pass& p) {
     ProgramState& s = p.s;
     const bool onMap = s.travel.mapShown == 1;
@@ -640,7 +642,7 @@ bool inGameBar(Pass& p) {
     if (checksApply(s) && p.buttonAt(200, 540, button::CheckLetters, named::CheckLetters)) checkLetters(s);
     if (hintsApply(s) && p.buttonAt(260, 540, button::Hint, named::Hint)) takeHint(s);
     if (!onMap && p.buttonAt(320, 540, button::Print, named::Print)) Imprimegrille(s);
-    if (!onMap && p.buttonAt(380, 540, button::PlayAgain, named::PlayAgain)) {
+    if (!onMap && p.buttonAt(PlayAgainButton.x, PlayAgainButton.y, button::PlayAgain, named::PlayAgain)) {
         if (s.travel.underWay)
             playSound(s, sounds::TileLanded);
         else
@@ -661,6 +663,12 @@ bool inGameBar(Pass& p) {
     }
     return true;
 }
+
+}  // namespace
+
+bool onPlayAgainButton(ProgramState& s, Point pointer) { return buttonHit(s, PlayAgainButton, pointer); }
+
+namespace {
 
 void mainBar(Pass& p) {
     ProgramState& s = p.s;

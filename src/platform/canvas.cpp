@@ -17,6 +17,30 @@ namespace {
 constexpr const char* SystemFontRegular = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr const char* SystemFontBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
+constexpr std::size_t BoxesKept = 4096;
+
+// The box of the pixels a rendered text inks (its alpha not zero), placed at
+// (x, y): the font's line height holds blank rows above and below.
+Rect inkBounds(SDL_Surface* text, int x, int y) {
+    int left = text->w, right = -1, top = text->h, bottom = -1;
+    if (SDL_LockSurface(text) != 0) return Rect{x, y, text->w, text->h};
+    const SDL_PixelFormat* format = text->format;
+    for (int row = 0; row < text->h; ++row) {
+        const auto* pixels = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(text->pixels) +
+                                                                     static_cast<std::ptrdiff_t>(row) * text->pitch);
+        for (int column = 0; column < text->w; ++column) {
+            if ((pixels[column] & format->Amask) == 0) continue;
+            left = std::min(left, column);
+            right = std::max(right, column);
+            top = std::min(top, row);
+            bottom = std::max(bottom, row);
+        }
+    }
+    SDL_UnlockSurface(text);
+    if (right < 0) return Rect{x, y, 0, 0};
+    return Rect{x + left, y + top, right - left + 1, bottom - top + 1};
+}
+
 bool isJpegFile(const std::string& path) {
     unsigned char magic[3] = {0, 0, 0};
     FILE* f = std::fopen(path.c_str(), "rb");
@@ -188,12 +212,14 @@ bool Canvas::setImage(ImageSet set, int slot, SDL_Surface* picture, ColourKey ke
     SDL_FreeSurface(target);
     target = converted;
     setColourKey(set, slot, key);
+    inks_.clear();  // the glyphs measured may have been on the old picture
     return true;
 }
 
 void Canvas::setColourKey(ImageSet set, int slot, ColourKey key) {
     SDL_Surface* s = image(set, slot);
     if (!s) return;
+    inks_.clear();
     SDL_SetColorKey(s, key.transparent ? SDL_TRUE : SDL_FALSE, toRgb565(key.colour));
 }
 
@@ -313,7 +339,8 @@ void Canvas::freeRenderedTexts() {
     renderedTexts_.clear();
 }
 
-bool Canvas::systemText(int x, int y, const std::string& latin1, int pointSize, bool bold, Rgb colour) {
+bool Canvas::systemText(int x, int y, const std::string& latin1, int pointSize, bool bold, Rgb colour,
+                        BoxKind kind) {
     if (latin1.empty()) return true;
     TTF_Font* f = font(pointSize, bold);
     if (!f || !back_) return false;
@@ -336,7 +363,56 @@ bool Canvas::systemText(int x, int y, const std::string& latin1, int pointSize, 
     }
     SDL_Rect dst{x, y, 0, 0};
     SDL_BlitSurface(it->second, nullptr, back_, &dst);
+    noteBox(kind, inkBounds(it->second, x, y), latin1);
     return true;
+}
+
+void Canvas::noteBox(BoxKind kind, Rect box, std::string_view what) {
+    // A frame holds a few hundred; more means frames are drawn and never shown.
+    if (thisFrame_.size() >= BoxesKept) return;
+    thisFrame_.push_back(DrawnBox{kind, box, std::string(what)});
+}
+
+void Canvas::endFrame() {
+    lastFrame_.swap(thisFrame_);
+    thisFrame_.clear();
+}
+
+Rect Canvas::partInk(ImageSet set, int slot, Rect source) {
+    const std::array<int, 6> name{static_cast<int>(set), slot, source.x, source.y, source.w, source.h};
+    const auto known = inks_.find(name);
+    if (known != inks_.end()) return known->second;
+    SDL_Surface* picture = image(set, slot);
+    Rect ink{0, 0, source.w, source.h};
+    Uint32 key = 0;
+    if (picture && SDL_GetColorKey(picture, &key) == 0 && picture->format->BytesPerPixel == 2 &&
+        SDL_LockSurface(picture) == 0) {
+        int left = source.w, right = -1, top = source.h, bottom = -1;
+        for (int row = 0; row < source.h; ++row) {
+            const int y = source.y + row;
+            if (y < 0 || y >= picture->h) continue;
+            const auto* line = reinterpret_cast<const std::uint16_t*>(static_cast<const std::uint8_t*>(picture->pixels) +
+                                                                      static_cast<std::ptrdiff_t>(y) * picture->pitch);
+            for (int column = 0; column < source.w; ++column) {
+                const int x = source.x + column;
+                if (x < 0 || x >= picture->w || line[x] == key) continue;
+                left = std::min(left, column);
+                right = std::max(right, column);
+                top = std::min(top, row);
+                bottom = std::max(bottom, row);
+            }
+        }
+        SDL_UnlockSurface(picture);
+        ink = right < 0 ? Rect{0, 0, 0, 0} : Rect{left, top, right - left + 1, bottom - top + 1};
+    }
+    inks_.emplace(name, ink);
+    return ink;
+}
+
+Rect Canvas::imageBounds(ImageSet set, int slot, int x, int y) const {
+    const SDL_Surface* picture = image(set, slot);
+    if (!picture) return Rect{x, y, 0, 0};
+    return Rect{x, y, picture->w, picture->h};
 }
 
 std::unique_ptr<PictureFile> PictureFile::load(const std::string& path, Format format, std::string& error) {

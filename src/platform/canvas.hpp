@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct SDL_Surface;
@@ -30,6 +31,16 @@ struct Rect {
 struct ColourKey {
     bool transparent = false;
     Rgb colour{0, 0, 255};
+};
+
+// What a box drawn in a frame holds, for the layout of a screen: a text the
+// player reads, a letter tile or game piece, the end-of-game banner with its
+// lines, or a small mark printed on a tile on purpose (a cell's number).
+enum class BoxKind { Text, Tile, Banner, Mark };
+struct DrawnBox {
+    BoxKind kind = BoxKind::Text;
+    Rect box;
+    std::string what;  // the text itself, or what the piece is
 };
 
 // The image sets of the program and their slot counts.
@@ -91,10 +102,27 @@ public:
 
     // Text in the system font (DejaVu Sans), Latin-1, transparent background.
     // Returns false when the font could not be opened.
-    bool systemText(int x, int y, const std::string& latin1, int pointSize, bool bold, Rgb colour);
+    // Its inked box is noted as a box of `kind`.
+    bool systemText(int x, int y, const std::string& latin1, int pointSize, bool bold, Rgb colour,
+                    BoxKind kind = BoxKind::Text);
     // Opens the system font at that size ahead of its first text, so that
     // the first frame showing one does not wait for the font file.
     bool prepareSystemFont(int pointSize, bool bold) { return font(pointSize, bold) != nullptr; }
+
+    // The boxes of the texts and pieces drawn: `noteBox` adds one to the
+    // frame being drawn, `endFrame` makes them the last frame's. The banner
+    // is laid where the last frame left room; tests check that nothing
+    // covers what the player reads.
+    void noteBox(BoxKind kind, Rect box, std::string_view what);
+    void endFrame();
+    const std::vector<DrawnBox>& lastFrameBoxes() const { return lastFrame_; }
+    const std::vector<DrawnBox>& boxesSoFar() const { return thisFrame_; }
+    // The box, within `source`, of the pixels of a slot's part that its
+    // colour key leaves drawn (the whole part when it has no key); w 0 when
+    // nothing is inked. Kept once measured.
+    Rect partInk(ImageSet set, int slot, Rect source);
+    // The size of a slot's picture; 0 x 0 when the slot is empty.
+    Rect imageBounds(ImageSet set, int slot, int x, int y) const;
 
 private:
     // Screen pictures (backgrounds, the panel, heads) are loaded again at
@@ -126,6 +154,8 @@ private:
     std::map<std::string, DecodedPicture> decoded_;
     std::uint64_t uses_ = 0;
     bool ttfStarted_ = false;
+    std::vector<DrawnBox> thisFrame_, lastFrame_;
+    std::map<std::array<int, 6>, Rect> inks_;
     std::string lastError_;
 };
 

@@ -45,7 +45,10 @@ public:
     LocalTime now{2026, 12, 6, 23, 37, 41};
     LocalTime localTime() const override { return now; }
     Canvas& canvas() override { return canvas_; }
-    void showFrame() override { ++framesShown; }
+    void showFrame() override {
+        ++framesShown;
+        canvas_.endFrame();
+    }
     void setPointerShape(PointerShape shape) override { pointer = shape; }
 
     void setFrameTimerEnabled(bool enabled) override { frameEnabled_ = enabled; }

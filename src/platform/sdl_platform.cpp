@@ -155,6 +155,7 @@ std::uint64_t SdlPlatform::clockSeed() const {
 }
 
 void SdlPlatform::showFrame() {
+    canvas_->endFrame();
     SDL_Surface* back = canvas_->backBuffer();
     // Most frames repeat the one before (a menu waiting for the player):
     // those are not sent to the screen again, which keeps an idle program

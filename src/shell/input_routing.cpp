@@ -7,6 +7,7 @@
 #include "games/game_input.hpp"
 #include "games/game_keys.hpp"
 #include "games/game_reset.hpp"
+#include "games/game_start.hpp"
 #include "games/move_history.hpp"
 #include "media/asset_loading.hpp"
 #include "media/sound_services.hpp"
@@ -53,6 +54,18 @@ void endTravelAndLeave(ProgramState& s) {
     s.travel.failed = 0;
     leaveGame(s);
     resetGameRecord(s);
+}
+
+// A press over an ended game scores a won one and leaves it; on the bar's
+// play-again button it then starts the same level anew, outside a travel.
+void pressOverEndedGame(ProgramState& s) {
+    const bool again = !s.travel.underWay && onPlayAgainButton(s, s.mousePos);
+    const auto id = static_cast<int>(s.game.gameId);
+    if (leaveEndedGame(s)) return;
+    if (s.travel.failed || s.travel.completed)
+        endTravelAndLeave(s);
+    else if (again)
+        startGame(s, id);
 }
 
 void giveUp(ProgramState& s) {
@@ -173,7 +186,12 @@ void DXMouseDown(ProgramState& s, int button, int, int) {
         s.travel.mapClicked = 1;
         return;
     }
-    if (leaveEndedGame(s)) return;
+    // A press that ends or leaves the game is spent: nothing drawn in its
+    // place on the next frame hears it.
+    if (ended) {
+        pressOverEndedGame(s);
+        return;
+    }
     if (s.travel.failed || s.travel.completed) {
         endTravelAndLeave(s);
         return;

@@ -1,5 +1,7 @@
 #include "widgets/bitmap_fonts.hpp"
 
+#include <algorithm>
+
 #include "platform/canvas.hpp"
 #include "state/program_state.hpp"
 
@@ -33,11 +35,33 @@ void drawGlyph(Canvas& canvas, const BitmapFont& font, bool highlight, int x, in
                          !(highlight && font.highlightOpaque));
 }
 
+// The box of the ink of a text's glyphs: the program lays lines closer
+// than the glyph cells are high, and blank glyph rows may overlap.
+void noteText(Canvas& canvas, const BitmapFont& font, int x, int y, std::string_view text, BoxKind kind) {
+    int left = SurfaceWidth * 4, top = SurfaceHeight * 4, right = -left, bottom = -top;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int g = static_cast<unsigned char>(text[i]) - 32;
+        if (g <= 0) continue;
+        const int row = g / GlyphsPerRow;
+        const int column = g - GlyphsPerRow * row + 1;
+        const Rect source{font.pitchX * column + font.left, font.pitchY * row + font.top, font.width, font.height};
+        const Rect ink = canvas.partInk(font.set, font.normalSheet, source);
+        if (ink.w <= 0) continue;
+        const int gx = x + font.advance * static_cast<int>(i + 1) + ink.x, gy = y + ink.y;
+        left = std::min(left, gx);
+        top = std::min(top, gy);
+        right = std::max(right, gx + ink.w);
+        bottom = std::max(bottom, gy + ink.h);
+    }
+    if (right > left) canvas.noteBox(kind, Rect{left, top, right - left, bottom - top}, text);
+}
+
 // Character i (from 1) stands at (x + advance * i, y).
 void drawText(ProgramState& s, const BitmapFont& font, int x, int y, std::uint32_t colour, std::string_view text) {
     const bool highlight = colour != NormalInk;
     for (std::size_t i = 0; i < text.size(); ++i)
         drawGlyph(s.platform.canvas(), font, highlight, x + font.advance * static_cast<int>(i + 1), y, text[i]);
+    noteText(s.platform.canvas(), font, x, y, text, BoxKind::Text);
 }
 
 // The board cell under the pointer is clickable.
@@ -81,7 +105,12 @@ bool drawTileText(ProgramState& s, int x, int y, std::uint32_t colour, std::uint
                   std::string_view text) {
     if (text.empty()) return false;
     if (tileStyle == 0) {
-        drawText(s, TileFont, x, y, colour, text);
+        // Letters of the tile font without their tile are pieces all the same.
+        const bool highlight = colour != NormalInk;
+        Canvas& canvas = s.platform.canvas();
+        for (std::size_t i = 0; i < text.size(); ++i)
+            drawGlyph(canvas, TileFont, highlight, x + TileFont.advance * static_cast<int>(i + 1), y, text[i]);
+        noteText(canvas, TileFont, x, y, text, BoxKind::Tile);
         return false;
     }
     return drawTileTextOnFace(s, x, y, colour, static_cast<int>(tileStyle) + 1, text);
@@ -101,6 +130,7 @@ bool drawTileTextOnFace(ProgramState& s, int x, int y, std::uint32_t colour, int
         canvas.drawImage(ImageSet::Slot, 6, cx - 6, y + 7);
         canvas.drawImage(ImageSet::Slot, face, cx - 3, y + 4);
         drawGlyph(canvas, TileFont, highlight, cx, y, text[i]);
+        canvas.noteBox(BoxKind::Tile, canvas.imageBounds(ImageSet::Slot, face, cx - 3, y + 4), text.substr(i, 1));
     }
     return hovered;
 }
@@ -109,8 +139,9 @@ void drawCentredTitle(ProgramState& s, int y, std::string_view text) {
     drawTitleText(s, 400 - static_cast<int>(text.size() / 2) * 16, y, NormalInk, text);
 }
 
+// A line written in the tile font (a game's title): a text, not a piece.
 void drawCentredTileText(ProgramState& s, int y, std::string_view text) {
-    drawTileText(s, 400 - static_cast<int>(text.size() / 2) * 18, y, NormalInk, 0, text);
+    drawText(s, TileFont, 400 - static_cast<int>(text.size() / 2) * 18, y, NormalInk, text);
 }
 
 }  // namespace glossamo

@@ -7,6 +7,10 @@ namespace glossamo {
 
 struct ProgramState;
 
+// The small font's glyphs: 16 pixels high, one every 10 pixels.
+constexpr int SmallAdvance = 10;
+constexpr int SmallGlyphHeight = 16;
+
 // Draws with `SmallFont`; the text "AAAVOYAGE" stands for comment 34.
 void drawSmallText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text);
 // A word of a list that is found or placed: highlighted and struck through

@@ -19,9 +19,6 @@ constexpr int MessageAdvance = 10;
 constexpr int MessageRow = 20;
 constexpr int MessageTop = 220;
 constexpr int MessageMargin = 20;
-constexpr std::uint32_t BannerMs = 4000;
-// The comments that name the hints and the checks a won game took.
-constexpr int HintsUsed = 180, ChecksUsed = 181;
 // A button's name: one small-font line (glyphs 16 pixels high, 10 apart) on
 // the message box's colours, with a narrow margin.
 constexpr int LabelAdvance = 10;
@@ -32,14 +29,6 @@ std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 bool isHiddenWordGame(std::uint32_t id) { return (id >= 33 && id <= 36) || (id >= 99 && id <= 102); }
 bool isBrokenGridGame(std::uint32_t id) { return id >= 42 && id <= 45; }
-
-// One bouncing step; `vertical` is the banner's vertical speed factor.
-void moveBanner(Banner& b, int vertical) {
-    b.x += 2 * b.dx;
-    b.y += vertical * b.dy;
-    if (b.x < 250 || b.x >= 651) b.dx = -b.dx;
-    if (b.y < 150 || b.y >= 451) b.dy = -b.dy;
-}
 
 // The selection frame of the hidden-word games, from the start cell to the
 // pointer, across or down; the selection ends when the pointer leaves the
@@ -79,13 +68,13 @@ void drawCellNumber(ProgramState& s, int column, int row, std::uint32_t n, bool 
     const std::string text = std::to_string(n);
     Canvas& canvas = s.platform.canvas();
     if (letter != ' ' && letter != '*') {
-        canvas.systemText(cx - 2, cy + 2, text, CornerNumberSize, bold, ink);
+        canvas.systemText(cx - 2, cy + 2, text, CornerNumberSize, bold, ink, BoxKind::Mark);
         return;
     }
     const int width = NumberDigitWidth * static_cast<int>(text.size()) + 3;
     const int x = cx + 11 - width / 2, y = cy + 11;
     if (letter == '*') canvas.fillRect(Rect{x, y, width, NumberLabelHeight}, NumberPaper);
-    canvas.systemText(x + 2, y + 2 - NumberInkTop, text, SystemNumberSize, false, ink);
+    canvas.systemText(x + 2, y + 2 - NumberInkTop, text, SystemNumberSize, false, ink, BoxKind::Mark);
 }
 
 }  // namespace
@@ -143,18 +132,27 @@ void drawCard(ProgramState& s, int x, int y, int n) {
         debugLog(s, "DEMANDE AFFICHAGE CARTE: " + std::to_string(n) + " HORS LIMITE");
         return;
     }
-    s.platform.canvas().drawImage(ImageSet::Pendu, n, x, y);
+    Canvas& canvas = s.platform.canvas();
+    canvas.drawImage(ImageSet::Pendu, n, x, y);
+    canvas.noteBox(BoxKind::Tile, canvas.imageBounds(ImageSet::Pendu, n, x, y), "card");
 }
 
 void drawSlot(ProgramState& s, int x, int y, int n) {
-    if (n >= 1 && n < 11) s.platform.canvas().drawImage(ImageSet::Slot, n, x, y);
+    if (n < 1 || n >= 11) return;
+    Canvas& canvas = s.platform.canvas();
+    canvas.drawImage(ImageSet::Slot, n, x, y);
+    canvas.noteBox(BoxKind::Tile, canvas.imageBounds(ImageSet::Slot, n, x, y), "slot");
 }
 
 void drawPassMark(ProgramState& s, int x, int y, int state) {
     s.platform.canvas().drawImage(ImageSet::Slot, state == 1 ? 8 : 7, x, y);
 }
 
-void drawBlackTile(ProgramState& s, int x, int y) { s.platform.canvas().drawImage(ImageSet::Slot, 4, x, y); }
+void drawBlackTile(ProgramState& s, int x, int y) {
+    Canvas& canvas = s.platform.canvas();
+    canvas.drawImage(ImageSet::Slot, 4, x, y);
+    canvas.noteBox(BoxKind::Tile, canvas.imageBounds(ImageSet::Slot, 4, x, y), "black square");
+}
 
 void drawButton(ProgramState& s, Point at, int n, bool highlighted) {
     if (n < 0 || n >= LastInterfacePicture) {
@@ -206,8 +204,17 @@ void showPopup(ProgramState& s, int x, int y, std::string_view text) {
     s.popup.active = 1;
 }
 
+// The message is written where it was asked, or where the last frame left
+// it room nearest to that, never over a piece or another text.
 void drawPopup(ProgramState& s) {
-    drawSmallText(s, s.popup.x, s.popup.y, NormalInk, s.popup.text.view());
+    const std::string_view text = s.popup.text.view();
+    const int left = s.popup.x + SmallAdvance;
+    const Rect wanted{left, s.popup.y, SmallAdvance * static_cast<int>(text.size()) + 1, SmallGlyphHeight};
+    Canvas& canvas = s.platform.canvas();
+    if (const std::optional<Rect> place = clearPlaceFor(obstaclesFor(canvas, "message"), wanted)) {
+        drawSmallText(s, place->x - SmallAdvance, place->y, NormalInk, text);
+        canvas.noteBox(BoxKind::Banner, *place, "message");
+    }
     if (static_cast<std::uint32_t>(s.now() - s.popup.startTick) > PopupMs) {
         s.popup.active = 0;
         s.app.hoverText.clear();
@@ -286,42 +293,6 @@ void drawDrag(ProgramState& s) {
         else
             drawTileText(s, px - 25, py + 25 * i - 45, NormalInk, 0, letter);
     }
-}
-
-// The end banners bounce a few seconds, then leave the board to the
-// solution they would cover.
-bool bannerStillUp(ProgramState& s) {
-    Banner& b = s.banner;
-    if (b.shown == 0) {
-        b.shown = 1;
-        b.shownAt = s.now();
-    }
-    return static_cast<std::uint32_t>(s.now() - b.shownAt) <= BannerMs;
-}
-
-void drawWinBanner(ProgramState& s) {
-    if (!bannerStillUp(s)) return;
-    moveBanner(s.banner, 2);
-    s.platform.canvas().drawImage(ImageSet::Interface, s.travel.completed ? 51 : 49, s.banner.x - 160,
-                                  s.banner.y - 100);
-    // The score and the time under the banner, centred.
-    const std::string result = wonResult(s);
-    drawSmallText(s, s.banner.x - 5 * static_cast<int>(result.size()) - 10, s.banner.y + 102, NormalInk, result);
-    // The help the win took, on a line of its own.
-    if (s.watch.hints == 0 && s.watch.checks == 0) return;
-    const std::string help = std::to_string(s.watch.hints) + " " + s.app.comments[HintsUsed].str() + " - " +
-                             std::to_string(s.watch.checks) + " " + s.app.comments[ChecksUsed].str();
-    drawSmallText(s, s.banner.x - 5 * static_cast<int>(help.size()) - 10, s.banner.y + 120, NormalInk, help);
-}
-
-void drawLostBanner(ProgramState& s) {
-    if (!bannerStillUp(s)) return;
-    moveBanner(s.banner, 1);
-    s.platform.canvas().drawImage(ImageSet::Interface, 50, s.banner.x - 160, s.banner.y - 100);
-}
-
-std::string wonResult(const ProgramState& s) {
-    return std::to_string(s.app.score) + " " + s.app.comments[38].str() + " - " + s.clock.clockText.str();
 }
 
 void drawTravelLostBanner(ProgramState& s) { s.platform.canvas().drawImage(ImageSet::Interface, 59, 240, 200); }

@@ -10,6 +10,7 @@
 
 #include "state/program_state.hpp"
 #include "widgets/bitmap_fonts.hpp"
+#include "widgets/end_banners.hpp"
 
 namespace glossamo {
 
@@ -65,12 +66,6 @@ void drawMessageBox(ProgramState& s);
 bool closeMessageBox(ProgramState& s);
 
 void drawDrag(ProgramState& s);
-// The end banners: they bounce for a few seconds after the game ends, the
-// won one with the score and the time under it.
-void drawWinBanner(ProgramState& s);
-void drawLostBanner(ProgramState& s);
-// "<score> points - <time>" of a won game.
-std::string wonResult(const ProgramState& s);
 void drawTravelLostBanner(ProgramState& s);
 
 void drawBackground(ProgramState& s);

@@ -16,6 +16,7 @@
 #include "games/game_families.hpp"
 #include "shell/game_dispatcher.hpp"
 #include "stats/statistics.hpp"
+#include "support/layout_check.hpp"
 #include "sweep/game_solvers.hpp"
 
 namespace glossamo::testing {
@@ -70,6 +71,14 @@ protected:
         ASSERT_EQ(s.app.gameWon, 0) << "won at its build, before any move";
     }
 
+    // Nothing of the last frame covers a text the player reads.
+    void expectClearLayout(const char* when) {
+        const std::vector<std::string> faults = layoutFaults(run.platform().canvas().lastFrameBoxes());
+        std::string shown;
+        for (std::size_t k = 0; k < faults.size() && k < 4; ++k) shown += "\n  " + faults[k];
+        EXPECT_TRUE(faults.empty()) << when << ": " << faults.size() << " overlaps" << shown;
+    }
+
     // Hints until the game refuses one: each lays something, none ends the
     // game. Every game gives them but the faded proverbs, where any letter
     // shown would be the answer's.
@@ -96,14 +105,17 @@ TEST_P(GameSweep, WonThroughTheMouseThenGivenUp) {
         ASSERT_NO_FATAL_FAILURE(startAndBuild(id, seed));
         const std::string title = s.app.gameTitle.str();
         EXPECT_EQ(title, gameName(s, id));
+        expectClearLayout("in play");
         if (seed == 1) {
             ASSERT_NO_FATAL_FAILURE(takeHints(id));
+            expectClearLayout("after the hints");
         }
 
         ASSERT_TRUE(winGame(run)) << "not won";
+        run.frames(2);
+        expectClearLayout("won");
         EXPECT_FALSE(run.platform().playClockEnabled()) << "the clock stops with the win";
         const int seconds = run.clockSeconds() + HintSeconds * static_cast<int>(s.watch.hints);  // hints are paid in time
-        run.step();
         run.click({400, 300});  // the click after the win scores it and leaves
         const auto& scores = s.listBox(5).entries;  // best first: this game's line is anywhere
         const std::string expected = expectedScoreLine(title, seconds);
@@ -117,7 +129,9 @@ TEST_P(GameSweep, WonThroughTheMouseThenGivenUp) {
         run.step();
         EXPECT_EQ(s.app.gameLost, 1);
         EXPECT_TRUE(solutionShown(run)) << "the solution is not shown";
-        run.frames(998);
+        run.step();
+        expectClearLayout("given up");
+        run.frames(997);
         EXPECT_TRUE(s.gameRunning()) << "left before ten seconds";
         run.frames(2);
         EXPECT_FALSE(s.gameRunning()) << "still there after ten seconds";
@@ -139,5 +153,70 @@ TEST_P(GameSweep, WonThroughTheMouseThenGivenUp) {
 
 INSTANTIATE_TEST_SUITE_P(EveryIdentifier, GameSweep, ::testing::Range(FirstGameId, LastGameId + 1),
                          [](const ::testing::TestParamInfo<int>& info) { return "Game" + std::to_string(info.param); });
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// Over an ended game, a press on any button of the game's bar does one thing:
+// it leaves the game to the family list, or on the play-again button starts
+// the same level anew. Nothing drawn in the bar's place hears it after.
+class EndedGameBar : public GameSweep {
+protected:
+    static constexpr Point Bar[] = {{750, 35}, {160, 560}, {220, 560}, {280, 560}, {340, 560}, {400, 560},
+                                    {460, 560}, {520, 560}, {580, 560}, {640, 560}, {700, 560}, {760, 560}};
+    static constexpr Point PlayAgain{400, 560};
+
+    // Presses at `p` as a player does: the pointer comes, a frame, the click.
+    void pressOnce(Point p) {
+        run.moveTo(p);
+        run.step();
+        run.click(p);
+        run.frames(3);
+    }
+
+    void expectOneAction(int id, Point p) {
+        const bool again = p == PlayAgain;
+        EXPECT_EQ(s.gameRunning(), again);
+        EXPECT_EQ(s.app.screen, again ? screens::None : screens::Families);
+        if (again) {
+            EXPECT_EQ(s.game.gameId, static_cast<std::uint32_t>(id));
+            EXPECT_EQ(s.app.gameWon + s.app.gameLost, 0u);
+        }
+        EXPECT_FALSE(run.platform().closeRequested);
+        EXPECT_EQ(std::count_if(run.platform().journal.begin(), run.platform().journal.end(),
+                                [](const std::string& line) { return line.rfind("print", 0) == 0; }),
+                  0);
+    }
+};
+
+TEST_P(EndedGameBar, EachButtonActsOnce) {
+    const int id = GameFamilies()[static_cast<std::size_t>(GetParam())].firstId;
+    {
+        SCOPED_TRACE(familyName(id) + ", won, press on play again");
+        ASSERT_NO_FATAL_FAILURE(startAndBuild(id, 1));
+        ASSERT_TRUE(winGame(run));
+        pressOnce(PlayAgain);
+        expectOneAction(id, PlayAgain);
+        EXPECT_FALSE(s.listBox(5).entries[1].empty()) << "the win is scored before the level starts again";
+        run.key(vk::Escape);
+        run.frames(1002);
+    }
+    for (const Point p : Bar) {
+        SCOPED_TRACE(familyName(id) + ", given up, press at " + std::to_string(p.x) + "," + std::to_string(p.y));
+        ASSERT_NO_FATAL_FAILURE(startAndBuild(id, 1));
+        run.key(vk::Escape);
+        run.step();
+        pressOnce(p);
+        expectOneAction(id, p);
+        if (s.gameRunning()) {
+            run.key(vk::Escape);
+            run.frames(1002);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFamily, EndedGameBar, ::testing::Range(1, FamilyCount + 1),
+                         [](const ::testing::TestParamInfo<int>& info) { return "Family" + std::to_string(info.param); });
 
 }  // namespace glossamo::testing
