@@ -145,8 +145,10 @@ std::string shownPath(const SystemPath& path) {
         const std::size_t end = std::min(bytes.find('/', start), bytes.size());
         const std::string name = bytes.substr(start, end - start);
         const bool spelled = spelledInLatin1(name);
-        if (spelled || !lastUnspelled) shown += spelled ? utf8ToLatin1(name) : "...";
-        if (end < bytes.size() && (spelled || !lastUnspelled)) shown += '/';
+        if (spelled || !lastUnspelled) {  // a run of unspelled names shows as one "..."
+            shown += spelled ? utf8ToLatin1(name) : "...";
+            if (end < bytes.size()) shown += '/';
+        }
         lastUnspelled = !spelled;
         start = end + 1;
     }
