@@ -121,8 +121,38 @@ SystemPath documentsFolder() {
     const char* variable = std::getenv("XDG_DOCUMENTS_DIR");
     const std::string named = variable && variable[0] ? userDirsValue(variable) : documentsFolderOfUserDirs();
     if (!named.empty() && createFolders(SystemPath::fromSystem(named))) return SystemPath::fromSystem(named).asFolder();
+    if (homeFolder().empty()) return {};
     const SystemPath usual = SystemPath::fromSystem(homeFolder() + "/Documents");
-    return !homeFolder().empty() && folderExists(usual) ? usual.asFolder() : SystemPath{};
+    return createFolders(usual) ? usual.asFolder() : SystemPath{};
+}
+
+namespace {
+
+bool spelledInLatin1(const std::string& utf8) { return latin1ToUtf8(utf8ToLatin1(utf8)) == utf8; }
+
+}  // namespace
+
+std::string shownPath(const SystemPath& path) {
+    const std::string& bytes = path.bytes();
+    if (spelledInLatin1(bytes)) return path.latin1();
+    std::string home = homeFolder();
+    while (home.size() > 1 && home.back() == '/') home.pop_back();
+    const bool inHome = !home.empty() && bytes.rfind(home + '/', 0) == 0;
+    std::string shown = inHome ? "~/" : "";
+    std::size_t start = inHome ? home.size() + 1 : 0;
+    bool lastUnspelled = false;
+    while (start <= bytes.size()) {
+        const std::size_t end = std::min(bytes.find('/', start), bytes.size());
+        const std::string name = bytes.substr(start, end - start);
+        const bool spelled = spelledInLatin1(name);
+        if (spelled || !lastUnspelled) {  // a run of unspelled names shows as one "..."
+            shown += spelled ? utf8ToLatin1(name) : "...";
+            if (end < bytes.size()) shown += '/';
+        }
+        lastUnspelled = !spelled;
+        start = end + 1;
+    }
+    return shown;
 }
 
 bool deleteFile(const SystemPath& path) {

@@ -30,9 +30,13 @@ std::optional<std::vector<std::string>> readTextLines(const SystemPath& path);
 SystemPath expandHome(const std::string& path);
 // The folder where the player keeps documents, as the desktop names it:
 // $XDG_DOCUMENTS_DIR, else its line in user-dirs.dirs of $XDG_CONFIG_HOME
-// (~/.config), created if missing; else ~/Documents when it exists; else
-// nothing.
+// (~/.config); else ~/Documents; created if missing; nothing when there is
+// no home or the folder cannot be made.
 SystemPath documentsFolder();
+// A path as a message can show it in Latin-1: whole when it can; else from
+// the home folder as "~/...", with "..." for each run of folders whose names
+// hold characters beyond Latin-1 (never a row of "?").
+std::string shownPath(const SystemPath& path);
 // Deletes a file; false when it could not be deleted.
 bool deleteFile(const SystemPath& path);
 // Gives the file `from` the name `to`, never replacing a file already named

@@ -42,7 +42,7 @@ constexpr int PanelHeight = 350;
 // start its glyphs left of it.
 constexpr int PanelTextRight = 529;
 // Where the search screens write their instructions and the typed text: far
-// enough left for "vous pouvez utiliser des *" to end inside the panel, and
+// enough left for "Vous pouvez utiliser des *" to end inside the panel, and
 // right of the longest result (16 letters, as long as the typed text).
 constexpr int SearchTextColumn = 265;
 constexpr int HeadNotDeleted = 97;
@@ -527,7 +527,7 @@ void searchScreen(Pass& p, bool anagrams) {
     p.text(p.L + SearchTextColumn, top, "Tapez votre mot puis");
     p.text(p.L + SearchTextColumn, top + 20, "pressez entr\xE9" "e.");
     if (!anagrams) {
-        p.text(p.L + SearchTextColumn, p.T + 230, "vous pouvez utiliser des *");
+        p.text(p.L + SearchTextColumn, p.T + 230, "Vous pouvez utiliser des *");
         p.text(p.L + SearchTextColumn, p.T + 250, p.comment(OneStarOneLetter));
     }
     p.text(p.L + SearchTextColumn, p.T + 270, s.typedText.str() + p.blink);

@@ -264,7 +264,7 @@ void Imprimegrille(ProgramState& s) {
     } else {
         // The folder, then the file's name on a line of its own.
         lines.push_back(comments[SavedInstead].str());
-        lines.push_back(folder.latin1());
+        lines.push_back(shownPath(folder));
         lines.push_back(name);
     }
     lines.push_back(comments[ClickToGoOn].str());

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # With no print system to reach, the print button of a running grid game
 # tells the player so in a message box and leaves the page as a PDF in the
-# player's Documents folder; a click closes the box and the game goes on.
+# player's Documents folder, made when the home has none; a click closes
+# the box and the game goes on.
 set -euo pipefail
 source "$(dirname "$0")/xvfb.sh"
 e2e_arguments "$@"
@@ -10,7 +11,6 @@ begin_e2e
 # A print server that is not there.
 export CUPS_SERVER="$work/no-cups.sock"
 unset PRINTER LPDEST
-mkdir -p "$work/home/Documents"
 start_app "$app" "$work" || { echo "FAIL: the window was never mapped"; exit 1; }
 shot() { import -window root "$shots/$1.png"; }
 

@@ -13,7 +13,14 @@ trap 'rm -rf "$work"' EXIT
 head -n 8 "$data/grids/grillesEnglish.txt" >"$work/old.txt"
 # Take one word of the third grid out of the dictionary: that grid, and any
 # other holding the word, is stale.
-word=$(sed -n 3p "$work/old.txt" | tr -d '\r' | cut -d= -f2 | tr '*' '\n' | awk 'length($0) >= 5 { print; exit }')
+# The first across word of 5+ letters, row by row.
+word=$(sed -n 3p "$work/old.txt" | tr -d '\r' | awk -F= '{
+    n = $1 + 0
+    for (r = 0; r < n; ++r) {
+        k = split(substr($2, r * n + 1, n), runs, "*")
+        for (i = 1; i <= k; ++i) if (length(runs[i]) >= 5) { print runs[i]; exit }
+    }
+}')
 grep -v -i -x -F "$word"$'\r' "$app/bin/DicoAnglais.txt" >"$work/dict.txt"
 [ "$(wc -l <"$work/dict.txt")" -lt "$(wc -l <"$app/bin/DicoAnglais.txt")" ] || { echo "FAIL: $word not removed"; exit 1; }
 

@@ -77,7 +77,7 @@ std::string shotPath(const std::string& name) {
 class Printing : public GridFixture {
 protected:
     TempDir playerFolder;
-    // A home without a documents folder: the page goes to the player's folder.
+    // A home without a documents folder.
     TempDir home;
     ScopedVariable homeVariable{"HOME", home.bare()};
     ScopedVariable documentsVariable{"XDG_DOCUMENTS_DIR", std::nullopt};
@@ -221,8 +221,8 @@ TEST_F(Printing, WithoutPrinterThePageIsSavedInTheDocumentsFolderAndThePlayerTol
     const auto letters = s.game.letters;
     platform.printerPresent = false;
     clickPrint();
-    const std::string pdf = playerFolder.path().bytes() + "Grille 06-12-2026 23-37-41.pdf";
-    ASSERT_TRUE(std::filesystem::exists(pdf)) << "no documents folder: the player's folder";
+    const std::string pdf = home.bare() + "/Documents/Grille 06-12-2026 23-37-41.pdf";
+    ASSERT_TRUE(std::filesystem::exists(pdf)) << "no documents folder: ~/Documents is made";
     ASSERT_EQ(s.messageBox.active, 1);
     EXPECT_EQ(s.messageBox.lines[0].view(), "Aucune imprimante");
     EXPECT_EQ(s.messageBox.lines[1].view(), "Enregistr\xE9" "e dans :");
@@ -260,6 +260,24 @@ TEST_F(Printing, WithoutPrinterThePageIsSavedInTheDocumentsFolderAndThePlayerTol
     clickPrint();
     EXPECT_EQ(s.messageBox.lines[0].view(), "L'impression a \xE9" "chou\xE9");
     EXPECT_EQ(platform.count("print MOTS CASES"), 0);
+}
+
+// A home the font cannot spell: the message names the folder from the home,
+// never as a row of question marks.
+TEST_F(Printing, AFolderInAHomeTheFontCannotSpellIsShownFromTheHome) {
+    const std::string cyrillicHome = home.bare() + "/\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD";  // a first name in Cyrillic
+    const ScopedVariable homeInCyrillic{"HOME", cyrillicHome};
+    std::filesystem::create_directories(cyrillicHome);
+    play(32, "MOTS CASES");
+    platform.printerPresent = false;
+    clickPrint();
+    EXPECT_TRUE(std::filesystem::exists(cyrillicHome + "/Documents/Grille 06-12-2026 23-37-41.pdf"));
+    EXPECT_EQ(s.messageBox.lines[2].view(), "~/Documents/");
+    closeMessageBox(s);
+    // A documents folder named in Cyrillic too.
+    const ScopedVariable documents{"XDG_DOCUMENTS_DIR", cyrillicHome + "/\xD0\x94\xD0\xBE\xD0\xBA"};
+    clickPrint();
+    EXPECT_EQ(s.messageBox.lines[2].view(), "~/.../");
 }
 
 }  // namespace glossamo::testing

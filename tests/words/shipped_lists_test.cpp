@@ -5,9 +5,11 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "games/word_hunts.hpp"
 #include "games/word_lists.hpp"
+#include "grid/crossword_grid.hpp"
 #include "word_filters.hpp"
 #include "words/accepted_words.hpp"
 #include "words/word_store.hpp"
@@ -149,7 +151,7 @@ TEST(ShippedLists, AcceptedFrenchWordsHoldTheDictionaryAndItsMissingForms) {
 
 // The excluded spellings are gone; a French word that reads the same once
 // folded ("hâte" for the English "hate") may stay.
-TEST(ShippedLists, FrenchHasNoneOfTheExcludedWords) {
+TEST(ShippedLists, NoListNorEnglishGridHoldsAnExcludedWord) {
     const std::vector<std::string> lines = crlfLines(AppDir + wordListFile(wordlists::French));
     const std::set<std::string> shipped(lines.begin(), lines.end());
     std::ifstream excluded(GLOSSAMO_DATA_DIR "/wordlists/fr_excluded.txt");
@@ -162,12 +164,35 @@ TEST(ShippedLists, FrenchHasNoneOfTheExcludedWords) {
         ++checked;
     }
     EXPECT_GT(checked, 50);
-    // The English excluded words, slurs the public list misses, and words
-    // neither the American nor the British spell checker knows.
+    // The English excluded words (trade names, abbreviations, slang...),
+    // slurs the public list misses, and words neither the American nor the
+    // British spell checker knows; none of them in an English grid either.
     const std::vector<std::string> english = crlfLines(AppDir + wordListFile(wordlists::English));
-    for (const char* gone : {"reps", "broadcasted", "lire", "chink", "chinks", "randy", "welsh", "midgets", "nite", "sox",
-                             "homie"})
-        EXPECT_EQ(std::count(english.begin(), english.end(), gone), 0) << gone;
+    std::set<std::string> gone = {"chink", "chinks", "randy", "welsh", "midgets", "nite", "sox", "homie"};
+    std::ifstream englishExcluded(GLOSSAMO_DATA_DIR "/wordlists/en_excluded.txt");
+    for (std::string line; std::getline(englishExcluded, line);) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        for (std::string word; words >> word;) gone.insert(word);
+    }
+    for (const char* seen : {"intel", "sec", "hooter", "goons", "gonna", "app"})
+        EXPECT_EQ(gone.count(seen), 1u) << seen << " is excluded";
+    std::set<std::string> goneCapitals;
+    for (const std::string& word : gone) {
+        EXPECT_EQ(std::count(english.begin(), english.end(), word), 0) << word;
+        goneCapitals.insert(asPlayed(word));
+    }
+    TjsysGrille grids;
+    grids.LoadFile(AppDir + "bin/grillesEnglish.txt");
+    for (const char* key : {"6x6", "8x8", "10x10", "12x12"}) {
+        ASSERT_GT(grids.CountGrids(key), 0) << key;
+        for (int n = 1; n <= grids.CountGrids(key); ++n) {
+            grids.SelectGrid(key, n);
+            std::vector<std::string> words;
+            grids.ListWords(words);
+            for (const std::string& word : words)
+                EXPECT_EQ(goneCapitals.count(word), 0u) << key << " grid " << n << ": " << word;
+        }
+    }
 }
 
 // Every length a themed game draws must offer enough names that game can
