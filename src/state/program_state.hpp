@@ -98,6 +98,7 @@ struct ProgramState {
     SystemPath userDir;     // the player's folder, with a trailing '/'
     std::array<std::string, HelpFileCount> helpFiles{};
     SystemPath musicFileName;  // the open music; empty until one is chosen
+    std::string headShown;     // the name of the head picture on screen; empty until one loads
     std::vector<std::string> debugLines;  // the hidden debug log
 
     ListBox& listBox(int n) { return listBoxes[static_cast<std::size_t>(n)]; }
