@@ -52,6 +52,9 @@ struct ProgramState {
     GameWatch watch;
     PendingChallenge pendingChallenge;
     CarriedAids carriedAids;
+    // A puzzle of the daily challenge has ended: once its game is left, the
+    // challenge panel comes back instead of the family list.
+    std::uint8_t challengeEnded = 0;
     // The statistics and challenge panels: their files as read when the
     // panel opened, the family and level the statistics show (level 0:
     // the whole family), and the panel the rules go back to.
