@@ -137,6 +137,23 @@ void playMotuce(ProgramState& s, int wordLength, const char*) {
     drawRightPlaces(s, n);
 }
 
+int motuceTriesMade(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const int current = static_cast<int>(std::clamp<std::uint32_t>(g.counterC, 1, MotuceTries));
+    if (s.app.gameWon == 0) return current - 1;
+    // The first row that spells the hidden word is the winning try: an
+    // earlier one would have won already.
+    const std::string_view hidden = g.texts[1].view();
+    for (int k = 1; k <= MotuceTries && !hidden.empty(); ++k) {
+        const int row = FirstTryRow + k - 1;
+        bool spelt = true;
+        for (std::size_t i = 0; i < hidden.size() && spelt; ++i)
+            spelt = FirstColumn + static_cast<int>(i) < BoardSize && g.letters[at(FirstColumn) + i][at(row)] == hidden[i];
+        if (spelt) return k;
+    }
+    return current;
+}
+
 HintOutcome hintMotuceLetter(ProgramState& s) {
     GameRecord& g = s.game;
     const std::string_view hidden = g.texts[1].view();

@@ -14,6 +14,11 @@ constexpr int MotuceDrawsPerFrame = 1000;
 // French dictionary or a theme list), and so must every try.
 void playMotuce(ProgramState& s, int wordLength, const char* gridFile);
 
+// The tries the player has made and had judged: a won game counts the try
+// that won, whose row the try counter has already left behind (on the last
+// row it stays); a game not won counts the rows before the current one.
+int motuceTriesMade(const ProgramState& s);
+
 // A hint: one letter of the hidden word laid in its place in the current
 // try, one the tries judged so far have not shown in its place if there is
 // one; never the last letter the try misses.

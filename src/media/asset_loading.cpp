@@ -96,8 +96,10 @@ void loadHead(ProgramState& s, const std::string& name) {
     s.platform.canvas().setColourKey(ImageSet::Screen, 1, BlueKey);
     const SystemPath path = s.programDir + "bitmaps/tete/" + name + ".bmp";
     if (fileExists(path)) {
-        if (loadPicture(s, ImageSet::Screen, 1, path, BlueKey))
+        if (loadPicture(s, ImageSet::Screen, 1, path, BlueKey)) {
+            s.headShown = name;
             debugLog(s, "Chargement tete sur CD ROM 1.Bmp  .....OK ");
+        }
         return;
     }
     debugLog(s, missing(path));
@@ -106,7 +108,10 @@ void loadHead(ProgramState& s, const std::string& name) {
         debugLog(s, missing(s.userDir + "TETE/" + name + ".bmp"));
         return;
     }
-    if (loadPicture(s, ImageSet::Screen, 1, *own, BlueKey)) debugLog(s, "Chargement tete Perso sur DDur 1.Bmp  .....OK ");
+    if (loadPicture(s, ImageSet::Screen, 1, *own, BlueKey)) {
+        s.headShown = name;
+        debugLog(s, "Chargement tete Perso sur DDur 1.Bmp  .....OK ");
+    }
 }
 
 void loadCardBack(ProgramState& s, int n) {

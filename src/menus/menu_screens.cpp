@@ -1,6 +1,7 @@
 #include "menus/menu_screens.hpp"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
@@ -74,7 +75,7 @@ constexpr int StatsTitle = 137, AllLevels = 138, Played = 139, Won = 140, Lost =
               BestTime = 144, MeanTime = 145, Run = 146, BestRun = 147, WithHints = 148, TriesChart = 149,
               MeanMisses = 150, TimesChart = 151, NothingYet = 152, ChallengeTitle = 160, ToPlay = 162,
               WonIt = 163, LostIt = 164, DaysRun = 165, LastDays = 166, Copied = 167, NotCopied = 170, Tries = 172,
-              Misses = 173, NotCleared = 174, HintsTaken = 184, ChecksTaken = 185;
+              Misses = 173, NotCleared = 174, HintsTaken = 184, ChecksTaken = 185, NotPlayed = 186;
 }
 
 // The questions of the confirmation screen.
@@ -88,6 +89,8 @@ constexpr int AnagramSearch = 3, PatternSearch = 5, Close = 7, ScrollDown = 9, S
               Help = 17, PlayAgain = 19, Print = 23, Scores = 27, SavedGames = 31, Save = 33, Options = 35,
               Quit = 37, QuickExit = 39, Delete = 43, Clear = 47, GiveUp = 52, Profile = 54, Import = 57,
               Travel = 62, Statistics = 64, Challenge = 66, Copy = 68, Hint = 70, CheckLetters = 72, Undo = 74;
+// The challenge's puzzles in their order: Motuce, the coded words, the proverb.
+constexpr std::array<int, ChallengePuzzles> Puzzles = {76, 78, 80};
 }
 
 // What one pass of the menus shares: the pointer, the panel's edges,
@@ -398,21 +401,47 @@ std::string resultText(const Pass& p, int slot, const ChallengeResult& r) {
     return text + spokenDuration(r.seconds);
 }
 
-// The last days, oldest left: each a column as high as the puzzles won
-// that day (0 to 3), with today framed.
-void drawLastDays(ProgramState& s, int left, int bottom, std::uint32_t today) {
-    Canvas& canvas = s.platform.canvas();
+// The marks of the last days' chart, told apart by their shape as much as
+// by their colour: a full square for a puzzle won, a crossed one for a
+// puzzle lost, a small hollow one for a puzzle not played.
+constexpr int DayPitch = 14, DayMark = 10;
+
+void drawDayMark(Canvas& canvas, int x, int y, const ChallengeResult& r) {
+    if (r.won) {
+        canvas.fillRect(Rect{x, y, DayMark, DayMark}, Rgb{96, 190, 104});
+    } else if (r.played) {
+        const Rgb red{232, 96, 84};
+        canvas.frameRect(Rect{x, y, DayMark, DayMark}, red);
+        canvas.line(x, y, x + DayMark - 1, y + DayMark - 1, red);
+        canvas.line(x + DayMark - 1, y, x, y + DayMark - 1, red);
+    } else {
+        canvas.frameRect(Rect{x + 2, y + 2, DayMark - 4, DayMark - 4}, Rgb{200, 190, 170});
+    }
+}
+
+// The last days, oldest left: a column a day, a row a puzzle in the order of
+// the panel, with today framed; the legend below.
+void drawLastDays(Pass& p, int left, int top, std::uint32_t today) {
+    Canvas& canvas = p.s.platform.canvas();
     std::uint32_t date = today;
     for (int i = ChallengeDaysShown - 1; i >= 0; --i, date = dayBefore(date)) {
-        const int x = left + 14 * i;
-        const int won = wonCount(challengeDay(s.challengeFile, date));
-        canvas.fillRect(Rect{x, bottom, 12, 2}, Rgb{230, 220, 190});
-        if (won > 0) canvas.fillRect(Rect{x + 1, bottom - 8 * won, 10, 8 * won}, Rgb{240, 200, 110});
-        if (i == ChallengeDaysShown - 1) {
-            canvas.fillRect(Rect{x - 1, bottom - 26, 14, 1}, Rgb{255, 255, 255});
-            canvas.fillRect(Rect{x - 1, bottom - 26, 1, 28}, Rgb{255, 255, 255});
-            canvas.fillRect(Rect{x + 12, bottom - 26, 1, 28}, Rgb{255, 255, 255});
-        }
+        const int x = left + DayPitch * i;
+        const ChallengeDay day = challengeDay(p.s.challengeFile, date);
+        for (int slot = 0; slot < ChallengePuzzles; ++slot)
+            drawDayMark(canvas, x, top + DayPitch * slot, day[static_cast<std::size_t>(slot)]);
+    }
+    const int lastX = left + DayPitch * (ChallengeDaysShown - 1);
+    canvas.frameRect(Rect{lastX - 2, top - 2, DayMark + 4, DayPitch * ChallengePuzzles}, Rgb{255, 255, 255});
+    const int legendY = top + DayPitch * ChallengePuzzles + 4;
+    // Small text starts one advance right of its position.
+    int x = left;
+    for (const auto& [result, label] : {std::pair{ChallengeResult{true, true}, progress::WonIt},
+                                        std::pair{ChallengeResult{true, false}, progress::LostIt},
+                                        std::pair{ChallengeResult{}, progress::NotPlayed}}) {
+        drawDayMark(canvas, x, legendY + 3, result);
+        const std::string name = p.comment(label);
+        p.text(x + DayMark + 4 - SmallAdvance, legendY, name);
+        x += DayMark + 4 + SmallAdvance * static_cast<int>(name.size()) + 24;
     }
 }
 
@@ -426,14 +455,14 @@ void challengeScreen(Pass& p) {
         const std::size_t k = static_cast<std::size_t>(slot);
         p.text(p.L + 30, y + 16, challengePuzzles()[k].title);
         p.text(p.L + 250, y + 16, resultText(p, slot, day[k]));
-        if (p.buttonAt(p.L + 480, y, button::PlayAgain, named::PlayPuzzle)) {
+        if (p.buttonAt(p.L + 480, y, button::Puzzles[k], named::PlayPuzzle)) {
             startChallengePuzzle(s, slot);
             return;
         }
     }
     p.text(p.L + 30, p.T + 240, p.comment(progress::DaysRun) + " " + std::to_string(challengeRun(s.challengeFile, today)));
     p.text(p.L + 30, p.T + 262, p.comment(progress::LastDays));
-    drawLastDays(s, p.L + 40, p.T + 312, today);
+    drawLastDays(p, p.L + 40, p.T + 284, today);
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, 33);
     if (p.buttonAt(p.R - 90, p.B - 20, button::Copy, named::CopyResult)) {
         const bool copied = s.platform.copyToClipboard(challengeLine(today, day));

@@ -47,13 +47,13 @@ struct DrawnBox {
 enum class ImageSet { Screen, CardBack, Slot, Interface, Pendu };
 // The highest numbered interface picture shipped (buttons come in pairs: a
 // button n is pictures n and n + 1).
-constexpr int LastInterfacePicture = 75;
+constexpr int LastInterfacePicture = 81;
 constexpr int slotCount(ImageSet set) {
     switch (set) {
         case ImageSet::Screen: return 7;
         case ImageSet::CardBack: return 11;
         case ImageSet::Slot: return 16;
-        case ImageSet::Interface: return 80;
+        case ImageSet::Interface: return 82;
         case ImageSet::Pendu: return 59;
     }
     return 0;

@@ -133,6 +133,10 @@ bool saveProfile(ProgramState& s) {
     const ListBox& heads = s.listBox(8);
     if (heads.selected > 0 && heads.selected < ListBoxEntries)
         file.set("PARAMETRES", "ImgTete", heads.entries[static_cast<std::size_t>(heads.selected)]);
+    // A profile that names no head yet keeps the one shown, so that the
+    // next start does not show another one.
+    else if (file.value("PARAMETRES", "Imgtete", "").empty() && !s.headShown.empty())
+        file.set("PARAMETRES", "ImgTete", s.headShown);
     if (!file.write(path)) {
         debugLog(s, "Profil " + path + " impossible \xE0 \xE9" "crire");
         return false;

@@ -86,13 +86,20 @@ std::string wordListText(const std::vector<std::string>& lines) {
 }
 
 // The hints and checks the game has taken, beside its records: the third
-// file of a save. Saves made before it have none, and count from zero.
+// file of a save. Saves made before it have none, and count from zero. A
+// puzzle of the daily challenge has its slot and date there too, so that
+// its end still counts for its day.
 constexpr const char* AidsSection = "AIDES";
+constexpr const char* ChallengeSection = "DEFI";
 
 std::string aidsText(const GameWatch& w) {
     IniFile aids = IniFile::parse("");
     aids.set(AidsSection, "Indices", std::to_string(w.hints));
     aids.set(AidsSection, "Verifications", std::to_string(w.checks));
+    if (w.challengeSlot != 0) {
+        aids.set(ChallengeSection, "Jeu", std::to_string(w.challengeSlot));
+        aids.set(ChallengeSection, "Date", std::to_string(w.challengeDate));
+    }
     return aids.text();
 }
 
@@ -101,7 +108,15 @@ CarriedAids readAids(const SystemPath& path) {
     const auto count = [&](const char* key) {
         return static_cast<std::uint32_t>(std::clamp(aids.integer(AidsSection, key, 0), 0, 100000));
     };
-    return {count("Indices"), count("Verifications")};
+    CarriedAids carried{count("Indices"), count("Verifications")};
+    const int slot = aids.integer(ChallengeSection, "Jeu", 0);
+    const int date = aids.integer(ChallengeSection, "Date", 0);
+    // A slot the challenge does not have is refused where results are kept.
+    if (slot >= 1 && slot <= 255 && date > 0) {
+        carried.challengeSlot = static_cast<std::uint8_t>(slot);
+        carried.challengeDate = static_cast<std::uint32_t>(date);
+    }
+    return carried;
 }
 
 // The four records of a saved-game file, read aside: nothing of the running

@@ -1,5 +1,7 @@
 #include "shell/frame_tick.hpp"
 
+#include <utility>
+
 #include "aids/game_aids.hpp"
 #include "games/board_words.hpp"
 #include "games/game_keys.hpp"
@@ -118,6 +120,9 @@ void drawNormalFrame(ProgramState& s) {
     if (a.screen == screens::None && !s.gameRunning() && !s.travel.failed) {
         loadBackground(s, backgrounds::Menus);
         a.screen = screens::Families;
+        // A puzzle of the daily challenge, ended and left: its panel comes
+        // back with the result in it.
+        if (std::exchange(s.challengeEnded, 0) == 1) openScreen(s, screens::Challenge);
     }
     if (a.gameLost == 1 && !s.travel.failed) drawLostBanner(s);
     if (a.gameWon == 1) {

@@ -95,11 +95,11 @@ GameDispatch dispatchFor(int id) {
 
 void GameDispatcher(ProgramState& s) {
     Platform& p = s.platform;
-    // The clock counts the time of play: not while the rules, a search or a
-    // question cover the game, and not once it has ended.
+    // The clock counts the time of play: not while the rules, the options, a
+    // search or a question cover the game, and not once it has ended.
     const int over = s.app.screen;
-    const bool covered = over == screens::Help || over == screens::AnagramSearch || over == screens::PatternSearch ||
-                         over == screens::Confirmation;
+    const bool covered = over == screens::Help || over == screens::Options || over == screens::AnagramSearch ||
+                         over == screens::PatternSearch || over == screens::Confirmation;
     const bool counts = s.game.built == 1 && s.app.gameWon == 0 && s.app.gameLost == 0 && !covered;
     if (counts != p.playClockEnabled()) p.setPlayClockEnabled(counts);
     s.app.cursorShape = 0;

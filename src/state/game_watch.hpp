@@ -2,7 +2,7 @@
 // What the statistics follow of the running game: which game it is, whether
 // the player has moved something in it, whether its end was counted and
 // the help it took. Kept beside the game; a save keeps only the hints and
-// checks, in a file of their own.
+// checks and the challenge's puzzle it is, in a file of their own.
 #include <cstdint>
 
 namespace glossamo {
@@ -24,10 +24,12 @@ struct GameWatch {
 
 // The hints and checks a loaded game had taken before it was saved: the
 // watch opened on it starts from them, so the banner and the statistics
-// still count them.
+// still count them. A puzzle of the daily challenge stays one too.
 struct CarriedAids {
     std::uint32_t hints = 0;
     std::uint32_t checks = 0;
+    std::uint8_t challengeSlot = 0;   // 1..3; 0: not a puzzle of the challenge
+    std::uint32_t challengeDate = 0;  // its challenge's date, as YYYYMMDD
 };
 
 // The daily challenge's puzzle that the next built game is: its random draws

@@ -52,6 +52,9 @@ struct ProgramState {
     GameWatch watch;
     PendingChallenge pendingChallenge;
     CarriedAids carriedAids;
+    // A puzzle of the daily challenge has ended: once its game is left, the
+    // challenge panel comes back instead of the family list.
+    std::uint8_t challengeEnded = 0;
     // The statistics and challenge panels: their files as read when the
     // panel opened, the family and level the statistics show (level 0:
     // the whole family), and the panel the rules go back to.
@@ -98,6 +101,7 @@ struct ProgramState {
     SystemPath userDir;     // the player's folder, with a trailing '/'
     std::array<std::string, HelpFileCount> helpFiles{};
     SystemPath musicFileName;  // the open music; empty until one is chosen
+    std::string headShown;     // the name of the head picture on screen; empty until one loads
     std::vector<std::string> debugLines;  // the hidden debug log
 
     ListBox& listBox(int n) { return listBoxes[static_cast<std::size_t>(n)]; }

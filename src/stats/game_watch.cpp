@@ -3,6 +3,8 @@
 #include "base/digest.hpp"
 #include "challenge/daily_challenge.hpp"
 #include "games/catalogue.hpp"
+#include "games/game_families.hpp"
+#include "games/motuce.hpp"
 #include "state/program_state.hpp"
 #include "stats/statistics.hpp"
 
@@ -29,8 +31,11 @@ void count(ProgramState& s, Outcome kind) {
     outcome.gameId = static_cast<int>(w.gameId);
     outcome.kind = kind;
     outcome.seconds = playSeconds(s.clock);
-    outcome.tries = static_cast<int>(s.game.counterC);
-    outcome.misses = static_cast<int>(s.game.counterB);
+    // Only Motuce counts tries and only the hangman games misses; the same
+    // counters mean other things in the other games.
+    const auto id = static_cast<std::uint32_t>(w.gameId);
+    outcome.tries = families::isMotuce(id) ? motuceTriesMade(s) : 0;
+    outcome.misses = families::isHangman(id) ? static_cast<int>(s.game.counterB) : 0;
     outcome.hints = static_cast<int>(w.hints);
     outcome.checks = static_cast<int>(w.checks);
     recordOutcome(s, outcome);
@@ -38,6 +43,7 @@ void count(ProgramState& s, Outcome kind) {
     s.statsFamily = familyOfGame(outcome.gameId);
     s.statsLevel = 0;
     if (w.challengeSlot == 0 || kind == Outcome::Left) return;
+    s.challengeEnded = 1;
     ChallengeResult result;
     result.played = true;
     result.won = kind == Outcome::Won;
@@ -73,11 +79,17 @@ void watchGame(ProgramState& s) {
         w.startDigest = boardDigest(s.game);
         // A game already ended when it was saved was counted then.
         w.counted = ended ? 1 : 0;
+        // A challenge's puzzle is one from its start, or from the save
+        // that kept it (a quick exit included).
         if (s.pendingChallenge.slot != 0) {
             w.challengeSlot = s.pendingChallenge.slot;
             w.challengeDate = s.pendingChallenge.date;
+        } else if (s.carriedAids.challengeSlot != 0) {
+            w.challengeSlot = s.carriedAids.challengeSlot;
+            w.challengeDate = s.carriedAids.challengeDate;
         }
         s.pendingChallenge = PendingChallenge{};
+        s.challengeEnded = 0;
         w.hints = s.carriedAids.hints;
         w.checks = s.carriedAids.checks;
         s.carriedAids = CarriedAids{};

@@ -3,6 +3,9 @@
 // set back; the result line.
 #include "challenge/daily_challenge.hpp"
 
+#include <algorithm>
+
+#include "stats/statistics.hpp"
 #include "support/headless_run.hpp"
 #include "sweep/game_solvers.hpp"
 
@@ -24,6 +27,23 @@ void playOn(HeadlessRun& run, const LocalTime& date, std::uint64_t clockSeed) {
     run.platform().now = date;
     run.platform().setClockSeed(clockSeed);
     run.click({400, 300});
+}
+
+// Spells an accepted word other than the hidden one into Motuce's open row.
+void spellWrongTry(HeadlessRun& run) {
+    ProgramState& s = run.state();
+    const std::string hidden = s.game.texts[1].str();
+    std::vector<std::string> words;
+    s.words.FindPatternWords(hidden.substr(0, 1) + std::string(hidden.size() - 1, '?'), words);
+    const auto other = std::find_if(words.begin(), words.end(),
+                                    [&](const std::string& w) { return w != hidden && IsSpellable(w); });
+    ASSERT_NE(other, words.end());
+    const int row = 6 + static_cast<int>(s.game.counterC);
+    for (std::size_t i = 1; i < other->size(); ++i) {
+        const int k = (*other)[i] - 'A';
+        run.drag(7 + k % 13, 2 + k / 13, 7 + static_cast<int>(i), row);
+    }
+    run.step();
 }
 
 }  // namespace
@@ -66,6 +86,49 @@ TEST(DailyChallenge, TheFirstResultOfADayStaysThroughReplaysAndAClockSetBack) {
     EXPECT_FALSE(today.won) << "the first result of the day stays";
     EXPECT_TRUE(challengeDay(kept, 20261207)[0].won) << "the day before has its own";
     EXPECT_FALSE(challengeDay(kept, 20261208)[1].played);
+}
+
+// The try counter moves on past a winning try: what is counted is the
+// try that won.
+TEST(DailyChallenge, AMotuceWonOnItsSeventhRowCountsSevenTries) {
+    HeadlessRun run;
+    ProgramState& s = run.state();
+    playOn(run, {2026, 12, 8, 9, 0, 0}, 5);
+    puzzleShown(run, 0);
+    for (int k = 1; k <= 6; ++k) spellWrongTry(run);
+    ASSERT_EQ(s.game.counterC, 7u);
+    ASSERT_TRUE(winGame(run));
+    run.step();
+    const PlayStats stats = readPlayStats(IniFile::read(statisticsPath(s)), levelSection(challengePuzzles()[0].gameId));
+    EXPECT_EQ(stats.tries[7], 1);
+    EXPECT_EQ(stats.tries[8], 0);
+    const ChallengeDay day = challengeDay(IniFile::read(challengePath(s)), 20261208);
+    EXPECT_EQ(day[0].tries, 7);
+    EXPECT_NE(challengeLine(20261208, day).find("Motuce 7/8"), std::string::npos);
+}
+
+// A puzzle kept by the quick exit is still the challenge's when it comes
+// back, the next day too; once it ends and is left, the challenge's panel
+// shows its result.
+TEST(DailyChallenge, APuzzleResumedAfterTheQuickExitCountsForItsDay) {
+    HeadlessRun run;
+    playOn(run, {2026, 12, 8, 23, 50, 0}, 5);
+    puzzleShown(run, 2);
+    run.frames(3);
+    run.restart();
+    run.platform().now = {2026, 12, 9, 0, 10, 0};
+    run.frames(410);  // the title picture's time
+    ProgramState& s = run.state();
+    ASSERT_EQ(s.game.gameId, static_cast<std::uint32_t>(challengePuzzles()[2].gameId));
+    ASSERT_TRUE(winGame(run));
+    run.step();
+    const IniFile kept = IniFile::read(challengePath(s));
+    EXPECT_TRUE(challengeDay(kept, 20261208)[2].won);
+    EXPECT_FALSE(challengeDay(kept, 20261209)[2].played);
+    run.key(vk::Escape);
+    run.frames(2);
+    EXPECT_FALSE(s.gameRunning());
+    EXPECT_EQ(s.app.screen, screens::Challenge);
 }
 
 TEST(DailyChallenge, TheResultLineTellsTheResultsAndNoAnswer) {

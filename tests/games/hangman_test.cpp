@@ -64,12 +64,14 @@ TEST_F(Hangman, GuessingEveryLetterWinsAndStopsTheClock) {
     frames(1);
     EXPECT_TRUE(platform.playClockEnabled()) << "the clock runs from the frame after the build";
     const int playing = s.app.screen;
-    s.app.screen = screens::Help;
-    frames(1);
-    EXPECT_FALSE(platform.playClockEnabled()) << "the rules cover the game";
-    s.app.screen = playing;
-    frames(1);
-    EXPECT_TRUE(platform.playClockEnabled());
+    for (int panel : {screens::Help, screens::Options}) {
+        s.app.screen = panel;
+        frames(1);
+        EXPECT_FALSE(platform.playClockEnabled()) << "the panel covers the game: " << panel;
+        s.app.screen = playing;
+        frames(1);
+        EXPECT_TRUE(platform.playClockEnabled());
+    }
     for (char hit : std::string("ANEXT")) {
         choose(hit);
         scan();

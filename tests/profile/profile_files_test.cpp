@@ -5,8 +5,10 @@
 #include "base/file_system.hpp"
 #include "base/ini_file.hpp"
 #include "support/full_disk.hpp"
+#include "support/headless_run.hpp"
 #include "support/program_fixture.hpp"
 #include "widgets/list_boxes.hpp"
+#include "widgets/widgets.hpp"
 
 namespace glossamo::testing {
 
@@ -179,6 +181,24 @@ TEST_F(Profile, AFullDiskKeepsThePreviousProfileWhole) {
     }
     EXPECT_EQ(readWholeFile(profile()), std::optional<std::string>(before)) << "not half-written";
     EXPECT_EQ(listFolder(s.userDir + "CFG", "*").size(), 1u) << "no temporary file left behind";
+}
+
+// The head picture as the player sees it, beside the clock of a game.
+std::vector<std::uint16_t> headShown(HeadlessRun& run) {
+    Canvas& canvas = run.platform().canvas();
+    canvas.clear();
+    drawHead(run.state(), {0, 0}, 90);
+    std::vector<std::uint16_t> pixels;
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 80; ++x) pixels.push_back(canvas.pixel(x, y));
+    return pixels;
+}
+
+TEST(ProfileHead, TheSecondStartShowsTheHeadOfTheFirst) {
+    HeadlessRun run;
+    const std::vector<std::uint16_t> first = headShown(run);
+    run.restart();
+    EXPECT_TRUE(headShown(run) == first) << "the head shown at the first start is kept in the profile";
 }
 
 }  // namespace glossamo::testing

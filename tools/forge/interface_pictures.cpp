@@ -310,6 +310,60 @@ void iconUndo(cairo_t* cr) {
     cairo_fill(cr);
 }
 
+// The three puzzles of the daily challenge, each on a button of its own.
+
+// Motuce: rows of tiles, as the tries stand on its board; the last row open
+// after its first letter.
+void iconMotuceTries(cairo_t* cr) {
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const double x = 10.5 + 7.25 * column, y = 12.5 + 7.75 * row;
+            roundedRectPath(cr, x, y, 5.75, 5.75, 1.2);
+            if (row < 2 || column == 0) {
+                cairo_fill(cr);
+            } else {
+                cairo_set_line_width(cr, 1.3);
+                cairo_stroke(cr);
+            }
+        }
+    }
+    // The letters in their right place stand out on the rows judged.
+    cut(cr, [&] {
+        disc(cr, 13.4, 15.4, 1.5);
+        disc(cr, 27.9, 23.1, 1.5);
+    });
+}
+
+// Coded words: a grid with a black square and numbered cells.
+void iconCodedGrid(cairo_t* cr) {
+    roundedRectPath(cr, 10, 10, 28, 28, 2.5);
+    cairo_fill(cr);
+    cut(cr, [&] {
+        for (double at : {19.1, 28.6}) {
+            cairo_rectangle(cr, at - 0.7, 10, 1.4, 28);
+            cairo_rectangle(cr, 10, at - 0.7, 28, 1.4);
+        }
+        cairo_fill(cr);
+        cairo_rectangle(cr, 29.3, 10.5, 8.2, 8);
+        cairo_fill(cr);
+    });
+    cutText(cr, "1", 14.4, 17.6, 7.5);
+    cutText(cr, "2", 23.9, 27.1, 7.5);
+    cutText(cr, "3", 33.4, 36.6, 7.5);
+}
+
+// The proverb to hang: a speech bubble whose words are still hidden.
+void iconHiddenProverb(cairo_t* cr) {
+    roundedRectPath(cr, 8, 10, 32, 21, 6);
+    cairo_fill(cr);
+    polygon(cr, {14, 29, 22, 29, 12, 38});
+    cairo_fill(cr);
+    cut(cr, [&] {
+        for (double x : {12.5, 19.5, 26.5, 33.5}) line(cr, x, 24, x + 4.5, 24, 2.2);
+        for (double x : {15.5, 23.0, 30.0}) line(cr, x, 17.5, x + 4.5, 17.5, 2.2);
+    });
+}
+
 void iconFolder(cairo_t* cr) {
     roundedRectPath(cr, 9, 10, 13, 8, 2);
     cairo_fill(cr);
@@ -556,7 +610,7 @@ void forgeButtons(const Paths& paths) {
         {33, iconFloppy},  {35, iconGear},      {37, iconExit},       {39, iconQuickExit}, {43, iconBin},
         {47, iconBroom},   {52, iconWhiteFlag}, {54, iconProfile},    {57, iconImportPicture}, {62, iconGlobe},
         {64, iconBarChart}, {66, iconCalendar}, {68, iconClipboard}, {70, iconBulb}, {72, iconCheckLetters},
-        {74, iconUndo},
+        {74, iconUndo}, {76, iconMotuceTries}, {78, iconCodedGrid}, {80, iconHiddenProverb},
     };
     for (const Button& b : buttons) forgeButtonPair(paths, b.number, b.icon, PrimaryLook, palette::Matte);
     // The yes/no buttons sit on the cream quit panel.
