@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "games/board_services.hpp"
 #include "games/game_families.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
@@ -79,13 +80,14 @@ constexpr std::int32_t LetterFoundInPlace = -2;
 
 // Where a hinted letter comes from on a board put back: the cell the hint
 // took it from when it still holds it, else a movable cell of the same row
-// holding it, else of any row; none when the hint wrote its letter.
+// holding it, else of any row, never one where it is right already; none
+// when the hint wrote its letter.
 std::optional<std::pair<int, int>> hintSource(const ProgramState& s, const HintedCell& k) {
     const GameRecord& g = s.game;
     if (k.fromColumn == LetterWritten) return std::nullopt;
     const auto gives = [&](int c, int r) {
         return (c != k.column || r != k.row) && g.movable[at(c)][at(r)] == 1 && g.letters[at(c)][at(r)] == k.letter &&
-               !isHinted(s.moveHistory.hinted, c, r);
+               expectedGridLetter(s, c, r) != k.letter && !isHinted(s.moveHistory.hinted, c, r);
     };
     if (k.fromColumn >= 0 && gives(k.fromColumn, k.fromRow)) return std::pair{k.fromColumn, k.fromRow};
     std::optional<std::pair<int, int>> best;
