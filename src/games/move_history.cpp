@@ -181,7 +181,8 @@ void keepHint(ProgramState& s, const GameRecord& before) {
             if (locked(c, r) || (changed(c, r) && g.movable[at(c)][at(r)] == 0))
                 laid.push_back({c, r, g.letters[at(c)][at(r)], g.movable[at(c)][at(r)], g.clickable[at(c)][at(r)],
                                 g.colours[at(c)][at(r)], changed(c, r) ? LetterWritten : LetterFoundInPlace});
-    // A letter written where nothing was locked (Motuce's try row).
+    // The other cells the hint changed: the cell a locked letter was
+    // swapped from, or a letter written where nothing locks (Motuce's try).
     for (int c = 0; c < BoardSize; ++c)
         for (int r = 0; r < BoardSize; ++r) {
             if (!changed(c, r) || isHinted(laid, c, r)) continue;
