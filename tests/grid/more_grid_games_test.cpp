@@ -5,6 +5,7 @@
 #include <set>
 
 #include "aids/game_aids.hpp"
+#include "games/move_history.hpp"
 #include "grid/grid_fixture.hpp"
 #include "grid/letter_sums.hpp"
 #include "grid/scrambled_grids.hpp"
@@ -93,15 +94,26 @@ TEST_F(MoreGridGames, AMixedGridHintTakesItsLetterFromItsOwnRowNeverARightOne) {
     frames(1);
     rebuildMixedRows(Grid6, 6, 1, 1);
     ASSERT_EQ(letter(5, 6), 'E');
+    rebuildMixedRows("******" "******" "Q*****", 6, 2, 2);  // the player's move before the hint
+    ASSERT_EQ(letter(1, 7), 'Q');
     s.keyCursor = {3, 7};
     takeHint(s);
     EXPECT_EQ(letter(3, 7), 'E');
     EXPECT_EQ(letter(5, 6), 'E') << "a right letter stays";
-    std::string row3;
-    for (int c = 1; c <= 13; ++c)
-        if (letter(c, 7) >= 'A' && letter(c, 7) <= 'Z') row3 += letter(c, 7);
-    std::sort(row3.begin(), row3.end());
-    EXPECT_EQ(row3, "ENOQU") << "the row keeps its own letters";
+    const auto row3 = [&] {
+        std::string letters;
+        for (int c = 1; c <= 13; ++c)
+            if (letter(c, 7) >= 'A' && letter(c, 7) <= 'Z') letters += letter(c, 7);
+        std::sort(letters.begin(), letters.end());
+        return letters;
+    };
+    EXPECT_EQ(row3(), "ENOQU") << "the row keeps its own letters";
+    // Undo takes the Q back; the hinted E stays, and the row keeps its letters.
+    ASSERT_TRUE(undoLastMove(s));
+    EXPECT_EQ(letter(1, 7), ' ');
+    EXPECT_EQ(letter(3, 7), 'E');
+    EXPECT_EQ(s.game.movable[3][7], 0);
+    EXPECT_EQ(row3(), "ENOQU");
 }
 
 TEST_F(MoreGridGames, MixedGridGivenUpShowsTheLeftGrid) {
