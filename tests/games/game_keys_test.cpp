@@ -2,6 +2,7 @@
 // window's key and text events deliver it.
 #include "games/game_keys.hpp"
 
+#include "aids/game_aids.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "shell/window_events.hpp"
@@ -162,6 +163,19 @@ TEST_F(GameKeys, APressPutsTheGridCursorWhereTypingGoesAroundPrintedLetters) {
             if (Point{c, r} != empty) {
                 EXPECT_EQ(letter(c, r), before[c][r]) << c << ", " << r;
             }
+}
+
+// A hint at the cursor locks its cell; the cursor stays there, and the
+// next letter typed goes on along the word, not back to the grid's start.
+TEST_F(GameKeys, AfterAHintTheCursorStaysAndTypingGoesOn) {
+    startOnGrid(32);
+    s.keyCursor = {2, 1};
+    takeHint(s);
+    ASSERT_EQ(s.game.movable[2][1], 0);
+    EXPECT_EQ(s.keyCursor, (Point{2, 1}));
+    type("x");
+    EXPECT_EQ(letter(3, 1), 'X');
+    EXPECT_EQ(letter(1, 1), ' ');
 }
 
 // The dismantled grid has no fixed black square: Space lays one from the
