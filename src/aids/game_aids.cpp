@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "games/anagram_games.hpp"
 #include "games/board_services.hpp"
@@ -18,6 +19,8 @@
 #include "games/word_chains.hpp"
 #include "games/word_hunts.hpp"
 #include "grid/grid_games.hpp"
+#include "grid/letter_sums.hpp"
+#include "grid/scrambled_grids.hpp"
 #include "platform/canvas.hpp"
 #include "profile/scores.hpp"
 #include "state/program_state.hpp"
@@ -63,16 +66,24 @@ std::optional<Point> hintedCell(const ProgramState& s) {
     return std::nullopt;
 }
 
-// The scrambled grids hold every letter once: the right letter comes from
-// another cell, by a swap, a misplaced one first.
+// A cell whose letter a hint may take for another: movable, holding the
+// letter, and not already right where it stands.
+bool givesUp(const ProgramState& s, int c, int r, char letter) {
+    const GameRecord& g = s.game;
+    return g.movable[at(c)][at(r)] == 1 && g.letters[at(c)][at(r)] == letter && expectedGridLetter(s, c, r) != letter;
+}
+
+// The scrambled grids hold every letter once, and each row keeps its own
+// letters: the right letter comes by a swap from another cell of the same
+// row, never from a cell where it is right already; from another row only
+// when the player has carried it there.
 void swapInto(ProgramState& s, Point cell, char letter) {
     GameRecord& g = s.game;
     std::optional<Point> from;
     for (int r = 0; r < BoardSize; ++r)
         for (int c = 0; c < BoardSize; ++c) {
-            if ((c == cell.x && r == cell.y) || g.movable[at(c)][at(r)] != 1 || g.letters[at(c)][at(r)] != letter)
-                continue;
-            if (!from || needsLetter(s, c, r)) from = Point{c, r};
+            if ((c == cell.x && r == cell.y) || !givesUp(s, c, r, letter)) continue;
+            if (!from || (r == cell.y && from->y != cell.y)) from = Point{c, r};
         }
     if (from) std::swap(g.letters[at(from->x)][at(from->y)], g.letters[at(cell.x)][at(cell.y)]);
     else g.letters[at(cell.x)][at(cell.y)] = letter;
@@ -137,6 +148,22 @@ HintOutcome giveHint(ProgramState& s) {
     return HintOutcome::NothingLeft;
 }
 
+// The letters a check marks. Where other fills than the stored grid win,
+// what breaks the family's rule; in the grids proven to have one solution,
+// every letter that is not the stored one.
+std::vector<Point> markedLetters(const ProgramState& s) {
+    const std::uint32_t id = s.game.gameId;
+    if (families::isBrokenGrid(id)) return dismantledGridBreaks(s);
+    if (families::isLetterSums(id)) return families::showsSums(id) ? letterSumsBreaks(s) : fadedLettersBreaks(s);
+    std::vector<Point> marks;
+    for (int c = 0; c < BoardSize; ++c)
+        for (int r = 0; r < BoardSize; ++r) {
+            const char letter = s.game.letters[at(c)][at(r)];
+            if (letter >= 'A' && letter <= 'Z' && needsLetter(s, c, r)) marks.push_back({c, r});
+        }
+    return marks;
+}
+
 void say(ProgramState& s, int comment) { showPopup(s, 2, 520, s.app.comments[at(comment)].view()); }
 
 }  // namespace
@@ -150,32 +177,28 @@ bool hintsApply(const ProgramState& s) {
 bool checksApply(const ProgramState& s) { return inPlay(s) && isGridGame(s.game.gameId); }
 
 void takeHint(ProgramState& s) {
+    settleMove(s);  // a move the player ended stays one to take back
+    const GameRecord before = s.game;
     const HintOutcome outcome = hintsApply(s) ? giveHint(s) : HintOutcome::NothingLeft;
     if (outcome != HintOutcome::Given) {
         say(s, outcome == HintOutcome::LastLeft ? LastIsYours : NothingToHint);
         return;
     }
-    // Undo goes back no further than a hint: the help is never taken back.
-    forgetMoves(s);
+    // The help is never taken back; the player's moves still are.
+    keepHint(s, before);
     ++s.watch.hints;
     addPlayTime(s, HintSeconds);
 }
 
 void checkLetters(ProgramState& s) {
     if (!checksApply(s)) return;
-    GameRecord& g = s.game;
-    int wrong = 0;
-    for (int c = 0; c < BoardSize; ++c)
-        for (int r = 0; r < BoardSize; ++r) {
-            const char letter = g.letters[at(c)][at(r)];
-            const bool marked = letter >= 'A' && letter <= 'Z' && needsLetter(s, c, r);
-            s.wrongMarks[at(c)][at(r)] = marked ? letter : 0;
-            wrong += marked ? 1 : 0;
-        }
+    const std::vector<Point> marks = markedLetters(s);
+    s.wrongMarks = {};
+    for (const Point cell : marks) s.wrongMarks[at(cell.x)][at(cell.y)] = s.game.letters[at(cell.x)][at(cell.y)];
     s.wrongMarksUntil = s.now() + WrongMarksMs;
     ++s.watch.checks;
     addPlayTime(s, CheckSeconds);
-    if (wrong == 0) say(s, NoWrongLetter);
+    if (marks.empty()) say(s, NoWrongLetter);
 }
 
 void drawWrongMarks(ProgramState& s) {

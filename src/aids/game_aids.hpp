@@ -25,9 +25,12 @@ bool checksApply(const ProgramState& s);
 // Mots cachés and the hunts, finds one word; in the games of letter tiles,
 // lays one word of the set, or one letter of a single word. Never the last
 // piece: the puzzle is the player's to end. Says so with a pop-up when there
-// is nothing to hint.
+// is nothing to hint. A Grille en vrac letter comes from its own row, never
+// from a cell where it is right. Undo leaves what a hint laid in place.
 void takeHint(ProgramState& s);
-// Marks the wrong letters laid in the grid; says so when there is none.
+// Marks the wrong letters laid in the grid: in a grid with one solution,
+// those that are not its own; where other fills win, those that break the
+// game's rule. Says so when there is none.
 void checkLetters(ProgramState& s);
 // Draws the marks of the last check while they last.
 void drawWrongMarks(ProgramState& s);

@@ -12,6 +12,7 @@
 #include "games/word_chains.hpp"
 #include "games/word_lists.hpp"
 #include "state/program_state.hpp"
+#include "widgets/widgets.hpp"
 
 namespace glossamo {
 
@@ -90,6 +91,27 @@ char expectedGridLetter(const ProgramState& s, int c, int r) {
     if (isScrambledGrid(id) && inside(5)) expected = g.solution[at(c)][at(r)];
     if (isLetterSums(id) && inside(1)) expected = g.solution[at(c - 1)][at(r - 1)];
     return expected >= 'A' && expected <= 'Z' ? static_cast<char>(expected) : 0;
+}
+
+bool holdsGivenLetter(const ProgramState& s, int c, int r) {
+    if (c < 0 || r < 0 || c >= BoardSize || r >= BoardSize) return false;
+    const GameRecord& g = s.game;
+    const char letter = g.letters[at(c)][at(r)];
+    if (letter < 'A' || letter > 'Z') return false;
+    if (s.givenLetters[at(c)][at(r)] == letter) return true;
+    // A saved game keeps no record of its printed letters: the coded and
+    // dismantled grids print theirs at the start of the top row.
+    constexpr int GivenLetters = 4;
+    if (r != 1 || c < 1 || c > GivenLetters) return false;
+    if (isCodedWords(g.gameId)) return code(letter) == g.solution[at(c)][1];
+    if (isBrokenGrid(g.gameId)) return code(letter) == g.numbers[at(c)][1];
+    return false;
+}
+
+void sayWhenFullButRefused(ProgramState& s, bool full, int comment) {
+    const bool refused = full && s.app.gameWon == 0 && s.app.gameLost == 0;
+    if (refused && s.fullRefusalSaid == 0) showPopup(s, 2, 520, s.app.comments[at(comment)].view());
+    s.fullRefusalSaid = refused ? 1 : 0;
 }
 
 bool sameLetters(std::string_view a, std::string_view b) {

@@ -23,6 +23,16 @@ bool acceptedWord(const ProgramState& s, std::string_view made, std::string_view
 // in the games that keep no solution letter per cell.
 char expectedGridLetter(const ProgramState& s, int column, int row);
 
+// True when cell (column, row) of a grid game still holds a letter the game
+// printed there at its build: the four first letters of a coded or
+// dismantled grid, the letters left in a letter-sums grid.
+bool holdsGivenLetter(const ProgramState& s, int column, int row);
+
+// Says `comment` in a short pop-up on the frame the player's answer becomes
+// `full` while the game is not won; once said, again only after the answer
+// was not full for a while.
+void sayWhenFullButRefused(ProgramState& s, bool full, int comment);
+
 // Sets `gameWon` when the player's work matches the solution of the running
 // game; a lost game is never solved.
 void checkSolved(ProgramState& s);

@@ -12,7 +12,8 @@ constexpr bool isPlacedWords(std::uint32_t id) { return in(id, 29, 32) || in(id,
 constexpr bool isHiddenWords(std::uint32_t id) { return in(id, 33, 36) || in(id, 99, 102); }
 constexpr bool isScrambledGrid(std::uint32_t id) { return in(id, 37, 38) || in(id, 103, 104); }
 constexpr bool isBrokenGrid(std::uint32_t id) { return in(id, 43, 45); }
-constexpr bool isLetterSums(std::uint32_t id) { return in(id, 60, 67); }
+constexpr bool isLetterSums(std::uint32_t id) { return in(id, 60, 67); }  // with the faded letters
+constexpr bool showsSums(std::uint32_t id) { return in(id, 60, 63); }
 constexpr bool isCrossingWords(std::uint32_t id) { return in(id, 5, 7) || in(id, 88, 91); }
 constexpr bool isWordHangman(std::uint32_t id) {
     return in(id, 8, 10) || in(id, 112, 114) || in(id, 122, 124) || in(id, 132, 134) || in(id, 142, 144);

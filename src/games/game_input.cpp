@@ -5,6 +5,7 @@
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/game_families.hpp"
+#include "games/game_keys.hpp"
 #include "games/game_reset.hpp"
 #include "games/hangman.hpp"
 #include "games/move_history.hpp"
@@ -192,6 +193,7 @@ void onGameMouseDown(ProgramState& s, int button) {
     const std::uint32_t id = s.game.gameId;
     if (!s.gameRunning() || s.flight.active || !inPlay(c, r) || id >= 151) return;
     rememberMove(s);
+    followPress(s, c, r);
 
     if (in(id, 1, 3) || in(id, 22, 25) || in(id, 29, 32) || in(id, 92, 98))
         pickLetter(s, c, r, true);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "games/board_services.hpp"
 #include "games/game_families.hpp"
 #include "games/game_input.hpp"
 #include "games/move_history.hpp"
@@ -93,10 +94,24 @@ bool isFreeCell(const ProgramState& s, int c, int r) {
            g.tileStyles[at(c)][at(r)] != BlackTile && g.letters[at(c)][at(r)] != '*';
 }
 
-// The cursor on a free cell: where it was, else the first free cell row by
+// A letter cell of the grid, free or not: where the cursor may stand (on a
+// letter a hint locked, on a printed letter).
+bool isGridCell(const ProgramState& s, int c, int r) {
+    const int n = gridSize(s);
+    if (c < 1 || r < 1 || c > n || r > n) return false;
+    if (isFreeCell(s, c, r)) return true;
+    const GameRecord& g = s.game;
+    return g.tileStyles[at(c)][at(r)] != SourceTile && g.tileStyles[at(c)][at(r)] != BlackTile &&
+           g.letters[at(c)][at(r)] >= 'A' && g.letters[at(c)][at(r)] <= 'Z';
+}
+
+// A cell a typed letter may go to: free, and not a letter the game printed.
+bool takesTypedLetter(const ProgramState& s, int c, int r) { return isFreeCell(s, c, r) && !holdsGivenLetter(s, c, r); }
+
+// The cursor on a grid cell: where it was, else the first free cell row by
 // row. False when the grid has none.
 bool placeCursor(ProgramState& s) {
-    if (isFreeCell(s, s.keyCursor.x, s.keyCursor.y)) return true;
+    if (isGridCell(s, s.keyCursor.x, s.keyCursor.y)) return true;
     const int n = gridSize(s);
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c)
@@ -106,6 +121,17 @@ bool placeCursor(ProgramState& s) {
             }
     s.keyCursor = {};
     return false;
+}
+
+// The first cell from the cursor on, along the word's way (across, or down
+// as the last arrow went), that takes a typed letter: over black squares,
+// printed letters and hinted ones. None at the grid's edge.
+std::optional<Point> typingCellFrom(const ProgramState& s, Point from) {
+    const int n = gridSize(s);
+    const int dc = s.keyCursorDown ? 0 : 1, dr = s.keyCursorDown ? 1 : 0;
+    for (Point p = from; p.x >= 1 && p.y >= 1 && p.x <= n && p.y <= n; p = Point{p.x + dc, p.y + dr})
+        if (takesTypedLetter(s, p.x, p.y)) return p;
+    return std::nullopt;
 }
 
 // The nearest free cell beyond the cursor's line that way: in the next
@@ -136,7 +162,7 @@ std::optional<Point> nearestBeyond(const ProgramState& s, int dc, int dr) {
 // only shows it. The way taken is kept for the letters typed next.
 void moveCursor(ProgramState& s, int dc, int dr) {
     s.keyCursorDown = dr != 0 ? 1 : 0;
-    const bool shown = isFreeCell(s, s.keyCursor.x, s.keyCursor.y);
+    const bool shown = isGridCell(s, s.keyCursor.x, s.keyCursor.y);
     if (!placeCursor(s) || !shown) return;
     const int n = gridSize(s);
     for (int c = s.keyCursor.x + dc, r = s.keyCursor.y + dr; c >= 1 && r >= 1 && c <= n && r <= n; c += dc, r += dr)
@@ -148,18 +174,36 @@ void moveCursor(ProgramState& s, int dc, int dr) {
 }
 
 // After a typed letter the cursor goes on along the word, across or down as
-// the last arrow went, when the next cell takes a letter.
+// the last arrow went, to the next cell that takes a letter; at the grid's
+// edge it stays.
 void stepAlongTheWord(ProgramState& s) {
     const Point next = s.keyCursorDown ? Point{s.keyCursor.x, s.keyCursor.y + 1} : Point{s.keyCursor.x + 1, s.keyCursor.y};
-    if (isFreeCell(s, next.x, next.y)) s.keyCursor = next;
+    if (const std::optional<Point> cell = typingCellFrom(s, next)) s.keyCursor = *cell;
 }
 
-bool dropLetterAtCursor(ProgramState& s, char letter) {
+// The cursor moved onto the cell that takes the next typed letter; false
+// when none is left along the word.
+bool cursorOnTypingCell(ProgramState& s) {
     if (!placeCursor(s)) return false;
+    const std::optional<Point> cell = typingCellFrom(s, s.keyCursor);
+    if (!cell) return false;
+    s.keyCursor = *cell;
+    return true;
+}
+
+bool emptyCursorCell(ProgramState& s);
+
+bool dropLetterAtCursor(ProgramState& s, char letter) {
+    if (!cursorOnTypingCell(s)) return false;
     for (int r = 1; r < BoardSize; ++r)
         for (int c = 1; c < BoardSize; ++c)
             if (s.game.tileStyles[at(c)][at(r)] == SourceTile && s.game.movable[at(c)][at(r)] == 1 &&
                 s.game.letters[at(c)][at(r)] == letter) {
+                // The dismantled grid drops a letter only on an empty cell:
+                // the letter the cell held goes first, as Backspace takes it
+                // (a black square there refuses the letter).
+                const char held = s.game.letters[at(s.keyCursor.x)][at(s.keyCursor.y)];
+                if (isBrokenGrid(s.game.gameId) && held >= 'A' && held <= 'Z' && !emptyCursorCell(s)) return false;
                 pressAndRelease(s, c, r, s.keyCursor.x, s.keyCursor.y);
                 return true;
             }
@@ -183,7 +227,9 @@ std::optional<Point> trayCell(const ProgramState& s, char content) {
 // would.
 bool dropBlackSquareAtCursor(ProgramState& s) {
     const std::optional<Point> black = trayCell(s, '*');
-    if (!placeCursor(s) || !black) return false;
+    if (!black || !cursorOnTypingCell(s)) return false;
+    const char held = s.game.letters[at(s.keyCursor.x)][at(s.keyCursor.y)];
+    if (held >= 'A' && held <= 'Z' && !emptyCursorCell(s)) return false;  // the letter goes, the square comes
     pressAndRelease(s, black->x, black->y, s.keyCursor.x, s.keyCursor.y);
     return true;
 }
@@ -194,6 +240,7 @@ bool dropBlackSquareAtCursor(ProgramState& s) {
 bool emptyCursorCell(ProgramState& s) {
     if (!placeCursor(s)) return false;
     const Point cell = s.keyCursor;
+    if (!takesTypedLetter(s, cell.x, cell.y)) return false;  // a printed or hinted letter stays
     const char letter = s.game.letters[at(cell.x)][at(cell.y)];
     if (letter == ' ') return false;
     if (letter == '*' && isBrokenGrid(s.game.gameId)) {
@@ -261,8 +308,12 @@ bool onGameKey(ProgramState& s, int key) {
     }
 }
 
+void followPress(ProgramState& s, int column, int row) {
+    if (s.gameRunning() && usesGridCursor(s.game.gameId) && isGridCell(s, column, row)) s.keyCursor = {column, row};
+}
+
 void drawKeyCursor(ProgramState& s) {
-    if (!gameTakesKeys(s) || !usesGridCursor(s.game.gameId) || !isFreeCell(s, s.keyCursor.x, s.keyCursor.y)) return;
+    if (!gameTakesKeys(s) || !usesGridCursor(s.game.gameId) || !isGridCell(s, s.keyCursor.x, s.keyCursor.y)) return;
     const Rect cell{s.game.boardLeft + CellPixels * s.keyCursor.x - 1, s.game.boardTop + CellPixels * s.keyCursor.y - 1,
                     CellPixels + 1, CellPixels + 1};
     s.platform.canvas().frameRect(cell, CursorInk, 3);

@@ -7,6 +7,9 @@
 // move a cursor over the grid's free cells, a typed letter drops there from
 // the palette and Backspace takes the cell's letter off the grid. In the
 // dismantled grid, Space (or *) lays a black square from the trays there.
+// A mouse press on the grid puts the cursor there. A typed letter goes on
+// along the word, over black squares and the letters the game printed or a
+// hint laid, which the keyboard never overwrites.
 #include "state/program_state.hpp"
 
 namespace glossamo {
@@ -18,6 +21,9 @@ bool gameTakesKeys(const ProgramState& s);
 bool onGameLetter(ProgramState& s, char letter);
 // A key pressed (vk codes). True when the game used it.
 bool onGameKey(ProgramState& s, int key);
+// A mouse press on cell (column, row): on a letter cell of a grid game's
+// grid, the cursor goes there, so that typing goes on from the cell pressed.
+void followPress(ProgramState& s, int column, int row);
 // Frames the grid cell the cursor is on, once a key has placed it.
 void drawKeyCursor(ProgramState& s);
 

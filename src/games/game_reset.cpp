@@ -37,6 +37,8 @@ void resetGameRecord(ProgramState& s) {
     s.clock = PlayClock{};
     s.banner = Banner{};
     forgetMoves(s);
+    s.givenLetters = {};
+    s.fullRefusalSaid = 0;
 
     GameRecord& g = s.game;
     g.built = 0;

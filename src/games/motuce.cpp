@@ -24,6 +24,7 @@ constexpr std::uint32_t TryTile = 4;
 constexpr std::uint32_t RightPlaceTile = 1;
 constexpr std::uint32_t SourceTile = 2;
 constexpr int NextTry = 2;
+constexpr int UnknownWord = 187;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -63,8 +64,7 @@ bool build(ProgramState& s, int n) {
 }
 
 // Opens the try after the current one with the hidden word's first letter;
-// its cells are try tiles at once, so a row opened by the winning try never
-// shows a letter in its right place.
+// its cells are try tiles at once.
 void openNextTry(ProgramState& s, int n) {
     GameRecord& g = s.game;
     ++g.counterC;
@@ -75,25 +75,32 @@ void openNextTry(ProgramState& s, int n) {
     g.letters[at(FirstColumn)][at(row)] = hidden.empty() ? ' ' : hidden[0];
 }
 
-// A full row is either wiped (not a word the player may make) or accepted: its
-// right letters are marked and, below the last row, the next row opens with
-// the first letter, the winning try included (the try count saved with the
-// game counts it). A wrong eighth try leaves no move, so it ends the game as
-// lost.
+// A full row is either wiped (not a word the player may make, and said so)
+// or accepted: its right letters are marked and, below the last row, the
+// next row opens with the first letter. The winning try moves the try count
+// on too (the count saved with the game counts it), with no row opened. A
+// wrong eighth try leaves no move, so it ends the game as lost.
 void judgeTry(ProgramState& s, int n, int row) {
     GameRecord& g = s.game;
     forgetMoves(s);  // a judged try is never taken back, nor are its letters
     const std::string tried = g.texts[10].str();
     if (!PlayerWordExists(s, tried)) {
         PutWord(FirstColumn + 1, row, std::string(at(n - 1), ' '), Across, g.letters);
+        showPopup(s, 2, 520, s.app.comments[UnknownWord].view());
         return;
     }
     const std::string_view hidden = g.texts[1].view();
     for (int i = 0; i < n && at(i) < hidden.size(); ++i)
         if (tried[at(i)] == hidden[at(i)]) g.tileStyles[at(FirstColumn + i)][at(row)] = RightPlaceTile;
-    if (g.counterC < MotuceTries) {
+    if (tried == hidden) {
+        // The try counter of the game moves on past the winning try, as a
+        // saved game counts it, and it sounds as any accepted try; but no
+        // row opens under it.
+        if (g.counterC < MotuceTries) ++g.counterC;
+        playSound(s, NextTry);
+    } else if (g.counterC < MotuceTries) {
         openNextTry(s, n);
-    } else if (tried != hidden && s.app.gameLost == 0 && s.app.gameWon == 0) {
+    } else if (s.app.gameLost == 0 && s.app.gameWon == 0) {
         s.app.gameLost = 1;
         s.app.endTick = s.now();
     }

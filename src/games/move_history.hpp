@@ -7,6 +7,7 @@
 namespace glossamo {
 
 struct ProgramState;
+struct GameRecord;
 
 // The games whose letters, words or black squares are moved by the player
 // (all but the hangman games and Mots cachés / Hidden words).
@@ -36,5 +37,10 @@ void undoAsked(ProgramState& s);
 // Clears the history: a new, restarted or loaded game, a judged try, or a
 // letter the game itself gives are never taken back.
 void forgetMoves(ProgramState& s);
+// A hint has changed the board from `before`: the letters it laid stay
+// through every undo (laid again, from where the hint took them, on each
+// board put back), while the player's moves before and after it can still
+// be taken back.
+void keepHint(ProgramState& s, const GameRecord& before);
 
 }  // namespace glossamo

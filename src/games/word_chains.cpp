@@ -17,6 +17,10 @@ namespace glossamo {
 
 namespace {
 
+// What a full gap that is not the answer says.
+constexpr int UnknownWord = 187;
+constexpr int MiddleRefused = 189;
+
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 void makeTile(GameRecord& g, int c, int r) {
@@ -235,6 +239,9 @@ void playThirdWord(ProgramState& s, int, const char*) {
     if (s.app.gameLost == 1) PutWord(GapColumn, BoardRow, g.texts[10].view(), Across, g.letters);
     drawBoard(s);
     checkSolved(s);
+    const std::string middle = g.texts[30].str();
+    const bool full = middle.find(' ') == std::string::npos;
+    sayWhenFullButRefused(s, full, PlayerWordExists(s, middle) ? MiddleRefused : UnknownWord);
 }
 
 std::vector<HintPiece> fromOneToOtherHintPieces(const ProgramState& s) {

@@ -56,6 +56,7 @@ void buildCodedWords(ProgramState& s, int size, const char* gridFile) {
             g.numbers[col][row] = letter ? numberOf(s, cell) : BlackSquareNumber;
             if (letter) {
                 g.letters[col][row] = (r == 0 && c < GivenLetters) ? cell : ' ';
+                s.givenLetters[col][row] = g.letters[col][row] == ' ' ? 0 : cell;
                 g.movable[col][row] = 1;
                 g.clickable[col][row] = 1;
                 g.tileStyles[col][row] = 4;
@@ -115,6 +116,7 @@ void playCodedWords(ProgramState& s, int size, const char* gridFile) {
     drawBoard(s);
     drawCodeNumbers(s);
     checkSolved(s, codedWordsSolved);
+    sayWhenGridFullButWrong(s, gridRowsOf(s, 1, 1, [&g](int c, int r) { return g.numbers[at(c)][at(r)] == BlackSquareNumber; }));
 }
 
 }  // namespace glossamo

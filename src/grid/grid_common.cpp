@@ -98,6 +98,36 @@ bool everyRunIsAWord(const ProgramState& s, const GridRows& rows) {
     return true;
 }
 
+std::vector<Point> cellsOfRefusedRuns(const GridRows& rows, int firstColumn, int firstRow,
+                                      const std::function<bool(const std::string&)>& accepted) {
+    std::vector<Point> cells;
+    const int n = static_cast<int>(rows.size());
+    const auto cellAt = [&](int line, int k, bool across) { return across ? Point{k, line} : Point{line, k}; };
+    for (const bool across : {true, false})
+        for (int line = 0; line < n; ++line)
+            for (int start = 0, end = 0; start < n; start = end + 1) {
+                std::string run;
+                for (end = start; end < n; ++end) {
+                    const Point p = cellAt(line, end, across);
+                    const char letter = rows[at(p.y)][at(p.x)];
+                    if (letter == '*') break;
+                    run += letter;
+                }
+                const bool full = run.size() >= 2 && run.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::string::npos;
+                if (!full || accepted(run)) continue;
+                for (int k = start; k < end; ++k) {
+                    const Point p = cellAt(line, k, across);
+                    cells.push_back({firstColumn + p.x, firstRow + p.y});
+                }
+            }
+    return cells;
+}
+
+void sayWhenGridFullButWrong(ProgramState& s, const GridRows& rows) {
+    constexpr int FullGridNotRight = 188;
+    sayWhenFullButRefused(s, !rows.empty() && gridComplete(rows), FullGridNotRight);
+}
+
 bool runsAreTheListedWords(std::vector<std::string> runs, std::vector<std::string> listed) {
     std::sort(runs.begin(), runs.end());
     std::sort(listed.begin(), listed.end());

@@ -46,6 +46,12 @@ bool gridComplete(const GridRows& rows);
 std::vector<std::string> gridRuns(const GridRows& rows);
 // True when the grid is complete and every run is a word the player may make.
 bool everyRunIsAWord(const ProgramState& s, const GridRows& rows);
+// The board cells (rows[r][c] at firstColumn + c, firstRow + r) of every
+// full run, two letters or more with no blank, that `accepted` refuses.
+std::vector<Point> cellsOfRefusedRuns(const GridRows& rows, int firstColumn, int firstRow,
+                                      const std::function<bool(const std::string&)>& accepted);
+// After the solved check: says so once when the grid is full but not won.
+void sayWhenGridFullButWrong(ProgramState& s, const GridRows& rows);
 // True when the runs are exactly the listed words, each as often as listed.
 bool runsAreTheListedWords(std::vector<std::string> runs, std::vector<std::string> listed);
 

@@ -194,6 +194,7 @@ void playWordPlacement(ProgramState& s, int size, const char* gridFile) {
     if (s.app.gameWon == 0 && s.app.gameLost == 0) drawWordList(s);
     if (s.app.gameLost == 1) showSolution(s);
     checkSolved(s, wordPlacementSolved);
+    sayWhenGridFullButWrong(s, gridRowsOf(s, 1, 1, [&s](int c, int r) { return s.game.letters[at(c)][at(r)] == '*'; }));
 }
 
 void playHiddenWords(ProgramState& s, int size, const char* gridFile) {

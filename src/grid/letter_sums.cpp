@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "games/board_services.hpp"
+#include "games/word_lists.hpp"
 #include "grid/grid_common.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
@@ -80,6 +81,7 @@ void buildGrid(ProgramState& s, int size, int removeAbove, bool sums) {
                 continue;
             }
             const bool removed = removedCell[at(c)][at(r)] == 1;
+            s.givenLetters[at(col)][at(row)] = removed ? 0 : cell;
             if (sums) {
                 makeMovable(g, col, row);
                 g.letters[at(col)][at(row)] = removed ? ' ' : cell;
@@ -167,9 +169,51 @@ void playFrame(ProgramState& s, int size, bool sums) {
             }
     }
     checkSolved(s, sums ? letterSumsSolved : fadedLettersSolved);
+    sayWhenGridFullButWrong(s, laidGrid(s));
 }
 
 }  // namespace
+
+namespace {
+
+// A letter the player laid, not one the grid printed.
+bool laidByThePlayer(const ProgramState& s, Point cell) {
+    return s.game.movable[at(cell.x)][at(cell.y)] == 1 && !holdsGivenLetter(s, cell.x, cell.y);
+}
+
+}  // namespace
+
+std::vector<Point> fadedLettersBreaks(const ProgramState& s) {
+    std::vector<Point> marks =
+        cellsOfRefusedRuns(laidGrid(s), 1, 1, [&s](const std::string& run) { return PlayerWordExists(s, run); });
+    std::erase_if(marks, [&s](Point cell) { return !laidByThePlayer(s, cell); });
+    return marks;
+}
+
+std::vector<Point> letterSumsBreaks(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const GridRows rows = laidGrid(s);
+    std::vector<Point> marks = fadedLettersBreaks(s);
+    const int n = static_cast<int>(rows.size());
+    // A full line across (down) whose letters do not add up to its sum.
+    for (const bool across : {true, false})
+        for (int i = 0; i < n; ++i) {
+            std::uint32_t laid = 0, sum = 0;
+            bool full = true;
+            for (int j = 0; j < n; ++j) {
+                const char letter = across ? rows[at(i)][at(j)] : rows[at(j)][at(i)];
+                full = full && letter != ' ';
+                laid += valueOf(letter);
+                sum += valueOf(static_cast<char>(across ? g.solution[at(j)][at(i)] : g.solution[at(i)][at(j)]));
+            }
+            if (!full || laid == sum) continue;
+            for (int j = 0; j < n; ++j) {
+                const Point cell = across ? Point{j + 1, i + 1} : Point{i + 1, j + 1};
+                if (laidByThePlayer(s, cell)) marks.push_back(cell);
+            }
+        }
+    return marks;
+}
 
 FadedLevel fadedLevel(int level) {
     switch (level) {

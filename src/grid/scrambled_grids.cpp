@@ -84,6 +84,7 @@ void buildDismantledGrid(ProgramState& s, int size) {
             g.numbers[at(c + 1)][at(r + 1)] = static_cast<unsigned char>(cell);
             const bool given = r == 0 && c < GivenLetters && cell != '*';
             setCell(g, c + 1, r + 1, given ? cell : ' ', 4);
+            s.givenLetters[at(c + 1)][at(r + 1)] = given ? cell : 0;
             if (cell != '*') continue;
             ++tray;
             const int column = tray <= TrayRow ? tray : tray - TrayRow;
@@ -152,6 +153,22 @@ bool dismantledGridSolved(const ProgramState& s) {
 
 }  // namespace
 
+std::vector<Point> dismantledGridBreaks(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    const GridRows rows = gridRowsOf(s, 1, 1, [&g](int c, int r) { return g.letters[at(c)][at(r)] == '*'; });
+    const std::vector<std::string>& listed = s.gameWordList;
+    std::vector<Point> marks = cellsOfRefusedRuns(rows, 1, 1, [&listed](const std::string& run) {
+        return std::find(listed.begin(), listed.end(), run) != listed.end();
+    });
+    std::erase_if(marks, [&s](Point cell) { return holdsGivenLetter(s, cell.x, cell.y); });
+    for (int c = 1; c <= GivenLetters && c < BoardSize; ++c) {
+        const char letter = g.letters[at(c)][1], printed = static_cast<char>(g.numbers[at(c)][1]);
+        const bool isLetter = letter >= 'A' && letter <= 'Z' && printed >= 'A' && printed <= 'Z';
+        if (isLetter && letter != printed) marks.push_back({c, 1});
+    }
+    return marks;
+}
+
 void playMixedGrid(ProgramState& s, int size, const char* gridFile) {
     GameRecord& g = s.game;
     if (g.built == 0) buildMixedGrid(s, size, gridFile);
@@ -164,6 +181,7 @@ void playMixedGrid(ProgramState& s, int size, const char* gridFile) {
             }
     }
     checkSolved(s, mixedGridSolved);
+    sayWhenGridFullButWrong(s, gridRowsOf(s, 1, MixedFirstRow, [&g](int c, int r) { return g.numbers[at(c)][at(r)] == '*'; }));
 }
 
 void playDismantledGrid(ProgramState& s, int size, const char*) {
@@ -181,6 +199,7 @@ void playDismantledGrid(ProgramState& s, int size, const char*) {
             }
     }
     checkSolved(s, dismantledGridSolved);
+    sayWhenGridFullButWrong(s, gridRowsOf(s, 1, 1, [&g](int c, int r) { return g.letters[at(c)][at(r)] == '*'; }));
 }
 
 }  // namespace glossamo

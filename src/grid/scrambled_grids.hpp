@@ -1,8 +1,11 @@
 #pragma once
 // Crossword grids given in pieces to be put together again.
+#include <vector>
+
 namespace glossamo {
 
 struct ProgramState;
+struct Point;
 
 // Grille en vrac: the grid's letters, shuffled within each across word on
 // the right, go back one by one into the empty grid on the left.
@@ -11,6 +14,10 @@ void playMixedGrid(ProgramState& s, int size, const char* gridFile);
 // from an alphabet and a tray of black squares, with its words as a guide.
 void playDismantledGrid(ProgramState& s, int size, const char* gridFile);
 
+// What a check marks in the dismantled grid, which any rebuilding of its
+// words wins: the letters of a full run that is none of the listed words,
+// and a printed letter the player replaced.
+std::vector<Point> dismantledGridBreaks(const ProgramState& s);
 // The tray of the dismantled grid holds two rows of 13 black squares.
 constexpr int TrayCapacity = 26;
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "base/short_string.hpp"
 
@@ -54,11 +55,26 @@ struct BoardSnapshot {
     std::uint32_t counterC = 0;
 };
 
+// A letter a hint laid: its cell, the letter, the look the hint gave the
+// cell, and the cell the letter was swapped from (-1 when the hint wrote it).
+struct HintedCell {
+    std::int32_t column = 0;
+    std::int32_t row = 0;
+    char letter = ' ';
+    std::uint8_t movable = 0;
+    std::uint8_t clickable = 0;
+    std::uint32_t colour = 0;
+    std::int32_t fromColumn = -1;
+    std::int32_t fromRow = -1;
+};
+
 // The moves of the running game that can still be taken back, oldest first,
-// and the board as it was when the move under way began. Never saved.
+// the board as it was when the move under way began, and the letters the
+// hints laid, which a move taken back leaves where they are. Never saved.
 struct MoveHistory {
     std::deque<BoardSnapshot> moves;
     std::optional<BoardSnapshot> pending;
+    std::vector<HintedCell> hinted;
 };
 
 struct DragState {

@@ -88,6 +88,12 @@ struct ProgramState {
     double hangmanScan = 0;  // positions the hangman's chosen letter has travelled
     Point keyCursor;  // the keyboard's cell in the grid games; (0, 0) until a key places it
     std::uint8_t keyCursorDown = 0;  // the last arrow went down or up: typed letters go on down
+    // The letters a grid game printed at its build, where it printed them
+    // (0 elsewhere): the keyboard types around them. Not saved.
+    Board<char> givenLetters{};
+    // The grid (or Troisième mot's gap) is full and not right, and the
+    // player has been told so: told again only once it has been full anew.
+    std::uint8_t fullRefusalSaid = 0;
     std::uint32_t lastPressView = 0;  // what the player saw at the last mouse press
     // The scroll arrows: whether the mouse press being held has moved its
     // list yet, and from which tick holding it repeats the step.

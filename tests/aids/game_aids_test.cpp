@@ -70,14 +70,19 @@ TEST_F(Aids, AGridHintLaysAndLocksARightLetterAndACheckMarksAWrongOne) {
     EXPECT_GE(playSeconds() - beforeCheck, CheckSeconds);
     EXPECT_LT(playSeconds() - beforeCheck, HintSeconds);
 
-    // Undo goes back no further than a hint.
+    // Undo takes back the player's move made before a hint; the hinted
+    // letter stays where the hint put it.
     s.keyCursor = open[0];
     run.type("Q");
     run.step();
+    s.keyCursor = wrong;
     press(HintButton);
+    ASSERT_EQ(s.game.movable[wrong.x][wrong.y], 0);
     FormKeyDown(s, 'Z', keymod::Ctrl);
     run.step();
-    EXPECT_EQ(s.game.letters[open[0].x][open[0].y], 'Q') << "the move before the hint stays";
+    EXPECT_EQ(s.game.letters[open[0].x][open[0].y], ' ') << "the move before the hint is taken back";
+    EXPECT_EQ(s.game.letters[wrong.x][wrong.y], right);
+    EXPECT_EQ(s.game.movable[wrong.x][wrong.y], 0);
     EXPECT_EQ(s.game.letters[hinted.x][hinted.y], expectedGridLetter(s, hinted.x, hinted.y));
 
     ASSERT_TRUE(winGame(run));

@@ -2,6 +2,7 @@
 // window's key and text events deliver it.
 #include "games/game_keys.hpp"
 
+#include "aids/game_aids.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "shell/window_events.hpp"
@@ -143,6 +144,40 @@ TEST_F(GameKeys, TheGridCursorSkipsBlackSquaresAndTakesLetters) {
     }
 }
 
+// Letter sums print most letters: a press on an empty cell puts the cursor
+// there, and typing never overwrites a printed letter.
+TEST_F(GameKeys, APressPutsTheGridCursorWhereTypingGoesAroundPrintedLetters) {
+    startOnGrid(63);
+    ASSERT_EQ(s.game.built, 1);
+    Point empty;
+    for (int r = 1; r <= 6; ++r)
+        for (int c = 1; c <= 6; ++c)
+            if (letter(c, r) == ' ') empty = {c, r};
+    ASSERT_NE(empty, (Point{}));
+    const Board<char> before = s.game.letters;
+    click(empty.x, empty.y);
+    type("x");
+    EXPECT_EQ(letter(empty.x, empty.y), 'X');
+    for (int r = 1; r <= 6; ++r)
+        for (int c = 1; c <= 6; ++c)
+            if (Point{c, r} != empty) {
+                EXPECT_EQ(letter(c, r), before[c][r]) << c << ", " << r;
+            }
+}
+
+// A hint at the cursor locks its cell; the cursor stays there, and the
+// next letter typed goes on along the word, not back to the grid's start.
+TEST_F(GameKeys, AfterAHintTheCursorStaysAndTypingGoesOn) {
+    startOnGrid(32);
+    s.keyCursor = {2, 1};
+    takeHint(s);
+    ASSERT_EQ(s.game.movable[2][1], 0);
+    EXPECT_EQ(s.keyCursor, (Point{2, 1}));
+    type("x");
+    EXPECT_EQ(letter(3, 1), 'X');
+    EXPECT_EQ(letter(1, 1), ' ');
+}
+
 // The dismantled grid has no fixed black square: Space lays one from the
 // trays at the cursor and Backspace puts it back in an empty place of them.
 TEST_F(GameKeys, TheDismantledGridTakesBlackSquaresFromTheKeyboard) {
@@ -175,6 +210,9 @@ TEST_F(GameKeys, TheDismantledGridTakesBlackSquaresFromTheKeyboard) {
     type("s");
     EXPECT_EQ(letter(5, 1), '*');
     EXPECT_EQ(letter(6, 1), 'S');
+    type("t");
+    EXPECT_EQ(letter(6, 1), 'T') << "a letter typed on a letter replaces it";
+    type("s");
     for (int r = 2; r <= 6; ++r)
         for (int c = 1; c <= 6; ++c) {
             const char want = Grid6[(r - 1) * 6 + c - 1];

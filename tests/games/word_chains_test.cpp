@@ -72,7 +72,10 @@ TEST_F(WordChains, ThirdWordNeverUsesAMiddleWordEndingInSAndIsWon) {
     EXPECT_EQ(readBoardWord(s, 2, 8, 18, true), "MAIN*     *PAIN***");
     copyLetter('X', 12, 8);  // the square between the gap and the third word takes nothing
     EXPECT_EQ(readBoardWord(s, 2, 8, 18, true), "MAIN*     *PAIN***");
-    for (int k = 0; k < 5; ++k) copyLetter("TENIR"[k], 7 + k, 8);
+    for (int k = 0; k < 5; ++k) copyLetter("TENIX"[k], 7 + k, 8);
+    EXPECT_EQ(s.popup.active, 1) << "a full gap that is refused says so";
+    EXPECT_EQ(s.popup.text.view(), s.app.comments[187].view()) << "TENIX is no word";
+    copyLetter('R', 11, 8);
     EXPECT_EQ(s.app.gameWon, 1);
 }
 

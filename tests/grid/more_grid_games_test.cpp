@@ -1,8 +1,11 @@
 // Coded words, the mixed and the dismantled grid, letter sums and faded
 // letters, played through the mouse on fixture grid files.
+#include <algorithm>
 #include <map>
 #include <set>
 
+#include "aids/game_aids.hpp"
+#include "games/move_history.hpp"
 #include "grid/grid_fixture.hpp"
 #include "grid/letter_sums.hpp"
 #include "grid/scrambled_grids.hpp"
@@ -82,6 +85,35 @@ TEST_F(MoreGridGames, MixedGridShufflesAcrossOnlyAndIsRebuiltLetterByLetter) {
     EXPECT_EQ(letter(8, 5), first) << "back in its cell";
     rebuildMixedRows(Grid6, 6, 0, 5);
     EXPECT_EQ(s.app.gameWon, 1);
+}
+
+// Row 2's E is wanted where row 3 needs one: a hint takes the E of row 3,
+// never the one laid right in row 2, so that each row keeps its letters.
+TEST_F(MoreGridGames, AMixedGridHintTakesItsLetterFromItsOwnRowNeverARightOne) {
+    startGame(s, 38);  // 6 x 6, the left grid from row 5
+    frames(1);
+    rebuildMixedRows(Grid6, 6, 1, 1);
+    ASSERT_EQ(letter(5, 6), 'E');
+    rebuildMixedRows("******" "******" "Q*****", 6, 2, 2);  // the player's move before the hint
+    ASSERT_EQ(letter(1, 7), 'Q');
+    s.keyCursor = {3, 7};
+    takeHint(s);
+    EXPECT_EQ(letter(3, 7), 'E');
+    EXPECT_EQ(letter(5, 6), 'E') << "a right letter stays";
+    const auto row3 = [&] {
+        std::string letters;
+        for (int c = 1; c <= 13; ++c)
+            if (letter(c, 7) >= 'A' && letter(c, 7) <= 'Z') letters += letter(c, 7);
+        std::sort(letters.begin(), letters.end());
+        return letters;
+    };
+    EXPECT_EQ(row3(), "ENOQU") << "the row keeps its own letters";
+    // Undo takes the Q back; the hinted E stays, and the row keeps its letters.
+    ASSERT_TRUE(undoLastMove(s));
+    EXPECT_EQ(letter(1, 7), ' ');
+    EXPECT_EQ(letter(3, 7), 'E');
+    EXPECT_EQ(s.game.movable[3][7], 0);
+    EXPECT_EQ(row3(), "ENOQU");
 }
 
 TEST_F(MoreGridGames, MixedGridGivenUpShowsTheLeftGrid) {
@@ -279,6 +311,11 @@ TEST_F(OtherAnswers, LetterSumsAndFadedLettersTakeOtherWordsThatMeetTheirClues) 
     startGame(s, 63);
     words({"ON", "NO"});
     frames(1);
+    s.popup.active = 0;
+    fillFromPalette(padded("NN****OO", 6), 6, 8);
+    EXPECT_EQ(s.app.gameWon, 0);
+    EXPECT_EQ(s.popup.active, 1) << "a full grid that is not right says so";
+    EXPECT_EQ(s.popup.text.view(), s.app.comments[188].view());
     fillFromPalette(padded("NO****ON", 6), 6, 8);
     EXPECT_EQ(s.app.gameWon, 1) << "the same sums across and down";
     onlyGrid(12, "FIN*ROSE");
@@ -287,7 +324,16 @@ TEST_F(OtherAnswers, LetterSumsAndFadedLettersTakeOtherWordsThatMeetTheirClues) 
         startGame(s, 64);
         words({"FIN", "GIN", "ROSE"});
         frames(1);
-        if (letter(1, 1) != ' ' || letter(2, 1) != 'I') continue;
+        const bool roseMissing = letter(5, 1) == ' ' || letter(6, 1) == ' ' || letter(7, 1) == ' ' || letter(8, 1) == ' ';
+        if (letter(1, 1) != ' ' || letter(2, 1) != 'I' || letter(3, 1) != 'N' || !roseMissing) continue;
+        // The check crosses out what breaks the rule, not what differs from
+        // the stored grid.
+        fromPalette('X', 14, 1, 1);
+        checkLetters(s);
+        EXPECT_EQ(s.wrongMarks[1][1], 'X') << "XIN is no word";
+        fromPalette('G', 14, 1, 1);
+        checkLetters(s);
+        EXPECT_EQ(s.wrongMarks[1][1], 0) << "GIN is a word";
         fillFromPalette(padded("GIN*ROSE", 12), 12, 14);
         EXPECT_EQ(s.app.gameWon, 1) << "seed " << seed;
         return;
