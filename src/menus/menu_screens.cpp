@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/file_system.hpp"
+#include "base/counts.hpp"
 #include "aids/game_aids.hpp"
 #include "base/text_encoding.hpp"
 #include "challenge/daily_challenge.hpp"
@@ -306,7 +308,15 @@ void openPanelRules(ProgramState& s, int rules, int screen) {
     s.helpReturnScreen = screen;
 }
 
-std::string timeText(int seconds) { return seconds > 0 ? spokenDuration(seconds) : "-"; }
+// A duration of the statistics, short enough for its column: seconds are
+// left out past an hour.
+std::string timeText(int seconds) {
+    if (seconds <= 0) return "-";
+    if (seconds < 3600) return spokenDuration(seconds);
+    char text[24];
+    std::snprintf(text, sizeof text, "%d h %02d min", seconds / 3600, seconds / 60 % 60);
+    return text;
+}
 
 // Bars from the bottom line of a chart, each `width` pixels wide, scaled to
 // the largest value; a value of 0 is a flat mark, so that every bar shows.
@@ -322,7 +332,7 @@ void drawBars(ProgramState& s, int left, int bottom, int width, int height, cons
 
 // Motuce's tries for a Motuce level or family, else the last solve times.
 void statisticsChart(Pass& p, int gameId, const PlayStats& stats) {
-    const int x = p.L + 30, y = p.T + 296;
+    const int x = p.L + 30, y = p.T + 300;
     if (families::isMotuce(static_cast<std::uint32_t>(gameId))) {
         p.text(x, y, p.comment(progress::TriesChart));
         const std::vector<int> tries(stats.tries.begin() + 1, stats.tries.end());
@@ -360,12 +370,14 @@ void statisticsScreen(Pass& p) {
 
     const int shownId = shown.firstId + std::max(0, level - 1);
     const PlayStats st = readPlayStats(s.statsFile, level == 0 ? familySection(family) : levelSection(shownId));
-    const int x = p.L + 30, right = p.L + 280, y = p.T + 184;
+    // Two columns of lines 16 apart under the level buttons, wide enough
+    // for "Meilleur temps : 99 h 59 min" and "Meilleure série : 9999".
+    const int x = p.L, right = p.L + 290, y = p.T + 182;
     if (st.played == 0) {
-        p.text(x, y, p.comment(progress::NothingYet));
+        p.text(x + 30, y, p.comment(progress::NothingYet));
     } else {
         const auto line = [&](int column, int row, int label, const std::string& value) {
-            p.text(column, y + 17 * row, p.comment(label) + " " + value);
+            p.text(column, y + 16 * row, p.comment(label) + " " + value);
         };
         line(x, 0, progress::Played, std::to_string(st.played));
         line(right, 0, progress::WinRate, std::to_string(st.winRate()) + " %");
@@ -395,10 +407,11 @@ void statisticsScreen(Pass& p) {
 std::string resultText(const Pass& p, int slot, const ChallengeResult& r) {
     if (!r.played) return p.comment(progress::ToPlay);
     if (!r.won) return p.comment(progress::LostIt);
-    std::string text = p.comment(progress::WonIt) + " ";
-    if (slot == 0) return text + std::to_string(r.tries) + " " + p.comment(progress::Tries);
-    if (slot == 2) return text + std::to_string(r.misses) + " " + p.comment(progress::Misses);
-    return text + spokenDuration(r.seconds);
+    // "gagné en 7 essais", "gagné avec 1 erreur", "gagné en 2 min 05 s".
+    const std::string won = p.comment(progress::WonIt);
+    if (slot == 0) return won + " en " + countOf(r.tries, p.comment(progress::Tries));
+    if (slot == 2) return won + " avec " + countOf(r.misses, p.comment(progress::Misses));
+    return won + " en " + spokenDuration(r.seconds);
 }
 
 // The marks of the last days' chart, told apart by their shape as much as

@@ -87,14 +87,19 @@ void drawSmallText(ProgramState& s, int x, int y, std::uint32_t colour, std::str
 }
 
 void drawStruckSmallText(ProgramState& s, int x, int y, std::string_view text) {
-    drawText(s, SmallFont, x, y, HighlightInk, text);
-    if (text.empty()) return;
-    // Through the middle of the capitals (rows 3 to 12 of the 16-pixel cell).
-    const int left = x + SmallFont.advance - 1;
-    const int width = SmallFont.advance * static_cast<int>(text.size()) + 3;
+    drawText(s, SmallFont, x, y, NormalInk, text);
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return;
+    // A thin line through the middle of the capitals (rows 3 to 12 of the
+    // 16-pixel cell) keeps every letter readable; a tick after the word says
+    // it is done without its colour.
+    const int left = x + SmallFont.advance * static_cast<int>(first + 1);
+    const int right = x + SmallFont.advance * static_cast<int>(text.size() + 1) + 1;
     Canvas& canvas = s.platform.canvas();
-    canvas.fillRect(Rect{left, y + 6, width, 4}, Rgb{10, 16, 24});
-    canvas.fillRect(Rect{left + 1, y + 7, width - 2, 2}, Rgb{255, 255, 255});
+    canvas.fillRect(Rect{left - 1, y + 7, right - left + 2, 2}, Rgb{214, 168, 74});
+    constexpr Rgb Tick{96, 200, 104};
+    canvas.line(right + 3, y + 8, right + 6, y + 12, Tick, 2);
+    canvas.line(right + 6, y + 12, right + 12, y + 3, Tick, 2);
 }
 
 void drawTitleText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text) {

@@ -13,9 +13,9 @@ constexpr int SmallGlyphHeight = 16;
 
 // Draws with `SmallFont`; the text "AAAVOYAGE" stands for comment 34.
 void drawSmallText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text);
-// A word of a list that is found or placed: highlighted and struck through
-// with a light line edged in dark, so it stays apart from the words still
-// to find without its colour.
+// A word of a list that is found or placed: struck through with a thin line
+// and ticked, still readable, apart from the words still to find by more
+// than its colour.
 void drawStruckSmallText(ProgramState& s, int x, int y, std::string_view text);
 void drawTitleText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text);
 // Draws with `TileFont`, on tiles when `tileStyle` > 0; returns whether the

@@ -105,6 +105,11 @@ TEST(DailyChallenge, AMotuceWonOnItsSeventhRowCountsSevenTries) {
     const ChallengeDay day = challengeDay(IniFile::read(challengePath(s)), 20261208);
     EXPECT_EQ(day[0].tries, 7);
     EXPECT_NE(challengeLine(20261208, day).find("Motuce 7/8"), std::string::npos);
+    // Left, the game gives the panel back, which writes the count in French.
+    run.key(vk::Escape);
+    run.frames(2);
+    const auto& drawn = run.platform().canvas().lastFrameBoxes();
+    EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [](const DrawnBox& d) { return d.what == "gagn\xE9 en 7 essais"; }));
 }
 
 // A puzzle kept by the quick exit is still the challenge's when it comes

@@ -14,7 +14,9 @@
 #include "shell/frame_tick.hpp"
 #include "shell/startup.hpp"
 #include "support/program_fixture.hpp"
+#include "support/layout_check.hpp"
 #include "support/shot_writer.hpp"
+#include "stats/statistics.hpp"
 #include "texts/comments_and_help.hpp"
 #include "widgets/list_boxes.hpp"
 #include "widgets/widgets.hpp"
@@ -116,6 +118,46 @@ TEST_F(PanelLayout, EveryPanelScreenStaysInsideItsPanel) {
     }
     render(screens::PatternSearch);
     saveShot(platform.canvas(), "layout_pattern_search");
+}
+
+// Every panel, with its lists full and its statistics kept: no text meets
+// another text or leaves the screen.
+TEST_F(PanelLayout, NoPanelTextMeetsAnother) {
+    const TempDir home;
+    s.userDir = home.path();
+    home.makeFolder("CFG");
+    const int hangman = 8, motuce = 51, grid = 1;
+    for (const int misses : {3, 6}) {
+        ASSERT_TRUE(recordOutcome(s, GameOutcome{hangman, Outcome::Won, 3 * 3600 + 83, 0, misses, 12, 3}));
+        ASSERT_TRUE(recordOutcome(s, GameOutcome{motuce, Outcome::Won, 83, misses, 0, 1, 0}));
+        ASSERT_TRUE(recordOutcome(s, GameOutcome{grid, Outcome::Won, 36000 + 83, 0, 0, 1234, 123}));
+    }
+    s.typedText = "ABCDEFGHIJKLMNOP";
+    for (int i = 0; i < 30; ++i) listAdd(s, 3, "ANTICONSTITUTIO");
+    const auto check = [&](int screen, const std::string& name) {
+        platform.canvas().endFrame();
+        render(screen);
+        EXPECT_FALSE(platform.canvas().boxesSoFar().empty()) << name;
+        const std::vector<std::string> faults = layoutFaults(platform.canvas().boxesSoFar());
+        for (const auto& f : faults) ADD_FAILURE() << name << ": " << f;
+    };
+    for (const int screen : {3, 4, 5, 6, 7, 8, 9, screens::Challenge}) {
+        openScreen(s, screen);
+        check(screen, "screen " + std::to_string(screen));
+    }
+    for (const int id : {hangman, motuce, grid}) {
+        openScreen(s, screens::Statistics);
+        s.statsFamily = familyOfGame(id);
+        s.statsLevel = 0;
+        check(screens::Statistics, "statistics of game " + std::to_string(id));
+        EXPECT_EQ(strayPixels(), 0) << "statistics of game " << id;
+        saveShot(platform.canvas(), "layout_statistics_" + std::to_string(id));
+    }
+    for (const std::uint8_t question : {confirmations::ClearScores, confirmations::Restart}) {
+        askFirst(s, question);
+        check(screens::Confirmation, "question " + std::to_string(question));
+    }
+    check(screens::QuitConfirmation, "quit question");
 }
 
 TEST_F(PanelLayout, EveryGameTitleAndRulesLineIsReadableInTheHelpPanel) {

@@ -3,6 +3,7 @@
 // whole route played to its end through the games' own moves.
 #include "travel/travel_mode.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -421,11 +422,16 @@ TEST_F(TravelRoute, AWholeRoutePlayedToItsEnd) {
     ASSERT_EQ(t.completed, 1);
     Canvas& canvas = platform.canvas();
     saveShot(canvas, "travel_completed");
-    const auto banner = pixels(canvas, s.banner.x - 20, s.banner.y - 20, 40, 40);
-    canvas.drawImage(ImageSet::Interface, 51, s.banner.x - 160, s.banner.y - 100);
-    EXPECT_EQ(pixels(canvas, s.banner.x - 20, s.banner.y - 20, 40, 40), banner) << "the travel's won picture";
-    canvas.drawImage(ImageSet::Interface, 49, s.banner.x - 160, s.banner.y - 100);
-    EXPECT_NE(pixels(canvas, s.banner.x - 20, s.banner.y - 20, 40, 40), banner);
+    // The banner lies where the board left room, at its full size here.
+    const auto& drawn = canvas.lastFrameBoxes();
+    const auto laid = std::find_if(drawn.begin(), drawn.end(), [](const DrawnBox& d) { return d.kind == BoxKind::Banner; });
+    ASSERT_NE(laid, drawn.end());
+    const int x = laid->box.x + (laid->box.w - 320) / 2, y = laid->box.y;
+    const auto banner = pixels(canvas, x + 140, y + 80, 40, 40);
+    canvas.drawImage(ImageSet::Interface, 51, x, y);
+    EXPECT_EQ(pixels(canvas, x + 140, y + 80, 40, 40), banner) << "the travel's won picture";
+    canvas.drawImage(ImageSet::Interface, 49, x, y);
+    EXPECT_NE(pixels(canvas, x + 140, y + 80, 40, 40), banner);
     clickAside();
     EXPECT_EQ(t.money, money) << "no prize on the target";
     EXPECT_EQ(t.underWay, 0);
