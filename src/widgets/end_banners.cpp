@@ -16,9 +16,15 @@ namespace {
 constexpr std::uint32_t BannerMs = 4000;
 // The comments that name the hints and the checks a won game took.
 constexpr int HintsUsed = 180, ChecksUsed = 181;
-// The banner pictures and the sizes they may be shrunk to, in quarters.
+// The banner pictures and the sizes they may be shrunk to, in quarters, the
+// largest first: with their lines, then, where even that has no room, the
+// picture alone (the status line under the board still gives the score).
 constexpr int PictureWidth = 320, PictureHeight = 200;
-constexpr std::array<int, 3> Quarters{4, 3, 2};
+struct BannerSize {
+    int quarters;
+    bool withLines;
+};
+constexpr std::array<BannerSize, 5> Sizes{{{4, true}, {3, true}, {2, true}, {2, false}, {1, false}}};
 // Its lines: small-font glyphs 16 pixels high and 10 apart, 18 apart.
 constexpr int LineAdvance = SmallAdvance, LineHeight = 18, LineGap = 2;
 // The play area: below the game's title, above the button bar.
@@ -98,23 +104,23 @@ void layBanner(ProgramState& s, int picture, const std::vector<std::string>& lin
     Canvas& canvas = s.platform.canvas();
     int widest = 0;
     for (const std::string& line : lines) widest = std::max(widest, lineWidth(line));
-    const int linesHeight = lines.empty() ? 0 : LineGap + LineHeight * static_cast<int>(lines.size());
     const std::vector<Rect> obstacles = obstaclesFor(canvas, BannerName);
-    for (const int quarters : Quarters) {
-        const int width = PictureWidth * quarters / 4, height = PictureHeight * quarters / 4;
-        const int groupWidth = std::max(width, widest), groupHeight = height + linesHeight;
+    for (const BannerSize size : Sizes) {
+        const bool withLines = size.withLines && !lines.empty();
+        const int width = PictureWidth * size.quarters / 4, height = PictureHeight * size.quarters / 4;
+        const int groupWidth = withLines ? std::max(width, widest) : width;
+        const int groupHeight =
+            height + (withLines ? LineGap + LineHeight * static_cast<int>(lines.size()) : 0);
         const std::optional<Rect> place = clearPlaceNear(obstacles, groupWidth, groupHeight, s.banner.x, s.banner.y);
         if (!place) continue;
         const Rect target{place->x + (groupWidth - width) / 2, place->y, width, height};
-        if (quarters == 4)
+        if (size.quarters == 4)
             canvas.drawImage(ImageSet::Interface, picture, target.x, target.y);
         else
             canvas.stretchImage(ImageSet::Interface, picture, target);
         int y = target.y + height + LineGap;
-        for (const std::string& line : lines) {
-            drawSmallText(s, place->x + (groupWidth - lineWidth(line)) / 2 - LineAdvance, y, NormalInk, line);
-            y += LineHeight;
-        }
+        for (std::size_t k = 0; withLines && k < lines.size(); ++k, y += LineHeight)
+            drawSmallText(s, place->x + (groupWidth - lineWidth(lines[k])) / 2 - LineAdvance, y, NormalInk, lines[k]);
         canvas.noteBox(BoxKind::Banner, *place, BannerName);
         return;
     }
