@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <string_view>
 
 #include "base/counts.hpp"
@@ -85,8 +84,8 @@ void moveBanner(Banner& b, int vertical) {
     if (b.y < 150 || b.y >= 451) b.dy = -b.dy;
 }
 
-// The end banners bounce a few seconds, then leave the board to the
-// solution they would cover.
+// The end banners show for a few seconds after the game ends; the score
+// stays in the status line.
 bool bannerStillUp(ProgramState& s) {
     Banner& b = s.banner;
     if (b.shown == 0) {

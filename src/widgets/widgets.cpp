@@ -204,17 +204,18 @@ void showPopup(ProgramState& s, int x, int y, std::string_view text) {
     s.popup.active = 1;
 }
 
-// The message is written where it was asked, or where the last frame left
-// it room nearest to that, never over a piece or another text.
+// The message is written where it was asked, or where the frames left it
+// room nearest to that, clear of the pieces and the other texts; a board
+// that leaves no room at all still gets it where it was asked, since a
+// message unseen would be lost.
 void drawPopup(ProgramState& s) {
     const std::string_view text = s.popup.text.view();
     const int left = s.popup.x + SmallAdvance;
     const Rect wanted{left, s.popup.y, SmallAdvance * static_cast<int>(text.size()) + 1, SmallGlyphHeight};
     Canvas& canvas = s.platform.canvas();
-    if (const std::optional<Rect> place = clearPlaceFor(obstaclesFor(canvas, "message"), wanted)) {
-        drawSmallText(s, place->x - SmallAdvance, place->y, NormalInk, text);
-        canvas.noteBox(BoxKind::Banner, *place, "message");
-    }
+    const Rect place = clearPlaceFor(obstaclesFor(canvas, "message"), wanted).value_or(wanted);
+    drawSmallText(s, place.x - SmallAdvance, place.y, NormalInk, text);
+    canvas.noteBox(BoxKind::Banner, place, "message");
     if (static_cast<std::uint32_t>(s.now() - s.popup.startTick) > PopupMs) {
         s.popup.active = 0;
         s.app.hoverText.clear();
