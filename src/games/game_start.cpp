@@ -38,6 +38,8 @@ void startGame(ProgramState& s, int id) {
     // never lands on the new board.
     clearDrag(s);
     s.flight.active = 0;
+    // So does a message still up about the game before (its score).
+    s.popup.active = 0;
     s.keyCursor = {};
     s.game.gameId = static_cast<std::uint32_t>(id);
     loadWordListFor(s, id);

@@ -373,6 +373,13 @@ void Canvas::noteBox(BoxKind kind, Rect box, std::string_view what) {
     thisFrame_.push_back(DrawnBox{kind, box, std::string(what)});
 }
 
+void Canvas::renameBoxesSince(std::size_t first, BoxKind kind, std::string_view what) {
+    for (std::size_t k = first; k < thisFrame_.size(); ++k) {
+        thisFrame_[k].kind = kind;
+        thisFrame_[k].what = what;
+    }
+}
+
 void Canvas::endFrame() {
     lastFrame_.swap(thisFrame_);
     thisFrame_.clear();

@@ -117,6 +117,9 @@ public:
     void endFrame();
     const std::vector<DrawnBox>& lastFrameBoxes() const { return lastFrame_; }
     const std::vector<DrawnBox>& boxesSoFar() const { return thisFrame_; }
+    // Makes the boxes noted since the `first` of this frame boxes of `kind`
+    // named `what`: the lines a banner writes belong to it.
+    void renameBoxesSince(std::size_t first, BoxKind kind, std::string_view what);
     // The box, within `source`, of the pixels of a slot's part that its
     // colour key leaves drawn (the whole part when it has no key); w 0 when
     // nothing is inked. Kept once measured.

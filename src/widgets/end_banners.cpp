@@ -34,11 +34,6 @@ constexpr int Columns = SurfaceWidth / Square, Rows = SurfaceHeight / Square;
 constexpr int Clearance = 3;
 constexpr std::string_view BannerName = "banner";
 
-bool within(Rect inner, Rect outer) {
-    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
-           inner.y + inner.h <= outer.y + outer.h;
-}
-
 bool meets(Rect a, Rect b) { return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h; }
 
 // Which squares of the screen something covers, summed so that any block
@@ -117,10 +112,12 @@ void layBanner(ProgramState& s, int picture, const std::vector<std::string>& lin
             canvas.drawImage(ImageSet::Interface, picture, target.x, target.y);
         else
             canvas.stretchImage(ImageSet::Interface, picture, target);
+        const std::size_t first = canvas.boxesSoFar().size();
         int y = target.y + height + LineGap;
         for (std::size_t k = 0; withLines && k < lines.size(); ++k, y += LineHeight)
             drawSmallText(s, place->x + (groupWidth - lineWidth(lines[k])) / 2 - LineAdvance, y, NormalInk, lines[k]);
         canvas.noteBox(BoxKind::Banner, *place, BannerName);
+        canvas.renameBoxesSince(first, BoxKind::Banner, BannerName);
         return;
     }
 }
@@ -128,16 +125,10 @@ void layBanner(ProgramState& s, int picture, const std::vector<std::string>& lin
 }  // namespace
 
 std::vector<Rect> obstaclesFor(const Canvas& canvas, std::string_view own) {
-    std::vector<DrawnBox> drawn = canvas.lastFrameBoxes();
-    drawn.insert(drawn.end(), canvas.boxesSoFar().begin(), canvas.boxesSoFar().end());
-    std::vector<Rect> ownBoxes, kept;
-    for (const DrawnBox& d : drawn)
-        if (d.kind == BoxKind::Banner && d.what == own) ownBoxes.push_back(d.box);
-    for (const DrawnBox& d : drawn) {
-        if (d.box.w <= 0 || d.box.h <= 0) continue;
-        if (std::any_of(ownBoxes.begin(), ownBoxes.end(), [&](Rect b) { return within(d.box, b); })) continue;
-        kept.push_back(d.box);
-    }
+    std::vector<Rect> kept;
+    for (const std::vector<DrawnBox>* frame : {&canvas.lastFrameBoxes(), &canvas.boxesSoFar()})
+        for (const DrawnBox& d : *frame)
+            if (d.box.w > 0 && d.box.h > 0 && !(d.kind == BoxKind::Banner && d.what == own)) kept.push_back(d.box);
     return kept;
 }
 

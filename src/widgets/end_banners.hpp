@@ -23,8 +23,8 @@ std::string wonResult(const ProgramState& s);
 std::string helpTaken(const ProgramState& s);
 
 // What a floating box named `own` ("banner", "message") keeps clear of:
-// every box of the last frame and of the frame drawn so far, but its own
-// boxes of the last frame and the lines inside them.
+// every box of the last frame and of the frame drawn so far but its own
+// (the banner's lines are named as the banner).
 std::vector<Rect> obstaclesFor(const Canvas& canvas, std::string_view own);
 
 // The place of a box `width` x `height` on the play area (below the title,

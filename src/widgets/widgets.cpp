@@ -214,8 +214,10 @@ void drawPopup(ProgramState& s) {
     const Rect wanted{left, s.popup.y, SmallAdvance * static_cast<int>(text.size()) + 1, SmallGlyphHeight};
     Canvas& canvas = s.platform.canvas();
     const Rect place = clearPlaceFor(obstaclesFor(canvas, "message"), wanted).value_or(wanted);
+    const std::size_t first = canvas.boxesSoFar().size();
     drawSmallText(s, place.x - SmallAdvance, place.y, NormalInk, text);
     canvas.noteBox(BoxKind::Banner, place, "message");
+    canvas.renameBoxesSince(first, BoxKind::Banner, "message");
     if (static_cast<std::uint32_t>(s.now() - s.popup.startTick) > PopupMs) {
         s.popup.active = 0;
         s.app.hoverText.clear();

@@ -58,10 +58,8 @@ std::vector<std::string> layoutFaults(const std::vector<DrawnBox>& boxes) {
             if (y.box.w <= 0 || y.box.h <= 0 || !meets(x.box, y.box) || allowed(x, y)) continue;
             if (!readable(x.kind) && !readable(y.kind) && x.kind != BoxKind::Mark && y.kind != BoxKind::Mark)
                 continue;
-            // The banner's own lines lie inside it.
-            if ((x.kind == BoxKind::Banner && within(y.box, x.box)) ||
-                (y.kind == BoxKind::Banner && within(x.box, y.box)))
-                continue;
+            // A banner and its own lines, or a message and its box.
+            if (x.kind == BoxKind::Banner && y.kind == BoxKind::Banner && x.what == y.what) continue;
             faults.push_back(describe(x) + " meets " + describe(y));
         }
     }

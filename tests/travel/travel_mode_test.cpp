@@ -424,7 +424,9 @@ TEST_F(TravelRoute, AWholeRoutePlayedToItsEnd) {
     saveShot(canvas, "travel_completed");
     // The banner lies where the board left room, at its full size here.
     const auto& drawn = canvas.lastFrameBoxes();
-    const auto laid = std::find_if(drawn.begin(), drawn.end(), [](const DrawnBox& d) { return d.kind == BoxKind::Banner; });
+    const auto laid = std::max_element(drawn.begin(), drawn.end(), [](const DrawnBox& a, const DrawnBox& b) {
+        return (a.kind == BoxKind::Banner ? a.box.w * a.box.h : 0) < (b.kind == BoxKind::Banner ? b.box.w * b.box.h : 0);
+    });
     ASSERT_NE(laid, drawn.end());
     const int x = laid->box.x + (laid->box.w - 320) / 2, y = laid->box.y;
     const auto banner = pixels(canvas, x + 140, y + 80, 40, 40);
