@@ -10,12 +10,12 @@
 #include <memory>
 #include <vector>
 
-#include "games/catalogue.hpp"
 #include "games/game_reset.hpp"
-#include "games/game_start.hpp"
 #include "games/word_lists.hpp"
 #include "media/asset_loading.hpp"
 #include "platform/headless_platform.hpp"
+#include "play/catalogue.hpp"
+#include "play/game_start.hpp"
 #include "shell/frame_tick.hpp"
 #include "state/program_state.hpp"
 

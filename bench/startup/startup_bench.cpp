@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "games/game_start.hpp"
 #include "platform/headless_platform.hpp"
+#include "play/game_start.hpp"
 #include "shell/frame_tick.hpp"
 #include "shell/startup.hpp"
 #include "state/program_state.hpp"

@@ -8,8 +8,11 @@
 #include "base/digest.hpp"
 #include "base/file_system.hpp"
 #include "base/text_encoding.hpp"
-#include "games/game_start.hpp"
-#include "games/motuce.hpp"
+#include "families/coded_words/coded_words.hpp"
+#include "families/hangman/hangman.hpp"
+#include "families/motuce/motuce.hpp"
+#include "families/registry.hpp"
+#include "play/game_start.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
 
@@ -96,9 +99,9 @@ constexpr const char* MonthNames[] = {"janvier", "f\xE9vrier", "mars",      "avr
 
 const std::array<ChallengePuzzle, ChallengePuzzles>& challengePuzzles() {
     static const std::array<ChallengePuzzle, ChallengePuzzles> puzzles = {{
-        {52, "Motuce", "Motuce de 7 lettres", "DicoFrancais.txt"},
-        {2, "Mots cod\xE9s", "Mots cod\xE9s 10 x 10", "grilles.txt"},
-        {69, "Proverbe", "Proverbe au pendu", "pfrancais.txt"},
+        {firstGameOf(MotuceRules, 7), "Motuce", "Motuce de 7 lettres", "DicoFrancais.txt"},
+        {firstGameOf(CodedWordsRules, 10), "Mots cod\xE9s", "Mots cod\xE9s 10 x 10", "grilles.txt"},
+        {firstGameOf(ProverbHangmanRules, FrenchProverbs), "Proverbe", "Proverbe au pendu", "pfrancais.txt"},
     }};
     return puzzles;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "games/board_services.hpp"
-#include "games/game_families.hpp"
+#include "games/game_rules.hpp"
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -15,7 +15,6 @@ namespace glossamo {
 
 namespace {
 
-using namespace families;
 
 // Enough for any game played by hand; the oldest moves go first past it.
 constexpr std::size_t MovesKept = 300;
@@ -82,12 +81,12 @@ constexpr std::int32_t LetterFoundInPlace = -2;
 // took it from when it still holds it, else a movable cell of the same row
 // holding it, else of any row, never one where it is right already; none
 // when the hint wrote its letter.
-std::optional<std::pair<int, int>> hintSource(const ProgramState& s, const HintedCell& k) {
+std::optional<std::pair<int, int>> hintSource(const ProgramState& s, const GameRules& rules, const HintedCell& k) {
     const GameRecord& g = s.game;
     if (k.fromColumn == LetterWritten) return std::nullopt;
     const auto gives = [&](int c, int r) {
         return (c != k.column || r != k.row) && g.movable[at(c)][at(r)] == 1 && g.letters[at(c)][at(r)] == k.letter &&
-               expectedGridLetter(s, c, r) != k.letter && !isHinted(s.moveHistory.hinted, c, r);
+               expectedGridLetter(s, rules, c, r) != k.letter && !isHinted(s.moveHistory.hinted, c, r);
     };
     if (k.fromColumn >= 0 && gives(k.fromColumn, k.fromRow)) return std::pair{k.fromColumn, k.fromRow};
     std::optional<std::pair<int, int>> best;
@@ -98,11 +97,11 @@ std::optional<std::pair<int, int>> hintSource(const ProgramState& s, const Hinte
 }
 
 // Lays the hinted letters again on the board just put back.
-void layHintsAgain(ProgramState& s) {
+void layHintsAgain(ProgramState& s, const GameRules& rules) {
     GameRecord& g = s.game;
     for (const HintedCell& k : s.moveHistory.hinted) {
         if (letterAt(g, k.column, k.row) != k.letter) {
-            if (const auto from = hintSource(s, k))
+            if (const auto from = hintSource(s, rules, k))
                 std::swap(letterAt(g, from->first, from->second), letterAt(g, k.column, k.row));
             else
                 letterAt(g, k.column, k.row) = k.letter;
@@ -115,21 +114,15 @@ void layHintsAgain(ProgramState& s) {
 
 }  // namespace
 
-bool gameTakesUndo(std::uint32_t id) {
-    return isCodedWords(id) || isPlacedWords(id) || isScrambledGrid(id) || isBrokenGrid(id) || isLetterSums(id) ||
-           in(id, 4, 7) || in(id, 11, 25) || isCutWords(id) || in(id, 39, 42) || isWordHunt(id) ||
-           isCrossingWords(id) || in(id, 76, 87) || isStackedWords(id) || isMotuce(id);
-}
-
-bool undoOffered(const ProgramState& s) {
+bool undoOffered(const ProgramState& s, const GameRules* rules) {
     return s.gameRunning() && s.game.built == 1 && s.app.gameWon == 0 && s.app.gameLost == 0 &&
-           s.travel.mapShown == 0 && gameTakesUndo(s.game.gameId);
+           s.travel.mapShown == 0 && rules && rules->undo;
 }
 
-bool undoApplies(const ProgramState& s) { return undoOffered(s) && !moveUnderWay(s); }
+bool undoApplies(const ProgramState& s, const GameRules* rules) { return undoOffered(s, rules) && !moveUnderWay(s); }
 
-void rememberMove(ProgramState& s) {
-    if (!undoApplies(s)) return;
+void rememberMove(ProgramState& s, const GameRules* rules) {
+    if (!undoApplies(s, rules)) return;
     settleMove(s);
     s.moveHistory.pending = snapshotOf(s.game);
 }
@@ -144,20 +137,20 @@ void settleMove(ProgramState& s) {
     h.pending.reset();
 }
 
-bool undoLastMove(ProgramState& s) {
+bool undoLastMove(ProgramState& s, const GameRules* rules) {
     MoveHistory& h = s.moveHistory;
-    if (!undoApplies(s)) return false;
+    if (!undoApplies(s, rules)) return false;
     settleMove(s);
     if (h.moves.empty()) return false;
     restore(s.game, h.moves.back());
     h.moves.pop_back();
-    layHintsAgain(s);
+    layHintsAgain(s, *rules);
     return true;
 }
 
-void undoAsked(ProgramState& s) {
-    if (!undoApplies(s)) return;
-    if (undoLastMove(s))
+void undoAsked(ProgramState& s, const GameRules* rules) {
+    if (!undoApplies(s, rules)) return;
+    if (undoLastMove(s, rules))
         playSound(s, MoveTakenBack);
     else
         showPopup(s, 2, 520, s.app.comments[NothingToUndo].view());

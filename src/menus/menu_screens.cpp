@@ -8,20 +8,19 @@
 #include <utility>
 #include <vector>
 
-#include "base/file_system.hpp"
-#include "base/counts.hpp"
 #include "aids/game_aids.hpp"
+#include "base/counts.hpp"
+#include "base/file_system.hpp"
 #include "base/text_encoding.hpp"
 #include "challenge/daily_challenge.hpp"
-#include "games/catalogue.hpp"
-#include "games/game_families.hpp"
 #include "games/game_reset.hpp"
-#include "games/game_start.hpp"
-#include "games/move_history.hpp"
 #include "media/asset_loading.hpp"
 #include "media/picture_import.hpp"
 #include "media/sound_services.hpp"
 #include "platform/canvas.hpp"
+#include "play/catalogue.hpp"
+#include "play/game_start.hpp"
+#include "play/game_undo.hpp"
 #include "printing/printing.hpp"
 #include "profile/profile_files.hpp"
 #include "profile/saved_games.hpp"
@@ -333,7 +332,7 @@ void drawBars(ProgramState& s, int left, int bottom, int width, int height, cons
 // Motuce's tries for a Motuce level or family, else the last solve times.
 void statisticsChart(Pass& p, int gameId, const PlayStats& stats) {
     const int x = p.L + 30, y = p.T + 300;
-    if (families::isMotuce(static_cast<std::uint32_t>(gameId))) {
+    if (keepsTries(gameId)) {
         p.text(x, y, p.comment(progress::TriesChart));
         const std::vector<int> tries(stats.tries.begin() + 1, stats.tries.end());
         drawBars(p.s, x + 20, y + 74, 30, 48, tries);

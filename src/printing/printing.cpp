@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/file_system.hpp"
-#include "games/game_families.hpp"
+#include "families/registry.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
@@ -75,11 +75,12 @@ CellSpan printedCells(const GameRecord& g) {
 // is its answer (the code, the grid's words, the proverbs of the month, the
 // words that can be made) or left over from an earlier game: none prints.
 std::vector<std::string> givenWords(const ProgramState& s) {
-    const std::uint32_t id = s.game.gameId;
+    const GameRules* rules = rulesOf(static_cast<int>(s.game.gameId));
+    const PrintedWords printed = rules ? rules->printedWords : PrintedWords::None;
     std::vector<std::string> words;
-    if (!families::isPlacedWords(id) && !families::isHiddenWords(id) && !families::isBrokenGrid(id)) return words;
+    if (printed == PrintedWords::None) return words;
     for (const std::string& line : s.gameWordList) {
-        std::string word = !families::isHiddenWords(id) ? line
+        std::string word = printed == PrintedWords::AsListed ? line
                            : line.size() > HiddenWordPrefix ? line.substr(HiddenWordPrefix)
                                                             : "";
         if (!word.empty()) words.push_back(std::move(word));
@@ -173,7 +174,8 @@ void drawTitle(const ProgramState& s, PageCanvas& page, const PageLayout& layout
 
 void drawBoard(const ProgramState& s, PageCanvas& page, const PageLayout& layout, const CellSpan& board) {
     const GameRecord& g = s.game;
-    const bool coded = families::isCodedWords(g.gameId);
+    const GameRules* rules = rulesOf(static_cast<int>(g.gameId));
+    const bool coded = rules && rules->printsCodeNumbers;
     const auto across = [&](int c) { return pixel(layout.left + (c - board.firstColumn) * layout.cell); };
     const auto down = [&](int r) { return pixel(layout.top + (r - board.firstRow) * layout.cell); };
     for (int r = board.firstRow; r <= board.lastRow; ++r) {

@@ -1,5 +1,6 @@
 #include "profile/save_blocks.hpp"
 
+#include "families/registry.hpp"
 #include "state/app_state.hpp"
 #include "state/game_record.hpp"
 #include "state/play_clock.hpp"
@@ -9,7 +10,7 @@ namespace glossamo {
 
 namespace {
 
-constexpr std::int64_t MaxGameId = 150;
+constexpr std::int64_t MaxGameId = LastGameId;
 constexpr std::int64_t MaxCounter = 1000000;
 constexpr std::int64_t MaxListIndex = 599;
 constexpr std::int64_t MaxTileStyle = 4;

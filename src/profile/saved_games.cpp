@@ -7,11 +7,11 @@
 #include <optional>
 #include <vector>
 
-#include "base/text_encoding.hpp"
 #include "base/file_system.hpp"
+#include "base/text_encoding.hpp"
 #include "games/game_reset.hpp"
-#include "games/game_start.hpp"
 #include "media/asset_loading.hpp"
+#include "play/game_start.hpp"
 #include "profile/save_blocks.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"

@@ -1,11 +1,11 @@
 #include "shell/startup.hpp"
 
 #include "base/file_system.hpp"
-#include "games/catalogue.hpp"
 #include "games/game_reset.hpp"
 #include "games/word_lists.hpp"
 #include "media/asset_loading.hpp"
 #include "media/sound_services.hpp"
+#include "play/catalogue.hpp"
 #include "profile/profile_files.hpp"
 #include "profile/saved_games.hpp"
 #include "state/debug_log.hpp"

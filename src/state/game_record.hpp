@@ -77,6 +77,14 @@ struct MoveHistory {
     std::vector<HintedCell> hinted;
 };
 
+// How the running game's pieces look under the pointer, as its rules say:
+// the widgets draw them knowing no family.
+enum class PieceLook : std::uint8_t {
+    Tiles,           // carried letters on their tiles
+    SelectionFrame,  // a frame from the first cell of a selection to the pointer
+    BlackSquares,    // a carried black square drawn as one; blank cells take a press
+};
+
 struct DragState {
     std::uint8_t active = 0;
     ShortString<100> text;
@@ -85,6 +93,7 @@ struct DragState {
     std::int32_t fromRow = 0;
     std::int32_t x = 0;
     std::int32_t y = 0;
+    PieceLook look = PieceLook::Tiles;  // the running game's, set each frame
 };
 
 struct TileFlight {

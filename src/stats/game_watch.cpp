@@ -2,9 +2,8 @@
 
 #include "base/digest.hpp"
 #include "challenge/daily_challenge.hpp"
-#include "games/catalogue.hpp"
-#include "games/game_families.hpp"
-#include "games/motuce.hpp"
+#include "families/registry.hpp"
+#include "play/catalogue.hpp"
 #include "state/program_state.hpp"
 #include "stats/statistics.hpp"
 
@@ -31,11 +30,11 @@ void count(ProgramState& s, Outcome kind) {
     outcome.gameId = static_cast<int>(w.gameId);
     outcome.kind = kind;
     outcome.seconds = playSeconds(s.clock);
-    // Only Motuce counts tries and only the hangman games misses; the same
-    // counters mean other things in the other games.
-    const auto id = static_cast<std::uint32_t>(w.gameId);
-    outcome.tries = families::isMotuce(id) ? motuceTriesMade(s) : 0;
-    outcome.misses = families::isHangman(id) ? static_cast<int>(s.game.counterB) : 0;
+    // Tries and misses are kept where the game's rules name them; the same
+    // counters of the record mean other things in the other games.
+    const GameRules* rules = rulesOf(static_cast<int>(w.gameId));
+    outcome.tries = rules && rules->triesMade ? rules->triesMade(s) : 0;
+    outcome.misses = rules && rules->misses ? rules->misses(s) : 0;
     outcome.hints = static_cast<int>(w.hints);
     outcome.checks = static_cast<int>(w.checks);
     recordOutcome(s, outcome);
@@ -60,7 +59,7 @@ void close(ProgramState& s) {
 }
 
 bool followed(const ProgramState& s) {
-    return s.gameRunning() && s.game.built == 1 && s.game.gameId >= FirstGameId && s.game.gameId <= LastGameId;
+    return s.gameRunning() && s.game.built == 1 && rulesOf(static_cast<int>(s.game.gameId)) != nullptr;
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "games/catalogue.hpp"
-#include "games/game_families.hpp"
+#include "families/registry.hpp"
+#include "play/catalogue.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
 
@@ -41,13 +41,14 @@ std::string joined(const int* first, const int* last) {
 
 }  // namespace
 
-int familyOfGame(int id) {
-    const auto& all = GameFamilies();
-    for (int f = 1; f <= FamilyCount; ++f) {
-        const GameFamily& family = all[static_cast<std::size_t>(f)];
-        if (id >= family.firstId && id < family.firstId + family.levels) return f;
-    }
-    return 0;
+bool keepsTries(int gameId) {
+    const GameRules* rules = rulesOf(gameId);
+    return rules && rules->triesMade;
+}
+
+bool keepsMisses(int gameId) {
+    const GameRules* rules = rulesOf(gameId);
+    return rules && rules->misses;
 }
 
 SystemPath statisticsPath(const ProgramState& s) { return s.userDir + "CFG/statistiques.ini"; }
@@ -108,13 +109,13 @@ void countOutcome(PlayStats& p, const GameOutcome& o) {
         p.bestRun = std::max(p.bestRun, ++p.run);
         p.lastTimes.push_back(std::max(0, o.seconds));
         if (p.lastTimes.size() > KeptSolveTimes) p.lastTimes.erase(p.lastTimes.begin());
-        if (families::isMotuce(static_cast<std::uint32_t>(o.gameId)) && o.tries >= 1 && o.tries <= MotuceTryCount)
+        if (keepsTries(o.gameId) && o.tries >= 1 && o.tries <= MotuceTryCount)
             ++p.tries[static_cast<std::size_t>(o.tries)];
     } else {
         ++(o.kind == Outcome::Lost ? p.lost : p.left);
         p.run = 0;
     }
-    if (families::isHangman(static_cast<std::uint32_t>(o.gameId)) && o.kind != Outcome::Left) {
+    if (keepsMisses(o.gameId) && o.kind != Outcome::Left) {
         p.misses += std::max(0, o.misses);
         ++p.missGames;
     }

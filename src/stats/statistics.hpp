@@ -51,8 +51,10 @@ struct PlayStats {
     int meanSeconds() const { return won > 0 ? (totalWinSeconds + won / 2) / won : 0; }
 };
 
-// The family (1..30) of a game identifier; 0 for none.
-int familyOfGame(int gameId);
+// Whether the statistics keep the tries (Motuce) or the misses (the
+// hangman games) of the games of an identifier: as its rules say.
+bool keepsTries(int gameId);
+bool keepsMisses(int gameId);
 
 SystemPath statisticsPath(const ProgramState& s);
 // The sections of the file: one per level, one per family.

@@ -4,12 +4,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "games/catalogue.hpp"
 #include "games/game_reset.hpp"
-#include "games/game_start.hpp"
 #include "media/asset_loading.hpp"
 #include "media/sound_services.hpp"
 #include "platform/canvas.hpp"
+#include "play/catalogue.hpp"
+#include "play/game_start.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
 #include "texts/comments_and_help.hpp"
@@ -28,7 +28,6 @@ constexpr int CostsWord = 26, MoneyCaption = 28, GameCaption = 29, PrizeCaption 
 
 constexpr int MapRows = 8;  // rows drawn; the record has one more
 constexpr int SquarePixels = 50;
-constexpr int GameCount = 50;  // the travel's squares play games 1..50
 constexpr int TravellerFlightKind = 90;
 
 constexpr Rgb Silver{192, 192, 192};
@@ -72,7 +71,7 @@ void drawSquares(ProgramState& s) {
     for (int c = 0; c < TravelColumns; ++c) {
         for (int r = 0; r < TravelRows; ++r) {
             TravelCell& cell = cellAt(s.travel, c, r);
-            const int game = s.rng.below(GameCount) + 1;
+            const int game = s.rng.below(LastTravelGameId) + 1;
             cell.prize = s.rng.below(150) + 10;
             cell.cellGameName = gameName(s, game);
             cell.cellGame = game;

@@ -77,8 +77,6 @@ bool pointerOverTiles(const ProgramState& s, int x, int y, std::size_t length) {
     return x - 3 < px && px < x + TileAdvance * static_cast<int>(length) - 5 && y + 3 < py && py < y + 31;
 }
 
-bool isHiddenBoardGame(std::uint32_t gameId) { return gameId >= 43 && gameId <= 45; }
-
 }  // namespace
 
 void drawSmallText(ProgramState& s, int x, int y, std::uint32_t colour, std::string_view text) {
@@ -126,7 +124,7 @@ bool drawTileTextOnFace(ProgramState& s, int x, int y, std::uint32_t colour, int
     const bool hovered = pointerOverTiles(s, x, y, text.size());
     bool highlight = colour != NormalInk;
     if (hovered && pointerOnClickableCell(s)) {
-        if (text != " " || isHiddenBoardGame(s.game.gameId)) s.app.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
+        if (text != " " || s.drag.look == PieceLook::BlackSquares) s.app.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
         if (text != " " && !s.drag.active) highlight = true;
     }
     Canvas& canvas = s.platform.canvas();

@@ -27,9 +27,6 @@ constexpr int LabelMargin = 3;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-bool isHiddenWordGame(std::uint32_t id) { return (id >= 33 && id <= 36) || (id >= 99 && id <= 102); }
-bool isBrokenGridGame(std::uint32_t id) { return id >= 42 && id <= 45; }
-
 // The selection frame of the hidden-word games, from the start cell to the
 // pointer, across or down; the selection ends when the pointer leaves the
 // movable cells or goes left of the start.
@@ -279,12 +276,12 @@ bool closeMessageBox(ProgramState& s) {
 void drawDrag(ProgramState& s) {
     if (s.flight.active) return;
     const int px = s.mousePos.x, py = s.mousePos.y;
-    if (isHiddenWordGame(s.game.gameId)) {
+    if (s.drag.look == PieceLook::SelectionFrame) {
         drawSelectionFrame(s);
         return;
     }
     const std::string_view text = s.drag.text.view();
-    if (isBrokenGridGame(s.game.gameId) && text == "*") {
+    if (s.drag.look == PieceLook::BlackSquares && text == "*") {
         drawBlackTile(s, px - 25, py - 20);
         return;
     }

@@ -3,8 +3,10 @@
 // check marks a wrong letter; a win with a hint is marked in the statistics.
 #include "aids/game_aids.hpp"
 
+#include "families/registry.hpp"
+
 #include "games/board_services.hpp"
-#include "games/game_start.hpp"
+#include "play/game_start.hpp"
 #include "shell/input_routing.hpp"
 #include "stats/statistics.hpp"
 #include "support/headless_run.hpp"
@@ -49,19 +51,19 @@ TEST_F(Aids, AGridHintLaysAndLocksARightLetterAndACheckMarksAWrongOne) {
     std::vector<Point> open;
     for (int c = 0; c < BoardSize; ++c)
         for (int r = 0; r < BoardSize; ++r)
-            if (expectedGridLetter(s, c, r) && s.game.movable[c][r] && s.game.letters[c][r] == ' ')
+            if (expectedGridLetter(s, *rulesOf(static_cast<int>(s.game.gameId)), c, r) && s.game.movable[c][r] && s.game.letters[c][r] == ' ')
                 open.push_back({c, r});
     ASSERT_GE(open.size(), 3u);
     s.keyCursor = open[1];
     const int before = playSeconds();
     press(HintButton);
     const Point hinted = open[1];
-    EXPECT_EQ(s.game.letters[hinted.x][hinted.y], expectedGridLetter(s, hinted.x, hinted.y)) << "under the cursor";
+    EXPECT_EQ(s.game.letters[hinted.x][hinted.y], expectedGridLetter(s, *rulesOf(static_cast<int>(s.game.gameId)), hinted.x, hinted.y)) << "under the cursor";
     EXPECT_EQ(s.game.movable[hinted.x][hinted.y], 0) << "locked";
     EXPECT_GE(playSeconds() - before, HintSeconds);
 
     const Point wrong = open[2];
-    const char right = expectedGridLetter(s, wrong.x, wrong.y);
+    const char right = expectedGridLetter(s, *rulesOf(static_cast<int>(s.game.gameId)), wrong.x, wrong.y);
     s.game.letters[wrong.x][wrong.y] = right == 'Z' ? 'Y' : static_cast<char>(right + 1);
     const int beforeCheck = playSeconds();
     press(CheckButton);
@@ -83,7 +85,7 @@ TEST_F(Aids, AGridHintLaysAndLocksARightLetterAndACheckMarksAWrongOne) {
     EXPECT_EQ(s.game.letters[open[0].x][open[0].y], ' ') << "the move before the hint is taken back";
     EXPECT_EQ(s.game.letters[wrong.x][wrong.y], right);
     EXPECT_EQ(s.game.movable[wrong.x][wrong.y], 0);
-    EXPECT_EQ(s.game.letters[hinted.x][hinted.y], expectedGridLetter(s, hinted.x, hinted.y));
+    EXPECT_EQ(s.game.letters[hinted.x][hinted.y], expectedGridLetter(s, *rulesOf(static_cast<int>(s.game.gameId)), hinted.x, hinted.y));
 
     ASSERT_TRUE(winGame(run));
     run.step();

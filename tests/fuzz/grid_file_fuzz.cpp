@@ -7,8 +7,8 @@
 
 #include "fuzz_support.hpp"
 #include "fuzz_target.hpp"
-#include "games/game_start.hpp"
 #include "grid/crossword_grid.hpp"
+#include "play/game_start.hpp"
 
 using namespace glossamo;
 

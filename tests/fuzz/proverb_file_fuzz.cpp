@@ -2,12 +2,12 @@
 // proverb games (eight hanged proverbs, twelve faded ones, one a month), the
 // rest is that game's proverb file. Proverbs are read from several places,
 // then the game is built on the file and played: a letter, then Escape.
+#include "families/faded_proverbs/faded_proverbs.hpp"
+#include "families/hangman/hangman.hpp"
 #include "fuzz_support.hpp"
 #include "fuzz_target.hpp"
-#include "games/faded_proverbs.hpp"
-#include "games/game_start.hpp"
-#include "games/hangman.hpp"
 #include "platform/platform.hpp"
+#include "play/game_start.hpp"
 #include "shell/input_routing.hpp"
 
 using namespace glossamo;

@@ -7,7 +7,7 @@
 
 #include "base/file_system.hpp"
 #include "fuzz_support.hpp"
-#include "games/game_start.hpp"
+#include "play/game_start.hpp"
 #include "profile/saved_games.hpp"
 #include "travel/travel_mode.hpp"
 

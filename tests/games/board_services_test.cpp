@@ -1,10 +1,10 @@
 // The solved check of every family, on boards and texts set up by the test.
 #include "games/board_services.hpp"
 
+#include "families/registry.hpp"
 #include "games/board_words.hpp"
 #include "games/game_fixture.hpp"
 #include "games/game_reset.hpp"
-#include "shell/game_dispatcher.hpp"
 
 namespace glossamo::testing {
 
@@ -13,7 +13,8 @@ protected:
     bool solvedAs(int id) {
         s.game.gameId = static_cast<std::uint32_t>(id);
         s.app.gameWon = 0;
-        checkSolved(s);
+        const GameRules* rules = rulesOf(id);
+        checkSolved(s, rules ? rules->rule : nullptr);
         return s.app.gameWon == 1;
     }
     void text(int k, const char* value) { s.game.texts[static_cast<std::size_t>(k)] = value; }
@@ -130,23 +131,6 @@ TEST_F(SolvedCheck, LostGamesAndUnlistedIdentifiersAreNeverSolved) {
     EXPECT_FALSE(solvedAs(34)) << "the hidden-words games decide for themselves";
     EXPECT_FALSE(solvedAs(0));
     EXPECT_FALSE(solvedAs(151));
-}
-
-TEST(Dispatcher, EveryIdentifierHasItsLevel) {
-    EXPECT_EQ(dispatchFor(8).level, 12);
-    EXPECT_EQ(dispatchFor(10).level, 8);
-    EXPECT_EQ(dispatchFor(134).level, 8);
-    EXPECT_EQ(dispatchFor(75).level, 8);
-    EXPECT_EQ(dispatchFor(59).level, 14);
-    EXPECT_EQ(dispatchFor(141).level, 9);
-    EXPECT_EQ(dispatchFor(150).level, 9);
-    EXPECT_STREQ(dispatchFor(95).gridFile, "grillesEnglish.txt");
-    for (int id = 1; id <= 150; ++id) {
-        EXPECT_NE(dispatchFor(id).level, -1) << id;
-        EXPECT_NE(dispatchFor(id).routine, nullptr) << id;
-    }
-    EXPECT_EQ(dispatchFor(0).routine, nullptr);
-    EXPECT_EQ(dispatchFor(151).routine, nullptr);
 }
 
 }  // namespace glossamo::testing

@@ -1,5 +1,5 @@
 // Bourse aux consonnes: the consonants of the bank put back in their words.
-#include "games/consonant_market.hpp"
+#include "families/consonant_market/consonant_market.hpp"
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"

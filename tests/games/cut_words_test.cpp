@@ -1,5 +1,5 @@
 // Mots coupés: halves dragged whole into the lines, in any order.
-#include "games/cut_words.hpp"
+#include "families/cut_words/cut_words.hpp"
 
 #include <algorithm>
 

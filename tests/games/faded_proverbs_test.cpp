@@ -1,5 +1,5 @@
 // Proverbes effacés, won through the alphabet on a fixture month file.
-#include "games/faded_proverbs.hpp"
+#include "families/faded_proverbs/faded_proverbs.hpp"
 
 #include <algorithm>
 #include <tuple>

@@ -1,8 +1,8 @@
 #pragma once
 // A program with a game started, played through the mouse and the frame
 // routine as a player would.
-#include "games/catalogue.hpp"
-#include "games/game_start.hpp"
+#include "play/catalogue.hpp"
+#include "play/game_start.hpp"
 #include "shell/frame_tick.hpp"
 #include "shell/input_routing.hpp"
 #include "support/program_fixture.hpp"

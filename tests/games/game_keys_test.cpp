@@ -1,6 +1,6 @@
 // Playing the hangman games and Motuce from the keyboard alone, as the
 // window's key and text events deliver it.
-#include "games/game_keys.hpp"
+#include "play/game_keys.hpp"
 
 #include "aids/game_aids.hpp"
 #include "games/board_services.hpp"

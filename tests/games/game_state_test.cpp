@@ -1,9 +1,9 @@
 // Resetting and leaving games, the play clock, and the helpers under them.
 #include "base/file_system.hpp"
 #include "base/text_encoding.hpp"
-#include "games/catalogue.hpp"
 #include "games/game_reset.hpp"
-#include "games/game_start.hpp"
+#include "play/catalogue.hpp"
+#include "play/game_start.hpp"
 #include "profile/scores.hpp"
 #include "support/program_fixture.hpp"
 

@@ -1,4 +1,4 @@
-#include "games/hangman.hpp"
+#include "families/hangman/hangman.hpp"
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"

@@ -1,7 +1,7 @@
 // Crossing words, anagrams, the extra letter and the password, won through
 // the mouse alone on fixture word lists, and given up.
-#include "games/anagram_games.hpp"
-#include "games/crossing_words.hpp"
+#include "families/anagrams/anagram_games.hpp"
+#include "families/crossing_words/crossing_words.hpp"
 #include "games/board_services.hpp"
 #include "games/letter_moves.hpp"
 #include "games/word_lists.hpp"

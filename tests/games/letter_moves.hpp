@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "families/word_hunts/word_hunts.hpp"
 #include "games/game_fixture.hpp"
-#include "games/word_hunts.hpp"
 
 namespace glossamo::testing {
 

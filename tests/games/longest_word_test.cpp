@@ -1,4 +1,4 @@
-#include "games/longest_word.hpp"
+#include "families/longest_word/longest_word.hpp"
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"

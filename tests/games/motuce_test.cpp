@@ -1,4 +1,4 @@
-#include "games/motuce.hpp"
+#include "families/motuce/motuce.hpp"
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"

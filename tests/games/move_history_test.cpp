@@ -1,6 +1,6 @@
 // Taking moves back with Ctrl+Z and the bar's button, through the mouse and
 // the keyboard as a player gives them.
-#include "games/move_history.hpp"
+#include "play/game_undo.hpp"
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"

@@ -1,5 +1,5 @@
 // Mots empilés, put back in order through the free slot of column 1.
-#include "games/stacked_words.hpp"
+#include "families/stacked_words/stacked_words.hpp"
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"

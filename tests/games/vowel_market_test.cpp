@@ -1,4 +1,4 @@
-#include "games/vowel_market.hpp"
+#include "families/vowel_market/vowel_market.hpp"
 
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"

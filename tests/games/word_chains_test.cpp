@@ -1,6 +1,6 @@
 // De l'un à l'autre and Troisième mot: letters copied from the alphabet into
 // the gaps the builders leave.
-#include "games/word_chains.hpp"
+#include "families/word_chains/word_chains.hpp"
 
 #include <set>
 

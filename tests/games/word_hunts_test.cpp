@@ -1,5 +1,5 @@
 // Maxi-mots and Mots commençant par: words spelt from the nine letters.
-#include "games/word_hunts.hpp"
+#include "families/word_hunts/word_hunts.hpp"
 
 #include <algorithm>
 #include <set>

@@ -1,6 +1,6 @@
 // The word-placement and hidden-words games played through the mouse on a
 // fixture grid file.
-#include "grid/grid_games.hpp"
+#include "families/word_placement/grid_games.hpp"
 
 #include <algorithm>
 

@@ -5,10 +5,10 @@
 #include <set>
 
 #include "aids/game_aids.hpp"
-#include "games/move_history.hpp"
+#include "families/letter_sums/letter_sums.hpp"
+#include "families/scrambled_grids/scrambled_grids.hpp"
 #include "grid/grid_fixture.hpp"
-#include "grid/letter_sums.hpp"
-#include "grid/scrambled_grids.hpp"
+#include "play/game_undo.hpp"
 
 namespace glossamo::testing {
 

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "games/catalogue.hpp"
 #include "games/game_reset.hpp"
-#include "games/game_start.hpp"
 #include "games/word_lists.hpp"
 #include "grid/grid_common.hpp"
 #include "media/asset_loading.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/canvas.hpp"
+#include "play/catalogue.hpp"
+#include "play/game_start.hpp"
 #include "profile/scores.hpp"
 #include "shell/frame_tick.hpp"
 #include "shell/input_routing.hpp"

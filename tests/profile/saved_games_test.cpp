@@ -8,11 +8,11 @@
 
 #include "base/file_system.hpp"
 #include "base/text_encoding.hpp"
+#include "families/word_placement/grid_games.hpp"
 #include "games/board_services.hpp"
 #include "games/letter_moves.hpp"
 #include "games/proverb_layout.hpp"
 #include "grid/grid_fixture.hpp"
-#include "grid/grid_games.hpp"
 #include "profile/save_blocks.hpp"
 #include "shell/input_routing.hpp"
 #include "shell/startup.hpp"

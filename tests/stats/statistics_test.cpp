@@ -1,9 +1,10 @@
 // The statistics counted through real play: a game left after a move, a
 // game left untouched, a game saved then left and later loaded and given
 // up; and a damaged file.
+#include "families/registry.hpp"
 #include "stats/statistics.hpp"
 
-#include "games/game_start.hpp"
+#include "play/game_start.hpp"
 #include "profile/saved_games.hpp"
 #include "support/headless_run.hpp"
 

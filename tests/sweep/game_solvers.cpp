@@ -5,20 +5,32 @@
 #include <string>
 #include <vector>
 
+#include "families/anagrams/anagram_games.hpp"
+#include "families/coded_words/coded_words.hpp"
+#include "families/consonant_market/consonant_market.hpp"
+#include "families/crossing_words/crossing_words.hpp"
+#include "families/cut_words/cut_words.hpp"
+#include "families/faded_proverbs/faded_proverbs.hpp"
+#include "families/hangman/hangman.hpp"
+#include "families/letter_sums/letter_sums.hpp"
+#include "families/longest_word/longest_word.hpp"
+#include "families/motuce/motuce.hpp"
+#include "families/registry.hpp"
+#include "families/scrambled_grids/scrambled_grids.hpp"
+#include "families/stacked_words/stacked_words.hpp"
+#include "families/vowel_market/vowel_market.hpp"
+#include "families/word_chains/word_chains.hpp"
+#include "families/word_hunts/word_hunts.hpp"
+#include "families/word_placement/grid_games.hpp"
 #include "games/board_services.hpp"
-#include "games/crossing_words.hpp"
-#include "games/game_families.hpp"
 #include "games/proverb_layout.hpp"
-#include "grid/grid_games.hpp"
 #include "platform/canvas.hpp"
-#include "shell/game_dispatcher.hpp"
 #include "widgets/widgets.hpp"
 
 namespace glossamo::testing {
 
 namespace {
 
-using namespace families;
 
 enum class Family {
     None,
@@ -46,30 +58,26 @@ enum class Family {
     StackedWords,
 };
 
+// The sweep's player for each kind of game the registry names.
 Family familyOf(int id) {
-    const auto g = static_cast<std::uint32_t>(id);
-    if (isCodedWords(g)) return Family::CodedWords;
-    if (isPlacedWords(g)) return Family::PlacedWords;
-    if (isHiddenWords(g)) return Family::HiddenWords;
-    if (isScrambledGrid(g)) return Family::MixedGrid;
-    if (isBrokenGrid(g)) return Family::DismantledGrid;
-    if (isLetterSums(g)) return Family::LetterSums;
-    if (g == 4) return Family::LongestWord;
-    if (isCrossingWords(g)) return Family::CrossingWords;
-    if (isWordHangman(g)) return Family::WordHangman;
-    if (isProverbHangman(g)) return Family::ProverbHangman;
-    if (in(g, 11, 13)) return Family::Password;
-    if (in(g, 14, 15)) return Family::VowelMarket;
-    if (in(g, 16, 18)) return Family::Anagrams;
-    if (in(g, 19, 21)) return Family::ExtraLetter;
-    if (in(g, 22, 24)) return Family::FromOneToOther;
-    if (g == 25) return Family::ThirdWord;
-    if (isCutWords(g)) return Family::CutWords;
-    if (in(g, 39, 42)) return Family::ConsonantMarket;
-    if (isWordHunt(g)) return Family::WordHunt;
-    if (isMotuce(g)) return Family::Motuce;
-    if (in(g, 76, 87)) return Family::FadedProverbs;
-    if (in(g, 145, 150)) return Family::StackedWords;
+    static const std::vector<std::pair<const GameRules*, Family>> players = {
+        {&CodedWordsRules, Family::CodedWords},         {&WordPlacementRules, Family::PlacedWords},
+        {&HiddenWordsRules, Family::HiddenWords},       {&MixedGridRules, Family::MixedGrid},
+        {&DismantledGridRules, Family::DismantledGrid}, {&LetterSumsRules, Family::LetterSums},
+        {&FadedLettersRules, Family::LetterSums},       {&LongestWordRules, Family::LongestWord},
+        {&CrossingWordsRules, Family::CrossingWords},   {&EnglishCrossRules, Family::CrossingWords},
+        {&HangmanRules, Family::WordHangman},           {&ProverbHangmanRules, Family::ProverbHangman},
+        {&PasswordRules, Family::Password},             {&VowelMarketRules, Family::VowelMarket},
+        {&AnagramsRules, Family::Anagrams},             {&ExtraLetterRules, Family::ExtraLetter},
+        {&FromOneToOtherRules, Family::FromOneToOther}, {&ThirdWordRules, Family::ThirdWord},
+        {&CutWordsRules, Family::CutWords},             {&ConsonantMarketRules, Family::ConsonantMarket},
+        {&MaxiWordsRules, Family::WordHunt},            {&WordsStartingWithRules, Family::WordHunt},
+        {&MotuceRules, Family::Motuce},                 {&FadedProverbsRules, Family::FadedProverbs},
+        {&StackedWordsRules, Family::StackedWords},
+    };
+    const GameRules* rules = rulesOf(id);
+    for (const auto& [kind, family] : players)
+        if (kind == rules) return family;
     return Family::None;
 }
 
@@ -110,7 +118,7 @@ std::string boardWord(HeadlessRun& run, int c, int r, int length, bool across) {
     return readBoardWord(run.state(), c, r, length, across);
 }
 
-int level(const GameRecord& g) { return dispatchFor(static_cast<int>(g.gameId)).level; }
+int level(const GameRecord& g) { return gameEntry(static_cast<int>(g.gameId)).parameter(); }
 int gridSize(const GameRecord& g) { return static_cast<int>(g.counterB); }
 std::string text(const GameRecord& g, int k) { return g.texts[at(k)].str(); }
 // Character i of a text, or a blank past its end.

@@ -10,10 +10,13 @@
 #include <algorithm>
 
 #include "aids/game_aids.hpp"
-#include "games/catalogue.hpp"
-#include "games/game_start.hpp"
+#include "families/faded_proverbs/faded_proverbs.hpp"
+#include "families/hangman/hangman.hpp"
+#include "families/motuce/motuce.hpp"
+#include "families/registry.hpp"
+#include "play/catalogue.hpp"
+#include "play/game_start.hpp"
 #include "profile/scores.hpp"
-#include "games/game_families.hpp"
 #include "shell/game_dispatcher.hpp"
 #include "stats/statistics.hpp"
 #include "support/layout_check.hpp"
@@ -83,7 +86,7 @@ protected:
     // game. Every game gives them but the faded proverbs, where any letter
     // shown would be the answer's.
     void takeHints(int id) {
-        const bool offered = !families::in(static_cast<std::uint32_t>(id), 76, 87);
+        const bool offered = rulesOf(id) != &FadedProverbsRules;
         ASSERT_EQ(hintsApply(s), offered);
         for (int k = 0; k < MostHints && hintsApply(s); ++k) {
             const std::uint32_t before = s.watch.hints;
@@ -98,7 +101,7 @@ protected:
 
 TEST_P(GameSweep, WonThroughTheMouseThenGivenUp) {
     const int id = GetParam();
-    ASSERT_NE(dispatchFor(id).routine, nullptr);
+    ASSERT_NE(rulesOf(id), nullptr);
     ASSERT_FALSE(familyName(id).empty()) << "no player for this identifier";
     for (std::uint64_t seed = 1; seed <= seedCount(); ++seed) {
         SCOPED_TRACE(familyName(id) + ", seed " + std::to_string(seed));
@@ -144,11 +147,11 @@ TEST_P(GameSweep, WonThroughTheMouseThenGivenUp) {
     EXPECT_EQ(counted.lost, n);
     EXPECT_EQ(counted.run, 0) << "the give-up ends the run";
     EXPECT_EQ(counted.lastTimes.size(), static_cast<std::size_t>(n));
-    const auto game = static_cast<std::uint32_t>(id);
+    const GameRules* rules = rulesOf(id);
     int tries = 0;
     for (const int k : counted.tries) tries += k;
-    EXPECT_EQ(tries, families::isMotuce(game) ? n : 0) << "every Motuce win counts its tries";
-    EXPECT_EQ(counted.missGames, families::isHangman(game) ? 2 * n : 0);
+    EXPECT_EQ(tries, rules == &MotuceRules ? n : 0) << "every Motuce win counts its tries";
+    EXPECT_EQ(counted.missGames, rules == &HangmanRules || rules == &ProverbHangmanRules ? 2 * n : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryIdentifier, GameSweep, ::testing::Range(FirstGameId, LastGameId + 1),

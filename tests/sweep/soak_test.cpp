@@ -22,7 +22,7 @@
 #include <sstream>
 
 #include "base/text_encoding.hpp"
-#include "games/catalogue.hpp"
+#include "play/catalogue.hpp"
 #include "state/debug_log.hpp"
 #include "sweep/game_solvers.hpp"
 #include "travel/travel_mode.hpp"

@@ -8,7 +8,7 @@
 
 #include "base/file_system.hpp"
 #include "base/ini_file.hpp"
-#include "games/catalogue.hpp"
+#include "play/catalogue.hpp"
 #include "support/program_fixture.hpp"
 
 namespace glossamo::testing {

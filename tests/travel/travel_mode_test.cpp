@@ -10,12 +10,12 @@
 #include <set>
 #include <tuple>
 
-#include "games/catalogue.hpp"
-#include "games/word_lists.hpp"
 #include "games/letter_moves.hpp"
+#include "games/word_lists.hpp"
 #include "grid/grid_fixture.hpp"
 #include "media/asset_loading.hpp"
 #include "platform/canvas.hpp"
+#include "play/catalogue.hpp"
 #include "profile/saved_games.hpp"
 #include "support/shot_writer.hpp"
 #include "texts/comments_and_help.hpp"

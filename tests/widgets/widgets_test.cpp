@@ -133,8 +133,8 @@ TEST_F(ShippedWidgets, BannersBounceInsideTheirBox) {
 }
 
 TEST_F(ShippedWidgets, CarriedWordFollowsThePointerAndSelectionEndsOffTheGrid) {
-    s.game.gameId = 34;
     s.drag = DragState{};
+    s.drag.look = PieceLook::SelectionFrame;  // a hidden-words game
     s.drag.active = 1;
     s.drag.x = 70 + 31;
     s.drag.y = 50 + 31;

@@ -7,7 +7,7 @@
 #include <set>
 #include <sstream>
 
-#include "games/word_hunts.hpp"
+#include "families/word_hunts/word_hunts.hpp"
 #include "games/word_lists.hpp"
 #include "grid/crossword_grid.hpp"
 #include "word_filters.hpp"

@@ -1,0 +1,30 @@
+#pragma once
+// Motuce: a hidden word of n letters, its first letter given, to be found in
+// eight tries spelt with the palette; each accepted try marks the letters
+// that stand in their right place.
+#include "games/game_rules.hpp"
+#include "games/hint_pieces.hpp"
+
+namespace glossamo {
+
+extern const GameRules MotuceRules;
+
+constexpr int MotuceTries = 8;
+// Draws of a hidden word in one frame before the build waits for the next.
+constexpr int MotuceDrawsPerFrame = 1000;
+
+// `wordLength` is n, 6..14; the word comes from the current word list (the
+// French dictionary or a theme list), and so must every try.
+void playMotuce(ProgramState& s, int wordLength, const char* gridFile);
+
+// The tries the player has made and had judged: a won game counts the try
+// that won, whose row the try counter has already left behind (on the last
+// row it stays); a game not won counts the rows before the current one.
+int motuceTriesMade(const ProgramState& s);
+
+// A hint: one letter of the hidden word laid in its place in the current
+// try, one the tries judged so far have not shown in its place if there is
+// one; never the last letter the try misses.
+HintOutcome hintMotuceLetter(ProgramState& s);
+
+}  // namespace glossamo
