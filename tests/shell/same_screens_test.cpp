@@ -28,6 +28,7 @@
 #include "games/game_start.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/canvas.hpp"
+#include "profile/saved_games.hpp"
 #include "stats/statistics.hpp"
 #include "support/headless_run.hpp"
 #include "sweep/game_solvers.hpp"
@@ -120,9 +121,20 @@ void startAndBuild(HeadlessRun& run, int id) {
     run.step();
 }
 
-// What the panels show with their lists full and statistics kept for a
-// hangman, a Motuce and a grid.
-void fillPanels(HeadlessRun& run) {
+// A hangman saved, then won and scored: the scores and the saved games
+// panels list it. Back on the family list once the message has gone.
+void saveAndWinAGame(HeadlessRun& run) {
+    startAndBuild(run, 8);
+    saveGame(run.state(), false);
+    winGame(run);
+    run.frames(2);
+    run.click({400, 300});
+    run.moveTo(Aside);
+    run.frames(500);
+}
+
+// Statistics kept for a hangman, a Motuce and a grid.
+void keepStatistics(HeadlessRun& run) {
     ProgramState& s = run.state();
     std::filesystem::create_directories(s.userDir.bytes() + "CFG");
     for (const int misses : {3, 6}) {
@@ -130,14 +142,19 @@ void fillPanels(HeadlessRun& run) {
         recordOutcome(s, GameOutcome{51, Outcome::Won, 83, misses, 0, 1, 0});
         recordOutcome(s, GameOutcome{1, Outcome::Won, 36000 + 83, 0, 0, 1234, 123});
     }
-    s.typedText = "ABCDEFGHIJKLMNOP";
-    for (int i = 0; i < 30; ++i) listAdd(s, 3, "ANTICONSTITUTIO");
 }
 
+// A panel opened with the statistics kept, then the typed word as long as
+// typing allows and the search results' list full.
 void openPanel(HeadlessRun& run, int screen) {
-    pastTheTitle(run);
-    fillPanels(run);
+    if (screen == screens::Scores || screen == screens::SavedGames)
+        saveAndWinAGame(run);
+    else
+        pastTheTitle(run);
+    keepStatistics(run);
     openScreen(run.state(), screen);
+    run.state().typedText = "ABCDEFGHIJKLMNOP";
+    for (int i = 0; i < 30; ++i) listAdd(run.state(), 3, "ANTICONSTITUTIO");
     run.frames(PanelFrames);
 }
 
@@ -182,11 +199,13 @@ std::vector<Screen> keyScreens() {
                                run.frames(2);
                            }});
     screens.push_back({"panel_quit_question", "menus", [](HeadlessRun& run) { openPanel(run, screens::QuitConfirmation); }});
-    screens.push_back({"panel_question_clear_scores", "menus", [](HeadlessRun& run) {
-                           pastTheTitle(run);
-                           askFirst(run.state(), confirmations::ClearScores);
-                           run.frames(PanelFrames);
-                       }});
+    for (const auto& [question, name] : {std::pair{confirmations::ClearScores, "clear_scores"},
+                                         std::pair{confirmations::ClearStatistics, "clear_statistics"}})
+        screens.push_back({std::string("panel_question_") + name, "menus", [question](HeadlessRun& run) {
+                               pastTheTitle(run);
+                               askFirst(run.state(), question);
+                               run.frames(PanelFrames);
+                           }});
     screens.push_back({"panel_question_restart", "game", [](HeadlessRun& run) {
                            startAndBuild(run, 8);
                            askFirst(run.state(), confirmations::Restart);
