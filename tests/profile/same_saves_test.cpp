@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "aids/game_aids.hpp"
 #include "base/file_system.hpp"
 #include "challenge/daily_challenge.hpp"
 #include "games/game_start.hpp"
@@ -32,15 +33,16 @@ constexpr int MovesBeforeSaving = 2;
 constexpr Point Aside{795, 300};  // the pointer, over nothing that answers it
 const char* const Endings[] = {".sa1", ".sa2", ".sa3"};
 
-// A kept save: its name and the game it holds (0: today's first challenge
-// puzzle).
+// A kept save: its name, the game it holds (0: today's first challenge
+// puzzle) and the hints taken before its moves.
 struct KeptSave {
     const char* name;
     int gameId;
+    int hints = 0;
 };
 constexpr KeptSave KeptSaves[] = {
-    {"motuce", 51},          {"pendu", 8},           {"mots_codes", 2},
-    {"mots_coupes", 26},     {"grille_deconstituee", 43}, {"sommes_de_lettres", 62},
+    {"motuce", 51},          {"pendu", 8},           {"mots_codes", 2, 1},
+    {"mots_coupes", 26},     {"grille_deconstituee", 43}, {"sommes_de_lettres", 62, 2},
     {"mots_caches", 35},     {"theme_arbres_pendu", 112}, {"defi_motuce", 0},
 };
 
@@ -141,6 +143,10 @@ TEST(SameSaves, DISABLED_WriteSaveFixtures) {
         for (int k = 0; k < MostBuildFrames && s.game.built == 0; ++k) run.step();
         run.frames(3);
         ASSERT_EQ(s.game.built, 1);
+        for (int k = 0; k < kept.hints; ++k) {
+            takeHint(s);
+            run.frames(2);
+        }
         const std::string built = positionDigest(s);
         makeMoves(run, MovesBeforeSaving);
         ASSERT_NE(positionDigest(s), built) << "no move made";
