@@ -15,7 +15,7 @@
 #include "aids/game_aids.hpp"
 #include "base/file_system.hpp"
 #include "challenge/daily_challenge.hpp"
-#include "games/game_start.hpp"
+#include "play/game_start.hpp"
 #include "profile/saved_games.hpp"
 #include "support/headless_run.hpp"
 #include "sweep/game_solvers.hpp"

@@ -24,8 +24,8 @@
 #include <string>
 #include <vector>
 
-#include "games/catalogue.hpp"
-#include "games/game_start.hpp"
+#include "play/catalogue.hpp"
+#include "play/game_start.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/canvas.hpp"
 #include "profile/saved_games.hpp"
