@@ -122,8 +122,7 @@ bool gameTakesUndo(std::uint32_t id) {
 }
 
 bool undoOffered(const ProgramState& s) {
-    return s.gameRunning() && s.game.built == 1 && s.app.gameWon == 0 && s.app.gameLost == 0 &&
-           s.travel.mapShown == 0 && gameTakesUndo(s.game.gameId);
+    return s.gameInPlay() && s.travel.mapShown == 0 && gameTakesUndo(s.game.gameId);
 }
 
 bool undoApplies(const ProgramState& s) { return undoOffered(s) && !moveUnderWay(s); }
