@@ -89,7 +89,7 @@ bool escape(ProgramState& s) {
         a.screen = screens::None;
         return true;
     }
-    if (a.screen == screens::Families) openScreen(s, 100);
+    if (a.screen == screens::Families) openScreen(s, Screen::QuitConfirmation);
     const bool ended = a.gameWon == 1 || a.gameLost == 1;
     if (ended && leaveEndedGame(s)) return true;
     if (s.travel.failed || s.travel.completed) {
