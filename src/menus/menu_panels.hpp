@@ -28,9 +28,6 @@ void quitScreen(Pass& p);
 // The yes/no question asked by `askFirst`.
 void confirmationScreen(Pass& p);
 
-// The give-up button; false when the game had already ended, which leaves
-// the pass at once.
-bool giveUp(ProgramState& s);
 // The bar under a game or the travel map; false when the pass must end here.
 bool inGameBar(Pass& p);
 // The bar of the menus, with no game running.
