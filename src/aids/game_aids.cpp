@@ -24,8 +24,7 @@ std::size_t at(int i) { return static_cast<std::size_t>(i); }
 const GameRules* rulesInPlay(const ProgramState& s) { return rulesOf(static_cast<int>(s.game.gameId)); }
 
 bool inPlay(const ProgramState& s) {
-    return s.gameRunning() && s.game.built == 1 && s.app.gameWon == 0 && s.app.gameLost == 0 &&
-           !s.travel.mapShown && s.drag.active == 0 && s.flight.active == 0;
+    return s.gameInPlay() && !s.travel.mapShown && s.drag.active == 0 && s.flight.active == 0;
 }
 
 // Help is paid in play time, second by second as the clock counts.

@@ -115,8 +115,7 @@ void layHintsAgain(ProgramState& s, const GameRules& rules) {
 }  // namespace
 
 bool undoOffered(const ProgramState& s, const GameRules* rules) {
-    return s.gameRunning() && s.game.built == 1 && s.app.gameWon == 0 && s.app.gameLost == 0 &&
-           s.travel.mapShown == 0 && rules && rules->undo;
+    return s.gameInPlay() && s.travel.mapShown == 0 && rules && rules->undo;
 }
 
 bool undoApplies(const ProgramState& s, const GameRules* rules) { return undoOffered(s, rules) && !moveUnderWay(s); }

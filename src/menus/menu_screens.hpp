@@ -2,15 +2,26 @@
 // The menu screens, drawn in immediate mode, and the way into them.
 #include <cstdint>
 
+#include "state/app_state.hpp"
+
 namespace glossamo {
 
 struct ProgramState;
 struct Point;
 
+// What a menu button does besides opening a screen.
+enum class MenuAction {
+    PlayAgain,    // the running level, started again from its beginning
+    StartTravel,  // leaves the menus or the game for a new travel
+    QuitProgram,  // the quitting picture, then the program closes
+};
+
 // Draws the current screen's elements and acts on a pending click.
 void drawMenus(ProgramState& s, int screen);
-// Opens a screen or runs a menu action (101 quits the program).
-void openScreen(ProgramState& s, int action);
+// Opens a screen, ready to be shown: a panel slides in afresh, a search
+// starts empty. `Screen::None` closes the panel shown.
+void openScreen(ProgramState& s, Screen screen);
+void runMenuAction(ProgramState& s, MenuAction action);
 // Opens the yes/no question (a `confirmations` value) asked before an action
 // that wipes something; the action runs only on Oui.
 void askFirst(ProgramState& s, std::uint8_t what);

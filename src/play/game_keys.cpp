@@ -240,8 +240,7 @@ bool emptyCursorCell(ProgramState& s) {
 }  // namespace
 
 bool gameTakesKeys(const ProgramState& s) {
-    return s.gameRunning() && s.game.built == 1 && s.app.gameWon == 0 && s.app.gameLost == 0 &&
-           s.drag.active == 0 && s.flight.active == 0;
+    return s.gameInPlay() && s.drag.active == 0 && s.flight.active == 0;
 }
 
 bool onGameLetter(ProgramState& s, char letter) {

@@ -13,7 +13,6 @@ namespace glossamo {
 
 namespace {
 
-constexpr std::size_t OverlayLimit = 26;
 constexpr int LastScoreEntry = 599;
 
 // The older layout: one line of 41 dots with the name at 0, the title at 13
@@ -59,16 +58,6 @@ void clockTick(ProgramState& s) {
     if (c.hours != 0 || c.days != 0) text = twoDigits(c.hours) + "H " + text;
     if (c.days != 0) text = std::to_string(c.days) + "J " + text;
     c.clockText = text;
-}
-
-std::string overlayText(std::string line, std::string_view text, int position) {
-    const std::size_t shown = std::min<std::size_t>(text.size(), OverlayLimit);
-    for (std::size_t k = 0; k < shown; ++k) {
-        const std::size_t at = static_cast<std::size_t>(position) + k;
-        if (at >= line.size()) break;
-        line[at] = text[k];
-    }
-    return line;
 }
 
 int scoreOf(const PlayClock& c) {

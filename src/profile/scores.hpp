@@ -27,8 +27,5 @@ void sortScores(ProgramState& s);
 // The score of a play time: 10000 less 800 a minute and 8 a second, and 1
 // for a game of an hour or more.
 int scoreOf(const PlayClock& clock);
-// Writes at most the first 26 characters of `text` over the characters
-// after `position` (counted from 1) of `line`, never past its end.
-std::string overlayText(std::string line, std::string_view text, int position);
 
 }  // namespace glossamo

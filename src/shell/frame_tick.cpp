@@ -122,7 +122,7 @@ void drawNormalFrame(ProgramState& s) {
         a.screen = screens::Families;
         // A puzzle of the daily challenge, ended and left: its panel comes
         // back with the result in it.
-        if (std::exchange(s.challengeEnded, 0) == 1) openScreen(s, screens::Challenge);
+        if (std::exchange(s.challengeEnded, 0) == 1) openScreen(s, Screen::Challenge);
     }
     if (a.gameLost == 1 && !s.travel.failed) drawLostBanner(s);
     if (a.gameWon == 1) {

@@ -12,7 +12,7 @@ void GameDispatcher(ProgramState& s) {
     const int over = s.app.screen;
     const bool covered = over == screens::Help || over == screens::Options || over == screens::AnagramSearch ||
                          over == screens::PatternSearch || over == screens::Confirmation;
-    const bool counts = s.game.built == 1 && s.app.gameWon == 0 && s.app.gameLost == 0 && !covered;
+    const bool counts = s.gameInPlay() && !covered;
     if (counts != p.playClockEnabled()) p.setPlayClockEnabled(counts);
     s.app.cursorShape = 0;
     const GameEntry game = gameEntry(static_cast<int>(s.game.gameId));

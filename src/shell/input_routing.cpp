@@ -68,20 +68,6 @@ void pressOverEndedGame(ProgramState& s) {
         startGame(s, id);
 }
 
-void giveUp(ProgramState& s) {
-    AppState& a = s.app;
-    a.endTick = s.now();
-    a.gameLost = 1;
-    clearDrag(s);
-    if (s.travel.mapShown) {
-        a.gameTitle.clear();
-        s.game.gameId = 0;
-        resetGameRecord(s);
-        leaveGame(s);
-        switchTravelOff(s);
-    }
-}
-
 // Escape. Returns true when the key is used up.
 bool escape(ProgramState& s) {
     AppState& a = s.app;
@@ -89,7 +75,7 @@ bool escape(ProgramState& s) {
         a.screen = screens::None;
         return true;
     }
-    if (a.screen == screens::Families) openScreen(s, 100);
+    if (a.screen == screens::Families) openScreen(s, Screen::QuitConfirmation);
     const bool ended = a.gameWon == 1 || a.gameLost == 1;
     if (ended && leaveEndedGame(s)) return true;
     if (s.travel.failed || s.travel.completed) {

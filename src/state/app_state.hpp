@@ -10,22 +10,43 @@ namespace glossamo {
 
 constexpr int CommentCount = 496;  // comments 1..496
 
-// Screen numbers.
+// The screens, numbered as `AppState::screen` keeps them (a saved game
+// stores the number).
+enum class Screen : std::int32_t {
+    None = 0,
+    Families = 1,
+    Levels = 2,
+    Options = 3,
+    Scores = 4,
+    Help = 5,
+    Profile = 6,
+    SavedGames = 7,
+    AnagramSearch = 8,
+    PatternSearch = 9,
+    QuitConfirmation = 100,
+    Confirmation = 103,  // a yes/no question before a click that wipes something
+    Statistics = 104,
+    Challenge = 105,
+};
+
+constexpr std::int32_t screenNumber(Screen screen) { return static_cast<std::int32_t>(screen); }
+
+// The same numbers as `AppState::screen` holds them.
 namespace screens {
-constexpr int None = 0;
-constexpr int Families = 1;
-constexpr int Levels = 2;
-constexpr int Options = 3;
-constexpr int Scores = 4;
-constexpr int Help = 5;
-constexpr int Profile = 6;
-constexpr int SavedGames = 7;
-constexpr int AnagramSearch = 8;
-constexpr int PatternSearch = 9;
-constexpr int QuitConfirmation = 100;
-constexpr int Confirmation = 103;  // a yes/no question before a click that wipes something
-constexpr int Statistics = 104;
-constexpr int Challenge = 105;
+constexpr std::int32_t None = screenNumber(Screen::None);
+constexpr std::int32_t Families = screenNumber(Screen::Families);
+constexpr std::int32_t Levels = screenNumber(Screen::Levels);
+constexpr std::int32_t Options = screenNumber(Screen::Options);
+constexpr std::int32_t Scores = screenNumber(Screen::Scores);
+constexpr std::int32_t Help = screenNumber(Screen::Help);
+constexpr std::int32_t Profile = screenNumber(Screen::Profile);
+constexpr std::int32_t SavedGames = screenNumber(Screen::SavedGames);
+constexpr std::int32_t AnagramSearch = screenNumber(Screen::AnagramSearch);
+constexpr std::int32_t PatternSearch = screenNumber(Screen::PatternSearch);
+constexpr std::int32_t QuitConfirmation = screenNumber(Screen::QuitConfirmation);
+constexpr std::int32_t Confirmation = screenNumber(Screen::Confirmation);
+constexpr std::int32_t Statistics = screenNumber(Screen::Statistics);
+constexpr std::int32_t Challenge = screenNumber(Screen::Challenge);
 }  // namespace screens
 
 // What the confirmation screen asks before doing it.

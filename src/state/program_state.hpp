@@ -113,6 +113,8 @@ struct ProgramState {
     ListBox& listBox(int n) { return listBoxes[static_cast<std::size_t>(n)]; }
     CheckBox& checkBox(int n) { return checkBoxes[static_cast<std::size_t>(n)]; }
     bool gameRunning() const { return !app.gameTitle.empty(); }
+    // A game is running, built and neither won nor lost yet.
+    bool gameInPlay() const { return gameRunning() && game.built == 1 && app.gameWon == 0 && app.gameLost == 0; }
     std::uint32_t now() const { return platform.ticks(); }
 };
 

@@ -259,4 +259,20 @@ void switchTravelOff(ProgramState& s) {
     s.travel.underWay = 0;
 }
 
+bool giveUp(ProgramState& s) {
+    AppState& a = s.app;
+    if (a.gameWon == 1 || a.gameLost == 1) return false;
+    a.endTick = s.now();
+    a.gameLost = 1;
+    clearDrag(s);
+    if (s.travel.mapShown || s.travel.completed || s.travel.failed) {
+        leaveGame(s);
+        resetGameRecord(s);
+        s.game.gameId = 0;
+        a.gameTitle.clear();
+        switchTravelOff(s);
+    }
+    return true;
+}
+
 }  // namespace glossamo

@@ -52,5 +52,10 @@ int cheapestNeighbourCost(const TravelState& t, int c, int r);
 // Leaves the travel at once (give-up or Escape on the map): the map and the
 // travel are switched off and a traveller on the move stops.
 void switchTravelOff(ProgramState& s);
+// Gives the running game up: it is lost from now on. From the travel map,
+// or once the travel has failed or reached its goal, the travel ends with
+// it and the menus come back. False, changing nothing, when the game had
+// already ended.
+bool giveUp(ProgramState& s);
 
 }  // namespace glossamo

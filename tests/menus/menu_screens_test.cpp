@@ -316,7 +316,7 @@ TEST_F(Menus, OnlyImportedPortraitsCanBeDeletedAndTheirFileGoes) {
     user.write("TETE/Portrait .bmp");
     fillHeadList(s);
     ASSERT_EQ(s.listBox(8).entries[7], "Portrait ");
-    openScreen(s, 6);
+    openScreen(s, Screen::Profile);
     settle();
     const int deleteX = L() + 500 - 30 + 10, deleteY = T() + 180 + 10;
 
@@ -345,7 +345,7 @@ TEST_F(Menus, DeletingASavedGameRemovesBothFilesAndItsRow) {
     user.write("SAVE/MARC 07-12-2026 MOTS.sa1", "records");
     user.write("SAVE/MARC 07-12-2026 MOTS.sa2", "words");
     fillSavedGameList(s);
-    openScreen(s, 7);
+    openScreen(s, Screen::SavedGames);
     settle();
     clickAt(L() + 100 + 40, T() + 100 + 20 + 8);  // the first row
     ASSERT_EQ(s.listBox(9).selected, 1);

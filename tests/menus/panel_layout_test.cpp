@@ -141,12 +141,13 @@ TEST_F(PanelLayout, NoPanelTextMeetsAnother) {
         const std::vector<std::string> faults = layoutFaults(platform.canvas().boxesSoFar());
         for (const auto& f : faults) ADD_FAILURE() << name << ": " << f;
     };
-    for (const int screen : {3, 4, 5, 6, 7, 8, 9, screens::Challenge}) {
+    for (const Screen screen : {Screen::Options, Screen::Scores, Screen::Help, Screen::Profile, Screen::SavedGames,
+                                Screen::AnagramSearch, Screen::PatternSearch, Screen::Challenge}) {
         openScreen(s, screen);
-        check(screen, "screen " + std::to_string(screen));
+        check(screenNumber(screen), "screen " + std::to_string(screenNumber(screen)));
     }
     for (const int id : {hangman, motuce, grid}) {
-        openScreen(s, screens::Statistics);
+        openScreen(s, Screen::Statistics);
         s.statsFamily = familyOfGame(id);
         s.statsLevel = 0;
         check(screens::Statistics, "statistics of game " + std::to_string(id));
@@ -166,7 +167,7 @@ TEST_F(PanelLayout, EveryGameTitleAndRulesLineIsReadableInTheHelpPanel) {
         s.app.gameTitle = id == 0 ? "" : gameName(s, id);
         if (s.app.gameTitle.size() > longestTitle.size()) longestTitle = s.app.gameTitle.str();
         ChargeAide(s, id);
-        openScreen(s, 5);
+        openScreen(s, Screen::Help);
         const int lines = lastUsedEntry(s, 6);
         ASSERT_GE(lines, 7) << id;
         render(screens::Help);
@@ -184,7 +185,7 @@ TEST_F(PanelLayout, EveryGameTitleAndRulesLineIsReadableInTheHelpPanel) {
     }
     s.app.gameTitle = longestTitle;
     ChargeAide(s, 64);
-    openScreen(s, 5);
+    openScreen(s, Screen::Help);
     render(screens::Help);
     saveShot(platform.canvas(), "layout_help_longest_title");
 }
@@ -197,7 +198,7 @@ TEST_F(PanelLayout, TheHelpPanelClosesWithItsGame) {
         DXTimer1Timer(s);
     }
     ASSERT_EQ(s.game.built, 1);
-    openScreen(s, 5);
+    openScreen(s, Screen::Help);
     s.app.gameLost = 1;  // given up from the in-game bar
     s.app.endTick = platform.ticks();
     platform.advance(LostGameLeftAfterMs + 20);

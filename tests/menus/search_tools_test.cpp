@@ -18,7 +18,7 @@ protected:
                   WordStore::LoadResult::Loaded);
     }
     // Opens the screen as its button does, types and presses Enter.
-    void search(int screen, const std::string& typed) {
+    void search(Screen screen, const std::string& typed) {
         openScreen(s, screen);
         WindowEvents(s).onTextInput(typed);
         FormKeyDown(s, vk::Enter, 0);
@@ -35,32 +35,32 @@ protected:
 };
 
 TEST_F(SearchTools, AnagramsComeInFileOrderWithoutTheTypedWord) {
-    search(8, "chien");
+    search(Screen::AnagramSearch, "chien");
     EXPECT_EQ(results(), (Words{"NICHE", "CHINE"}));
     EXPECT_EQ(s.listBoxes[3].entries[1], "NICHE") << "the first result is entry 1";
     EXPECT_EQ(platform.count("sound 1"), 1);
-    search(8, "rouge");
+    search(Screen::AnagramSearch, "rouge");
     EXPECT_EQ(results(), Words{"Pas de r\xE9ponses"}) << "its own only arrangement; the last results are gone";
-    search(8, "a");
+    search(Screen::AnagramSearch, "a");
     EXPECT_EQ(results(), Words{"?"}) << "one letter without anagram: the row of one question mark";
 }
 
 TEST_F(SearchTools, PatternStarsStandForAnyLetter) {
-    search(9, "chi**");
+    search(Screen::PatternSearch, "chi**");
     EXPECT_EQ(results(), (Words{"CHIEN", "CHINE", "CHIOT"}));
-    search(9, "*");
+    search(Screen::PatternSearch, "*");
     EXPECT_EQ(results(), (Words{"A", "Y"})) << "every one-letter word";
-    search(9, "zebre");
+    search(Screen::PatternSearch, "zebre");
     EXPECT_EQ(results(), Words{"ZEBRE"}) << "a word without a star lists itself";
-    search(9, "ZEBRA");
+    search(Screen::PatternSearch, "ZEBRA");
     EXPECT_EQ(results(), Words{"Pas de r\xE9ponses"});
     ASSERT_EQ(s.words.loadLines({"CHAT", "ZEBRE"}), WordStore::LoadResult::Loaded);
-    search(9, "*");
+    search(Screen::PatternSearch, "*");
     EXPECT_EQ(results(), Words{"?"}) << "no one-letter word in the list";
 }
 
 TEST_F(SearchTools, SeventeenthTypedCharacterIsIgnored) {
-    search(9, "ABCDEFGHIJKLMNOPQ");
+    search(Screen::PatternSearch, "ABCDEFGHIJKLMNOPQ");
     EXPECT_EQ(s.typedText.view(), "ABCDEFGHIJKLMNOP");
     EXPECT_EQ(results(), Words{"ABCDEFGHIJKLMNOP"});
 }
@@ -75,10 +75,10 @@ TEST_F(SearchTools, From599ResultsOnlyTheirNumberIsSaid) {
         return list;
     };
     ASSERT_EQ(s.words.loadLines(words(598)), WordStore::LoadResult::Loaded);
-    search(9, "***");
+    search(Screen::PatternSearch, "***");
     EXPECT_EQ(results(), words(598)) << "598 results are all listed, in order";
     ASSERT_EQ(s.words.loadLines(words(599)), WordStore::LoadResult::Loaded);
-    search(9, "***");
+    search(Screen::PatternSearch, "***");
     EXPECT_EQ(results(), Words{"Plus de 600 r\xE9ponses"});
 }
 

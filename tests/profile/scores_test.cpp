@@ -60,8 +60,6 @@ TEST_F(Scores, WholeThemeTitlesAndFastGames) {
     recordScore(s);
     EXPECT_EQ(s.listBox(5).entries[1], "10000 00H00MN00S  MOTS COUPES 8 mots / ANIMAUX")
         << "the clock before its first second; the theme stays";
-    EXPECT_EQ(overlayText("......", "ABCDEFGH", 3), "...ABC") << "never past the line's end";
-    EXPECT_EQ(overlayText(std::string(40, '.'), std::string(30, 'X'), 0), std::string(26, 'X') + std::string(14, '.'));
 }
 
 TEST_F(Scores, TheListStaysBestFirstAndAFullListDropsItsWorst) {

@@ -152,7 +152,7 @@ void openPanel(HeadlessRun& run, int screen) {
     else
         pastTheTitle(run);
     keepStatistics(run);
-    openScreen(run.state(), screen);
+    openScreen(run.state(), static_cast<glossamo::Screen>(screen));
     run.state().typedText = "ABCDEFGHIJKLMNOP";
     for (int i = 0; i < 30; ++i) listAdd(run.state(), 3, "ANTICONSTITUTIO");
     run.frames(PanelFrames);

@@ -1,0 +1,30 @@
+// The options panel: the background picture, the music and the sound effects.
+#include "menus/menu_panels.hpp"
+
+#include "media/asset_loading.hpp"
+#include "widgets/list_boxes.hpp"
+
+namespace glossamo::menus {
+
+void optionsScreen(Pass& p) {
+    ProgramState& s = p.s;
+    p.text(p.L + 200, p.T + 60, p.comment(70));
+    p.text(p.L + 100, p.T + 110, p.comment(71));
+    const int picked = p.listAt(4, p.L + 100, p.T + 120);
+    if (picked >= 0 && !s.travel.mapShown) {
+        s.app.backgroundIndex = picked;
+        loadBackground(s, picked);
+    }
+    p.scrollButtons(4, p.L + 40, p.T + 100, p.T + 200);
+    p.checkBoxAt(1, p.L + 60, p.T + 360, p.comment(73));
+    if (p.checkBoxAt(2, p.L + 60, p.T + 335, p.comment(74))) {
+        if (s.checkBox(2).ticked)
+            s.platform.musicPlay();
+        else
+            s.platform.musicPause();
+    }
+    // Like every other panel's close button, inside the panel's border.
+    if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, Screen::None);
+}
+
+}  // namespace glossamo::menus
