@@ -1,6 +1,7 @@
 #pragma once
 // A program with a fixture grid file, and the moves of the grid games.
 #include <string>
+#include <vector>
 
 #include "games/game_fixture.hpp"
 
@@ -84,6 +85,52 @@ public:
                 frames(1);
             }
     }
+};
+
+// The word-placement and hidden-words games on one 6 x 6 grid and a 12 x 12
+// grid.
+class GridGames : public GridFixture {
+protected:
+    void SetUp() override {
+        GridFixture::SetUp();
+        programFolder.write("bin/grilles.txt", "6x6=" + Grid6 + "\r\n12x12=" + std::string(144, 'A') + "\r\n");
+    }
+    static char gridAt(int c, int r) { return cellOf(Grid6, 6, c, r); }
+};
+
+// The other grid games on the usual grids.
+class MoreGridGames : public GridFixture {
+protected:
+    void SetUp() override {
+        GridFixture::SetUp();
+        writeUsualGrids();
+    }
+    void giveUp() {
+        FormKeyDown(s, vk::Escape, 0);
+        frames(1);
+        EXPECT_EQ(s.app.gameLost, 1);
+        EXPECT_EQ(s.app.gameWon, 0);
+    }
+};
+
+// A right answer other than the stored one wins.
+class OtherAnswers : public MoreGridGames {
+protected:
+    // One grid of a size, with a spare that is never drawn; the rest black.
+    static std::string padded(const std::string& topRows, int size) {
+        return topRows + std::string(static_cast<std::size_t>(size * size) - topRows.size(), '*');
+    }
+    void onlyGrid(int size, const std::string& topRows) {
+        const std::string key = std::to_string(size) + "x" + std::to_string(size) + "=";
+        writeGrids("grilles.txt", {key + padded(topRows, size), key + padded(topRows, size)});
+    }
+    static std::string transposedGrid(const std::string& grid, int size) {
+        std::string transposed = grid;
+        for (int c = 0; c < size; ++c)
+            for (int r = 0; r < size; ++r) transposed[static_cast<std::size_t>(r * size + c)] = cellOf(grid, size, r, c);
+        return transposed;
+    }
+    void words(const std::vector<std::string>& list) { ASSERT_EQ(s.words.loadLines(list), WordStore::LoadResult::Loaded); }
 };
 
 }  // namespace glossamo::testing

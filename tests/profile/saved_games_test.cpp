@@ -8,7 +8,7 @@
 
 #include "base/file_system.hpp"
 #include "base/text_encoding.hpp"
-#include "families/word_placement/grid_games.hpp"
+#include "families/hidden_words/hidden_words.hpp"
 #include "games/board_services.hpp"
 #include "games/letter_moves.hpp"
 #include "games/proverb_layout.hpp"

@@ -3,9 +3,10 @@
 #include <array>
 #include <string>
 
-#include "families/word_placement/grid_games.hpp"
+#include "families/coded_words/coded_words_record.hpp"
 #include "games/board_services.hpp"
 #include "games/drag_and_drop.hpp"
+#include "grid/grid_cells.hpp"
 #include "grid/grid_common.hpp"
 #include "grid/grid_help.hpp"
 #include "media/sound_services.hpp"
@@ -47,15 +48,15 @@ void buildCodedWords(ProgramState& s, int size, const char* gridFile) {
     GameRecord& g = s.game;
     drawCode(s);
     playSound(s, sounds::Enter);
-    g.counterB = static_cast<std::uint32_t>(size);
+    coded_words::gridSize(g) = static_cast<std::uint32_t>(size);
     const TjsysGrille grid = chosenGrid(s, size, gridFile);
     for (int c = 0; c < size; ++c) {
         for (int r = 0; r < size; ++r) {
             const char cell = grid.gridCells[at(c)][at(r)];
             const auto col = at(c + 1), row = at(r + 1);
-            g.solution[col][row] = static_cast<unsigned char>(cell);
+            coded_words::answer(g)[col][row] = static_cast<unsigned char>(cell);
             const bool letter = cell >= 'A' && cell <= 'Z';
-            g.numbers[col][row] = letter ? numberOf(s, cell) : BlackSquareNumber;
+            coded_words::codeNumbers(g)[col][row] = letter ? numberOf(s, cell) : BlackSquareNumber;
             if (letter) {
                 g.letters[col][row] = (r == 0 && c < GivenLetters) ? cell : ' ';
                 s.givenLetters[col][row] = g.letters[col][row] == ' ' ? 0 : cell;
@@ -73,13 +74,19 @@ void buildCodedWords(ProgramState& s, int size, const char* gridFile) {
     playSound(s, sounds::GameBuilt);
 }
 
+// The grid as laid: its black squares are the cells of the black-square
+// number.
+GridRows laidGrid(const ProgramState& s) {
+    const GameRecord& g = s.game;
+    return gridRowsOf(s, 1, 1, [&g](int c, int r) { return coded_words::codeNumbers(g)[at(c)][at(r)] == BlackSquareNumber; });
+}
+
 // Any decoding wins in which every run is a word, the letters given at the
 // start stay, and one number always stands for one letter, two numbers for
 // two letters.
 bool codedWordsSolved(const ProgramState& s) {
     const GameRecord& g = s.game;
-    const GridRows rows =
-        gridRowsOf(s, 1, 1, [&g](int c, int r) { return g.numbers[at(c)][at(r)] == BlackSquareNumber; });
+    const GridRows rows = laidGrid(s);
     if (!everyRunIsAWord(s, rows)) return false;
     std::array<char, 27> letterOfNumber{};
     std::array<std::uint32_t, 26> numberOfLetter{};
@@ -87,8 +94,8 @@ bool codedWordsSolved(const ProgramState& s) {
         for (std::size_t c = 0; c < rows.size(); ++c) {
             const char letter = rows[r][c];
             if (letter == '*') continue;
-            if (r == 0 && c < GivenLetters && code(letter) != g.solution[c + 1][1]) return false;
-            const std::uint32_t number = g.numbers[c + 1][r + 1];
+            if (r == 0 && c < GivenLetters && code(letter) != coded_words::answer(g)[c + 1][1]) return false;
+            const std::uint32_t number = coded_words::codeNumbers(g)[c + 1][r + 1];
             if (number < 1 || number > 26) return false;
             std::uint32_t& owner = numberOfLetter[at(letter - 'A')];
             if (letterOfNumber[number] == 0 && owner == 0) {
@@ -103,9 +110,9 @@ bool codedWordsSolved(const ProgramState& s) {
 }
 
 // The stored decoding, or any other that meets the rule.
-bool codedWordsRule(const ProgramState& s) { return gridMatches(s.game, s.game.solution, 1) || codedWordsSolved(s); }
+bool codedWordsRule(const ProgramState& s) { return gridMatches(s.game, coded_words::answer(s.game), 1) || codedWordsSolved(s); }
 
-char codedWordsAnswer(const ProgramState& s, int c, int r) { return answerInGrid(s, s.game.solution, c, r, 1); }
+char codedWordsAnswer(const ProgramState& s, int c, int r) { return answerInGrid(s, coded_words::answer(s.game), c, r, 1); }
 
 HintOutcome codedWordsHint(ProgramState& s) { return hintGridLetter(s, CodedWordsRules); }
 
@@ -136,14 +143,14 @@ void playCodedWords(ProgramState& s, int size, const char* gridFile) {
         for (int c = 1; c <= size; ++c)
             for (int r = 1; r <= size; ++r) {
                 g.colours[at(c)][at(r)] = HighlightInk;
-                g.letters[at(c)][at(r)] = static_cast<char>(g.solution[at(c)][at(r)]);
+                g.letters[at(c)][at(r)] = static_cast<char>(coded_words::answer(g)[at(c)][at(r)]);
             }
     }
     writePalette(s, paletteRow(size));
     drawBoard(s);
     drawCodeNumbers(s);
     checkSolved(s, CodedWordsRules.rule);
-    sayWhenGridFullButWrong(s, gridRowsOf(s, 1, 1, [&g](int c, int r) { return g.numbers[at(c)][at(r)] == BlackSquareNumber; }));
+    sayWhenGridFullButWrong(s, laidGrid(s));
 }
 
 }  // namespace glossamo

@@ -1,17 +1,15 @@
-#include "families/word_placement/grid_games.hpp"
+#include "families/hidden_words/hidden_words.hpp"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "base/text_encoding.hpp"
+#include "families/hidden_words/hidden_words_record.hpp"
 #include "games/board_services.hpp"
-#include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
 #include "grid/crossword_grid.hpp"
+#include "grid/grid_cells.hpp"
 #include "grid/grid_common.hpp"
-#include "grid/grid_help.hpp"
 #include "media/sound_services.hpp"
 #include "platform/canvas.hpp"
 #include "state/program_state.hpp"
@@ -26,61 +24,18 @@ constexpr std::size_t WordStart = 5;  // an entry of the hidden-words list: 4 co
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-// Once given up, the grid shows its own letters. The grid's size comes back
-// from a saved game too: it never reaches past the board.
-void showSolution(ProgramState& s) {
-    const int n = std::min(static_cast<int>(s.game.counterB), BoardSize - 1);
-    for (int c = 1; c <= n; ++c) {
-        for (int r = 1; r <= n; ++r) {
-            s.game.colours[at(c)][at(r)] = HighlightInk;
-            s.game.letters[at(c)][at(r)] = static_cast<char>(s.game.numbers[at(c)][at(r)]);
-        }
-    }
-}
-
-// --- word placement -------------------------------------------------------------
-
-void buildWordPlacement(ProgramState& s, int size, const char* gridFile) {
-    GameRecord& g = s.game;
-    g.counterB = static_cast<std::uint32_t>(size);
-    const TjsysGrille grid = chosenGrid(s, size, gridFile);
-    for (int c = 0; c < size; ++c) {
-        for (int r = 0; r < size; ++r) {
-            const char cell = grid.gridCells[at(c)][at(r)];
-            const auto col = at(c + 1), row = at(r + 1);
-            g.numbers[col][row] = static_cast<unsigned char>(cell);
-            if (cell == '*') {
-                g.letters[col][row] = '*';
-                g.tileStyles[col][row] = 3;
-            } else {
-                g.letters[col][row] = ' ';
-                g.movable[col][row] = 1;
-                g.clickable[col][row] = 1;
-                g.tileStyles[col][row] = 4;
-            }
-        }
-    }
-    std::vector<std::string> words;
-    grid.ListWords(words);
-    preparePalette(s, paletteRow(size));
-    s.gameWordList = words;
-    g.built = 1;
-    playSound(s, sounds::GameBuilt);
-}
-
-// --- hidden words --------------------------------------------------------------
-
 void buildHiddenWords(ProgramState& s, int size, const char* gridFile) {
     GameRecord& g = s.game;
-    g.counterB = static_cast<std::uint32_t>(size);
+    hidden_words::gridSize(g) = static_cast<std::uint32_t>(size);
     const TjsysGrille grid = chosenGrid(s, size, gridFile);
     for (int c = 0; c <= 20; ++c)
         for (int r = 0; r <= 16; ++r) g.solution[at(c)][at(r)] = 0;
+    Board<std::uint32_t>& own = hidden_words::gridLetters(g);
     for (int c = 0; c < size; ++c) {
         for (int r = 0; r < size; ++r) {
             const char cell = grid.gridCells[at(c)][at(r)];
             const auto col = at(c + 1), row = at(r + 1);
-            g.numbers[col][row] = static_cast<unsigned char>(cell);
+            own[col][row] = static_cast<unsigned char>(cell);
             g.letters[col][row] = cell == '*' ? static_cast<char>('A' + s.rng.below(25)) : cell;
             g.tileStyles[col][row] = 4;
             g.movable[col][row] = 1;
@@ -143,13 +98,6 @@ std::size_t checkAndDrawHiddenWords(ProgramState& s) {
     return found;
 }
 
-// Any fill of the grid's slots with its listed words wins, each word used as
-// often as it is listed: where two fills exist, both are right.
-bool wordPlacementSolved(const ProgramState& s) {
-    const GridRows rows = gridRowsOf(s, 1, 1, [&s](int c, int r) { return s.game.letters[at(c)][at(r)] == '*'; });
-    return gridComplete(rows) && runsAreTheListedWords(gridRuns(rows), s.gameWordList);
-}
-
 }  // namespace
 
 HintOutcome hintHiddenWord(ProgramState& s) {
@@ -184,32 +132,6 @@ HintOutcome hintHiddenWord(ProgramState& s) {
     return HintOutcome::NothingLeft;
 }
 
-namespace {
-
-bool wordPlacementRule(const ProgramState& s) { return gridMatches(s.game, s.game.numbers, 1) || wordPlacementSolved(s); }
-
-char wordPlacementAnswer(const ProgramState& s, int c, int r) { return answerInGrid(s, s.game.numbers, c, r, 1); }
-
-HintOutcome wordPlacementHint(ProgramState& s) { return hintGridLetter(s, WordPlacementRules); }
-
-std::vector<Point> wordPlacementCheck(const ProgramState& s) { return wrongGridLetters(s, WordPlacementRules); }
-
-}  // namespace
-
-const GameRules WordPlacementRules = {
-    .name = "MOTS CASES",
-    .play = playWordPlacement,
-    .rule = wordPlacementRule,
-    .pick = pickCopiedLetter,
-    .drop = dropIntoGrid,
-    .keys = Keys::GridCursor,
-    .undo = true,
-    .hint = wordPlacementHint,
-    .check = wordPlacementCheck,
-    .answerAt = wordPlacementAnswer,
-    .printedWords = PrintedWords::AsListed,
-};
-
 // The game decides as it is played: won when every word of the list is found.
 const GameRules HiddenWordsRules = {
     .name = "MOTS CACHES",
@@ -222,26 +144,14 @@ const GameRules HiddenWordsRules = {
     .printedWords = PrintedWords::AfterCoordinates,
 };
 
-int paletteRow(int size) { return size == 12 ? size + 1 : size + 2; }
-
 char coordinateCode(int n) { return static_cast<char>('A' + std::clamp(n, 0, 25)); }
 int coordinateOf(char code) { return code >= 'A' && code <= 'Z' ? code - 'A' : 0; }
-
-void playWordPlacement(ProgramState& s, int size, const char* gridFile) {
-    if (s.game.built == 0) buildWordPlacement(s, size, gridFile);
-    writePalette(s, paletteRow(size));
-    drawBoard(s);
-    if (s.app.gameWon == 0 && s.app.gameLost == 0) drawWordList(s);
-    if (s.app.gameLost == 1) showSolution(s);
-    checkSolved(s, WordPlacementRules.rule);
-    sayWhenGridFullButWrong(s, gridRowsOf(s, 1, 1, [&s](int c, int r) { return s.game.letters[at(c)][at(r)] == '*'; }));
-}
 
 void playHiddenWords(ProgramState& s, int size, const char* gridFile) {
     if (s.game.built == 0) buildHiddenWords(s, size, gridFile);
     drawBoard(s);
     const std::size_t found = checkAndDrawHiddenWords(s);
-    if (s.app.gameLost == 1) showSolution(s);
+    if (s.app.gameLost == 1) showGridAnswer(s.game, hidden_words::gridLetters(s.game));
     if (s.app.gameWon == 0 && s.app.gameLost == 0 && found == s.gameWordList.size()) s.app.gameWon = 1;
 }
 

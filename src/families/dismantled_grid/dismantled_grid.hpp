@@ -1,5 +1,6 @@
 #pragma once
-// Crossword grids given in pieces to be put together again.
+// Grille déconstituée: an empty grid without its black squares, rebuilt
+// from an alphabet and a tray of black squares, with its words as a guide.
 #include <vector>
 
 #include "games/game_rules.hpp"
@@ -7,16 +8,10 @@
 namespace glossamo {
 
 struct ProgramState;
-
-extern const GameRules MixedGridRules;
-extern const GameRules DismantledGridRules;
 struct Point;
 
-// Grille en vrac: the grid's letters, shuffled within each across word on
-// the right, go back one by one into the empty grid on the left.
-void playMixedGrid(ProgramState& s, int size, const char* gridFile);
-// Grille déconstituée: an empty grid without its black squares, rebuilt
-// from an alphabet and a tray of black squares, with its words as a guide.
+extern const GameRules DismantledGridRules;
+
 void playDismantledGrid(ProgramState& s, int size, const char* gridFile);
 
 // What a check marks in the dismantled grid, which any rebuilding of its
