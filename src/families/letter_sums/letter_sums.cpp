@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "families/letter_sums/letter_sums_record.hpp"
 #include "games/board_services.hpp"
 #include "games/drag_and_drop.hpp"
 #include "games/word_lists.hpp"
@@ -65,17 +66,18 @@ Board<std::uint8_t> removedCells(ProgramState& s, const TjsysGrille& grid, int s
 // row and column sums of the complete grid stand beside it.
 void buildGrid(ProgramState& s, int size, int removeAbove, bool sums) {
     GameRecord& g = s.game;
-    g.counterB = static_cast<std::uint32_t>(size);
+    letter_sums::gridSize(g) = static_cast<std::uint32_t>(size);
     // Below a 12 x 12 grid the palette takes rows 14 and 15: the board moves
     // up so that the button bar does not cover the second palette row.
     if (size == 12) g.boardTop = RaisedBoardTop;
-    for (auto& column : g.numbers) column.fill(0);
+    Board<std::uint32_t>& shown = letter_sums::shownNumbers(g);
+    for (auto& column : shown) column.fill(0);
     const TjsysGrille grid = chosenGrid(s, size, GridFile);
     const Board<std::uint8_t> removedCell = removedCells(s, grid, size, removeAbove);
     for (int c = 0; c < size; ++c) {
         for (int r = 0; r < size; ++r) {
             const char cell = grid.gridCells[at(c)][at(r)];
-            g.solution[at(c)][at(r)] = static_cast<unsigned char>(cell);
+            letter_sums::completeGrid(g)[at(c)][at(r)] = static_cast<unsigned char>(cell);
             const int col = c + 1, row = r + 1;
             if (cell == '*') {
                 g.letters[at(col)][at(row)] = '*';
@@ -94,8 +96,8 @@ void buildGrid(ProgramState& s, int size, int removeAbove, bool sums) {
                 g.tileStyles[at(col)][at(row)] = 1;
             }
             if (sums) {
-                g.numbers[at(col)][at(size + 1)] += valueOf(cell);
-                g.numbers[at(size + 1)][at(row)] += valueOf(cell);
+                shown[at(col)][at(size + 1)] += valueOf(cell);
+                shown[at(size + 1)][at(row)] += valueOf(cell);
             }
         }
     }
@@ -109,7 +111,7 @@ void buildGrid(ProgramState& s, int size, int removeAbove, bool sums) {
 // The grid as the player has laid it; the black squares are the crossword's.
 GridRows laidGrid(const ProgramState& s) {
     const GameRecord& g = s.game;
-    return gridRowsOf(s, 1, 1, [&g](int c, int r) { return g.solution[at(c - 1)][at(r - 1)] == '*'; });
+    return gridRowsOf(s, 1, 1, [&g](int c, int r) { return letter_sums::completeGrid(g)[at(c - 1)][at(r - 1)] == '*'; });
 }
 
 // Any grid wins whose runs are all words and whose every row and column adds
@@ -123,9 +125,9 @@ bool letterSumsSolved(const ProgramState& s) {
         std::uint32_t rowLaid = 0, rowSum = 0, columnLaid = 0, columnSum = 0;
         for (std::size_t j = 0; j < n; ++j) {
             rowLaid += valueOf(rows[i][j]);
-            rowSum += valueOf(static_cast<char>(g.solution[j][i]));
+            rowSum += valueOf(static_cast<char>(letter_sums::completeGrid(g)[j][i]));
             columnLaid += valueOf(rows[j][i]);
-            columnSum += valueOf(static_cast<char>(g.solution[i][j]));
+            columnSum += valueOf(static_cast<char>(letter_sums::completeGrid(g)[i][j]));
         }
         if (rowLaid != rowSum || columnLaid != columnSum) return false;
     }
@@ -139,7 +141,7 @@ bool fadedLettersSolved(const ProgramState& s) {
     const GridRows rows = laidGrid(s);
     for (std::size_t r = 0; r < rows.size(); ++r)
         for (std::size_t c = 0; c < rows.size(); ++c)
-            if (g.movable[c + 1][r + 1] == 0 && rows[r][c] != static_cast<char>(g.solution[c][r])) return false;
+            if (g.movable[c + 1][r + 1] == 0 && rows[r][c] != static_cast<char>(letter_sums::completeGrid(g)[c][r])) return false;
     return everyRunIsAWord(s, rows);
 }
 
@@ -158,7 +160,7 @@ void playFrame(ProgramState& s, int size, bool sums) {
     writePalette(s, p);
     if (sums) {
         for (int c = 1; c <= 13; ++c)
-            for (int r = p; r <= p + 1; ++r) g.numbers[at(c)][at(r)] = valueOf(g.letters[at(c)][at(r)]);
+            for (int r = p; r <= p + 1; ++r) letter_sums::shownNumbers(g)[at(c)][at(r)] = valueOf(g.letters[at(c)][at(r)]);
     }
     drawBoard(s);
     if (sums) drawSumNumbers(s);
@@ -167,7 +169,7 @@ void playFrame(ProgramState& s, int size, bool sums) {
         for (int c = 0; c < size; ++c)
             for (int r = 0; r < size; ++r) {
                 g.colours[at(c + 1)][at(r + 1)] = HighlightInk;
-                g.letters[at(c + 1)][at(r + 1)] = static_cast<char>(g.solution[at(c)][at(r)]);
+                g.letters[at(c + 1)][at(r + 1)] = static_cast<char>(letter_sums::completeGrid(g)[at(c)][at(r)]);
             }
     }
     checkSolved(s, sums ? LetterSumsRules.rule : FadedLettersRules.rule);
@@ -206,7 +208,8 @@ std::vector<Point> letterSumsBreaks(const ProgramState& s) {
                 const char letter = across ? rows[at(i)][at(j)] : rows[at(j)][at(i)];
                 full = full && letter != ' ';
                 laid += valueOf(letter);
-                sum += valueOf(static_cast<char>(across ? g.solution[at(j)][at(i)] : g.solution[at(i)][at(j)]));
+                const Board<std::uint32_t>& complete = letter_sums::completeGrid(g);
+                sum += valueOf(static_cast<char>(across ? complete[at(j)][at(i)] : complete[at(i)][at(j)]));
             }
             if (!full || laid == sum) continue;
             for (int j = 0; j < n; ++j) {
@@ -220,7 +223,9 @@ std::vector<Point> letterSumsBreaks(const ProgramState& s) {
 namespace {
 
 // The letter-sum grids keep their solution one column and one row up-left.
-char letterSumsAnswer(const ProgramState& s, int c, int r) { return answerInGrid(s, s.game.solution, c, r, 1, 1); }
+char letterSumsAnswer(const ProgramState& s, int c, int r) {
+    return answerInGrid(s, letter_sums::completeGrid(s.game), c, r, 1, 1);
+}
 
 bool letterSumsRule(const ProgramState& s) { return shiftedGridMatches(s.game) || letterSumsSolved(s); }
 bool fadedLettersRule(const ProgramState& s) { return shiftedGridMatches(s.game) || fadedLettersSolved(s); }
