@@ -5,16 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "families/anagrams/anagram_games.hpp"
+#include "families/anagrams/anagrams.hpp"
 #include "families/coded_words/coded_words.hpp"
 #include "families/consonant_market/consonant_market.hpp"
 #include "families/crossing_words/crossing_words.hpp"
 #include "families/cut_words/cut_words.hpp"
+#include "families/extra_letter/extra_letter.hpp"
 #include "families/faded_proverbs/faded_proverbs.hpp"
 #include "families/hangman/hangman.hpp"
 #include "families/letter_sums/letter_sums.hpp"
 #include "families/longest_word/longest_word.hpp"
 #include "families/motuce/motuce.hpp"
+#include "families/password/password.hpp"
 #include "families/registry.hpp"
 #include "families/scrambled_grids/scrambled_grids.hpp"
 #include "families/stacked_words/stacked_words.hpp"
