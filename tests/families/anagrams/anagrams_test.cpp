@@ -1,19 +1,22 @@
 // Anagrammes won through the mouse alone on fixture word lists, and given up.
 #include "families/anagrams/anagrams.hpp"
 
+#include "families/anagrams/anagrams_record.hpp"
 #include "games/board_services.hpp"
 #include "games/letter_moves.hpp"
 #include "games/word_lists.hpp"
 
 namespace glossamo::testing {
 
+using namespace anagrams;
+
 using Anagrams = GameFixture;
 
 TEST_F(Anagrams, OfferOnlyAWordWithOneAnagram) {
     start(18, {"CHIENS", "NICHES", "LAPINS", "RATONS", "TARONS", "SONART"});
     build();
-    EXPECT_EQ(s.game.texts[1].size(), 6u);
-    EXPECT_TRUE(s.game.texts[1].view() == "CHIENS" || s.game.texts[1].view() == "NICHES")
+    EXPECT_EQ(shownWord(s.game).size(), 6u);
+    EXPECT_TRUE(shownWord(s.game).view() == "CHIENS" || shownWord(s.game).view() == "NICHES")
         << "RATONS has two anagrams, LAPINS none";
     EXPECT_EQ(s.game.colours[7][5], HighlightInk);
     anagramLetters(*this, 0, 5);
@@ -22,7 +25,7 @@ TEST_F(Anagrams, OfferOnlyAWordWithOneAnagram) {
     build();
     FormKeyDown(s, vk::Escape, 0);
     frames(1);
-    EXPECT_EQ(readBoardWord(s, 7, 11, 6, true), s.game.texts[2].view());
+    EXPECT_EQ(readBoardWord(s, 7, 11, 6, true), keptAnagram(s.game).view());
 }
 
 TEST_F(Anagrams, WonWithAnAnagramOnlyTheAcceptedWordsKnow) {
@@ -31,7 +34,7 @@ TEST_F(Anagrams, WonWithAnAnagramOnlyTheAcceptedWordsKnow) {
     LoadAcceptedWords(s);
     startGame(s, 18);
     build();
-    ASSERT_NE(s.game.texts[2].view(), "CHINES");
+    ASSERT_NE(keptAnagram(s.game).view(), "CHINES");
     for (int k = 0; k < 6; ++k) bring("CHINES"[k], 10, 7, 12, 7 + k, 11);
     EXPECT_EQ(s.app.gameWon, 1);
 }

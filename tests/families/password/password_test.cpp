@@ -1,18 +1,21 @@
 // Mot de passe won through the mouse alone on fixture word lists, and given up.
 #include "families/password/password.hpp"
 
+#include "families/password/password_record.hpp"
 #include "games/board_services.hpp"
 #include "games/letter_moves.hpp"
 #include "games/word_lists.hpp"
 
 namespace glossamo::testing {
 
+using namespace password;
+
 using Password = GameFixture;
 
 TEST_F(Password, LettersShowInColumnElevenAndSpellIt) {
     start(13, PasswordWords);
     build();
-    EXPECT_EQ(s.game.texts[1].view(), "ABCDEFGH");
+    EXPECT_EQ(hiddenPassword(s.game).view(), "ABCDEFGH");
     // Row 3 (letter C) is completed on the left, row 4 (D) on the right.
     passwordRow(*this, 1);
     EXPECT_EQ(letter(11, 3), 'A') << "the letter put into the clue shows in column 11";
@@ -34,7 +37,7 @@ TEST_F(Password, WonWithTwoLettersSwappedIntoOtherWords) {
     // password and the other clue word.
     start(13, {"ABCDEFGH", "BACDEFGH", "AXYZQ", "BXYZQ", "CDEFG", "HIJKL"});
     build();
-    const std::string password = s.game.texts[1].str();
+    const std::string password = hiddenPassword(s.game).str();
     passwordRow(*this, 1, password[1]);
     passwordRow(*this, 2, password[0]);
     for (int i = 3; i <= 8; ++i) passwordRow(*this, i);
