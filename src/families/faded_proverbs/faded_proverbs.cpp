@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "base/file_system.hpp"
-#include "families/hangman/hangman.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
 #include "games/proverb_layout.hpp"
+#include "games/proverb_reading.hpp"
 #include "media/sound_services.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"

@@ -1,16 +1,15 @@
 #include "families/hangman/hangman.hpp"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
 
 #include "base/file_system.hpp"
-#include "base/text_encoding.hpp"
 #include "families/hangman/hangman_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/proverb_layout.hpp"
+#include "games/proverb_reading.hpp"
 #include "media/sound_services.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
@@ -177,36 +176,6 @@ std::string proverbFile(int nation) {
                                         "pespagnols", "pflamands", "pindiens", "prusses"};
     if (nation < 1 || nation > 8) return {};
     return std::string("bin/") + files[nation - 1] + ".txt";
-}
-
-std::string readProverb(const std::vector<std::string>& lines, int start) {
-    const int count = static_cast<int>(lines.size());
-    if (count == 0) return {};
-    auto isSeparator = [&](int i) { return !lines[at(i)].empty() && lines[at(i)][0] == '.'; };
-    auto hasLetter = [](const std::string& text) {
-        return std::any_of(text.begin(), text.end(), [](char c) { return isCapital(c); });
-    };
-    // Find the separator that opens the proverb; past the last line the list
-    // starts again from its first line.
-    int i = std::clamp(start, 0, count - 1);
-    int steps = 0;
-    do {
-        i = (i + 1) % count;
-        if (++steps > count) return {};
-    } while (!isSeparator(i));
-    // Two separators in a row (the last line and, after wrapping, the first)
-    // hold no proverb: the next one is taken.
-    std::string proverb;
-    while (!hasLetter(proverb)) {
-        proverb.clear();
-        do {
-            i = (i + 1) % count;
-            proverb += ' ';
-            proverb += upperAscii(FoldAccents(lines[at(i)]));
-            if (++steps > 2 * count) return {};
-        } while (!isSeparator(i));
-    }
-    return proverb;
 }
 
 // A letter of the alphabet runs along the text, or waits its turn while
