@@ -47,7 +47,8 @@ TEST_F(FadedProverbs, BlanksFilledFromTheAlphabetWin) {
         startGame(s, 76);
         frames(1);
         ASSERT_EQ(s.game.built, 1);
-        if (faded_proverbs::fadedProverb(s.game).view().find(' ') != std::string::npos && faded_proverbs::wholeProverb(s.game).size() > 30) break;
+        const bool rubbedOut = faded_proverbs::fadedProverb(s.game).view().find(' ') != std::string::npos;
+        if (rubbedOut && faded_proverbs::wholeProverb(s.game).size() > 30) break;
     }
     EXPECT_EQ(s.game.movable[2][6] == 1, letter(2, 6) == ' ') << "only the rubbed-out letters move";
     fillBlanks(true);
@@ -106,7 +107,8 @@ TEST_F(FadedProverbs, ASayingIsNeverWonAtItsBuild) {
     programFolder.write("bin/pjanvier.txt", ".\r\nVa.\r\n.\r\nVa.\r\n.\r\nVa.\r\n.\r\n");
     startGame(s, 76);
     frames(1);
-    EXPECT_EQ(faded_proverbs::fadedProverb(s.game).view(), "*  .*") << "a saying of two letters loses both, its full stop stays";
+    EXPECT_EQ(faded_proverbs::fadedProverb(s.game).view(), "*  .*")
+        << "a saying of two letters loses both, its full stop stays";
 }
 
 TEST_F(FadedProverbs, GivingUpShowsTheSaying) {
