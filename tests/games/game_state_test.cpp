@@ -1,50 +1,58 @@
 // Resetting and leaving games, the play clock, and the helpers under them.
 #include "base/file_system.hpp"
 #include "base/text_encoding.hpp"
+#include "platform/canvas.hpp"
 #include "games/game_reset.hpp"
 #include "play/catalogue.hpp"
 #include "play/game_start.hpp"
 #include "profile/scores.hpp"
+#include "support/headless_run.hpp"
 #include "support/program_fixture.hpp"
+#include "sweep/game_solvers.hpp"
 
 namespace glossamo::testing {
 
 using GameReset = ProgramFixture;
 
-TEST_F(GameReset, ResetGameRecordPreparesAnEmptyBoard) {
-    runGame();
-    s.game.letters[20][20] = 'Q';
-    s.game.tileStyles[20][20] = 3;
-    s.game.colours[1][1] = HighlightInk;
-    s.game.texts[30] = "FIN";
-    s.game.counterB = 9;
-    s.game.boardLeft = 10;
-    s.clock.minutes = 5;
-    s.clock.clockText = "05mn 00s";
-    s.banner.x = 12;
-    s.endSoundPlayed = 1;
-    s.travel.completed = 1;
-    platform.setPlayClockEnabled(true);
-
-    resetGameRecord(s);
-    EXPECT_EQ(s.game.letters[20][20], '*');
-    EXPECT_EQ(s.game.tileStyles[20][20], 1u);
-    EXPECT_EQ(s.game.colours[1][1], NormalInk);
-    EXPECT_EQ(s.game.numbers[0][0], 1u);
-    EXPECT_EQ(s.game.solution[7][3], 1u);
-    EXPECT_TRUE(s.game.texts[30].empty());
-    EXPECT_EQ(s.game.counterB, 0u);
-    EXPECT_EQ(s.game.boardLeft, 70);
-    EXPECT_EQ(s.game.pickedLetter, ' ');
-    EXPECT_EQ(s.game.built, 0);
-    EXPECT_EQ(s.clock.minutes, 0);
-    EXPECT_EQ(s.clock.clockText.view(), "00H00MN00S");
-    EXPECT_EQ(s.banner.x, 400);
-    EXPECT_EQ(s.banner.dx, -1);
-    EXPECT_EQ(s.endSoundPlayed, 0);
-    EXPECT_EQ(s.travel.completed, 0);
-    EXPECT_FALSE(platform.playClockEnabled());
-    EXPECT_EQ(s.game.gameId, 8u) << "the identifier is the starter's business";
+// A game started after another, played and won, builds and shows exactly
+// what the same game shows in a program that never played one: nothing of
+// the game before is left in the record, the clock or the banner.
+TEST(GameResetAfterPlay, AGameStartedAfterAnotherIsTheOneAFreshProgramStarts) {
+    const auto startAndBuild = [](HeadlessRun& run, int id) {
+        run.platform().setClockSeed(7);
+        startGame(run.state(), id);
+        for (int k = 0; k < 300 && run.state().game.built == 0; ++k) run.step();
+        run.moveTo({795, 300});
+        run.frames(5);
+    };
+    HeadlessRun played, fresh;
+    played.click({400, 300});
+    fresh.click({400, 300});
+    startAndBuild(played, 51);  // a Motuce game, won
+    ASSERT_TRUE(winGame(played));
+    played.frames(50);
+    startAndBuild(played, 62);  // then a letter-sums grid
+    startAndBuild(fresh, 62);
+    const GameRecord &a = played.state().game, &b = fresh.state().game;
+    EXPECT_EQ(a.letters, b.letters);
+    EXPECT_EQ(a.tileStyles, b.tileStyles);
+    EXPECT_EQ(a.numbers, b.numbers);
+    EXPECT_EQ(a.solution, b.solution);
+    EXPECT_TRUE(a.counterA == b.counterA && a.counterB == b.counterB && a.counterC == b.counterC);
+    for (std::size_t k = 0; k < a.texts.size(); ++k) EXPECT_EQ(a.texts[k].view(), b.texts[k].view()) << k;
+    const auto differing = [&] {
+        const Canvas &shownA = played.platform().canvas(), &shownB = fresh.platform().canvas();
+        int n = 0;
+        for (int y = 0; y < SurfaceHeight; ++y)
+            for (int x = 0; x < SurfaceWidth; ++x) n += shownA.pixel(x, y) != shownB.pixel(x, y);
+        return n;
+    };
+    EXPECT_EQ(differing(), 0) << "the second game at its build";
+    for (HeadlessRun* run : {&played, &fresh}) {
+        ASSERT_TRUE(winGame(*run));
+        run->frames(30);
+    }
+    EXPECT_EQ(differing(), 0) << "the second game won, its banner and score";
 }
 
 TEST_F(GameReset, ANewGameDropsTheLetterStillCarriedOrFlying) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "families/consonant_market/consonant_market_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
@@ -11,6 +12,8 @@
 #include "words/word_store.hpp"
 
 namespace glossamo {
+
+using namespace consonant_market;
 
 namespace {
 
@@ -33,7 +36,7 @@ bool build(ProgramState& s, int p) {
     for (int j = 1; j <= p; ++j) {
         const std::string word = s.words.GetWord(0, WordLength);
         if (word.size() != static_cast<std::size_t>(WordLength)) return false;  // tried again next frame
-        g.texts[at(j)] = word;
+        drawnWord(g, j) = word;
         std::string shown = word;
         for (char& c : shown)
             if (!IsVowel(c)) {
@@ -63,17 +66,17 @@ void playConsonantMarket(ProgramState& s, int p, const char*) {
     for (int c = 1; c <= BankWidth; ++c)
         for (int r = 1; r <= BankRows; ++r)
             if (g.letters[at(c)][at(r)] != '*') makeSlot(g, c, r);
-    for (int j = 1; j <= p; ++j) g.texts[at(j + 10)] = readBoardWord(s, WordColumn, FirstWordRow + j - 1, WordLength, true);
+    for (int j = 1; j <= p; ++j) laidWord(g, j) = readBoardWord(s, WordColumn, FirstWordRow + j - 1, WordLength, true);
     checkSolved(s, ConsonantMarketRules.rule);
     if (s.app.gameLost == 1)
-        for (int j = 1; j <= p; ++j) PutWord(WordColumn, FirstWordRow + j - 1, g.texts[at(j)].view(), Across, g.letters);
+        for (int j = 1; j <= p; ++j) PutWord(WordColumn, FirstWordRow + j - 1, drawnWord(g, j).view(), Across, g.letters);
     drawBoard(s);
 }
 
 bool consonantMarketSolved(const ProgramState& s) {
     const GameRecord& g = s.game;
     for (int k = 1; k <= 10; ++k)
-        if (!acceptedWord(s, g.texts[at(k + 10)].view(), g.texts[at(k)].view())) return false;
+        if (!acceptedWord(s, laidWord(g, k).view(), drawnWord(g, k).view())) return false;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "families/longest_word/longest_word_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
@@ -14,6 +15,8 @@
 #include "words/word_store.hpp"
 
 namespace glossamo {
+
+using namespace longest_word;
 
 namespace {
 
@@ -49,12 +52,12 @@ std::string drawNineLetters(Random& rng) {
 void build(ProgramState& s) {
     GameRecord& g = s.game;
     const std::string letters = drawNineLetters(s.rng);
-    g.texts[1] = letters;
+    nineLetters(g) = letters;
     std::vector<std::string> words;
     s.words.FindIncludedWords(letters, words);  // longest first; never empty
     PutWord(FirstColumn, LettersRow, letters, Across, g.letters);
     const int longest = static_cast<int>(words.front().size());
-    g.counterC = static_cast<std::uint32_t>(longest);
+    longestLength(g) = static_cast<std::uint32_t>(longest);
     PutWord(FirstColumn, AnswerRow, std::string(at(longest), ' '), Across, g.letters);
     makeMovable(g, LettersRow, LongestWordLetters);
     makeMovable(g, AnswerRow, longest);
@@ -73,7 +76,7 @@ void showWords(ProgramState& s) {
 }
 
 // Won when the word laid is known and as long as the longest.
-bool longestWordSolved(const ProgramState& s) { return s.game.counterA == s.game.counterB; }
+bool longestWordSolved(const ProgramState& s) { return laidLength(s.game) == lengthToReach(s.game); }
 
 HintOutcome longestWordHint(ProgramState& s) { return layHintPiece(s, longestWordHintPieces(s)); }
 
@@ -93,8 +96,8 @@ void playLongestWord(ProgramState& s, int, const char*) {
     GameRecord& g = s.game;
     if (g.built == 0) build(s);
     drawBoard(s);
-    const int longest = static_cast<int>(g.counterC);
-    g.texts[2] = readBoardWord(s, FirstColumn, AnswerRow, longest, true);
+    const int longest = static_cast<int>(longestLength(g));
+    laidWord(g) = readBoardWord(s, FirstColumn, AnswerRow, longest, true);
     if (s.app.gameLost == 1) {
         showWords(s);
         checkSolved(s, longestWordSolved);
@@ -103,18 +106,18 @@ void playLongestWord(ProgramState& s, int, const char*) {
     drawCentredTitle(s, LengthTextY, "LE MOT LE PLUS LONG FAIT " + std::to_string(longest) + " LETTRES");
     // A word of the game's list (saved with the game) or any other word the
     // player may make counts: the row holds only tiles of the nine letters.
-    const std::string_view answer = g.texts[2].view();
+    const std::string_view answer = laidWord(g).view();
     const std::vector<std::string>& listed = s.gameWordList;
     const bool known = std::find(listed.begin(), listed.end(), answer) != listed.end() || PlayerWordExists(s, answer);
-    g.counterA = known ? static_cast<std::uint32_t>(answer.size()) : 0;
-    g.counterB = static_cast<std::uint32_t>(longest);
+    laidLength(g) = known ? static_cast<std::uint32_t>(answer.size()) : 0;
+    lengthToReach(g) = static_cast<std::uint32_t>(longest);
     checkSolved(s, longestWordSolved);
 }
 
 std::vector<HintPiece> longestWordHintPieces(const ProgramState& s) {
     const GameRecord& g = s.game;
     if (s.gameWordList.empty()) return {};
-    HintPiece word{{}, s.gameWordList.front(), {}, g.counterA != 0 && g.counterA == g.counterB, true};
+    HintPiece word{{}, s.gameWordList.front(), {}, laidLength(g) != 0 && laidLength(g) == lengthToReach(g), true};
     for (int k = 0; k < static_cast<int>(word.letters.size()); ++k) word.cells.push_back({FirstColumn + k, AnswerRow});
     for (int k = 0; k < LongestWordLetters; ++k) word.sources.push_back({FirstColumn + k, LettersRow});
     return {word};

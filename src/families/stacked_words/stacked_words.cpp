@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "families/stacked_words/stacked_words_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
@@ -13,6 +14,8 @@
 #include "words/word_store.hpp"
 
 namespace glossamo {
+
+using namespace stacked_words;
 
 namespace {
 
@@ -27,15 +30,15 @@ std::size_t at(int i) { return static_cast<std::size_t>(i); }
 // letter longer than the row before, chosen among at least two.
 bool tryBuild(ProgramState& s, int n) {
     GameRecord& g = s.game;
-    g.texts[1] = s.words.GetWord(0, n);
-    if (g.texts[1].size() != static_cast<std::size_t>(n)) return false;
-    PutWord(1, 1, g.texts[1].view(), Down, g.letters);
+    columnWord(g) = s.words.GetWord(0, n);
+    if (columnWord(g).size() != static_cast<std::size_t>(n)) return false;
+    PutWord(1, 1, columnWord(g).view(), Down, g.letters);
     std::vector<std::string> found;
     for (int i = 1; i <= n; ++i) {
         g.colours[1][at(i)] = HighlightInk;
         g.movable[1][at(i)] = g.clickable[1][at(i)] = 1;
         std::string pattern(at(i + 1), '?');
-        pattern[0] = g.texts[1][at(i - 1)];
+        pattern[0] = columnWord(g)[at(i - 1)];
         s.words.FindPatternWords(pattern, found);
         if (found.size() < 2) return false;
         PutWord(1, i, found[at(s.rng.below(static_cast<int>(found.size())))], Across, g.letters);
@@ -49,7 +52,7 @@ bool tryBuild(ProgramState& s, int n) {
 void mixColumn(ProgramState& s, int n) {
     for (int k = 0; k < MixesAtMost; ++k) {
         ShuffleBoardRun(1, 1, n, Down, s.game.letters, s.rng);
-        s.game.texts[2] = readBoardWord(s, 1, 1, n, false);
+        laidColumn(s.game) = readBoardWord(s, 1, 1, n, false);
         if (!stackedWordsSolved(s)) return;
     }
 }
@@ -68,23 +71,23 @@ void playStackedWords(ProgramState& s, int n, const char*) {
         playSound(s, sounds::GameBuilt);
         g.built = 1;
     }
-    if (s.app.gameLost == 1) PutWord(1, 1, g.texts[1].view(), Down, g.letters);
-    g.texts[2] = readBoardWord(s, 1, 1, n, false);
+    if (s.app.gameLost == 1) PutWord(1, 1, columnWord(g).view(), Down, g.letters);
+    laidColumn(g) = readBoardWord(s, 1, 1, n, false);
     drawBoard(s);
     checkSolved(s, StackedWordsRules.rule);
 }
 
 std::vector<HintPiece> stackedWordsHintPieces(const ProgramState& s) {
     const GameRecord& g = s.game;
-    const int n = static_cast<int>(g.texts[1].size());
-    HintPiece column{{}, g.texts[1].str(), {}, g.texts[2].view() == g.texts[1].view(), true};
+    const int n = static_cast<int>(columnWord(g).size());
+    HintPiece column{{}, columnWord(g).str(), {}, laidColumn(g).view() == columnWord(g).view(), true};
     for (int i = 1; i <= n; ++i) column.cells.push_back({1, i});
     return {column};
 }
 
 bool stackedWordsSolved(const ProgramState& s) {
     const GameRecord& g = s.game;
-    const std::string_view column = g.texts[2].view(), drawn = g.texts[1].view();
+    const std::string_view column = laidColumn(g).view(), drawn = columnWord(g).view();
     if (column == drawn) return true;
     if (!sameLetters(column, drawn)) return false;  // a letter still in the free slot
     for (int i = 1; i <= static_cast<int>(drawn.size()); ++i)

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "families/vowel_market/vowel_market_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
@@ -13,6 +14,8 @@
 #include "words/word_store.hpp"
 
 namespace glossamo {
+
+using namespace vowel_market;
 
 namespace {
 
@@ -44,7 +47,7 @@ bool build(ProgramState& s, int n) {
 
     for (int k = 1; k <= n; ++k) {
         const std::string& word = words[at(k - 1)];
-        g.texts[at(k)] = word;
+        drawnWord(g, k) = word;
         std::string holes = word;
         std::replace_if(holes.begin(), holes.end(), IsVowel, ' ');
         PutWord(WordColumn, FirstWordRow + k - 1, holes, Across, g.letters);
@@ -84,9 +87,9 @@ void playVowelMarket(ProgramState& s, int wordCount, const char*) {
         }
     }
     for (int k = 1; k <= n; ++k)
-        g.texts[at(10 + k)] = readBoardWord(s, WordColumn, FirstWordRow + k - 1, VowelMarketWordLength, true);
+        laidWord(g, k) = readBoardWord(s, WordColumn, FirstWordRow + k - 1, VowelMarketWordLength, true);
     if (s.app.gameLost == 1)
-        for (int k = 1; k <= MaxWords; ++k) PutWord(WordColumn, FirstWordRow + k - 1, g.texts[at(k)].view(), Across, g.letters);
+        for (int k = 1; k <= MaxWords; ++k) PutWord(WordColumn, FirstWordRow + k - 1, drawnWord(g, k).view(), Across, g.letters);
     checkSolved(s, VowelMarketRules.rule);
     drawBoard(s);
 }
@@ -94,7 +97,7 @@ void playVowelMarket(ProgramState& s, int wordCount, const char*) {
 bool vowelMarketSolved(const ProgramState& s) {
     const GameRecord& g = s.game;
     for (int k = 1; k <= 10; ++k)
-        if (!acceptedWord(s, g.texts[at(k + 10)].view(), g.texts[at(k)].view())) return false;
+        if (!acceptedWord(s, laidWord(g, k).view(), drawnWord(g, k).view())) return false;
     return true;
 }
 

@@ -1,10 +1,13 @@
 // Mots empilés, put back in order through the free slot of column 1.
 #include "families/stacked_words/stacked_words.hpp"
 
+#include "families/stacked_words/stacked_words_record.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 
 namespace glossamo::testing {
+
+using namespace stacked_words;
 
 namespace {
 
@@ -48,7 +51,7 @@ TEST_F(StackedWords, AnyOrderThatKeepsEveryRowAWordWins) {
     start(150, stackedWords());  // 9 letters
     for (int i = 0; i < 300 && s.game.built == 0; ++i) frames(1);
     ASSERT_EQ(s.game.built, 1);
-    EXPECT_EQ(s.game.texts[1].view(), "ABCDEFGHI");
+    EXPECT_EQ(columnWord(s.game).view(), "ABCDEFGHI");
     EXPECT_NE(letter(10, 9), '*') << "the bottom word, ten letters, reaches column 10";
     EXPECT_EQ(letter(11, 9), '*');
     EXPECT_EQ(letter(1, 10), ' ') << "the free slot";
@@ -69,7 +72,7 @@ TEST_F(StackedWords, AColumnMixedBackIntoWordsIsMixedAgain) {
         platform.setClockSeed(seed);
         start(150, words);
         for (int i = 0; i < 300 && s.game.built == 0; ++i) frames(1);
-        ASSERT_EQ(s.game.texts[1].view(), "ABCDEFGHI");
+        ASSERT_EQ(columnWord(s.game).view(), "ABCDEFGHI");
         EXPECT_EQ(s.app.gameWon, 0) << "seed " << seed;
     }
 }

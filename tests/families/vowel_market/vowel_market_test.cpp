@@ -1,9 +1,12 @@
 #include "families/vowel_market/vowel_market.hpp"
 
+#include "families/vowel_market/vowel_market_record.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 
 namespace glossamo::testing {
+
+using namespace vowel_market;
 
 class VowelMarket : public GameFixture {
 protected:
@@ -28,8 +31,8 @@ TEST_F(VowelMarket, TwinWordsWinInEachOthersRows) {
     ASSERT_EQ(s.game.built, 1);
     std::string drawn, laid;  // row 6 + k takes the word drawn for row 13 - k
     for (int k = 1; k <= 6; ++k) {
-        drawn += s.game.texts[static_cast<std::size_t>(k)].str();
-        laid += s.game.texts[static_cast<std::size_t>(7 - k)].str();
+        drawn += drawnWord(s.game, k).str();
+        laid += drawnWord(s.game, 7 - k).str();
     }
     ASSERT_NE(laid, drawn);
     for (int k = 1; k <= 6; ++k) {

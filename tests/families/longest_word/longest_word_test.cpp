@@ -1,10 +1,13 @@
 #include "families/longest_word/longest_word.hpp"
 
+#include "families/longest_word/longest_word_record.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "games/word_lists.hpp"
 
 namespace glossamo::testing {
+
+using namespace longest_word;
 
 // Every start seeds the generator from the same clock: a first game shows
 // the nine letters the next ones draw, from which the tests make their words.
@@ -15,7 +18,7 @@ protected:
         GameFixture::SetUp();
         start(4, {});
         frames(1);
-        letters = s.game.texts[1].str();
+        letters = nineLetters(s.game).str();
     }
 };
 
@@ -23,7 +26,7 @@ TEST_F(LongestWord, AnyWordOfTheLongestLengthWinsAndNoShorterOne) {
     const std::string shorter = letters.substr(1, 3), first = letters.substr(0, 5), second = letters.substr(4, 5);
     start(4, {shorter, first, second});
     frames(1);
-    EXPECT_EQ(s.game.counterC, 5u);
+    EXPECT_EQ(longestLength(s.game), 5u);
     spellAnswer(shorter);
     EXPECT_EQ(s.app.gameWon, 0) << "a word of the list, but shorter";
     start(4, {shorter, first, second});
@@ -44,7 +47,7 @@ TEST_F(LongestWord, AFrenchWordOnlyTheAcceptedListKnowsWins) {
     LoadAcceptedWords(s);
     startGame(s, 4);
     frames(1);
-    ASSERT_EQ(s.game.counterC, 5u);
+    ASSERT_EQ(longestLength(s.game), 5u);
     spellAnswer(accepted);
     EXPECT_EQ(s.app.gameWon, 1);
 }

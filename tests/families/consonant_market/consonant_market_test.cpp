@@ -1,11 +1,14 @@
 // Bourse aux consonnes: the consonants of the bank put back in their words.
 #include "families/consonant_market/consonant_market.hpp"
 
+#include "families/consonant_market/consonant_market_record.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "words/word_store.hpp"
 
 namespace glossamo::testing {
+
+using namespace consonant_market;
 
 class ConsonantMarket : public GameFixture {
 protected:
@@ -33,9 +36,9 @@ protected:
     // The consonants of word j (or of word `from`, whose vowels stand in the
     // same places) in their places, or in reverse order.
     void fillWord(int j, bool reversed, int from = 0) {
-        const std::string word = s.game.texts[static_cast<std::size_t>(j)].str();
+        const std::string word = drawnWord(s.game, j).str();
         std::string consonants;
-        for (const char c : s.game.texts[static_cast<std::size_t>(from ? from : j)].view())
+        for (const char c : drawnWord(s.game, from ? from : j).view())
             if (!IsVowel(c)) consonants += c;
         if (reversed) consonants.assign(consonants.rbegin(), consonants.rend());
         std::size_t next = 0;
@@ -56,18 +59,18 @@ TEST_F(ConsonantMarket, ConsonantsPutBackInOrderWin) {
     fillWord(2, false);
     EXPECT_EQ(s.app.gameWon, 0) << "the right consonants in the wrong places do not count";
     for (int k = 0; k < 10; ++k)
-        if (!IsVowel(s.game.texts[1][static_cast<std::size_t>(k)])) toBank(7 + k, 7);
+        if (!IsVowel(drawnWord(s.game, 1)[static_cast<std::size_t>(k)])) toBank(7 + k, 7);
     fillWord(1, false);
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
 TEST_F(ConsonantMarket, TwinWordsWinInEachOthersLines) {
-    for (std::uint64_t seed = 1; seed < 20 && s.game.texts[1].view() == s.game.texts[2].view(); ++seed) {
+    for (std::uint64_t seed = 1; seed < 20 && drawnWord(s.game, 1).view() == drawnWord(s.game, 2).view(); ++seed) {
         platform.setClockSeed(seed);
         start(41, {"MARCHERONS", "MARCHERONT"});
         frames(1);
     }
-    ASSERT_NE(s.game.texts[1].view(), s.game.texts[2].view());
+    ASSERT_NE(drawnWord(s.game, 1).view(), drawnWord(s.game, 2).view());
     fillWord(1, false, 2);
     fillWord(2, false, 1);
     EXPECT_EQ(s.app.gameWon, 1);
