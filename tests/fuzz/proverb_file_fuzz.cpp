@@ -6,6 +6,7 @@
 #include "families/hangman/hangman.hpp"
 #include "fuzz_support.hpp"
 #include "fuzz_target.hpp"
+#include "games/proverb_reading.hpp"
 #include "platform/platform.hpp"
 #include "play/game_start.hpp"
 #include "shell/input_routing.hpp"

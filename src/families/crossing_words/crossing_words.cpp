@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "families/crossing_words/crossing_words_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
@@ -36,7 +37,7 @@ bool boardHoldsQuestionMark(const GameRecord& g) {
 bool tryBuild(ProgramState& s, int n) {
     GameRecord& g = s.game;
     for (int k = 0; k < 3; ++k) PutWord(RowColumn, FirstRow + k, s.words.GetWord(0, n), Across, g.letters);
-    for (int k = 0; k < 3; ++k) g.texts[at(k + 1)] = readBoardWord(s, RowColumn, FirstRow + k, n, true);
+    for (int k = 0; k < 3; ++k) crossing_words::rowWord(g, k + 1) = readBoardWord(s, RowColumn, FirstRow + k, n, true);
     const CrossingGeometry geometry = crossingGeometry(n);
     const std::string margin(static_cast<std::size_t>((n - 3) / 2), '?');
     std::vector<std::string> found;
@@ -68,8 +69,10 @@ void fillBank(ProgramState& s, int n) {
 }
 
 bool rowsAsBuilt(const ProgramState& s, int n) {
-    for (int k = 0; k < 3; ++k)
-        if (readBoardWord(s, RowColumn, FirstRow + k, n, true) != s.game.texts[at(k + 1)].view()) return false;
+    for (int k = 0; k < 3; ++k) {
+        const std::string row = readBoardWord(s, RowColumn, FirstRow + k, n, true);
+        if (row != crossing_words::rowWord(s.game, k + 1).view()) return false;
+    }
     return true;
 }
 
@@ -80,7 +83,7 @@ bool crossingWord(const ProgramState& s, std::string_view word, bool english) {
 }
 
 bool crossingWordsMeet(const ProgramState& s, bool english) {
-    const int n = static_cast<int>(s.game.texts[1].size());
+    const int n = static_cast<int>(crossing_words::rowWord(s.game, 1).size());
     if (rowsAsBuilt(s, n)) return true;
     const CrossingGeometry geometry = crossingGeometry(n);
     for (int k = 0; k < 3; ++k) {
@@ -130,7 +133,7 @@ CrossingGeometry crossingGeometry(int n) {
 
 std::vector<HintPiece> crossingWordsHintPieces(const ProgramState& s) {
     const GameRecord& g = s.game;
-    const int n = static_cast<int>(g.texts[1].size());
+    const int n = static_cast<int>(crossing_words::rowWord(g, 1).size());
     const CrossingGeometry geometry = crossingGeometry(n);
     std::vector<Point> bank;
     for (int b = 1; b <= 9; ++b) bank.push_back({b, 1});
@@ -138,7 +141,7 @@ std::vector<HintPiece> crossingWordsHintPieces(const ProgramState& s) {
     for (int c = geometry.firstColumn; c < geometry.firstColumn + 3; ++c) {
         HintPiece column{{}, {}, bank, true, true};
         for (int k = 0; k < 3; ++k) {
-            const char letter = g.texts[at(k + 1)][at(c - RowColumn)];
+            const char letter = crossing_words::rowWord(g, k + 1)[at(c - RowColumn)];
             column.cells.push_back({c, FirstRow + k});
             column.letters += letter;
             column.done = column.done && g.letters[at(c)][at(FirstRow + k)] == letter;
@@ -165,7 +168,8 @@ void playCrossing(ProgramState& s, int n, BoardRule rule) {
         fillBank(s, n);
     }
     if (s.app.gameLost == 1)
-        for (int k = 0; k < 3; ++k) PutWord(RowColumn, FirstRow + k, g.texts[at(k + 1)].view(), Across, g.letters);
+        for (int k = 0; k < 3; ++k)
+            PutWord(RowColumn, FirstRow + k, crossing_words::rowWord(g, k + 1).view(), Across, g.letters);
     drawBoard(s);
     checkSolved(s, rule);
 }

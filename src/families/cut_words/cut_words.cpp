@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "families/cut_words/cut_words_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
@@ -40,12 +41,12 @@ bool build(ProgramState& s, int p) {
             // A name with a blank, a hyphen or an apostrophe has no halves of
             // three letters to drag: it is passed over.
             bool fresh = IsSpellable(word);
-            for (int k = 1; k < j && fresh; ++k) fresh = g.texts[at(k)].view() != word;
+            for (int k = 1; k < j && fresh; ++k) fresh = cut_words::word(g, k).view() != word;
             if (fresh) break;
             word.clear();
         }
         if (word.empty()) return false;
-        g.texts[at(j)] = word;
+        cut_words::word(g, j) = word;
         s.gameWordList.push_back(word.substr(0, Half));
         s.gameWordList.push_back(word.substr(Half));
         const int row = FirstLineRow + j - 1;
@@ -76,13 +77,13 @@ void playCutWords(ProgramState& s, int p, const char*) {
     if (g.built == 0 && !build(s, p)) return;
     if (s.app.gameLost == 1)
         for (int j = 1; j <= p; ++j) {
-            const std::string word = g.texts[at(j)].str();
+            const std::string word = cut_words::word(g, j).str();
             PutWord(LeftHalf, FirstLineRow + j - 1, word.substr(0, Half), Across, g.letters);
             PutWord(RightHalf, FirstLineRow + j - 1, word.substr(Half), Across, g.letters);
         }
-    for (int j = 1; j <= 10; ++j) {
+    for (int j = 1; j <= cut_words::MostLines; ++j) {
         const int row = FirstLineRow + j - 1;
-        g.texts[at(j + 10)] =
+        cut_words::line(g, j) =
             j <= p ? readBoardWord(s, LeftHalf, row, Half, true) + readBoardWord(s, RightHalf, row, Half, true) : "";
     }
     drawBoard(s);
@@ -115,23 +116,23 @@ bool holdsHalfOf(std::string_view line, std::string_view word) {
 std::vector<HintPiece> cutWordsHintPieces(const ProgramState& s) {
     const GameRecord& g = s.game;
     int p = 0;
-    while (p < 10 && !g.texts[at(p + 1)].empty()) ++p;
+    while (p < cut_words::MostLines && !cut_words::word(g, p + 1).empty()) ++p;
     const auto isWord = [&](std::string_view line) {
         for (int k = 1; k <= p; ++k)
-            if (line == g.texts[at(k)].view()) return true;
+            if (line == cut_words::word(g, k).view()) return true;
         return line.find(' ') == std::string_view::npos && PlayerWordExists(s, line);
     };
     std::vector<std::string> waiting;  // the game's words no line holds yet
     for (int j = 1; j <= p; ++j) {
         bool laid = false;
-        for (int k = 1; k <= p && !laid; ++k) laid = g.texts[at(k + 10)].view() == g.texts[at(j)].view();
-        if (!laid) waiting.push_back(g.texts[at(j)].str());
+        for (int k = 1; k <= p && !laid; ++k) laid = cut_words::line(g, k).view() == cut_words::word(g, j).view();
+        if (!laid) waiting.push_back(cut_words::word(g, j).str());
     }
     // A line that holds a half of a waiting word waits for that word; the
     // other lines take the words left, in order.
     std::vector<std::string> wordOf(at(p + 1));
     const auto take = [&](int j, bool byHalf) {
-        const std::string_view made = g.texts[at(j + 10)].view();
+        const std::string_view made = cut_words::line(g, j).view();
         for (auto word = waiting.begin(); word != waiting.end(); ++word) {
             if (byHalf && !holdsHalfOf(made, *word)) continue;
             wordOf[at(j)] = *word;
@@ -141,16 +142,16 @@ std::vector<HintPiece> cutWordsHintPieces(const ProgramState& s) {
     };
     for (const bool byHalf : {true, false})
         for (int j = 1; j <= p; ++j)
-            if (wordOf[at(j)].empty() && !isWord(g.texts[at(j + 10)].view())) take(j, byHalf);
+            if (wordOf[at(j)].empty() && !isWord(cut_words::line(g, j).view())) take(j, byHalf);
     std::vector<HintPiece> pieces;
     for (int j = 1; j <= p; ++j) {
         const int row = FirstLineRow + j - 1;
         HintPiece line;
         for (int k = 0; k < Half; ++k) line.cells.push_back({LeftHalf + k, row});
         for (int k = 0; k < Half; ++k) line.cells.push_back({RightHalf + k, row});
-        line.done = isWord(g.texts[at(j + 10)].view());
+        line.done = isWord(cut_words::line(g, j).view());
         if (line.done) {
-            line.letters = g.texts[at(j + 10)].str();
+            line.letters = cut_words::line(g, j).str();
         } else if (!wordOf[at(j)].empty()) {
             line.letters = wordOf[at(j)];
             for (const std::string_view half : {std::string_view(line.letters).substr(0, Half),
@@ -173,12 +174,12 @@ bool cutWordsSolved(const ProgramState& s) {
         const std::size_t middle = std::min(text.size(), static_cast<std::size_t>(Half));
         halves.insert(halves.end(), {text.substr(0, middle), text.substr(middle)});
     };
-    for (int j = 1; j <= 10; ++j) {
-        const std::string_view word = g.texts[at(j)].view();
+    for (int j = 1; j <= cut_words::MostLines; ++j) {
+        const std::string_view word = cut_words::word(g, j).view();
         if (word.empty()) continue;
-        const std::string_view line = g.texts[at(j + 10)].view();
+        const std::string_view line = cut_words::line(g, j).view();
         bool known = false;
-        for (int k = 1; k <= 10 && !known; ++k) known = line == g.texts[at(k)].view();
+        for (int k = 1; k <= cut_words::MostLines && !known; ++k) known = line == cut_words::word(g, k).view();
         if (!known && !PlayerWordExists(s, line)) return false;
         cut(shown, word);
         cut(laid, line);

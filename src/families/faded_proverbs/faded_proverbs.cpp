@@ -4,11 +4,12 @@
 #include <vector>
 
 #include "base/file_system.hpp"
-#include "families/hangman/hangman.hpp"
+#include "families/faded_proverbs/faded_proverbs_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
 #include "games/proverb_layout.hpp"
+#include "games/proverb_reading.hpp"
 #include "media/sound_services.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
@@ -47,7 +48,8 @@ char& cellOf(GameRecord& g, const ProverbCell& cell) {
 // text was cut every twenty characters keeps that cutting: its letters that
 // were never rubbed out tell which.
 std::vector<ProverbCell> textCells(GameRecord& g) {
-    const std::string_view whole = g.texts[1].view(), faded = g.texts[3].view();
+    const std::string_view whole = faded_proverbs::wholeProverb(g).view();
+    const std::string_view faded = faded_proverbs::fadedProverb(g).view();
     std::vector<ProverbCell> cells = layOutProverb(whole, RowLength, Rows);
     for (std::size_t i = 0; i < cells.size() && i < faded.size(); ++i)
         if (cells[i].shown() && faded[i] != ' ' && cellOf(g, cells[i]) != faded[i])
@@ -64,7 +66,7 @@ void writeText(ProgramState& s, std::string_view text, const std::vector<Proverb
 // blanks that have no cell as they are.
 std::string readText(ProgramState& s) {
     GameRecord& g = s.game;
-    std::string shown = g.texts[1].str();
+    std::string shown = faded_proverbs::wholeProverb(g).str();
     const std::vector<ProverbCell> cells = textCells(g);
     for (std::size_t i = 0; i < cells.size(); ++i)
         if (cells[i].shown()) shown[i] = cellOf(g, cells[i]);
@@ -105,8 +107,8 @@ bool build(ProgramState& s, int month) {
     if (proverb.empty()) return false;
     const std::string whole = boardForm(proverb);
     const std::string faded = fadedForm(s, whole);
-    g.texts[1] = whole;
-    g.texts[3] = faded;
+    faded_proverbs::wholeProverb(g) = whole;
+    faded_proverbs::fadedProverb(g) = faded;
     for (int c = AlphabetColumn; c < AlphabetColumn + 13; ++c)
         for (int r = 1; r <= 2; ++r) {
             g.movable[at(c)][at(r)] = 1;
@@ -132,7 +134,7 @@ void playFadedProverbs(ProgramState& s, int month, const char*) {
     GameRecord& g = s.game;
     if (g.built == 0 && !build(s, month)) return;
     writeAlphabet(s);
-    if (s.app.gameLost == 1) writeText(s, g.texts[1].view(), textCells(g));
+    if (s.app.gameLost == 1) writeText(s, faded_proverbs::wholeProverb(g).view(), textCells(g));
     // A rubbed-out letter's cell stays a slot once filled: a letter put there
     // can be replaced or taken away again.
     for (int c = 1; c <= RowLength; ++c)
@@ -142,11 +144,13 @@ void playFadedProverbs(ProgramState& s, int month, const char*) {
                 g.clickable[at(c)][at(r)] = 1;
             }
     drawBoard(s);
-    g.texts[2] = readText(s);
+    faded_proverbs::shownProverb(g) = readText(s);
     checkSolved(s, fadedProverbsSolved);
 }
 
-bool fadedProverbsSolved(const ProgramState& s) { return sameText(s.game, 1, 2); }
+bool fadedProverbsSolved(const ProgramState& s) {
+    return faded_proverbs::wholeProverb(s.game) == faded_proverbs::shownProverb(s.game);
+}
 
 // No hint: every letter a hint could show is one the player cannot see
 // otherwise.

@@ -1,15 +1,15 @@
 #include "families/hangman/hangman.hpp"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
 
 #include "base/file_system.hpp"
-#include "base/text_encoding.hpp"
+#include "families/hangman/hangman_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/proverb_layout.hpp"
+#include "games/proverb_reading.hpp"
 #include "media/sound_services.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
@@ -27,9 +27,6 @@ constexpr int TextLimit = 100;
 constexpr int ProverbRowLength = 20;
 constexpr int ProverbFirstRow = 10;
 constexpr int ProverbRows = 5;  // rows 10..14: row 15 would touch the button bar
-// The letters chosen while another runs, in the order chosen. They are kept
-// in a text of the game record, so a saved game keeps them too.
-constexpr std::size_t WaitingText = 3;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 bool isCapital(char c) { return c >= 'A' && c <= 'Z'; }
@@ -51,8 +48,8 @@ void finishBuild(ProgramState& s) {
     placeAlphabet(s);
     s.game.built = 1;
     playSound(s, sounds::GameBuilt);
-    s.game.counterA = 0;
-    s.game.counterB = 0;
+    hangman::scanPosition(s.game) = 0;
+    hangman::misses(s.game) = 0;
     s.hangmanScan = 0;
 }
 
@@ -63,8 +60,8 @@ bool buildWordHangman(ProgramState& s, int wordLength) {
     for (std::size_t i = 0; i < word.size(); ++i) {
         if (!isCapital(word[i]) && word[i] != '[') hidden[i] = shown[i] = '*';  // a gap, never guessed
     }
-    s.game.texts[1] = hidden;
-    s.game.texts[2] = shown;
+    hangman::hiddenText(s.game) = hidden;
+    hangman::shownText(s.game) = shown;
     finishBuild(s);
     return true;
 }
@@ -85,8 +82,8 @@ bool buildProverbHangman(ProgramState& s, int nation) {
         hidden += isCapital(c) || sign ? c : ' ';
         shown += isCapital(c) ? '-' : sign ? c : ' ';
     }
-    s.game.texts[1] = hidden;
-    s.game.texts[2] = shown;
+    hangman::hiddenText(s.game) = hidden;
+    hangman::shownText(s.game) = shown;
     finishBuild(s);
     return true;
 }
@@ -95,7 +92,7 @@ bool buildProverbHangman(ProgramState& s, int nation) {
 // show as gaps, not as empty tiles. A letter still hidden shows as '_', so
 // that a hyphen of the proverb reads as one.
 void showProverb(ProgramState& s, std::string_view text) {
-    const std::string_view hidden = s.game.texts[1].view();
+    const std::string_view hidden = hangman::hiddenText(s.game).view();
     const std::vector<ProverbCell> cells = layOutProverb(hidden, ProverbRowLength, ProverbRows);
     for (std::size_t i = 0; i < cells.size() && i < text.size(); ++i) {
         if (!cells[i].shown()) continue;
@@ -116,13 +113,14 @@ void showText(ProgramState& s, std::string_view text, bool proverb) {
 // game) is passed over.
 void startWaitingLetter(ProgramState& s) {
     GameRecord& g = s.game;
-    if (g.pickedLetter != ' ' || g.texts[WaitingText].empty() || s.app.gameWon == 1 || s.app.gameLost == 1) return;
-    std::string waiting = g.texts[WaitingText].str();
-    while (!waiting.empty() && g.pickedLetter == ' ') {
-        if (isCapital(waiting.front())) g.pickedLetter = waiting.front();
+    char& running = hangman::runningLetter(g);
+    if (running != ' ' || hangman::waitingLetters(g).empty() || s.app.gameWon == 1 || s.app.gameLost == 1) return;
+    std::string waiting = hangman::waitingLetters(g).str();
+    while (!waiting.empty() && running == ' ') {
+        if (isCapital(waiting.front())) running = waiting.front();
         waiting.erase(0, 1);
     }
-    g.texts[WaitingText] = waiting;
+    hangman::waitingLetters(g) = waiting;
     s.hangmanScan = 0;
 }
 
@@ -131,41 +129,44 @@ void startWaitingLetter(ProgramState& s) {
 void advanceScan(ProgramState& s, double speed) {
     GameRecord& g = s.game;
     startWaitingLetter(s);
-    if (g.pickedLetter != ' ') s.hangmanScan += speed;
-    g.counterA = static_cast<std::uint32_t>(std::nearbyint(s.hangmanScan));
-    const std::string hidden = g.texts[1].str();
-    if (g.counterA <= hidden.size()) {
-        if (g.counterA >= 1 && hidden[g.counterA - 1] == g.pickedLetter && g.texts[2][g.counterA - 1] == '-') {
-            std::string shown = g.texts[2].str();
-            shown[g.counterA - 1] = g.pickedLetter;
-            g.texts[2] = shown;
+    char& running = hangman::runningLetter(g);
+    std::uint32_t& position = hangman::scanPosition(g);
+    if (running != ' ') s.hangmanScan += speed;
+    position = static_cast<std::uint32_t>(std::nearbyint(s.hangmanScan));
+    const std::string hidden = hangman::hiddenText(g).str();
+    if (position <= hidden.size()) {
+        if (position >= 1 && hidden[position - 1] == running && hangman::shownText(g)[position - 1] == '-') {
+            std::string shown = hangman::shownText(g).str();
+            shown[position - 1] = running;
+            hangman::shownText(g) = shown;
             playSound(s, LetterFound);
             s.hangmanScan = 0;
         }
         return;
     }
-    if (hidden.find(g.pickedLetter) == std::string::npos) {
-        ++g.counterB;
+    if (hidden.find(running) == std::string::npos) {
+        ++hangman::misses(g);
         playSound(s, Miss);
     }
-    g.counterA = 0;
+    position = 0;
     s.hangmanScan = 0;
-    g.pickedLetter = ' ';
+    running = ' ';
     checkSolved(s, hangmanSolved);
 }
 
 void playFrame(ProgramState& s, double speed, bool proverb) {
     GameRecord& g = s.game;
-    showText(s, g.texts[2].view(), proverb);
+    showText(s, hangman::shownText(g).view(), proverb);
     if (s.flight.active) return;
     advanceScan(s, speed);
-    if (g.counterB >= HangmanMaxMisses && s.app.gameLost == 0) {
+    if (hangman::misses(g) >= HangmanMaxMisses && s.app.gameLost == 0) {
         s.app.gameLost = 1;
         s.app.endTick = s.now();
     }
-    if (s.app.gameLost == 1) showText(s, g.texts[1].view(), proverb);
+    if (s.app.gameLost == 1) showText(s, hangman::hiddenText(g).view(), proverb);
     drawBoard(s);
-    if (g.counterB >= 1) drawCard(s, 20, 150, static_cast<int>(g.counterB));
+    const int misses = static_cast<int>(hangman::misses(g));
+    if (misses >= 1) drawCard(s, 20, 150, misses);
 }
 
 }  // namespace
@@ -175,36 +176,6 @@ std::string proverbFile(int nation) {
                                         "pespagnols", "pflamands", "pindiens", "prusses"};
     if (nation < 1 || nation > 8) return {};
     return std::string("bin/") + files[nation - 1] + ".txt";
-}
-
-std::string readProverb(const std::vector<std::string>& lines, int start) {
-    const int count = static_cast<int>(lines.size());
-    if (count == 0) return {};
-    auto isSeparator = [&](int i) { return !lines[at(i)].empty() && lines[at(i)][0] == '.'; };
-    auto hasLetter = [](const std::string& text) {
-        return std::any_of(text.begin(), text.end(), [](char c) { return isCapital(c); });
-    };
-    // Find the separator that opens the proverb; past the last line the list
-    // starts again from its first line.
-    int i = std::clamp(start, 0, count - 1);
-    int steps = 0;
-    do {
-        i = (i + 1) % count;
-        if (++steps > count) return {};
-    } while (!isSeparator(i));
-    // Two separators in a row (the last line and, after wrapping, the first)
-    // hold no proverb: the next one is taken.
-    std::string proverb;
-    while (!hasLetter(proverb)) {
-        proverb.clear();
-        do {
-            i = (i + 1) % count;
-            proverb += ' ';
-            proverb += upperAscii(FoldAccents(lines[at(i)]));
-            if (++steps > 2 * count) return {};
-        } while (!isSeparator(i));
-    }
-    return proverb;
 }
 
 // A letter of the alphabet runs along the text, or waits its turn while
@@ -219,9 +190,9 @@ void pickHangmanLetter(ProgramState& s, int c, int r) {
 
 
 // Won when the hidden text is shown in full.
-bool hangmanSolved(const ProgramState& s) { return sameText(s.game, 1, 2); }
+bool hangmanSolved(const ProgramState& s) { return hangman::hiddenText(s.game) == hangman::shownText(s.game); }
 
-int hangmanMisses(const ProgramState& s) { return static_cast<int>(s.game.counterB); }
+int hangmanMisses(const ProgramState& s) { return static_cast<int>(hangman::misses(s.game)); }
 
 const GameRules HangmanRules = {
     .name = "LE PENDU",
@@ -245,27 +216,28 @@ const GameRules ProverbHangmanRules = {
 
 void chooseHangmanLetter(ProgramState& s, char letter) {
     GameRecord& g = s.game;
-    if (!isCapital(letter) || letter == g.pickedLetter) return;
-    const std::string waiting = g.texts[WaitingText].str();
-    if (g.pickedLetter == ' ' && waiting.empty()) {
-        g.pickedLetter = letter;
+    if (!isCapital(letter) || letter == hangman::runningLetter(g)) return;
+    const std::string waiting = hangman::waitingLetters(g).str();
+    if (hangman::runningLetter(g) == ' ' && waiting.empty()) {
+        hangman::runningLetter(g) = letter;
         s.hangmanScan = 0;
     } else if (waiting.find(letter) == std::string::npos) {
-        g.texts[WaitingText] = waiting + letter;
+        hangman::waitingLetters(g) = waiting + letter;
     }
 }
 
 HintOutcome hintHangmanLetter(ProgramState& s) {
     GameRecord& g = s.game;
-    const std::string_view hidden = g.texts[1].view(), shown = g.texts[2].view();
-    const std::string_view waiting = g.texts[WaitingText].view();
+    const std::string_view hidden = hangman::hiddenText(g).view(), shown = hangman::shownText(g).view();
+    const std::string_view waiting = hangman::waitingLetters(g).view();
+    const char running = hangman::runningLetter(g);
     std::array<int, 26> stillHidden{};
     for (std::size_t i = 0; i < hidden.size() && i < shown.size(); ++i)
         if (isCapital(hidden[i]) && shown[i] == '-') ++stillHidden[at(hidden[i] - 'A')];
     int best = -1, open = 0;
     for (int k = 0; k < 26; ++k) {
         const char letter = static_cast<char>('A' + k);
-        if (letter == g.pickedLetter || waiting.find(letter) != std::string_view::npos || stillHidden[at(k)] == 0)
+        if (letter == running || waiting.find(letter) != std::string_view::npos || stillHidden[at(k)] == 0)
             continue;
         ++open;
         if (best < 0 || stillHidden[at(k)] > stillHidden[at(best)]) best = k;

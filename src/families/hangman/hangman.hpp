@@ -2,7 +2,6 @@
 // The hangman games: a word (Le pendu) or a proverb (Proverbes pendus) to
 // uncover letter by letter before the gallows is complete.
 #include <string>
-#include <vector>
 
 #include "games/game_rules.hpp"
 #include "games/hint_pieces.hpp"
@@ -39,10 +38,5 @@ HintOutcome hintHangmanLetter(ProgramState& s);
 
 // The proverb file of a nation, relative to the program's folder.
 std::string proverbFile(int nation);
-// The proverb after the first separator line that follows line `start` of
-// `lines`, wrapping past the last line: its lines joined with blanks,
-// folded and in capitals, closing separator line included. Empty when the
-// lines hold no proverb.
-std::string readProverb(const std::vector<std::string>& lines, int start);
 
 }  // namespace glossamo

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "families/motuce/motuce_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
@@ -34,7 +35,7 @@ void writePalette(ProgramState& s) {
     PutWord(FirstColumn, 3, "NOPQRSTUVWXYZ", Across, s.game.letters);
 }
 
-int currentRow(const GameRecord& g) { return static_cast<int>(g.counterC) + FirstTryRow - 1; }
+int currentRow(const GameRecord& g) { return static_cast<int>(motuce::currentTry(g)) + FirstTryRow - 1; }
 
 bool build(ProgramState& s, int n) {
     GameRecord& g = s.game;
@@ -53,11 +54,11 @@ bool build(ProgramState& s, int n) {
         }
     }
     writePalette(s);
-    g.texts[1] = word;
+    motuce::hiddenWord(g) = word;
     for (int r = FirstTryRow; r <= LastTryRow; ++r) PutWord(FirstColumn, r, std::string(at(n), ' '), Across, g.letters);
     g.letters[at(FirstColumn)][at(FirstTryRow)] = word[0];
     for (int c = FirstColumn; c < FirstColumn + n; ++c) g.movable[at(c)][at(FirstTryRow)] = 1;
-    g.counterC = 1;
+    motuce::currentTry(g) = 1;
     g.built = 1;
     playSound(s, sounds::GameBuilt);
     s.gameWordList.clear();
@@ -68,11 +69,11 @@ bool build(ProgramState& s, int n) {
 // its cells are try tiles at once.
 void openNextTry(ProgramState& s, int n) {
     GameRecord& g = s.game;
-    ++g.counterC;
+    ++motuce::currentTry(g);
     playSound(s, NextTry);
     const int row = currentRow(g);
     for (int c = FirstColumn; c < FirstColumn + n; ++c) g.tileStyles[at(c)][at(row)] = TryTile;
-    const std::string_view hidden = g.texts[1].view();
+    const std::string_view hidden = motuce::hiddenWord(g).view();
     g.letters[at(FirstColumn)][at(row)] = hidden.empty() ? ' ' : hidden[0];
 }
 
@@ -84,22 +85,22 @@ void openNextTry(ProgramState& s, int n) {
 void judgeTry(ProgramState& s, int n, int row) {
     GameRecord& g = s.game;
     forgetMoves(s);  // a judged try is never taken back, nor are its letters
-    const std::string tried = g.texts[10].str();
+    const std::string tried = motuce::currentTryLetters(g).str();
     if (!PlayerWordExists(s, tried)) {
         PutWord(FirstColumn + 1, row, std::string(at(n - 1), ' '), Across, g.letters);
         showPopup(s, 2, 520, s.app.comments[UnknownWord].view());
         return;
     }
-    const std::string_view hidden = g.texts[1].view();
+    const std::string_view hidden = motuce::hiddenWord(g).view();
     for (int i = 0; i < n && at(i) < hidden.size(); ++i)
         if (tried[at(i)] == hidden[at(i)]) g.tileStyles[at(FirstColumn + i)][at(row)] = RightPlaceTile;
     if (tried == hidden) {
         // The try counter of the game moves on past the winning try, as a
         // saved game counts it, and it sounds as any accepted try; but no
         // row opens under it.
-        if (g.counterC < MotuceTries) ++g.counterC;
+        if (motuce::currentTry(g) < MotuceTries) ++motuce::currentTry(g);
         playSound(s, NextTry);
-    } else if (g.counterC < MotuceTries) {
+    } else if (motuce::currentTry(g) < MotuceTries) {
         openNextTry(s, n);
     } else if (s.app.gameLost == 0 && s.app.gameWon == 0) {
         s.app.gameLost = 1;
@@ -124,7 +125,7 @@ void drawRightPlaces(ProgramState& s, int n) {
 // The first empty cell of the current try; column 0 when it is full.
 Point motuceTypingCell(const ProgramState& s) {
     const int row = currentRow(s.game);
-    const int length = static_cast<int>(s.game.texts[1].size());
+    const int length = static_cast<int>(motuce::hiddenWord(s.game).size());
     for (int c = FirstColumn; c < FirstColumn + length && c < BoardSize; ++c)
         if (s.game.letters[at(c)][at(row)] == ' ') return {c, row};
     return {0, row};
@@ -134,7 +135,7 @@ Point motuceTypingCell(const ProgramState& s) {
 // given by the game and stays.
 bool motuceEraseTyped(ProgramState& s) {
     const int row = currentRow(s.game);
-    for (int c = FirstColumn + static_cast<int>(s.game.texts[1].size()) - 1; c > FirstColumn; --c) {
+    for (int c = FirstColumn + static_cast<int>(motuce::hiddenWord(s.game).size()) - 1; c > FirstColumn; --c) {
         if (c >= BoardSize) continue;
         char& cell = s.game.letters[at(c)][at(row)];
         if (cell != ' ') {
@@ -146,7 +147,7 @@ bool motuceEraseTyped(ProgramState& s) {
 }
 
 // Won when the current try spells the hidden word.
-bool motuceSolved(const ProgramState& s) { return sameText(s.game, 1, 10); }
+bool motuceSolved(const ProgramState& s) { return motuce::hiddenWord(s.game) == motuce::currentTryLetters(s.game); }
 
 }  // namespace
 
@@ -169,7 +170,7 @@ void playMotuce(ProgramState& s, int wordLength, const char*) {
     const int n = std::clamp(wordLength, 1, BoardSize - FirstColumn);
     if (g.built == 0 && !build(s, n)) return;
     // A loaded game brings its own counter: the current row stays on the board.
-    g.counterC = std::clamp<std::uint32_t>(g.counterC, 1, MotuceTries);
+    motuce::currentTry(g) = std::clamp<std::uint32_t>(motuce::currentTry(g), 1, MotuceTries);
     writePalette(s);
     const int row = currentRow(g);
     // The winning try keeps its marks: every letter of it is in its place.
@@ -177,22 +178,22 @@ void playMotuce(ProgramState& s, int wordLength, const char*) {
         if (s.app.gameWon == 0) g.tileStyles[at(c)][at(row)] = TryTile;
         g.movable[at(c)][at(row)] = 1;
     }
-    g.texts[10] = readBoardWord(s, FirstColumn, row, n, true);
+    motuce::currentTryLetters(g) = readBoardWord(s, FirstColumn, row, n, true);
     // After the win no try is judged again, whatever the row opened by it holds.
-    if (s.app.gameWon == 0 && g.texts[10].view().find(' ') == std::string_view::npos) judgeTry(s, n, row);
-    if (s.app.gameLost == 1) PutWord(FirstColumn, LastTryRow, g.texts[1].view(), Across, g.letters);
+    const bool full = motuce::currentTryLetters(g).view().find(' ') == std::string_view::npos;
+    if (s.app.gameWon == 0 && full) judgeTry(s, n, row);
+    if (s.app.gameLost == 1) PutWord(FirstColumn, LastTryRow, motuce::hiddenWord(g).view(), Across, g.letters);
     checkSolved(s, MotuceRules.rule);
     drawBoard(s);
     drawRightPlaces(s, n);
 }
 
-int motuceTriesMade(const ProgramState& s) {
-    const GameRecord& g = s.game;
-    const int current = static_cast<int>(std::clamp<std::uint32_t>(g.counterC, 1, MotuceTries));
-    if (s.app.gameWon == 0) return current - 1;
+int motuce::triesMade(const GameRecord& g, bool won) {
+    const int current = static_cast<int>(std::clamp<std::uint32_t>(currentTry(g), 1, MotuceTries));
+    if (!won) return current - 1;
     // The first row that spells the hidden word is the winning try: an
     // earlier one would have won already.
-    const std::string_view hidden = g.texts[1].view();
+    const std::string_view hidden = hiddenWord(g).view();
     for (int k = 1; k <= MotuceTries && !hidden.empty(); ++k) {
         const int row = FirstTryRow + k - 1;
         bool spelt = true;
@@ -203,9 +204,11 @@ int motuceTriesMade(const ProgramState& s) {
     return current;
 }
 
+int motuceTriesMade(const ProgramState& s) { return motuce::triesMade(s.game, s.app.gameWon != 0); }
+
 HintOutcome hintMotuceLetter(ProgramState& s) {
     GameRecord& g = s.game;
-    const std::string_view hidden = g.texts[1].view();
+    const std::string_view hidden = motuce::hiddenWord(g).view();
     const int n = static_cast<int>(hidden.size());
     const int row = currentRow(g);
     const auto shownBefore = [&](int i) {

@@ -17,9 +17,8 @@ constexpr int MotuceDrawsPerFrame = 1000;
 // French dictionary or a theme list), and so must every try.
 void playMotuce(ProgramState& s, int wordLength, const char* gridFile);
 
-// The tries the player has made and had judged: a won game counts the try
-// that won, whose row the try counter has already left behind (on the last
-// row it stays); a game not won counts the rows before the current one.
+// The tries the player has made and had judged, as the statistics keep them
+// (motuce::triesMade of the running game).
 int motuceTriesMade(const ProgramState& s);
 
 // A hint: one letter of the hidden word laid in its place in the current

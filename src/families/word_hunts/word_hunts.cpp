@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "families/word_hunts/word_hunts_record.hpp"
 #include "games/board_services.hpp"
 #include "games/board_words.hpp"
 #include "games/drag_and_drop.hpp"
@@ -74,10 +75,10 @@ bool build(ProgramState& s, const Hunt& hunt, int part) {
         const int n = static_cast<int>(words.size());
         if (n >= hunt.fewestWords && n <= MostWords) break;
     }
-    g.texts[1] = letters;
+    word_hunts::drawnLetters(g) = letters;
     PutWord(FirstColumn, LettersRow, letters, Across, g.letters);
     const int longest = static_cast<int>(words.front().size());
-    g.counterC = static_cast<std::uint32_t>(longest);
+    word_hunts::answerLength(g) = static_cast<std::uint32_t>(longest);
     const int y = hunt.answerRow;
     PutWord(FirstColumn, y, std::string(at(longest), ' '), Across, g.letters);
     const int firstMovable = hunt.fromFirstLetter ? FirstColumn + 1 : FirstColumn;
@@ -87,8 +88,8 @@ bool build(ProgramState& s, const Hunt& hunt, int part) {
         g.letters[FirstColumn][at(y)] = letters[0];
         g.colours[FirstColumn][LettersRow] = g.colours[FirstColumn][at(y)] = HighlightInk;
     }
-    g.counterA = static_cast<std::uint32_t>(words.size());
-    g.counterB = g.counterA / static_cast<std::uint32_t>(std::max(part, 1));
+    word_hunts::wordsInList(g) = static_cast<std::uint32_t>(words.size());
+    word_hunts::wordsWanted(g) = word_hunts::wordsInList(g) / static_cast<std::uint32_t>(std::max(part, 1));
     s.gameWordList = std::move(words);
     g.built = 1;
     playSound(s, sounds::GameBuilt);
@@ -123,13 +124,14 @@ void playHunt(ProgramState& s, const Hunt& hunt, int part) {
     GameRecord& g = s.game;
     if (g.built == 0 && !build(s, hunt, part)) return;
     drawBoard(s);
-    std::string word = readBoardWord(s, FirstColumn, hunt.answerRow, static_cast<int>(g.counterC), true);
+    const int length = static_cast<int>(word_hunts::answerLength(g));
+    std::string word = readBoardWord(s, FirstColumn, hunt.answerRow, length, true);
     word.erase(word.find_last_not_of(' ') + 1);
-    g.texts[2] = word;
+    word_hunts::answer(g) = word;
     const bool lost = s.app.gameLost == 1;
     if (!lost) {
         std::string total = "TOTAL DES MOTS: ";
-        total.append(std::to_string(g.counterA));
+        total.append(std::to_string(word_hunts::wordsInList(g)));
         drawCentredTitle(s, TotalY, total);
         // The sound plays once, when the word is first found.
         if (word.size() >= hunt.shortestWord && PlayerWordExists(s, word) && countFound(s.gameWordList, word))
@@ -142,7 +144,8 @@ void playHunt(ProgramState& s, const Hunt& hunt, int part) {
         listWords(s, missed, MissedX, MissedNextX);
     }
     std::string left = hunt.leftText;
-    left.append(std::to_string(static_cast<std::int64_t>(g.counterB) - static_cast<std::int64_t>(found.size())));
+    const auto wanted = static_cast<std::int64_t>(word_hunts::wordsWanted(g));
+    left.append(std::to_string(wanted - static_cast<std::int64_t>(found.size())));
     if (found.size() > MostFoundListed) found.resize(MostFoundListed);
     listWords(s, found, FoundX, hunt.foundNextX);
     drawCentredTitle(s, LeftY, left);
@@ -155,7 +158,7 @@ bool enoughWordsFound(const ProgramState& s) {
     std::uint32_t found = 0;
     for (const std::string& entry : s.gameWordList)
         if (!entry.empty() && entry[0] == ' ') ++found;
-    return found >= s.game.counterB;
+    return found >= word_hunts::wordsWanted(s.game);
 }
 
 std::string drawHuntLetters(Random& rng) {
@@ -171,7 +174,7 @@ std::string drawHuntLetters(Random& rng) {
 HintOutcome hintHuntWord(ProgramState& s) {
     const auto found = std::count_if(s.gameWordList.begin(), s.gameWordList.end(), isFound);
     const auto missed = std::find_if_not(s.gameWordList.begin(), s.gameWordList.end(), isFound);
-    const auto wanted = static_cast<std::int64_t>(s.game.counterB) - found;
+    const auto wanted = static_cast<std::int64_t>(word_hunts::wordsWanted(s.game)) - found;
     const HintOutcome outcome = hintOutcomeFor(missed == s.gameWordList.end() ? 0 : static_cast<int>(wanted));
     if (outcome == HintOutcome::Given) missed->insert(missed->begin(), ' ');
     return outcome;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "families/cut_words/cut_words_record.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 
@@ -38,7 +39,7 @@ TEST_F(CutWords, HalvesJoinedInAnyOrderWin) {
     EXPECT_EQ(letter(6, 4), '*') << "the cut";
     // Line k takes word 7 - k: the lines may come in any order.
     for (int k = 1; k <= 6; ++k) {
-        const std::string word = s.game.texts[static_cast<std::size_t>(7 - k)].str();
+        const std::string word = cut_words::word(s.game, 7 - k).str();
         bringHalf(word.substr(0, 3), 3, 3 + k);
         if (k == 1) {
             // A half carried onto a filled part flies back whole.
@@ -58,7 +59,7 @@ TEST_F(CutWords, OtherWordsOfTheShownHalvesWin) {
                                             "MAISON", "CHAISE", "TOMATE", "LAPINS"};
     const auto drawn = [this](std::string_view word) {
         for (int k = 1; k <= 6; ++k)
-            if (s.game.texts[static_cast<std::size_t>(k)].view() == word) return true;
+            if (cut_words::word(s.game, k).view() == word) return true;
         return false;
     };
     for (std::uint64_t seed = 1; seed < 500; ++seed) {
@@ -69,7 +70,7 @@ TEST_F(CutWords, OtherWordsOfTheShownHalvesWin) {
     }
     ASSERT_TRUE(drawn("BOUTON") && !drawn("MOUTON"));
     for (int k = 1; k <= 6; ++k) {
-        std::string word = s.game.texts[static_cast<std::size_t>(k)].str();
+        std::string word = cut_words::word(s.game, k).str();
         if (word == "BOUTON") word = "BOUCHE";
         else if (word == "MOUCHE") word = "MOUTON";
         bringHalf(word.substr(0, 3), 3, 3 + k);
@@ -85,7 +86,7 @@ TEST_F(CutWords, ThemeNamesWithGapsAreNeverCut) {
     frames(1);
     ASSERT_EQ(s.game.built, 1);
     std::vector<std::string> drawn;
-    for (int k = 1; k <= 6; ++k) drawn.push_back(s.game.texts[static_cast<std::size_t>(k)].str());
+    for (int k = 1; k <= 6; ++k) drawn.push_back(cut_words::word(s.game, k).str());
     std::sort(drawn.begin(), drawn.end());
     std::vector<std::string> expected = SixLetterWords;
     std::sort(expected.begin(), expected.end());
@@ -101,17 +102,17 @@ TEST_F(CutWords, GivingUpShowsTheWords) {
     frames(1);
     FormKeyDown(s, vk::Escape, 0);
     frames(1);
-    EXPECT_EQ(readBoardWord(s, 3, 4, 3, true) + readBoardWord(s, 7, 4, 3, true), s.game.texts[1].view());
+    EXPECT_EQ(readBoardWord(s, 3, 4, 3, true) + readBoardWord(s, 7, 4, 3, true), cut_words::word(s.game, 1).view());
 }
 
 TEST_F(CutWords, AHintJoinsTheWordWhoseHalfALineHoldsFromTheList) {
     start(28, SixLetterWords);
     frames(1);
-    const std::string second = s.game.texts[2].str();
+    const std::string second = cut_words::word(s.game, 2).str();
     bringHalf(second.substr(0, 3), 3, 4);  // line 1 begins word 2
     ASSERT_EQ(layHintPiece(s, cutWordsHintPieces(s)), HintOutcome::Given);
     frames(1);
-    EXPECT_EQ(s.game.texts[11].view(), second);
+    EXPECT_EQ(cut_words::line(s.game, 1).view(), second);
     int whole = 0;  // halves still whole in the lists
     for (const int column : {11, 15})
         for (int row = 4; row < 10; ++row) whole += readBoardWord(s, column, row, 3, true).find(' ') == std::string::npos;

@@ -1,5 +1,6 @@
 #include "families/hangman/hangman.hpp"
 
+#include "families/hangman/hangman_record.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "shell/window_events.hpp"
@@ -16,9 +17,9 @@ protected:
     // Runs frames until the chosen letter has run along the whole word.
     void scan() {
         frames(1);
-        for (int i = 0; i < 2000 && s.game.pickedLetter != ' '; ++i) frames(1);
+        for (int i = 0; i < 2000 && hangman::runningLetter(s.game) != ' '; ++i) frames(1);
     }
-    std::string shown() const { return s.game.texts[2].str(); }
+    std::string shown() const { return hangman::shownText(s.game).str(); }
 };
 
 TEST_F(Hangman, LetterFoundThreeTimesIsUncoveredThreeTimes) {
@@ -26,15 +27,15 @@ TEST_F(Hangman, LetterFoundThreeTimesIsUncoveredThreeTimes) {
     frames(1);
     ASSERT_EQ(s.game.built, 1);
     EXPECT_EQ(platform.count("sound 0"), 1);
-    EXPECT_EQ(s.game.texts[1].view(), "ANNEXANT");
+    EXPECT_EQ(hangman::hiddenText(s.game).view(), "ANNEXANT");
     EXPECT_EQ(shown(), "--------");
     choose('N');
-    EXPECT_EQ(s.game.pickedLetter, 'N');
+    EXPECT_EQ(hangman::runningLetter(s.game), 'N');
     EXPECT_EQ(letter(7, 3), ' ') << "the chosen letter leaves the alphabet";
     scan();
     EXPECT_EQ(shown(), "-NN---N-");
     EXPECT_EQ(platform.count("sound 8"), 3);
-    EXPECT_EQ(s.game.counterB, 0u) << "no miss";
+    EXPECT_EQ(hangman::misses(s.game), 0u) << "no miss";
     EXPECT_EQ(letter(8, 10), 'N') << "the word is shown from cell (7, 10)";
 }
 
@@ -45,7 +46,7 @@ TEST_F(Hangman, TheEleventhMissLosesAndShowsTheWord) {
         choose(miss);
         scan();
     }
-    EXPECT_EQ(s.game.counterB, 10u);
+    EXPECT_EQ(hangman::misses(s.game), 10u);
     EXPECT_EQ(platform.count("sound 2"), 10);
     EXPECT_EQ(s.app.gameLost, 0) << "ten misses do not lose";
     choose('M');
@@ -104,20 +105,20 @@ TEST_F(Hangman, AClickOrAHeldKeyJustAfterAChoiceLosesNothing) {
     frames(1);
     choose('N');
     frames(1);
-    ASSERT_EQ(s.game.counterA, 0u);
+    ASSERT_EQ(hangman::scanPosition(s.game), 0u);
     choose('N');  // a double click on the letter just taken
     choose('E');
     for (int repeat = 0; repeat < 4; ++repeat) {
         WindowEvents(s).onTextInput("x");  // a held key
         frames(1);
     }
-    EXPECT_EQ(s.game.pickedLetter, 'N');
+    EXPECT_EQ(hangman::runningLetter(s.game), 'N');
     EXPECT_EQ(letter(11, 2), ' ') << "E left the alphabet to wait its turn";
     scan();
     scan();
     scan();
     EXPECT_EQ(shown(), "-NNEX-N-") << "N, E and X each ran along the word";
-    EXPECT_EQ(s.game.counterB, 0u) << "the repeats of X cost nothing";
+    EXPECT_EQ(hangman::misses(s.game), 0u) << "the repeats of X cost nothing";
     choose('A');
     choose('T');
     scan();
@@ -129,7 +130,7 @@ TEST_F(Hangman, GapsInThemeWordsAreNeverHidden) {
     start(143, {"ours-brun", "ours brun!"});  // a country-theme hangman of 10 characters
     frames(1);
     ASSERT_EQ(s.game.built, 1);
-    EXPECT_EQ(s.game.texts[1].view(), "OURS*BRUN*");
+    EXPECT_EQ(hangman::hiddenText(s.game).view(), "OURS*BRUN*");
     EXPECT_EQ(shown(), "----*----*");
     EXPECT_EQ(letter(11, 10), '*') << "a gap has no tile";
 }
@@ -153,7 +154,7 @@ TEST_F(Hangman, ProverbHangmanIsLaidOutWordByWordAndWonThroughTheAlphabet) {
     startGame(s, 68);
     frames(1);
     ASSERT_EQ(s.game.built, 1);
-    EXPECT_EQ(s.game.texts[1].view(), " PETIT A PETIT, L'OISEAU-ROI FAIT SON NID. ");
+    EXPECT_EQ(hangman::hiddenText(s.game).view(), " PETIT A PETIT, L'OISEAU-ROI FAIT SON NID. ");
     EXPECT_EQ(shown(), " ----- - -----, -'---------- ---- --- ---. ");
     EXPECT_EQ(readBoardWord(s, 1, 10, 20, true), "_____*_*_____,******") << "no blank starts a row";
     EXPECT_EQ(readBoardWord(s, 1, 11, 20, true), "_'______-___*____***");
@@ -164,16 +165,6 @@ TEST_F(Hangman, ProverbHangmanIsLaidOutWordByWordAndWonThroughTheAlphabet) {
     }
     EXPECT_EQ(s.app.gameWon, 1);
     EXPECT_EQ(readBoardWord(s, 1, 11, 20, true), "L'OISEAU-ROI*FAIT***");
-}
-
-TEST(ProverbReading, JoinsLinesAndWrapsPastTheLastSeparator) {
-    const std::vector<std::string> lines = {".", "Qui vivra", "verra", ".", "L'\xE9t\xE9", "."};
-    EXPECT_EQ(readProverb(lines, 0), " L'ETE .") << "the search starts on the line after the start";
-    EXPECT_EQ(readProverb(lines, 5), " QUI VIVRA VERRA .");
-    EXPECT_EQ(readProverb(lines, 3), " QUI VIVRA VERRA .")
-        << "after the last separator the list starts again, skipping the empty proverb between the last and first lines";
-    EXPECT_EQ(readProverb({"no separator", "at all"}, 0), "");
-    EXPECT_EQ(readProverb({}, 0), "");
 }
 
 }  // namespace glossamo::testing

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "families/faded_proverbs/faded_proverbs_record.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "games/proverb_layout.hpp"
@@ -23,7 +24,7 @@ protected:
     // Fills every blank of rows 6..10 from the alphabet (rows 1 and 2 from
     // column 4), `wrongFirst` puts a wrong letter in the first blank first.
     void fillBlanks(bool wrongFirst) {
-        const std::string whole = s.game.texts[1].str();
+        const std::string whole = faded_proverbs::wholeProverb(s.game).str();
         const std::vector<ProverbCell> cells = layOutProverb(whole, 20, 5);
         for (std::size_t i = 0; i < whole.size(); ++i) {
             const int c = 1 + cells[i].column, r = 6 + cells[i].row;
@@ -46,7 +47,8 @@ TEST_F(FadedProverbs, BlanksFilledFromTheAlphabetWin) {
         startGame(s, 76);
         frames(1);
         ASSERT_EQ(s.game.built, 1);
-        if (s.game.texts[3].view().find(' ') != std::string::npos && s.game.texts[1].size() > 30) break;
+        const bool rubbedOut = faded_proverbs::fadedProverb(s.game).view().find(' ') != std::string::npos;
+        if (rubbedOut && faded_proverbs::wholeProverb(s.game).size() > 30) break;
     }
     EXPECT_EQ(s.game.movable[2][6] == 1, letter(2, 6) == ' ') << "only the rubbed-out letters move";
     fillBlanks(true);
@@ -60,7 +62,7 @@ TEST_F(FadedProverbs, TheSayingIsLaidOutWordByWordWithItsSigns) {
     programFolder.write("bin/pjanvier.txt", saying + saying + saying + ".\r\n");
     startGame(s, 76);
     frames(1);
-    ASSERT_EQ(s.game.texts[1].view(), "*NEIGE*DE*JANVIER,*FUMIER*DU*GRENIER.*");
+    ASSERT_EQ(faded_proverbs::wholeProverb(s.game).view(), "*NEIGE*DE*JANVIER,*FUMIER*DU*GRENIER.*");
     EXPECT_EQ(letter(17, 6), ',');
     EXPECT_EQ(s.game.movable[17][6], 0) << "a sign is not a blank";
     FormKeyDown(s, vk::Escape, 0);
@@ -79,8 +81,8 @@ TEST_F(FadedProverbs, AGameSavedCutEveryTwentyCharactersIsStillWon) {
     const std::string whole = "*NEIGE*DE*JANVIER**FUMIER*DU*GRENIER**";
     std::string faded = whole;
     faded[2] = faded[20] = faded[33] = ' ';  // E, U, I
-    s.game.texts[1] = whole;
-    s.game.texts[3] = faded;
+    faded_proverbs::wholeProverb(s.game) = whole;
+    faded_proverbs::fadedProverb(s.game) = faded;
     for (std::size_t r = 6; r <= 10; ++r)
         for (std::size_t c = 1; c <= 20; ++c) s.game.letters[c][r] = '*';
     for (std::size_t i = 0; i < faded.size(); ++i) s.game.letters[1 + i % 20][6 + i / 20] = faded[i];
@@ -98,14 +100,15 @@ TEST_F(FadedProverbs, ASayingIsNeverWonAtItsBuild) {
         platform.setClockSeed(static_cast<std::uint64_t>(seed));
         startGame(s, 76);
         frames(1);
-        const std::string_view faded = s.game.texts[3].view();
+        const std::string_view faded = faded_proverbs::fadedProverb(s.game).view();
         ASSERT_GE(std::count(faded.begin(), faded.end(), ' '), 3) << "seed " << seed;
         ASSERT_EQ(s.app.gameWon, 0) << "seed " << seed;
     }
     programFolder.write("bin/pjanvier.txt", ".\r\nVa.\r\n.\r\nVa.\r\n.\r\nVa.\r\n.\r\n");
     startGame(s, 76);
     frames(1);
-    EXPECT_EQ(s.game.texts[3].view(), "*  .*") << "a saying of two letters loses both, its full stop stays";
+    EXPECT_EQ(faded_proverbs::fadedProverb(s.game).view(), "*  .*")
+        << "a saying of two letters loses both, its full stop stays";
 }
 
 TEST_F(FadedProverbs, GivingUpShowsTheSaying) {
@@ -113,7 +116,7 @@ TEST_F(FadedProverbs, GivingUpShowsTheSaying) {
     frames(1);
     FormKeyDown(s, vk::Escape, 0);
     frames(1);
-    const std::string whole = s.game.texts[1].str();
+    const std::string whole = faded_proverbs::wholeProverb(s.game).str();
     const std::vector<ProverbCell> cells = layOutProverb(whole, 20, 5);
     for (std::size_t i = 0; i < whole.size(); ++i)
         if (cells[i].shown()) {

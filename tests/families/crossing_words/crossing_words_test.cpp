@@ -1,13 +1,14 @@
-// Crossing words won through the mouse alone on fixture word lists, and
-// given up.
+// Mots en croix: the columns judged, a transposed square won, the rows shown
+// when given up, and where the column words stand at every level.
 #include "families/crossing_words/crossing_words.hpp"
+
+#include "families/crossing_words/crossing_words_record.hpp"
 #include "games/board_services.hpp"
 #include "games/letter_moves.hpp"
-#include "games/word_lists.hpp"
 
 namespace glossamo::testing {
 
-using LetterGames = GameFixture;
+using CrossingWords = GameFixture;
 
 TEST(CrossingGeometry, EveryLevel) {
     struct Row { int n, firstColumn, firstRow, length; };
@@ -20,7 +21,7 @@ TEST(CrossingGeometry, EveryLevel) {
     }
 }
 
-TEST_F(LetterGames, CrossingWordsNeedTheColumnsToStayWords) {
+TEST_F(CrossingWords, NeedTheColumnsToStayWords) {
     programFolder.write("bin/DicoFrancais.txt", "maison\r\n");
     start(7, CrossWords);
     build();
@@ -28,7 +29,7 @@ TEST_F(LetterGames, CrossingWordsNeedTheColumnsToStayWords) {
     for (int k = 1; k <= 9; ++k) EXPECT_NE(letter(k, 1), ' ') << "nine letters in the bank";
     EXPECT_EQ(letter(10, 8), ' ');
     // Row 1 with its middle backwards (XXXCBAXXX is a word of the list too).
-    const std::string first = s.game.texts[1].str();
+    const std::string first = crossing_words::rowWord(s.game, 1).str();
     for (int k = 0; k < 3; ++k) bring(first[static_cast<std::size_t>(5 - k)], 1, 1, 9, 9 + k, 7);
     crossingRows(*this, 8, 9);
     EXPECT_EQ(s.app.gameWon, 0) << "a row that is a word wins nothing while a column is not one";
@@ -41,7 +42,7 @@ TEST_F(LetterGames, CrossingWordsNeedTheColumnsToStayWords) {
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
-TEST_F(LetterGames, CrossingWordsWonWithTheMiddleSquareTransposed) {
+TEST_F(CrossingWords, WonWithTheMiddleSquareTransposed) {
     // Every row and column middle of the list exists with both ends, so the
     // nine letters laid transposed make six other words.
     std::vector<std::string> words;
@@ -56,16 +57,16 @@ TEST_F(LetterGames, CrossingWordsWonWithTheMiddleSquareTransposed) {
     build();
     for (int r = 7; r <= 9; ++r)
         for (int c = 9; c <= 11; ++c) bring(textAt(*this, c - 8, r - 4), 1, 1, 9, c, r);
-    EXPECT_NE(readBoardWord(s, 6, 7, 9, true), s.game.texts[1].view());
+    EXPECT_NE(readBoardWord(s, 6, 7, 9, true), crossing_words::rowWord(s.game, 1).view());
     EXPECT_EQ(s.app.gameWon, 1);
 }
 
-TEST_F(LetterGames, CrossingWordsGivenUpShowTheRows) {
+TEST_F(CrossingWords, GivenUpShowTheRows) {
     start(7, CrossWords);
     build();
     FormKeyDown(s, vk::Escape, 0);
     frames(1);
-    EXPECT_EQ(readBoardWord(s, 6, 8, 9, true), s.game.texts[2].view());
+    EXPECT_EQ(readBoardWord(s, 6, 8, 9, true), crossing_words::rowWord(s.game, 2).view());
 }
 
 }  // namespace glossamo::testing

@@ -1,5 +1,6 @@
 #include "families/motuce/motuce.hpp"
 
+#include "families/motuce/motuce_record.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "games/word_lists.hpp"
@@ -13,7 +14,7 @@ protected:
     void startWith(int id, const std::string& hidden, std::vector<std::string> others) {
         start(id, {hidden});
         frames(1);
-        ASSERT_EQ(s.game.texts[1].view(), hidden);
+        ASSERT_EQ(motuce::hiddenWord(s.game).view(), hidden);
         others.push_back(hidden);
         s.words.loadLines(others);
     }
@@ -39,12 +40,12 @@ TEST_F(Motuce, NonWordsAreWipedAndOnlyLettersInTheirPlaceAreMarked) {
     sounds = platform.count("sound 2");
     spellTry("BALLON");
     EXPECT_EQ(s.app.gameWon, 1);
-    EXPECT_EQ(s.game.counterC, 4u) << "the winning try moves the try count on";
+    EXPECT_EQ(motuce::currentTry(s.game), 4u) << "the winning try moves the try count on";
     EXPECT_EQ(platform.count("sound 2") - sounds, acceptedTrySounds) << "and sounds like any accepted try";
     EXPECT_EQ(row(10, 6), "      ") << "no row opens under the winning try";
     frames(2);
     EXPECT_EQ(s.app.gameWon, 1);
-    EXPECT_EQ(s.game.counterC, 4u);
+    EXPECT_EQ(motuce::currentTry(s.game), 4u);
 }
 
 TEST_F(Motuce, AWrongEighthTryLosesAndAGiveUpShowsTheWord) {
@@ -69,14 +70,14 @@ TEST_F(Motuce, AFrenchTryMayBeAnyAcceptedWordAThemedTryOnlyAWordOfTheTheme) {
     LoadAcceptedWords(s);
     startGame(s, 52);
     frames(1);
-    ASSERT_EQ(s.game.texts[1].view(), "BOUQUET");
+    ASSERT_EQ(motuce::hiddenWord(s.game).view(), "BOUQUET");
     spellTry("BRULONS");
     EXPECT_EQ(row(7, 7), "BRULONS") << "a verb form only the accepted words know";
     EXPECT_EQ(row(8, 7), "B      ");
 
     startGame(s, 108);  // a tree-theme game
     frames(1);
-    ASSERT_EQ(s.game.texts[1].view(), "ERABLE");
+    ASSERT_EQ(motuce::hiddenWord(s.game).view(), "ERABLE");
     spellTry("ECOLES");
     EXPECT_EQ(row(7, 6), "E     ") << "a dictionary word, but no tree";
 }

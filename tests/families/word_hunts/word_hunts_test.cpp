@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "families/word_hunts/word_hunts_record.hpp"
 #include "games/board_services.hpp"
 #include "games/game_fixture.hpp"
 #include "games/letter_moves.hpp"
@@ -46,9 +47,9 @@ TEST_F(WordHunts, MaxiWordsCountsEachWordOnceAndNoTwoLetterWord) {
     words.push_back(prefixes[0]);                            // one of two, which counts nothing
     start(46, words);
     build();
-    EXPECT_EQ(s.game.texts[1].view(), letters);
-    EXPECT_EQ(s.game.counterA, 13u);
-    EXPECT_EQ(s.game.counterC, 4u) << "the answer row is as long as the longest word";
+    EXPECT_EQ(word_hunts::drawnLetters(s.game).view(), letters);
+    EXPECT_EQ(word_hunts::wordsInList(s.game), 13u);
+    EXPECT_EQ(word_hunts::answerLength(s.game), 4u) << "the answer row is as long as the longest word";
     spellHunt(prefixes[0]);
     EXPECT_EQ(found(), 0);
     spellHunt(threes[0]);
@@ -68,7 +69,7 @@ TEST_F(WordHunts, MaxiWordsByThirdsAndAWordLaidFurtherRight) {
     words.insert(words.end(), fours.begin(), fours.end());
     start(48, words);
     build();
-    EXPECT_EQ(s.game.counterB, 4u) << "a third of 13";
+    EXPECT_EQ(word_hunts::wordsWanted(s.game), 4u) << "a third of 13";
     // A word that does not begin in the first cell of the answer row is not read.
     for (int k = 0; k < 3; ++k) drag(6 + k, 5, 7 + k, 6);
     frames(1);
@@ -81,7 +82,7 @@ TEST_F(WordHunts, StartingWithCountsOnlyWordsOfTheFirstLetter) {
     words.push_back(threes[1]);  // made of the letters, but not from the first one
     start(49, words);
     build();
-    EXPECT_EQ(s.game.counterA, 6u);
+    EXPECT_EQ(word_hunts::wordsInList(s.game), 6u);
     EXPECT_EQ(letter(6, 7), letters[0]) << "every answer starts with the first letter";
     for (const std::string& word : words)
         if (word[0] == letters[0]) spellHunt(word);
@@ -107,7 +108,7 @@ TEST_F(WordHunts, AFrenchWordOnlyTheAcceptedListKnowsCountsOnce) {
     LoadAcceptedWords(s);
     startGame(s, 46);
     build();
-    EXPECT_EQ(s.game.counterA, 13u);
+    EXPECT_EQ(word_hunts::wordsInList(s.game), 13u);
     spellHunt(lateWord);
     spellHunt(lateWord);
     EXPECT_EQ(found(), 1);
