@@ -17,8 +17,6 @@ std::uint32_t code(char c) { return static_cast<unsigned char>(c); }
 
 }  // namespace
 
-bool sameText(const GameRecord& g, int a, int b) { return g.texts[at(a)].view() == g.texts[at(b)].view(); }
-
 bool gridMatches(const GameRecord& g, const Board<std::uint32_t>& expected, int firstRow) {
     const int n = static_cast<int>(g.counterB);
     if (n < 1 || n >= BoardSize || firstRow + n > BoardSize) return false;

@@ -21,9 +21,6 @@ bool sameLetters(std::string_view a, std::string_view b);
 // keeps, or another word of the same length that the player may make.
 bool acceptedWord(const ProgramState& s, std::string_view made, std::string_view stored);
 
-// True when texts a and b of the game record are the same.
-bool sameText(const GameRecord& g, int a, int b);
-
 // Every cell of the N x N grid (N the record's size, `counterB`) at columns
 // 1..N and rows firstRow..firstRow+N-1 holds the character of `expected`.
 bool gridMatches(const GameRecord& g, const Board<std::uint32_t>& expected, int firstRow);
