@@ -46,6 +46,8 @@ LocalTime civilFromDays(std::int64_t z) {
 
 std::string sectionOf(std::uint32_t date) { return "DEFI " + std::to_string(date); }
 std::string keyOf(int slot) { return "Jeu" + std::to_string(slot + 1); }
+// A result played after its day: a key that readers of in-time results skip.
+std::string lateKeyOf(int slot) { return "Tard" + std::to_string(slot + 1); }
 
 // "G,372,4,0": won (G) or not (P), seconds, tries, misses.
 std::string resultText(const ChallengeResult& r) {
@@ -123,6 +125,11 @@ std::uint32_t dayBefore(std::uint32_t date) {
     return dateNumber(civilFromDays(daysFromCivil(t.year, t.month, t.day) - 1));
 }
 
+std::uint32_t dayAfter(std::uint32_t date) {
+    const LocalTime t = dateOf(date);
+    return dateNumber(civilFromDays(daysFromCivil(t.year, t.month, t.day) + 1));
+}
+
 std::uint64_t challengeListsDigest(const ProgramState& s) {
     std::uint64_t hash = DigestStart;
     for (const ChallengePuzzle& puzzle : challengePuzzles())
@@ -136,12 +143,13 @@ std::uint64_t challengeSeed(std::uint32_t date, int slot, std::uint64_t digest) 
     return seed != 0 ? seed : 1;
 }
 
-void startChallengePuzzle(ProgramState& s, int slot) {
+void startChallengePuzzle(ProgramState& s, int slot, std::uint32_t date) {
     if (slot < 0 || slot >= ChallengePuzzles) return;
     const std::uint32_t today = dateNumber(s.platform.localTime());
+    if (date == 0 || date > today) date = today;
     startGame(s, challengePuzzles()[static_cast<std::size_t>(slot)].gameId);
-    s.pendingChallenge = {static_cast<std::uint8_t>(slot + 1), today,
-                          challengeSeed(today, slot, challengeListsDigest(s))};
+    s.pendingChallenge = {static_cast<std::uint8_t>(slot + 1), date, challengeSeed(date, slot, challengeListsDigest(s)),
+                          static_cast<std::uint8_t>(date < today ? 1 : 0)};
 }
 
 int wonCount(const ChallengeDay& day) {
@@ -154,8 +162,13 @@ SystemPath challengePath(const ProgramState& s) { return s.userDir + "CFG/defis.
 
 ChallengeDay challengeDay(const IniFile& file, std::uint32_t date) {
     ChallengeDay day;
-    for (int slot = 0; slot < ChallengePuzzles; ++slot)
-        day[static_cast<std::size_t>(slot)] = parsedResult(file.value(sectionOf(date), keyOf(slot), ""));
+    for (int slot = 0; slot < ChallengePuzzles; ++slot) {
+        ChallengeResult& r = day[static_cast<std::size_t>(slot)];
+        r = parsedResult(file.value(sectionOf(date), keyOf(slot), ""));
+        if (r.played) continue;
+        r = parsedResult(file.value(sectionOf(date), lateKeyOf(slot), ""));
+        r.late = r.played;
+    }
     return day;
 }
 
@@ -164,18 +177,27 @@ bool keepChallengeResult(ProgramState& s, std::uint32_t date, int slot, const Ch
     const SystemPath path = challengePath(s);
     IniFile file = IniFile::read(path);
     if (challengeDay(file, date)[static_cast<std::size_t>(slot)].played) return false;
-    file.set(sectionOf(date), keyOf(slot), resultText(result));
+    file.set(sectionOf(date), result.late ? lateKeyOf(slot) : keyOf(slot), resultText(result));
     if (file.write(path)) return true;
     debugLog(s, "D\xE9" "fis " + path + " impossibles \xE0 \xE9" "crire");
     return false;
 }
 
+namespace {
+
+bool wonInTime(const IniFile& file, std::uint32_t date) {
+    const ChallengeDay day = challengeDay(file, date);
+    return std::all_of(day.begin(), day.end(), [](const ChallengeResult& r) { return r.won && !r.late; });
+}
+
+}  // namespace
+
 int challengeRun(const IniFile& file, std::uint32_t today) {
     int run = 0;
     std::uint32_t date = today;
-    if (wonCount(challengeDay(file, date)) < ChallengePuzzles) date = dayBefore(date);
+    if (!wonInTime(file, date)) date = dayBefore(date);
     // Bounded: a file of ten years of challenges is read to its start.
-    for (int n = 0; n < 3700 && wonCount(challengeDay(file, date)) == ChallengePuzzles; ++n) {
+    for (int n = 0; n < 3700 && wonInTime(file, date); ++n) {
         ++run;
         date = dayBefore(date);
     }

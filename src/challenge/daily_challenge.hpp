@@ -15,6 +15,10 @@ struct ProgramState;
 
 constexpr int ChallengePuzzles = 3;
 constexpr int ChallengeDaysShown = 30;
+// The first day the panel goes back to: the day this version's word lists
+// were first built. The puzzles are drawn from the lists the program ships,
+// so a day before them had no puzzles to give.
+constexpr std::uint32_t FirstChallengeDate = 20261207;
 
 struct ChallengePuzzle {
     int gameId;
@@ -28,8 +32,9 @@ const std::array<ChallengePuzzle, ChallengePuzzles>& challengePuzzles();
 // A date as the number YYYYMMDD, and back.
 std::uint32_t dateNumber(const LocalTime& t);
 LocalTime dateOf(std::uint32_t date);
-// The date the day before.
+// The date the day before, and the day after.
 std::uint32_t dayBefore(std::uint32_t date);
+std::uint32_t dayAfter(std::uint32_t date);
 
 // A digest of the files the three puzzles draw from (and of the accepted
 // words that judge them): a change of our lists changes the puzzles.
@@ -37,8 +42,9 @@ std::uint64_t challengeListsDigest(const ProgramState& s);
 // The seed a puzzle of that date draws from; never 0.
 std::uint64_t challengeSeed(std::uint32_t date, int slot, std::uint64_t digest);
 
-// Starts puzzle `slot` (0..2) of today's challenge.
-void startChallengePuzzle(ProgramState& s, int slot);
+// Starts puzzle `slot` (0..2) of the challenge of `date` (0: today), with
+// the seed every player had that day; a day before today is played late.
+void startChallengePuzzle(ProgramState& s, int slot, std::uint32_t date = 0);
 
 struct ChallengeResult {
     bool played = false;
@@ -46,21 +52,23 @@ struct ChallengeResult {
     int seconds = 0;
     int tries = 0;
     int misses = 0;
+    bool late = false;  // played on a later day: kept apart, out of the run
 };
 using ChallengeDay = std::array<ChallengeResult, ChallengePuzzles>;
 int wonCount(const ChallengeDay& day);
 
 SystemPath challengePath(const ProgramState& s);
 // A kept day, read as far as it makes sense: a puzzle without a sound
-// result counts as not played.
+// result counts as not played; one played only late reads its late result.
 ChallengeDay challengeDay(const IniFile& file, std::uint32_t date);
 // Keeps a puzzle's first result of its date; a result already kept for it
-// (a replay, or a clock set back) changes nothing. False when nothing was
-// written.
+// (a replay, a clock set back, or a late replay of a day played in time)
+// changes nothing. A late result goes under a key of its own, which a
+// reader of in-time results never sees. False when nothing was written.
 bool keepChallengeResult(ProgramState& s, std::uint32_t date, int slot, const ChallengeResult& result);
 
-// The days in a row, up to `today`, with all three puzzles won; a today not
-// yet complete does not break the run.
+// The days in a row, up to `today`, with all three puzzles won in time; a
+// today not yet complete does not break the run.
 int challengeRun(const IniFile& file, std::uint32_t today);
 
 // "6 min 12 s", "45 s", "1 h 02 min 05 s".

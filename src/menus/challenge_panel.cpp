@@ -1,6 +1,8 @@
-// The daily challenge panel: today's puzzles, their results and the last days.
+// The daily challenge panel: the puzzles of today or of a past day, their
+// results and the last days.
 #include "menus/menu_panels.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -71,27 +73,62 @@ void drawLastDays(Pass& p, int left, int top, std::uint32_t today) {
 
 }  // namespace
 
+namespace {
+
+// The date the panel shows: today, or as many days back as the player went,
+// never before the first day of the lists.
+std::uint32_t shownDate(ProgramState& s, std::uint32_t today) {
+    s.challengeDaysBack = std::max(s.challengeDaysBack, 0);
+    std::uint32_t date = today;
+    for (int n = 0; n < s.challengeDaysBack; ++n) {
+        if (date <= FirstChallengeDate) {
+            s.challengeDaysBack = n;
+            break;
+        }
+        date = dayBefore(date);
+    }
+    return date;
+}
+
+// The arrows to the day before (left of the title) and the day after (right
+// of it); each is shown only while it leads somewhere.
+void dayButtons(Pass& p, std::uint32_t date) {
+    ProgramState& s = p.s;
+    if (date > FirstChallengeDate && p.buttonAt(p.L + 30, p.T + 40, button::ScrollUp, named::PreviousDay))
+        ++s.challengeDaysBack;
+    if (s.challengeDaysBack > 0 && p.buttonAt(p.L + 480, p.T + 24, button::ScrollDown, named::NextDay))
+        --s.challengeDaysBack;
+}
+
+}  // namespace
+
 void challengeScreen(Pass& p) {
     ProgramState& s = p.s;
     const std::uint32_t today = dateNumber(s.platform.localTime());
-    p.text(p.L + 100, p.T + 60, p.comment(progress::ChallengeTitle) + " - " + spokenDate(today));
-    const ChallengeDay day = challengeDay(s.challengeFile, today);
+    const std::uint32_t date = shownDate(s, today);
+    if (date == today)
+        p.text(p.L + 100, p.T + 60, p.comment(progress::ChallengeTitle) + " - " + spokenDate(today));
+    else
+        p.text(p.L + 100, p.T + 60, p.comment(progress::PastChallengeTitle) + " " + spokenDate(date));
+    const ChallengeDay day = challengeDay(s.challengeFile, date);
     for (int slot = 0; slot < ChallengePuzzles; ++slot) {
         const int y = p.T + 80 + 52 * slot;
         const std::size_t k = static_cast<std::size_t>(slot);
         p.text(p.L + 30, y + 16, challengePuzzles()[k].title);
         p.text(p.L + 250, y + 16, resultText(p, slot, day[k]));
+        if (day[k].late) p.text(p.L + 250, y + 34, p.comment(progress::PlayedLate));
         if (p.buttonAt(p.L + 480, y, button::Puzzles[k], named::PlayPuzzle)) {
-            startChallengePuzzle(s, slot);
+            startChallengePuzzle(s, slot, date);
             return;
         }
     }
+    dayButtons(p, date);
     p.text(p.L + 30, p.T + 240, p.comment(progress::DaysRun) + " " + std::to_string(challengeRun(s.challengeFile, today)));
     p.text(p.L + 30, p.T + 262, p.comment(progress::LastDays));
     drawLastDays(p, p.L + 40, p.T + 284, today);
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, Screen::None);
     if (p.buttonAt(p.R - 90, p.B - 20, button::Copy, named::CopyResult)) {
-        const bool copied = s.platform.copyToClipboard(challengeLine(today, day));
+        const bool copied = s.platform.copyToClipboard(challengeLine(date, day));
         showPopup(s, 2, 520, s.app.comments[copied ? progress::Copied : progress::NotCopied].view());
     }
     if (p.buttonAt(p.R - 150, p.B - 20, button::Help, named::Rules))

@@ -11,7 +11,10 @@ void mainBar(Pass& p) {
     if (p.buttonAt(380, 540, button::Scores, named::Scores)) openScreen(s, Screen::Scores);
     if (p.buttonAt(440, 540, button::Quit, named::Quit)) openScreen(s, Screen::QuitConfirmation);
     if (p.buttonAt(500, 540, button::Statistics, named::Statistics)) openScreen(s, Screen::Statistics);
-    if (p.buttonAt(560, 540, button::Challenge, named::Challenge)) openScreen(s, Screen::Challenge);
+    if (p.buttonAt(560, 540, button::Challenge, named::Challenge)) {
+        s.challengeDaysBack = 0;  // the panel opens on today
+        openScreen(s, Screen::Challenge);
+    }
 }
 
 }  // namespace glossamo::menus

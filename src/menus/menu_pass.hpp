@@ -24,6 +24,7 @@ constexpr int Travel = 106, Quit = 107, QuickExit = 108, Print = 109, PlayAgain 
 constexpr int Statistics = 154, ClearStatistics = 155, PreviousFamily = 156, NextFamily = 157,
               PreviousLevel = 158, NextLevel = 159, Challenge = 161, CopyResult = 168, PlayPuzzle = 169, Rules = 171,
               Hint = 175, CheckLetters = 176, Undo = 177;
+constexpr int PreviousDay = 192, NextDay = 193;
 }  // namespace named
 
 // The texts of the statistics and challenge panels.
@@ -33,6 +34,7 @@ constexpr int StatsTitle = 137, AllLevels = 138, Played = 139, Won = 140, Lost =
               MeanMisses = 150, TimesChart = 151, NothingYet = 152, ChallengeTitle = 160, ToPlay = 162,
               WonIt = 163, LostIt = 164, DaysRun = 165, LastDays = 166, Copied = 167, NotCopied = 170, Tries = 172,
               Misses = 173, NotCleared = 174, HintsTaken = 184, ChecksTaken = 185, NotPlayed = 186;
+constexpr int PastChallengeTitle = 190, PlayedLate = 191;
 }
 
 // Button images.

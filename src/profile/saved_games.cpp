@@ -99,6 +99,7 @@ std::string aidsText(const GameWatch& w) {
     if (w.challengeSlot != 0) {
         aids.set(ChallengeSection, "Jeu", std::to_string(w.challengeSlot));
         aids.set(ChallengeSection, "Date", std::to_string(w.challengeDate));
+        if (w.challengeLate != 0) aids.set(ChallengeSection, "Retard", "1");
     }
     return aids.text();
 }
@@ -115,6 +116,7 @@ CarriedAids readAids(const SystemPath& path) {
     if (slot >= 1 && slot <= 255 && date > 0) {
         carried.challengeSlot = static_cast<std::uint8_t>(slot);
         carried.challengeDate = static_cast<std::uint32_t>(date);
+        carried.challengeLate = aids.integer(ChallengeSection, "Retard", 0) == 1 ? 1 : 0;
     }
     return carried;
 }

@@ -20,6 +20,7 @@ struct GameWatch {
     std::uint32_t checks = 0;       // checks of its letters
     std::uint8_t challengeSlot = 0;  // 1..3 when it is a puzzle of the daily challenge
     std::uint32_t challengeDate = 0;  // that challenge's date, as YYYYMMDD
+    std::uint8_t challengeLate = 0;   // 1: a past day's puzzle, played late
 };
 
 // The hints and checks a loaded game had taken before it was saved: the
@@ -30,6 +31,7 @@ struct CarriedAids {
     std::uint32_t checks = 0;
     std::uint8_t challengeSlot = 0;   // 1..3; 0: not a puzzle of the challenge
     std::uint32_t challengeDate = 0;  // its challenge's date, as YYYYMMDD
+    std::uint8_t challengeLate = 0;   // 1: started after its day
 };
 
 // The daily challenge's puzzle that the next built game is: its random draws
@@ -38,6 +40,7 @@ struct PendingChallenge {
     std::uint8_t slot = 0;  // 0: none
     std::uint32_t date = 0;
     std::uint64_t seed = 0;
+    std::uint8_t late = 0;  // 1: a past day's puzzle
 };
 
 }  // namespace glossamo

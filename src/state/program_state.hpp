@@ -62,6 +62,8 @@ struct ProgramState {
     IniFile challengeFile;
     std::int32_t statsFamily = 1;
     std::int32_t statsLevel = 0;
+    // The days the challenge panel shows before today (0: today).
+    std::int32_t challengeDaysBack = 0;
     std::int32_t helpReturnScreen = 0;
     // The wrong letters a check found, marked until `wrongMarksUntil`; a
     // mark goes as soon as its cell's letter changes.

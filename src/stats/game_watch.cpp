@@ -49,6 +49,7 @@ void count(ProgramState& s, Outcome kind) {
     result.seconds = outcome.seconds;
     result.tries = outcome.tries;
     result.misses = outcome.misses;
+    result.late = w.challengeLate == 1;
     keepChallengeResult(s, w.challengeDate, w.challengeSlot - 1, result);
 }
 
@@ -83,9 +84,11 @@ void watchGame(ProgramState& s) {
         if (s.pendingChallenge.slot != 0) {
             w.challengeSlot = s.pendingChallenge.slot;
             w.challengeDate = s.pendingChallenge.date;
+            w.challengeLate = s.pendingChallenge.late;
         } else if (s.carriedAids.challengeSlot != 0) {
             w.challengeSlot = s.carriedAids.challengeSlot;
             w.challengeDate = s.carriedAids.challengeDate;
+            w.challengeLate = s.carriedAids.challengeLate;
         }
         s.pendingChallenge = PendingChallenge{};
         s.challengeEnded = 0;

@@ -13,14 +13,34 @@ namespace glossamo::testing {
 
 namespace {
 
-// What a player sees of a puzzle once it is built: its board and its texts.
-std::string puzzleShown(HeadlessRun& run, int slot) {
+// What a player sees of the puzzle being built: its board and its texts.
+std::string builtShown(HeadlessRun& run) {
     ProgramState& s = run.state();
-    startChallengePuzzle(s, slot);
     for (int frames = 0; s.game.built == 0 && frames < 200; ++frames) run.step();
     std::string shown(reinterpret_cast<const char*>(&s.game.letters), sizeof s.game.letters);
     for (const auto& text : s.game.texts) shown += text.str() + "|";
     return shown;
+}
+
+std::string puzzleShown(HeadlessRun& run, int slot) {
+    startChallengePuzzle(run.state(), slot);
+    return builtShown(run);
+}
+
+// Opens the challenge panel from the main bar and clicks the day before
+// `back` times, then the day after `forward` times.
+void openChallengePanel(HeadlessRun& run, int back, int forward = 0) {
+    ProgramState& s = run.state();
+    run.click({560 + 24, 540 + 24});
+    run.frames(60);
+    for (int i = 0; i < back; ++i) run.click({s.app.panelX + 30 + 10, s.app.panelY + 40 + 10});
+    for (int i = 0; i < forward; ++i) run.click({s.app.panelX + 480 + 10, s.app.panelY + 24 + 10});
+    run.step();
+}
+
+bool drawnText(HeadlessRun& run, const std::string& text) {
+    const auto& drawn = run.platform().canvas().lastFrameBoxes();
+    return std::any_of(drawn.begin(), drawn.end(), [&](const DrawnBox& d) { return d.what == text; });
 }
 
 void playOn(HeadlessRun& run, const LocalTime& date, std::uint64_t clockSeed) {
@@ -88,6 +108,58 @@ TEST(DailyChallenge, TheFirstResultOfADayStaysThroughReplaysAndAClockSetBack) {
     EXPECT_FALSE(challengeDay(kept, 20261208)[1].played);
 }
 
+// A past day's puzzles, played from the panel two days later, are the ones
+// that day gave; a late win is kept apart and does not complete the day's
+// run even when it fills the day's last gap.
+TEST(DailyChallenge, APastDayGivesItsPuzzlesAndItsLateWinLeavesTheRunAlone) {
+    HeadlessRun thatDay, later;
+    playOn(thatDay, {2026, 12, 8, 9, 0, 0}, 11);
+    playOn(later, {2026, 12, 10, 9, 0, 0}, 977);
+    ProgramState& s = later.state();
+    const char* won = "=G,60,3,0\r\n";
+    ASSERT_TRUE(IniFile::parse(std::string("[DEFI 20261208]\r\nJeu2") + won + "Jeu3" + won + "[DEFI 20261209]\r\nJeu1" +
+                               won + "Jeu2" + won + "Jeu3" + won + "[DEFI 20261210]\r\nJeu1" + won + "Jeu2" + won +
+                               "Jeu3" + won)
+                    .write(challengePath(s)));
+    const int runBefore = challengeRun(IniFile::read(challengePath(s)), 20261210);
+    ASSERT_EQ(runBefore, 2);
+    for (int slot = ChallengePuzzles - 1; slot >= 0; --slot) {
+        const std::string onTheDay = puzzleShown(thatDay, slot);
+        openChallengePanel(later, 2);
+        later.click({s.app.panelX + 480 + 10, s.app.panelY + 80 + 52 * slot + 10});
+        EXPECT_EQ(builtShown(later), onTheDay) << slot;
+        EXPECT_EQ(s.game.gameId, static_cast<std::uint32_t>(challengePuzzles()[slot].gameId));
+        if (slot > 0) later.key(vk::Escape);
+        later.step();
+    }
+    ASSERT_TRUE(winGame(later));
+    later.step();
+    const IniFile kept = IniFile::read(challengePath(s));
+    EXPECT_TRUE(challengeDay(kept, 20261208)[0].won);
+    EXPECT_TRUE(challengeDay(kept, 20261208)[0].late);
+    EXPECT_EQ(kept.value("DEFI 20261208", "Jeu1", ""), "") << "the in-time key stays free";
+    EXPECT_EQ(challengeRun(kept, 20261210), runBefore);
+    later.key(vk::Escape);
+    later.frames(2);
+    ASSERT_EQ(s.app.screen, screens::Challenge);
+    EXPECT_TRUE(drawnText(later, s.app.comments[191].str())) << "the panel tells the result was late";
+}
+
+// Back stops at the first day of the lists, forward at today.
+TEST(DailyChallenge, ThePanelGoesBackToTheFirstDayAndForwardToToday) {
+    HeadlessRun run;
+    const std::uint32_t today = dayAfter(dayAfter(FirstChallengeDate));
+    run.platform().now = dateOf(today);
+    run.platform().now.hour = 9;
+    run.click({400, 300});
+    openChallengePanel(run, 5);
+    EXPECT_EQ(run.state().challengeDaysBack, 2);
+    EXPECT_TRUE(drawnText(run, run.state().app.comments[190].str() + " " + spokenDate(FirstChallengeDate)));
+    openChallengePanel(run, 1, 4);
+    EXPECT_EQ(run.state().challengeDaysBack, 0);
+    EXPECT_TRUE(drawnText(run, run.state().app.comments[160].str() + " - " + spokenDate(today)));
+}
+
 // The try counter moves on past a winning try: what is counted is the
 // try that won.
 TEST(DailyChallenge, AMotuceWonOnItsSeventhRowCountsSevenTries) {
@@ -108,8 +180,7 @@ TEST(DailyChallenge, AMotuceWonOnItsSeventhRowCountsSevenTries) {
     // Left, the game gives the panel back, which writes the count in French.
     run.key(vk::Escape);
     run.frames(2);
-    const auto& drawn = run.platform().canvas().lastFrameBoxes();
-    EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [](const DrawnBox& d) { return d.what == "gagn\xE9 en 7 essais"; }));
+    EXPECT_TRUE(drawnText(run, "gagn\xE9 en 7 essais"));
 }
 
 // A puzzle kept by the quick exit is still the challenge's when it comes

@@ -146,6 +146,17 @@ TEST_F(PanelLayout, NoPanelTextMeetsAnother) {
         openScreen(s, screen);
         check(screenNumber(screen), "screen " + std::to_string(screenNumber(screen)));
     }
+    // A past day with its three puzzles played late: the day arrows, the
+    // day's title and the late marks beside the longest results.
+    platform.now = {2026, 12, 10, 9, 0, 0};
+    home.write("CFG/defis.ini", "[DEFI 20261208]\r\nTard1=G,83,8,0\r\nTard2=G,36083,0,0\r\nTard3=G,83,0,10\r\n");
+    openScreen(s, Screen::Challenge);
+    s.challengeDaysBack = 2;
+    check(screens::Challenge, "a past day's challenge");
+    EXPECT_EQ(strayPixels(), 0) << "a past day's challenge";
+    saveShot(platform.canvas(), "layout_challenge_past_day");
+    s.challengeDaysBack = 1;
+    check(screens::Challenge, "the challenge a day back, not played");
     for (const int id : {hangman, motuce, grid}) {
         openScreen(s, Screen::Statistics);
         s.statsFamily = familyOfGame(id);
