@@ -96,7 +96,7 @@ void dayButtons(Pass& p, std::uint32_t date) {
     ProgramState& s = p.s;
     if (date > FirstChallengeDate && p.buttonAt(p.L + 30, p.T + 40, button::ScrollUp, named::PreviousDay))
         ++s.challengeDaysBack;
-    if (s.challengeDaysBack > 0 && p.buttonAt(p.L + 480, p.T + 24, button::ScrollDown, named::NextDay))
+    if (s.challengeDaysBack > 0 && p.buttonAt(p.L + 420, p.T + 40, button::ScrollDown, named::NextDay))
         --s.challengeDaysBack;
 }
 

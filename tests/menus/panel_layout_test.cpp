@@ -149,7 +149,7 @@ TEST_F(PanelLayout, NoPanelTextMeetsAnother) {
     // A past day with its three puzzles played late: the day arrows, the
     // day's title and the late marks beside the longest results.
     platform.now = {2026, 12, 10, 9, 0, 0};
-    home.write("CFG/defis.ini", "[DEFI 20261208]\r\nTard1=G,83,8,0\r\nTard2=G,36083,0,0\r\nTard3=G,83,0,10\r\n");
+    home.write("CFG/defis.ini", "[DEFI 20261208]\r\nTard1=G,83,8,0\r\nTard2=G,372,0,0\r\nTard3=G,83,0,10\r\n");
     openScreen(s, Screen::Challenge);
     s.challengeDaysBack = 2;
     check(screens::Challenge, "a past day's challenge");
