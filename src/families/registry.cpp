@@ -178,6 +178,13 @@ std::vector<GameFamily> allFamilies() {
                                   {11, "11 MOTS EMPILES"}, {10, "10 MOTS EMPILES"}, {9, "9 MOTS EMPILES"}},
                                  "MOTS EMPILES.txt", French, nullptr}},
                5),
+        // The player's own list: a hangman and a Motuce of any length the
+        // list holds, and the cut words of its six-letter words.
+        family("MES LISTES", {{151, &HangmanRules, {{0, "PENDU"}}, "MES LISTES.txt", PlayerList, nullptr},
+                              {152, &MotuceRules, {{0, "MOTUCE"}}, "MES LISTES.txt", PlayerList, nullptr},
+                              {153, &CutWordsRules,
+                               {{6, "MOTS COUPES 6 mots"}, {8, "MOTS COUPES 8 mots"}, {10, "MOTS COUPES 10 mots"}},
+                               "MES LISTES.txt", PlayerList, nullptr}}),
     };
 }
 
@@ -208,6 +215,13 @@ int firstGameOf(const GameRules& rules, int parameter) {
             for (std::size_t k = 0; k < run.levels.size(); ++k)
                 if (run.rules == &rules && run.levels[k].parameter == parameter)
                     return run.firstId + static_cast<int>(k);
+    return 0;
+}
+
+int firstGameOnList(int wordList) {
+    for (const GameFamily& family : GameFamilies())
+        for (const GameRun& run : family.runs)
+            if (run.wordList == wordList) return run.firstId;
     return 0;
 }
 

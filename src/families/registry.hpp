@@ -1,5 +1,5 @@
 #pragma once
-// The registry of the game families: the thirty families the menus offer,
+// The registry of the game families: the families the menus offer,
 // in their order, and for each the runs of identifiers it holds, with each
 // level's parameter and title, its rules file, its word list and grid file,
 // and the kind of game (GameRules) that plays it. Everything else asks here
@@ -12,8 +12,8 @@
 namespace glossamo {
 
 constexpr int FirstGameId = 1;
-constexpr int LastGameId = 150;
-constexpr int FamilyCount = 30;
+constexpr int LastGameId = 155;
+constexpr int FamilyCount = 31;
 // The travel's squares play the games of the first eighteen families.
 constexpr int LastTravelGameId = 50;
 // The rules texts of the two screens beside the games, after the games' own.
@@ -42,12 +42,12 @@ struct GameFamily {
     int levels;   // how many levels the level list shows, from `firstId`
 };
 
-// Families 1..30; entry 0 is unused.
+// Families 1..FamilyCount; entry 0 is unused.
 const std::vector<GameFamily>& GameFamilies();
 
 // What the registry says of one identifier.
 struct GameEntry {
-    int family = 0;  // 1..30; 0 for an identifier without a game
+    int family = 0;  // 1..FamilyCount; 0 for an identifier without a game
     const GameRun* run = nullptr;
     int level = 0;   // 0-based within the run
     const GameRules* rules() const { return run ? run->rules : nullptr; }
@@ -62,5 +62,7 @@ int familyOfGame(int id);
 // The first identifier, in the menus' order, that plays `rules` at level
 // `parameter`; 0 for none.
 int firstGameOf(const GameRules& rules, int parameter);
+// The first identifier that plays word list `wordList`; 0 for none.
+int firstGameOnList(int wordList);
 
 }  // namespace glossamo

@@ -20,6 +20,11 @@ const char* wordListFile(int listId) {
 }
 
 void LoadWordList(ProgramState& s, int listId) {
+    s.playerListInStore = listId == wordlists::PlayerList ? 1 : 0;
+    if (listId == wordlists::PlayerList) {
+        s.words.loadPlayerList(s.ownList.words);
+        return;
+    }
     const SystemPath path = s.programDir + wordListFile(listId);
     switch (s.words.load(path)) {
         case WordStore::LoadResult::Loaded:
@@ -54,7 +59,7 @@ bool frenchListInStore(const ProgramState& s) {
 
 bool PlayerWordExists(const ProgramState& s, std::string_view word) {
     if (s.words.WordExists(word)) return true;
-    return frenchListInStore(s) && s.acceptedWords.contains(word);
+    return (frenchListInStore(s) || s.playerListInStore) && s.acceptedWords.contains(word);
 }
 
 bool ListWordExists(const ProgramState& s, int listId, std::string_view word) {

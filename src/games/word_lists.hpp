@@ -13,6 +13,8 @@ constexpr int Flowers = 3;
 constexpr int Trees = 4;
 constexpr int Animals = 5;
 constexpr int Countries = 6;
+// The player's own list chosen last (`ProgramState::ownList`), not a file.
+constexpr int PlayerList = 7;
 }  // namespace wordlists
 
 // The file of a list, relative to the program's folder; empty for an
@@ -33,8 +35,9 @@ void LoadAcceptedWords(ProgramState& s);
 
 // True when `word` (unaccented capitals) is a word the player may make with
 // the list in the store: a word of that list or, when it is the French
-// list, one of the accepted French words (conjugated forms, plurals...).
-// English and the themed lists accept their own words only. Every check of
+// list or the player's own list, one of the accepted French words
+// (conjugated forms, plurals...). English and the themed lists accept their
+// own words only. Every check of
 // a word the player makes goes through here; the words a game draws or
 // hides come from the store alone.
 bool PlayerWordExists(const ProgramState& s, std::string_view word);

@@ -3,9 +3,13 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "play/catalogue.hpp"
 #include "play/game_start.hpp"
+#include "profile/own_lists.hpp"
+#include "games/word_lists.hpp"
+#include "widgets/bitmap_fonts.hpp"
 #include "texts/comments_and_help.hpp"
 #include "widgets/list_boxes.hpp"
 #include "widgets/widgets.hpp"
@@ -28,7 +32,7 @@ void familyList(Pass& pass) {
         if (hit) {
             ChargeAide(s, family.firstId);
             s.app.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
-            for (int i = 1; i <= 6; ++i) pass.text(130, 20 * i + 363, s.listBox(6).entries[static_cast<std::size_t>(i)]);
+            for (int i = 1; i <= 6; ++i) pass.text(130, 20 * i + 383, s.listBox(6).entries[static_cast<std::size_t>(i)]);
         }
         drawTitleText(s, x, y, hit ? HighlightInk : NormalInk, name.substr(0, 20));
     }
@@ -36,10 +40,29 @@ void familyList(Pass& pass) {
 
 namespace {
 
-int levelsOf(std::uint32_t firstId) {
+int levelsOf(int firstId) {
     for (const GameFamily& family : GameFamilies())
-        if (family.firstId == static_cast<int>(firstId) && family.levels > 0) return family.levels;
+        if (family.firstId == firstId && family.levels > 0) return family.levels;
     return 0;
+}
+
+// The levels the list offers: every listed one, but only the games of the
+// player's list that it holds enough words for.
+std::vector<int> levelsShown(const ProgramState& s, int first) {
+    std::vector<int> ids;
+    for (int id = first; id < first + levelsOf(first); ++id) {
+        const GameEntry entry = gameEntry(id);
+        if (entry.run->wordList != wordlists::PlayerList || ownListPlays(s.ownList, id)) ids.push_back(id);
+    }
+    return ids;
+}
+
+// No game of the player's list to offer: the way to the lists instead.
+bool noListYet(Pass& pass) {
+    const std::string text = pass.comment(lists::ChooseFirst);
+    if (!pass.linkAt(400 - static_cast<int>(text.size()) * SmallAdvance / 2, 101, text)) return false;
+    openScreen(pass.s, Screen::OwnLists);
+    return true;
 }
 
 }  // namespace
@@ -49,14 +72,16 @@ int levelsOf(std::uint32_t firstId) {
 bool levelList(Pass& pass) {
     ProgramState& s = pass.s;
     const int first = static_cast<int>(s.app.chosenFamily);
-    const int n = levelsOf(s.app.chosenFamily);
-    if (n == 1) {
+    if (levelsOf(first) == 1) {
         startGame(s, first);
         return false;
     }
-    for (int r = 0; r <= n + 1; ++r) {
+    const std::vector<int> ids = levelsShown(s, first);
+    const int n = static_cast<int>(ids.size());
+    if (n == 0 && noListYet(pass)) return false;
+    for (int r = n == 0 ? 1 : 0; r <= n + 1; ++r) {
         const int y = 20 * r + 81;
-        const std::string text = r < n ? gameName(s, first + r) : r == n ? "" : "Retour \xE0 la liste...";
+        const std::string text = r < n ? gameName(s, ids[static_cast<std::size_t>(r)]) : r == n ? "" : "Retour \xE0 la liste...";
         const int x = 400 - static_cast<int>(text.size() / 2) * 14;
         const bool hit = !text.empty() && hovered(pass.pointer, x, y, 16 * static_cast<int>(text.size()));
         if (hit) s.app.cursorShape = static_cast<std::int16_t>(PointerShape::Hand);
@@ -67,7 +92,7 @@ bool levelList(Pass& pass) {
             s.app.clickPending = 0;
             return false;
         }
-        startGame(s, first + r);
+        startGame(s, ids[static_cast<std::size_t>(r)]);
     }
     return true;
 }

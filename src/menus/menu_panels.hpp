@@ -20,6 +20,9 @@ void helpScreen(Pass& p);
 void openPanelRules(ProgramState& s, int rules, int screen);
 void statisticsScreen(Pass& p);
 void challengeScreen(Pass& p);
+// The player's own lists, and what an imported list file gave.
+void ownListsScreen(Pass& p);
+void listReportScreen(Pass& p);
 void profileScreen(Pass& p);
 void savedGamesScreen(Pass& p);
 // The anagram search or the incomplete-word search.

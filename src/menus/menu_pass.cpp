@@ -2,6 +2,7 @@
 #include "menus/menu_pass.hpp"
 
 #include "media/sound_services.hpp"
+#include "widgets/bitmap_fonts.hpp"
 #include "widgets/list_boxes.hpp"
 #include "widgets/widgets.hpp"
 
@@ -55,6 +56,14 @@ bool Pass::checkBoxAt(int n, int x, int y, const std::string& label) {
     if (!hit || !clicked()) return false;
     box.ticked = box.ticked ? 0 : 1;
     return true;
+}
+
+bool Pass::linkAt(int x, int y, const std::string& label) {
+    const int width = SmallAdvance * static_cast<int>(label.size());
+    const bool hit = pointer.x >= x && pointer.x < x + width && pointer.y >= y && pointer.y < y + SmallGlyphHeight;
+    drawSmallText(s, x, y, hit ? HighlightInk : NormalInk, label);
+    if (hit) s.app.hoverFlag = 1;
+    return hit && clicked();
 }
 
 bool hovered(Point p, int x, int y, int width) { return p.x > x - 3 && p.x < x + width && p.y > y + 3 && p.y < y + 21; }

@@ -37,6 +37,15 @@ constexpr int StatsTitle = 137, AllLevels = 138, Played = 139, Won = 140, Lost =
 constexpr int PastChallengeTitle = 190, PlayedLate = 191;
 }
 
+// The texts of the player's own lists.
+namespace lists {
+constexpr int Title = 204, Yours = 205, Import = 206, Delete = 207, Name = 208, RenameHow = 209, NoneChosen = 210,
+              Word = 211, Read = 212, LinesRead = 213, WordsKept = 214, Unknown = 215, LeftOut = 216,
+              TooShort = 217, TooLong = 218, NotLetters = 219, Duplicate = 220, KeepUnknown = 221, KeepList = 222,
+              NothingToKeep = 223, Kept = 224, NotKept = 225, Deleted = 226, Renamed = 227, NameTaken = 228,
+              ChooseFirst = 229, TooFew = 230;
+}
+
 // Button images.
 namespace button {
 constexpr int AnagramSearch = 3, PatternSearch = 5, Close = 7, ScrollDown = 9, ScrollUp = 11, Yes = 13, No = 15,
@@ -77,6 +86,9 @@ struct Pass {
     // not while a pop-up answers a click, on the same line above the bar.
     void nameHoveredButton() const;
     bool checkBoxAt(int n, int x, int y, const std::string& label);
+    // A line of small text that acts as a button, lit under the pointer;
+    // true when clicked.
+    bool linkAt(int x, int y, const std::string& label);
 };
 
 // True when `p` is on a title text of `width` pixels written at (x, y).

@@ -37,6 +37,8 @@ void panelScreen(Pass& pass, int screen) {
         case screens::Confirmation: confirmationScreen(pass); break;
         case screens::Statistics: statisticsScreen(pass); break;
         case screens::Challenge: challengeScreen(pass); break;
+        case screens::OwnLists: ownListsScreen(pass); break;
+        case screens::ListReport: listReportScreen(pass); break;
         default: break;
     }
 }
@@ -51,6 +53,7 @@ bool slidesIn(Screen screen) {
         case Screen::SavedGames:
         case Screen::AnagramSearch:
         case Screen::PatternSearch:
+        case Screen::OwnLists:
         case Screen::QuitConfirmation: return true;
         default: return false;
     }
@@ -97,6 +100,7 @@ void openScreen(ProgramState& s, Screen screen) {
             break;
         case Screen::Statistics: s.statsFile = IniFile::read(statisticsPath(s)); break;
         case Screen::Challenge: s.challengeFile = IniFile::read(challengePath(s)); break;
+        case Screen::OwnLists: openOwnLists(s); break;
         case Screen::QuitConfirmation:
             a.gameTitle.clear();
             s.travel.mapShown = 0;

@@ -25,6 +25,11 @@ void runMenuAction(ProgramState& s, MenuAction action);
 // Opens the yes/no question (a `confirmations` value) asked before an action
 // that wipes something; the action runs only on Oui.
 void askFirst(ProgramState& s, std::uint8_t what);
+// The player's own lists panel as it opens: its lists, the chosen one
+// selected and its name ready to be changed.
+void openOwnLists(ProgramState& s);
+// Gives the list selected in that panel the name typed there.
+void renameChosenList(ProgramState& s);
 // True when `pointer` is on the game bar's button that plays the level again.
 bool onPlayAgainButton(ProgramState& s, Point pointer);
 

@@ -23,6 +23,7 @@ void optionsScreen(Pass& p) {
         else
             s.platform.musicPause();
     }
+    if (p.linkAt(p.L + 60, p.B - 50, p.comment(lists::Title) + " ...")) openScreen(s, Screen::OwnLists);
     // Like every other panel's close button, inside the panel's border.
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, Screen::None);
 }

@@ -1,5 +1,6 @@
 #include "play/catalogue.hpp"
 
+#include "games/word_lists.hpp"
 #include "state/program_state.hpp"
 
 namespace glossamo {
@@ -19,7 +20,11 @@ void buildCatalogue(ProgramState& s) {
 
 std::string gameName(const ProgramState& s, int id) {
     if (id < FirstGameId || id > LastGameId) return {};
-    return s.listBoxes[2].entries[static_cast<std::size_t>(id)];
+    const std::string& title = s.listBoxes[2].entries[static_cast<std::size_t>(id)];
+    // A game of the player's list is named with its list, in its scores too.
+    const GameEntry entry = gameEntry(id);
+    if (entry.run->wordList == wordlists::PlayerList && !s.ownList.name.empty()) return title + " / " + s.ownList.name;
+    return title;
 }
 
 }  // namespace glossamo

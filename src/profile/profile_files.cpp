@@ -6,6 +6,7 @@
 #include "base/file_system.hpp"
 #include "base/ini_file.hpp"
 #include "media/asset_loading.hpp"
+#include "profile/own_lists.hpp"
 #include "profile/scores.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
@@ -103,6 +104,10 @@ void ChargeFavoris(ProgramState& s) {
     if (flag(file, "fenetre")) s.platform.setWindowed(true);
     const std::string head = file.value("PARAMETRES", "Imgtete", DefaultHead);
     loadHead(s, isPlainName(head) ? head : DefaultHead);
+    // The player's list chosen last; a name that is not a list's name (one
+    // that could leave the lists' folder) is not taken.
+    if (const std::string list = file.value("PARAMETRES", "liste", ""); !list.empty() && listName(list) == list)
+        chooseOwnList(s, list);
 
     s.listBox(5).width = 500;
     s.listBox(7).selected = a.cardBackIndex;
@@ -129,6 +134,7 @@ bool saveProfile(ProgramState& s) {
     file.set("PARAMETRES", "sons", s.checkBox(1).ticked ? "1" : "0");
     file.set("PARAMETRES", "musiques", s.checkBox(2).ticked ? "1" : "0");
     file.set("PARAMETRES", "nom", a.playerName.str());
+    file.set("PARAMETRES", "liste", s.ownList.name);
     file.set("PARAMETRES", "fenetre", s.platform.windowed() ? "1" : "0");
     const ListBox& heads = s.listBox(8);
     if (heads.selected > 0 && heads.selected < ListBoxEntries)

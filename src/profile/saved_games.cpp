@@ -91,8 +91,32 @@ std::string wordListText(const std::vector<std::string>& lines) {
 // its end still counts for its day.
 constexpr const char* AidsSection = "AIDES";
 constexpr const char* ChallengeSection = "DEFI";
+// A game of the player's own list carries the list's name and words: it
+// loads and plays on after the list is renamed, changed or deleted.
+constexpr const char* ListSection = "LISTE";
 
-std::string aidsText(const GameWatch& w) {
+// The words of the list in the store, for a game of the player's own list.
+std::string playerListWords(const ProgramState& s) {
+    std::string words;
+    for (int length = 1; length <= MaxWordLength; ++length)
+        for (const std::string& word : s.words.wordsOfLength(length)) words += (words.empty() ? "" : " ") + word;
+    return words;
+}
+
+std::vector<std::string> splitWords(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        if (end > start) words.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+std::string aidsText(const ProgramState& s) {
+    const GameWatch& w = s.watch;
     IniFile aids = IniFile::parse("");
     aids.set(AidsSection, "Indices", std::to_string(w.hints));
     aids.set(AidsSection, "Verifications", std::to_string(w.checks));
@@ -101,11 +125,22 @@ std::string aidsText(const GameWatch& w) {
         aids.set(ChallengeSection, "Date", std::to_string(w.challengeDate));
         if (w.challengeLate != 0) aids.set(ChallengeSection, "Retard", "1");
     }
+    if (s.playerListInStore != 0 && s.game.gameId != 0) {
+        aids.set(ListSection, "Nom", s.ownList.name);
+        aids.set(ListSection, "Mots", playerListWords(s));
+    }
     return aids.text();
 }
 
-CarriedAids readAids(const SystemPath& path) {
-    const IniFile aids = IniFile::read(path);
+// The list a saved game of the player's own list plays; nothing for any
+// other game.
+std::optional<OwnList> savedList(const IniFile& aids) {
+    std::vector<std::string> words = splitWords(aids.value(ListSection, "Mots", ""));
+    if (words.empty()) return std::nullopt;
+    return OwnList{aids.value(ListSection, "Nom", ""), std::move(words)};
+}
+
+CarriedAids readAids(const IniFile& aids) {
     const auto count = [&](const char* key) {
         return static_cast<std::uint32_t>(std::clamp(aids.integer(AidsSection, key, 0), 0, 100000));
     };
@@ -197,7 +232,7 @@ bool saveGame(ProgramState& s, bool quickExit) {
     // records last: a save is listed by its records, which thus never appear
     // without the words and the count of hints that go with them.
     const bool written = writeFilesAtomically(
-        {{base + "2", wordListText(s.gameWordList)}, {base + "3", aidsText(s.watch)}, {base + "1", savedRecords(s)}});
+        {{base + "2", wordListText(s.gameWordList)}, {base + "3", aidsText(s)}, {base + "1", savedRecords(s)}});
     if (written) {
         listAdd(s, SavedList, name);
         s.watch.saved = 1;
@@ -264,7 +299,11 @@ bool loadGame(ProgramState& s, const std::string& name) {
     if (const std::optional<std::string> words = findFile(folder, name + ".sa2")) {
         if (auto lines = readTextLines(folder + *words)) s.gameWordList = std::move(*lines);
     }
-    if (const std::optional<std::string> aids = findFile(folder, name + ".sa3")) s.carriedAids = readAids(folder + *aids);
+    if (const std::optional<std::string> found = findFile(folder, name + ".sa3")) {
+        const IniFile aids = IniFile::read(folder + *found);
+        s.carriedAids = readAids(aids);
+        if (std::optional<OwnList> list = savedList(aids)) s.ownList = std::move(*list);
+    }
     if (s.game.gameId != 0) {
         loadWordListFor(s, static_cast<int>(s.game.gameId));
         ChargeAide(s, static_cast<int>(s.game.gameId));

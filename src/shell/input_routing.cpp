@@ -114,11 +114,13 @@ void typeKey(ProgramState& s, int key) {
         if (a.screen == screens::Profile) a.playerName = s.typedText.view();
         if (a.screen == screens::AnagramSearch) FindAnagramsTool(s);
         if (a.screen == screens::PatternSearch) FindPatternTool(s);
+        if (a.screen == screens::OwnLists) renameChosenList(s);
     }
 }
 
 bool isTextEntryScreen(int screen) {
-    return screen == screens::Profile || screen == screens::AnagramSearch || screen == screens::PatternSearch;
+    return screen == screens::Profile || screen == screens::AnagramSearch || screen == screens::PatternSearch ||
+           screen == screens::OwnLists;
 }
 
 // The game hears the keys only when nothing is over it: no panel, no

@@ -27,6 +27,8 @@ enum class Screen : std::int32_t {
     Confirmation = 103,  // a yes/no question before a click that wipes something
     Statistics = 104,
     Challenge = 105,
+    OwnLists = 106,    // the player's word lists
+    ListReport = 107,  // what a list file gave, before it is kept
 };
 
 constexpr std::int32_t screenNumber(Screen screen) { return static_cast<std::int32_t>(screen); }
@@ -47,6 +49,8 @@ constexpr std::int32_t QuitConfirmation = screenNumber(Screen::QuitConfirmation)
 constexpr std::int32_t Confirmation = screenNumber(Screen::Confirmation);
 constexpr std::int32_t Statistics = screenNumber(Screen::Statistics);
 constexpr std::int32_t Challenge = screenNumber(Screen::Challenge);
+constexpr std::int32_t OwnLists = screenNumber(Screen::OwnLists);
+constexpr std::int32_t ListReport = screenNumber(Screen::ListReport);
 }  // namespace screens
 
 // What the confirmation screen asks before doing it.

@@ -18,6 +18,7 @@
 #include "state/travel_state.hpp"
 #include "state/widget_records.hpp"
 #include "words/accepted_words.hpp"
+#include "words/word_file_import.hpp"
 #include "words/word_store.hpp"
 
 namespace glossamo {
@@ -29,6 +30,13 @@ struct Point {
     std::int32_t x = 0;
     std::int32_t y = 0;
     bool operator==(const Point&) const = default;
+};
+
+// A word list of the player's own, the one the games of "Mes listes" play:
+// its name and its words as the player wrote them (Latin-1, accents kept).
+struct OwnList {
+    std::string name;
+    std::vector<std::string> words;
 };
 
 struct ProgramState {
@@ -69,7 +77,7 @@ struct ProgramState {
     // mark goes as soon as its cell's letter changes.
     Board<char> wrongMarks{};
     std::uint32_t wrongMarksUntil = 0;
-    std::array<ListBox, ListBoxCount + 1> listBoxes{};     // [1..9]
+    std::array<ListBox, ListBoxCount + 1> listBoxes{};     // [1..10]
     std::array<CheckBox, CheckBoxCount + 1> checkBoxes{};  // [1..4]
     InfoPopup popup;
     MessageBox messageBox;
@@ -77,6 +85,12 @@ struct ProgramState {
     std::vector<std::string> gameWordList;
     WordStore words{rng};
     AcceptedWords acceptedWords;  // the French words a player may make, read once at start-up
+    OwnList ownList;              // the player's list chosen last; empty when none
+    std::uint8_t playerListInStore = 0;  // the word store holds `ownList`
+    // A list file being imported: what it gave, and the name it will have,
+    // shown to the player before anything is kept.
+    WordFileReading listImport;
+    std::string listImportName;
 
     Point mousePos;
     ShortString<TypedTextLimit> typedText;

@@ -9,7 +9,7 @@
 
 namespace glossamo {
 
-constexpr int ListBoxCount = 9;      // list boxes 1..9
+constexpr int ListBoxCount = 10;     // list boxes 1..10
 constexpr int ListBoxEntries = 601;  // entries 0..600
 constexpr int CheckBoxCount = 4;     // check boxes 1..4
 

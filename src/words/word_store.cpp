@@ -108,6 +108,11 @@ WordStore::LoadResult WordStore::load(const SystemPath& path) {
     return result;
 }
 
+WordStore::LoadResult WordStore::loadPlayerList(const std::vector<std::string>& lines) {
+    if (!loadedPath_.empty()) swapWithPrevious();
+    return loadLines(lines);
+}
+
 void WordStore::swapWithPrevious() {
     std::swap(words_, previous_.words);
     std::swap(letters_, previous_.letters);
@@ -148,6 +153,20 @@ std::string WordStore::GetWord(int index, int length) {
     if (index == 0) return n == 0 ? std::string() : words_[static_cast<std::size_t>(length)][static_cast<std::size_t>(rng_.below(n) + 1)];
     if (index < 1 || index > n) return NoWordMarker;
     return words_[static_cast<std::size_t>(length)][static_cast<std::size_t>(index)];
+}
+
+std::string WordStore::drawBetween(int shortest, int longest) {
+    shortest = std::max(shortest, 1);
+    longest = std::min(longest, MaxWordLength);
+    int total = 0;
+    for (int length = shortest; length <= longest; ++length) total += count(length);
+    if (total == 0) return {};
+    int k = rng_.below(total);
+    for (int length = shortest; length <= longest; ++length) {
+        if (k < count(length)) return GetWord(k + 1, length);
+        k -= count(length);
+    }
+    return {};
 }
 
 bool WordStore::WordExists(std::string_view word) const {

@@ -58,6 +58,11 @@ public:
     LoadResult load(const SystemPath& path);
     // Replaces the words with `lines`, as if read from a file.
     LoadResult loadLines(const std::vector<std::string>& lines);
+    // Replaces the words with a player's own list. The list in store before
+    // is kept ready behind it, as a load from a file keeps it: the games of
+    // a player's list come back to the dictionary without reading it again.
+    // The player's list itself is read anew each time (it may have changed).
+    LoadResult loadPlayerList(const std::vector<std::string>& lines);
 
     int count(int length) const;
     int totalWords() const { return totalWords_; }
@@ -68,6 +73,9 @@ public:
     // Index 0 draws a random word of that length (the empty word when there
     // is none); 1..count(length) returns that slot; any other index "WWW".
     std::string GetWord(int index, int length);
+    // A random word whose length lies in shortest..longest, every such word
+    // as likely as another; empty when there is none.
+    std::string drawBetween(int shortest, int longest);
     // True when the exact word is stored under its own length; the empty
     // text is never a word.
     bool WordExists(std::string_view word) const;

@@ -31,6 +31,7 @@
 #include "profile/saved_games.hpp"
 #include "stats/statistics.hpp"
 #include "support/headless_run.hpp"
+#include "support/player_list.hpp"
 #include "sweep/game_solvers.hpp"
 #include "widgets/list_boxes.hpp"
 #include "widgets/widgets.hpp"
@@ -114,6 +115,7 @@ void pastTheTitle(HeadlessRun& run) {
 void startAndBuild(HeadlessRun& run, int id) {
     pastTheTitle(run);
     run.platform().setClockSeed(1);
+    run.state().ownList = classList();  // what the games of a player's list play
     startGame(run.state(), id);
     for (int k = 0; k < MostBuildFrames && run.state().game.built == 0; ++k) run.step();
     run.frames(3);

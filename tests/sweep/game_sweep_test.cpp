@@ -20,6 +20,7 @@
 #include "shell/game_dispatcher.hpp"
 #include "stats/statistics.hpp"
 #include "support/layout_check.hpp"
+#include "support/player_list.hpp"
 #include "sweep/game_solvers.hpp"
 
 namespace glossamo::testing {
@@ -58,6 +59,7 @@ protected:
     void SetUp() override {
         run.click({400, 300});  // past the title picture
         s.app.playerName = Player;
+        s.ownList = classList();  // what the games of the player's list play
     }
 
     // Starts the game as the level list does, with the generator seeded

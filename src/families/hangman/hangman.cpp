@@ -14,6 +14,7 @@
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
+#include "words/word_file_import.hpp"
 #include "words/word_store.hpp"
 
 namespace glossamo {
@@ -53,8 +54,10 @@ void finishBuild(ProgramState& s) {
     s.hangmanScan = 0;
 }
 
+// Length 0 plays a word of any length a player's list can hide.
 bool buildWordHangman(ProgramState& s, int wordLength) {
-    const std::string word = s.words.GetWord(0, wordLength);
+    const std::string word =
+        wordLength == 0 ? s.words.drawBetween(ShortestListWord, LongestListWord) : s.words.GetWord(0, wordLength);
     if (word.empty()) return false;
     std::string hidden = word, shown(word.size(), '-');
     for (std::size_t i = 0; i < word.size(); ++i) {

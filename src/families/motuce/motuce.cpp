@@ -12,6 +12,7 @@
 #include "media/sound_services.hpp"
 #include "state/program_state.hpp"
 #include "widgets/widgets.hpp"
+#include "words/word_file_import.hpp"
 #include "words/word_store.hpp"
 
 namespace glossamo {
@@ -37,14 +38,20 @@ void writePalette(ProgramState& s) {
 
 int currentRow(const GameRecord& g) { return static_cast<int>(motuce::currentTry(g)) + FirstTryRow - 1; }
 
+std::string drawHiddenWord(ProgramState& s, int n) {
+    return n == 0 ? s.words.drawBetween(MotuceListShortest, LongestListWord) : s.words.GetWord(0, n);
+}
+
+// Length 0 hides a word of any length a player's list holds.
 bool build(ProgramState& s, int n) {
     GameRecord& g = s.game;
     // Only a word of the palette's letters can be spelt by the player. A list
     // whose words of this length are all unspellable would keep the frame
     // forever: after a bounded number of draws the next frame tries again.
     std::string word;
-    for (int draw = 0; draw < MotuceDrawsPerFrame && !IsSpellable(word); ++draw) word = s.words.GetWord(0, n);
+    for (int draw = 0; draw < MotuceDrawsPerFrame && !IsSpellable(word); ++draw) word = drawHiddenWord(s, n);
     if (!IsSpellable(word)) return false;
+    n = static_cast<int>(word.size());
 
     for (int c = FirstColumn; c <= PaletteLast; ++c) {
         for (int r = 2; r <= 3; ++r) {
@@ -167,8 +174,9 @@ const GameRules MotuceRules = {
 
 void playMotuce(ProgramState& s, int wordLength, const char*) {
     GameRecord& g = s.game;
-    const int n = std::clamp(wordLength, 1, BoardSize - FirstColumn);
-    if (g.built == 0 && !build(s, n)) return;
+    const int length = std::clamp(wordLength, 0, BoardSize - FirstColumn);
+    if (g.built == 0 && !build(s, length)) return;
+    const int n = length > 0 ? length : std::min(static_cast<int>(motuce::hiddenWord(g).size()), BoardSize - FirstColumn);
     // A loaded game brings its own counter: the current row stays on the board.
     motuce::currentTry(g) = std::clamp<std::uint32_t>(motuce::currentTry(g), 1, MotuceTries);
     writePalette(s);

@@ -12,6 +12,9 @@ extern const GameRules MotuceRules;
 constexpr int MotuceTries = 8;
 // Draws of a hidden word in one frame before the build waits for the next.
 constexpr int MotuceDrawsPerFrame = 1000;
+// A Motuce of a player's list hides a word of any length from here to the
+// longest word a list keeps: three letters, the first given, are no game.
+constexpr int MotuceListShortest = 4;
 
 // `wordLength` is n, 6..14; the word comes from the current word list (the
 // French dictionary or a theme list), and so must every try.
