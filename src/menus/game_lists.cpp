@@ -57,10 +57,11 @@ std::vector<int> levelsShown(const ProgramState& s, int first) {
     return ids;
 }
 
-// No game of the player's list to offer: the way to the lists instead.
-bool noListYet(Pass& pass) {
-    const std::string text = pass.comment(lists::ChooseFirst);
-    if (!pass.linkAt(400 - static_cast<int>(text.size()) * SmallAdvance / 2, 101, text)) return false;
+// The way to the player's lists, under the games of a list or in their
+// place when the list chosen has none to offer (or there is no list yet).
+bool listsLink(Pass& pass, int row, bool gamesShown) {
+    const std::string text = pass.comment(gamesShown ? lists::Title : lists::ChooseFirst) + "...";
+    if (!pass.linkAt(400 - static_cast<int>(text.size()) * SmallAdvance / 2, 20 * row + 84, text)) return false;
     openScreen(pass.s, Screen::OwnLists);
     return true;
 }
@@ -78,7 +79,8 @@ bool levelList(Pass& pass) {
     }
     const std::vector<int> ids = levelsShown(s, first);
     const int n = static_cast<int>(ids.size());
-    if (n == 0 && noListYet(pass)) return false;
+    const bool ofTheList = gameEntry(first).run->wordList == wordlists::PlayerList;
+    if (ofTheList && listsLink(pass, n, n > 0)) return false;
     for (int r = n == 0 ? 1 : 0; r <= n + 1; ++r) {
         const int y = 20 * r + 81;
         const std::string text = r < n ? gameName(s, ids[static_cast<std::size_t>(r)]) : r == n ? "" : "Retour \xE0 la liste...";

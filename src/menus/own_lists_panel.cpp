@@ -19,7 +19,7 @@ namespace {
 
 constexpr int ListsBox = 10;
 constexpr std::size_t LineLength = 44;  // small-font characters across the panel
-constexpr int ReportLines = 3;          // lines for each group of words
+constexpr int ReportLines = 2;          // lines for each group of words
 
 std::string selectedName(const ProgramState& s) {
     const ListBox& lists = s.listBoxes[ListsBox];
@@ -97,42 +97,45 @@ void keepList(ProgramState& s, bool withUnknownWords) {
 
 void ownListsScreen(Pass& p) {
     ProgramState& s = p.s;
-    p.text(p.L + 190, p.T + 40, p.comment(lists::Title));
-    p.text(p.L + 100, p.T + 62, p.comment(lists::Yours));
-    if (const int picked = p.listAt(ListsBox, p.L + 100, p.T + 82); picked >= 0 && chooseOwnList(s, selectedName(s)))
+    p.text(p.L + 190, p.T + 60, p.comment(lists::Title));
+    p.text(p.L + 100, p.T + 84, p.comment(lists::Yours));
+    if (const int picked = p.listAt(ListsBox, p.L + 100, p.T + 104);
+        picked >= 0 && chooseOwnList(s, selectedName(s)))
         s.typedText = s.ownList.name;
-    p.scrollButtons(ListsBox, p.L + 40, p.T + 82, p.T + 150);
-    if (!selectedName(s).empty() && p.buttonAt(p.R - 30, p.T + 120, button::Delete, lists::Delete))
+    p.scrollButtons(ListsBox, p.L + 40, p.T + 104, p.T + 164);
+    if (!selectedName(s).empty() && p.buttonAt(p.R - 30, p.T + 134, button::Delete, lists::Delete))
         deleteChosenList(s);
-    p.text(p.L + 40, p.T + 200, chosenListLine(p));
+    p.text(p.L + 40, p.T + 212, chosenListLine(p));
     if (!s.ownList.name.empty() && wordsBetween(s.ownList, ShortestListWord, LongestListWord) < FewestListWords)
-        p.text(p.L + 40, p.T + 220, p.comment(lists::TooFew));
+        p.text(p.L + 40, p.T + 230, p.comment(lists::TooFew));
     if (!selectedName(s).empty()) {
-        p.text(p.L + 40, p.T + 248, p.comment(lists::Name) + " " + s.typedText.str() + p.blink);
-        p.text(p.L + 40, p.T + 268, p.comment(lists::RenameHow));
+        p.text(p.L + 40, p.T + 254, p.comment(lists::Name) + " " + s.typedText.str() + p.blink);
+        p.text(p.L + 40, p.T + 272, p.comment(lists::RenameHow));
     }
     p.text(p.L + 90, p.T + 305, p.comment(lists::Import));
-    if (p.buttonAt(p.L + 40, p.T + 300, button::Import, lists::Import) && chooseListFile(s))
+    if (p.buttonAt(p.L + 40, p.T + 300, button::Import, 0) && chooseListFile(s))
         openScreen(s, Screen::ListReport);
     if (p.buttonAt(p.R - 90, p.B - 20, button::Help, named::Rules))
         openPanelRules(s, firstGameOnList(wordlists::PlayerList), screens::OwnLists);
-    if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, Screen::None);
+    // Opened from the level list, the panel goes back to the families.
+    if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close))
+        openScreen(s, s.gameRunning() ? Screen::None : Screen::Families);
 }
 
 void listReportScreen(Pass& p) {
     ProgramState& s = p.s;
     const WordFileReading& r = s.listImport;
-    p.text(p.L + 30, p.T + 30, p.comment(lists::Read) + " " + s.listImportName);
+    p.text(p.L + 100, p.T + 60, p.comment(lists::Read) + " " + s.listImportName);
     if (!r.readable) {
-        p.text(p.L + 30, p.T + 70, p.comment(lists::NothingToKeep));
+        p.text(p.L + 30, p.T + 100, p.comment(lists::NothingToKeep));
         if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, Screen::OwnLists);
         return;
     }
-    p.text(p.L + 30, p.T + 54, p.comment(lists::LinesRead) + " " + std::to_string(r.linesRead) + "    " +
+    p.text(p.L + 30, p.T + 92, p.comment(lists::LinesRead) + " " + std::to_string(r.linesRead) + "    " +
                                    p.comment(lists::WordsKept) + " " + std::to_string(r.known.size()));
     std::vector<std::string> leftOut;
     for (const LeftOutWord& w : r.leftOut) leftOut.push_back(w.word + " (" + reasonText(p, w.reason) + ")");
-    int y = wordGroup(p, p.T + 84, p.comment(lists::Unknown), r.unknown);
+    int y = wordGroup(p, p.T + 122, p.comment(lists::Unknown), r.unknown);
     y = wordGroup(p, y, p.comment(lists::LeftOut), leftOut);
     // Yes keeps every word read; No, the known ones alone; the close button
     // keeps nothing.
@@ -154,7 +157,7 @@ using namespace menus;
 
 void openOwnLists(ProgramState& s) {
     ListBox& lists = s.listBox(ListsBox);
-    lists.rowsShown = 6;
+    lists.rowsShown = 5;
     lists.width = 300;
     fillLists(s);
     s.typedText = s.ownList.name;
