@@ -80,7 +80,7 @@ void statisticsScreen(Pass& p) {
     p.text(p.L + 80, p.T + 146, singleBlanks(levelName));
 
     const int shownId = shown.firstId + std::max(0, level - 1);
-    const PlayStats st = readPlayStats(s.statsFile, level == 0 ? familySection(family) : levelSection(shownId));
+    const PlayStats st = readPlayStats(s.statsFile, level == 0 ? familySection(family) : playedLevelSection(s, shownId));
     // Two columns of lines 16 apart under the level buttons, wide enough
     // for "Meilleur temps : 99 h 59 min" and "Meilleure série : 9999".
     const int x = p.L, right = p.L + 290, y = p.T + 182;

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "families/registry.hpp"
+#include "games/word_lists.hpp"
 #include "play/catalogue.hpp"
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
@@ -54,6 +55,12 @@ bool keepsMisses(int gameId) {
 SystemPath statisticsPath(const ProgramState& s) { return s.userDir + "CFG/statistiques.ini"; }
 
 std::string levelSection(int gameId) { return "NIVEAU " + std::to_string(gameId); }
+
+std::string playedLevelSection(const ProgramState& s, int gameId) {
+    const GameEntry entry = gameEntry(gameId);
+    const bool ofTheList = entry.run && entry.run->wordList == wordlists::PlayerList && !s.ownList.name.empty();
+    return ofTheList ? levelSection(gameId) + " " + s.ownList.name : levelSection(gameId);
+}
 std::string familySection(int family) { return "FAMILLE " + std::to_string(family); }
 
 PlayStats readPlayStats(const IniFile& file, const std::string& section) {
@@ -125,7 +132,8 @@ bool recordOutcome(ProgramState& s, const GameOutcome& outcome) {
     if (!s.app.userFoldersPresent) return false;
     const SystemPath path = statisticsPath(s);
     IniFile file = IniFile::read(path);
-    for (const std::string& section : {levelSection(outcome.gameId), familySection(familyOfGame(outcome.gameId))}) {
+    for (const std::string& section :
+         {playedLevelSection(s, outcome.gameId), familySection(familyOfGame(outcome.gameId))}) {
         PlayStats stats = readPlayStats(file, section);
         countOutcome(stats, outcome);
         writePlayStats(file, section, stats);

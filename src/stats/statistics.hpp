@@ -59,6 +59,9 @@ bool keepsMisses(int gameId);
 SystemPath statisticsPath(const ProgramState& s);
 // The sections of the file: one per level, one per family.
 std::string levelSection(int gameId);
+// The section of a level as played now: a game of the player's list is
+// counted under its list's name ("NIVEAU 151 CE1"), each list apart.
+std::string playedLevelSection(const ProgramState& s, int gameId);
 std::string familySection(int family);
 // Reads a section as far as it makes sense: a missing or foreign value is 0,
 // a negative one 0, a list keeps its numbers.

@@ -143,7 +143,7 @@ TEST_P(GameSweep, WonThroughTheMouseThenGivenUp) {
         EXPECT_EQ(s.app.screen, screens::Families);
     }
     const int n = static_cast<int>(seedCount());
-    const PlayStats counted = readPlayStats(IniFile::read(statisticsPath(s)), levelSection(id));
+    const PlayStats counted = readPlayStats(IniFile::read(statisticsPath(s)), playedLevelSection(s, id));
     EXPECT_EQ(counted.played, 2 * n);
     EXPECT_EQ(counted.won, n);
     EXPECT_EQ(counted.lost, n);
