@@ -165,6 +165,20 @@ TEST_F(PanelLayout, NoPanelTextMeetsAnother) {
         EXPECT_EQ(strayPixels(), 0) << "statistics of game " << id;
         saveShot(platform.canvas(), "layout_statistics_" + std::to_string(id));
     }
+    // The player's lists with one chosen too short to play (every line of the
+    // panel shown), and the report of a file whose groups of words overflow.
+    home.makeFolder("LISTES");
+    home.write("LISTES/CE1 SEMAINE 12.txt", "chat\r\n");
+    s.ownList = {"CE1 SEMAINE 12", {"chat"}};
+    openScreen(s, Screen::OwnLists);
+    check(screens::OwnLists, "the player's lists");
+    EXPECT_EQ(strayPixels(), 0) << "the player's lists";
+    s.listImport = {true, 60, std::vector<std::string>(20, "maison"), std::vector<std::string>(20, "zorglubs"),
+                    std::vector<LeftOutWord>(20, {"abcdefghijklmnopqrst", LeftOutReason::NotLetters})};
+    s.listImportName = "ABCDEFGHIJKLMNOPQRST";
+    check(screens::ListReport, "a list's report");
+    EXPECT_EQ(strayPixels(), 0) << "a list's report";
+    saveShot(platform.canvas(), "layout_list_report");
     for (const std::uint8_t question : {confirmations::ClearScores, confirmations::Restart}) {
         askFirst(s, question);
         check(screens::Confirmation, "question " + std::to_string(question));

@@ -193,7 +193,7 @@ TEST_F(ListBoxes, MarkerOfAShortListAndAnEmptyList) {
     drawListBox(s, 5);
     EXPECT_NE(platform.canvas().pixel(10, 73), 0);
     EXPECT_EQ(platform.canvas().pixel(10, 72), 0);
-    drawListBox(s, 10);
+    drawListBox(s, ListBoxCount + 1);
     EXPECT_TRUE(logHas("ListBox perso hors limite"));
 }
 
