@@ -6,7 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <optional>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/counts.hpp"
 #include "platform/canvas.hpp"
@@ -92,6 +95,24 @@ std::uint32_t shownDate(ProgramState& s, std::uint32_t today) {
 
 // The arrows to the day before (left of the title) and the day after (right
 // of it); each is shown only while it leads somewhere.
+// A date typed as day and month, with or without the year, any blanks or
+// ':' between: without the year, the last such day up to today.
+std::optional<std::uint32_t> typedDate(std::string_view text, std::uint32_t today) {
+    std::vector<std::uint32_t> numbers;
+    bool inNumber = false;
+    for (const char c : text) {
+        const bool digit = c >= '0' && c <= '9';
+        if (digit && !inNumber) numbers.push_back(0);
+        if (digit && numbers.back() < 100000) numbers.back() = numbers.back() * 10 + static_cast<std::uint32_t>(c - '0');
+        inNumber = digit;
+    }
+    if (numbers.size() < 2 || numbers.size() > 3) return std::nullopt;
+    std::uint32_t year = numbers.size() == 3 ? numbers[2] : today / 10000;
+    if (year < 100) year += 2000;
+    const std::uint32_t date = year * 10000 + numbers[1] * 100 + numbers[0];
+    return numbers.size() == 2 && date > today ? date - 10000 : date;
+}
+
 void dayButtons(Pass& p, std::uint32_t date) {
     ProgramState& s = p.s;
     if (date > FirstChallengeDate && p.buttonAt(p.L + 30, p.T + 40, button::ScrollUp, named::PreviousDay))
@@ -124,6 +145,7 @@ void challengeScreen(Pass& p) {
     }
     dayButtons(p, date);
     p.text(p.L + 30, p.T + 240, p.comment(progress::DaysRun) + " " + std::to_string(challengeRun(s.challengeFile, today)));
+    p.text(p.L + 250, p.T + 240, p.comment(progress::GoToDay) + " " + s.typedText.str() + p.blink);
     p.text(p.L + 30, p.T + 262, p.comment(progress::LastDays));
     drawLastDays(p, p.L + 40, p.T + 284, today);
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, Screen::None);
@@ -136,3 +158,21 @@ void challengeScreen(Pass& p) {
 }
 
 }  // namespace glossamo::menus
+
+namespace glossamo {
+
+void goToTypedDay(ProgramState& s) {
+    const std::uint32_t today = dateNumber(s.platform.localTime());
+    const std::optional<std::uint32_t> wanted = menus::typedDate(s.typedText.view(), today);
+    int back = 0;
+    std::uint32_t date = today;
+    for (; wanted && date > *wanted && date > FirstChallengeDate; date = dayBefore(date)) ++back;
+    s.typedText.clear();
+    if (!wanted || date != *wanted) {
+        showPopup(s, 2, 520, s.app.comments[menus::progress::NoSuchDay].view());
+        return;
+    }
+    s.challengeDaysBack = back;
+}
+
+}  // namespace glossamo

@@ -34,7 +34,7 @@ constexpr int StatsTitle = 137, AllLevels = 138, Played = 139, Won = 140, Lost =
               MeanMisses = 150, TimesChart = 151, NothingYet = 152, ChallengeTitle = 160, ToPlay = 162,
               WonIt = 163, LostIt = 164, DaysRun = 165, LastDays = 166, Copied = 167, NotCopied = 170, Tries = 172,
               Misses = 173, NotCleared = 174, HintsTaken = 184, ChecksTaken = 185, NotPlayed = 186;
-constexpr int PastChallengeTitle = 190, PlayedLate = 191;
+constexpr int PastChallengeTitle = 190, PlayedLate = 191, GoToDay = 231, NoSuchDay = 232;
 }
 
 // The texts of the player's own lists.

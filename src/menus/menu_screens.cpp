@@ -99,7 +99,10 @@ void openScreen(ProgramState& s, Screen screen) {
             listClear(s, 3);
             break;
         case Screen::Statistics: s.statsFile = IniFile::read(statisticsPath(s)); break;
-        case Screen::Challenge: s.challengeFile = IniFile::read(challengePath(s)); break;
+        case Screen::Challenge:
+            s.challengeFile = IniFile::read(challengePath(s));
+            s.typedText.clear();
+            break;
         case Screen::OwnLists: openOwnLists(s); break;
         case Screen::QuitConfirmation:
             a.gameTitle.clear();

@@ -28,6 +28,9 @@ void askFirst(ProgramState& s, std::uint8_t what);
 // The player's own lists panel as it opens: its lists, the chosen one
 // selected and its name ready to be changed.
 void openOwnLists(ProgramState& s);
+// Shows the day typed in the challenge panel ("8 12", "8 12 2026"), or says
+// there was no challenge that day.
+void goToTypedDay(ProgramState& s);
 // Gives the list selected in that panel the name typed there.
 void renameChosenList(ProgramState& s);
 // True when `pointer` is on the game bar's button that plays the level again.

@@ -115,12 +115,13 @@ void typeKey(ProgramState& s, int key) {
         if (a.screen == screens::AnagramSearch) FindAnagramsTool(s);
         if (a.screen == screens::PatternSearch) FindPatternTool(s);
         if (a.screen == screens::OwnLists) renameChosenList(s);
+        if (a.screen == screens::Challenge) goToTypedDay(s);
     }
 }
 
 bool isTextEntryScreen(int screen) {
     return screen == screens::Profile || screen == screens::AnagramSearch || screen == screens::PatternSearch ||
-           screen == screens::OwnLists;
+           screen == screens::OwnLists || screen == screens::Challenge;
 }
 
 // The game hears the keys only when nothing is over it: no panel, no

@@ -161,6 +161,17 @@ TEST(DailyChallenge, ThePanelGoesBackToTheFirstDayAndForwardToToday) {
     openChallengePanel(run, 1, 4);
     EXPECT_EQ(run.state().challengeDaysBack, 0);
     EXPECT_TRUE(drawnText(run, run.state().app.comments[160].str() + " - " + spokenDate(today)));
+    // A date typed, then Enter: the day asked for, or none before the first
+    // day, after today or that the calendar does not have.
+    const auto typeDate = [&](const std::string& date) {
+        run.type(date);
+        run.key(vk::Enter);
+        run.step();
+        return run.state().challengeDaysBack;
+    };
+    EXPECT_EQ(typeDate("8 12"), 1);
+    EXPECT_EQ(typeDate("7:12:2026"), 2);
+    for (const char* refused : {"6 12 2026", "10 12", "31 11 2026", "12"}) EXPECT_EQ(typeDate(refused), 2) << refused;
 }
 
 // The try counter moves on past a winning try: what is counted is the
