@@ -164,8 +164,8 @@ void openOwnLists(ProgramState& s) {
 }
 
 void renameChosenList(ProgramState& s) {
-    const std::string name = selectedName(s);
-    if (name.empty() || listName(s.typedText.view()) == name) return;
+    const std::string name = selectedName(s), wanted = listName(s.typedText.view());
+    if (name.empty() || wanted.empty() || wanted == name) return;
     if (!renameOwnList(s, name, s.typedText.str())) {
         say(s, lists::NameTaken);
         return;
