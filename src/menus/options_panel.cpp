@@ -1,10 +1,31 @@
-// The options panel: the background picture, the music and the sound effects.
+// The options panel: the background picture, the vocabulary of the French
+// games, the music and the sound effects.
 #include "menus/menu_panels.hpp"
 
 #include "media/asset_loading.hpp"
 #include "widgets/list_boxes.hpp"
 
 namespace glossamo::menus {
+
+namespace {
+
+constexpr int Vocabulary = 194, CommonWords = 195, EasyWords = 196;
+constexpr int CommonBox = 4, EasyBox = 5;
+
+// "Mots courants" or "Mots faciles": two boxes, one of them ticked, a click
+// on either choosing it.
+void chooseVocabulary(Pass& p) {
+    ProgramState& s = p.s;
+    s.checkBox(CommonBox).ticked = s.easyWords ? 0 : 1;
+    s.checkBox(EasyBox).ticked = s.easyWords;
+    p.text(p.L + 40, p.T + 250, p.comment(Vocabulary));
+    if (p.checkBoxAt(CommonBox, p.L + 170, p.T + 250, p.comment(CommonWords))) s.easyWords = 0;
+    if (p.checkBoxAt(EasyBox, p.L + 330, p.T + 250, p.comment(EasyWords))) s.easyWords = 1;
+    s.checkBox(CommonBox).ticked = s.easyWords ? 0 : 1;
+    s.checkBox(EasyBox).ticked = s.easyWords;
+}
+
+}  // namespace
 
 void optionsScreen(Pass& p) {
     ProgramState& s = p.s;
@@ -16,6 +37,7 @@ void optionsScreen(Pass& p) {
         loadBackground(s, picked);
     }
     p.scrollButtons(4, p.L + 40, p.T + 100, p.T + 200);
+    chooseVocabulary(p);
     p.checkBoxAt(1, p.L + 60, p.T + 360, p.comment(73));
     if (p.checkBoxAt(2, p.L + 60, p.T + 335, p.comment(74))) {
         if (s.checkBox(2).ticked)

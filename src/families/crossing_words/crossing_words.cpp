@@ -22,6 +22,7 @@ constexpr int FirstRow = 7;
 // A build fails when a column pattern has no word; the attempts of one frame
 // are bounded so that the frame stays short (each costs a few microseconds).
 constexpr int AttemptsPerFrame = 25;
+constexpr int EasyAttemptsPerFrame = 250;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -44,7 +45,10 @@ bool tryBuild(ProgramState& s, int n) {
     for (int c = geometry.firstColumn; c < geometry.firstColumn + 3; ++c) {
         const std::string pattern = margin + readBoardWord(s, c, FirstRow, 3, false) + margin;
         s.words.FindPatternWords(pattern, found);
-        PutWord(c, geometry.firstRow, found[at(s.rng.below(static_cast<int>(found.size())))], Down, g.letters);
+        s.words.keepDrawable(found, pattern.size());
+        const std::string& word = found[at(s.rng.below(static_cast<int>(found.size())))];
+        if (word.find('?') == std::string::npos) s.words.noteDrawn(word);
+        PutWord(c, geometry.firstRow, word, Down, g.letters);
     }
     return !boardHoldsQuestionMark(g);
 }
@@ -159,7 +163,9 @@ void playCrossing(ProgramState& s, int n, BoardRule rule) {
     GameRecord& g = s.game;
     if (g.built == 0) {
         bool done = false;
-        for (int attempt = 0; attempt < AttemptsPerFrame && !done; ++attempt) done = tryBuild(s, n);
+        // Easy words meet less often: more attempts fit in the frame.
+        const int attempts = s.words.drawsEasyWords() ? EasyAttemptsPerFrame : AttemptsPerFrame;
+        for (int attempt = 0; attempt < attempts && !done; ++attempt) done = tryBuild(s, n);
         if (!done) return;  // tried again on the next frame
         playSound(s, sounds::GameBuilt);
         g.built = 1;
