@@ -18,9 +18,9 @@ void chooseVocabulary(Pass& p) {
     ProgramState& s = p.s;
     s.checkBox(CommonBox).ticked = s.easyWords ? 0 : 1;
     s.checkBox(EasyBox).ticked = s.easyWords;
-    p.text(p.L + 40, p.T + 250, p.comment(Vocabulary));
-    if (p.checkBoxAt(CommonBox, p.L + 170, p.T + 250, p.comment(CommonWords))) s.easyWords = 0;
-    if (p.checkBoxAt(EasyBox, p.L + 330, p.T + 250, p.comment(EasyWords))) s.easyWords = 1;
+    p.text(p.L + 25, p.T + 255, p.comment(Vocabulary));
+    if (p.checkBoxAt(CommonBox, p.L + 185, p.T + 250, p.comment(CommonWords))) s.easyWords = 0;
+    if (p.checkBoxAt(EasyBox, p.L + 345, p.T + 250, p.comment(EasyWords))) s.easyWords = 1;
     s.checkBox(CommonBox).ticked = s.easyWords ? 0 : 1;
     s.checkBox(EasyBox).ticked = s.easyWords;
 }
