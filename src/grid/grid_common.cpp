@@ -192,7 +192,9 @@ TjsysGrille chosenGridWhere(ProgramState& s, int size, const char* gridFile,
     TjsysGrille grid;
     grid.LoadFile(s.programDir + "bin/" + gridFile);
     const std::string key = gridKey(size);
-    const std::vector<int> ranks = s.words.drawsEasyWords() ? gridRanks(s, size, gridFile) : std::vector<int>{};
+    std::vector<int> ranks = s.words.drawsEasyWords() ? gridRanks(s, size, gridFile) : std::vector<int>{};
+    // Ranks that do not count the grids of the file belong to other grids.
+    if (static_cast<int>(ranks.size()) != grid.CountGrids(key)) ranks.clear();
     const std::vector<int> easy = easyGrids(ranks);
     std::vector<int> fitting;
     for (int n = 1; n <= grid.CountGrids(key); ++n) {
