@@ -1,6 +1,9 @@
 #include "games/word_lists.hpp"
 
 #include <string>
+#include <vector>
+
+#include "base/file_system.hpp"
 
 #include "state/debug_log.hpp"
 #include "state/program_state.hpp"
@@ -42,6 +45,13 @@ void LoadWordList(ProgramState& s, int listId) {
             s.platform.closeMainWindow();
             break;
     }
+}
+
+void LoadEasyWords(ProgramState& s) {
+    const SystemPath path = s.programDir + EasyFrenchFile;
+    const std::optional<std::vector<std::string>> lines = readTextLines(path);
+    if (!lines) debugLog(s, "Liste de mots " + path + " absente");
+    s.words.setEasyWords(s.programDir + wordListFile(wordlists::French), lines.value_or(std::vector<std::string>{}));
 }
 
 void LoadAcceptedWords(ProgramState& s) {

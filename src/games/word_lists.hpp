@@ -29,6 +29,12 @@ constexpr const char* AcceptedFrenchFile = "bin/DicoFrancaisAdmis.txt";
 // words of one length (one beep) closes the program.
 void LoadWordList(ProgramState& s, int listId);
 
+// The easy French words, the only ones the French games draw with "Mots
+// faciles": the most frequent words of each length.
+constexpr const char* EasyFrenchFile = "bin/MotsFaciles.txt";
+// Reads them once; a missing file is logged and leaves every draw as it is.
+void LoadEasyWords(ProgramState& s);
+
 // Maps the accepted French words once; a missing file is logged and leaves
 // the French games with the words of the French list alone.
 void LoadAcceptedWords(ProgramState& s);

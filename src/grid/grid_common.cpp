@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/file_system.hpp"
 #include "base/random.hpp"
 #include "base/text_encoding.hpp"
 #include "games/board_services.hpp"
@@ -140,7 +141,46 @@ Point wordListPosition(int k) {
     return {column == 0 ? ListX : SecondListX, 60 + 15 * row};
 }
 
+std::vector<int> gridRanks(const ProgramState& s, int size, const char* gridFile) {
+    std::string file = gridFile;
+    if (file.ends_with(".txt")) file.resize(file.size() - 4);
+    const std::optional<std::vector<std::string>> lines = readTextLines(s.programDir + "bin/" + file + "_rangs.txt");
+    std::vector<int> ranks;
+    const std::string key = gridKey(size) + " ";
+    for (const std::string& line : lines.value_or(std::vector<std::string>{}))
+        if (line.starts_with(key)) ranks.push_back(std::atoi(line.c_str() + key.size()));
+    return ranks;
+}
+
+int easyGridCut(std::vector<int> ranks) {
+    if (ranks.empty()) return 0;
+    std::sort(ranks.begin(), ranks.end());
+    return ranks[at(std::max<int>(1, static_cast<int>(ranks.size()) / EasyGridShare) - 1)];
+}
+
+namespace {
+
+// The grids (numbered from 1 within their size) a game may draw with easy
+// words: those of the easiest share of their size. Empty when every grid
+// may be drawn: without easy words, or for a grid file without ranks.
+std::vector<int> easyGrids(const std::vector<int>& ranks) {
+    std::vector<int> easy;
+    const int cut = easyGridCut(ranks);
+    for (std::size_t n = 0; n < ranks.size(); ++n)
+        if (ranks[n] <= cut) easy.push_back(static_cast<int>(n) + 1);
+    return easy;
+}
+
+void noteGridRank(ProgramState& s, int size, const std::vector<int>& ranks, int n) {
+    if (s.words.drawLog.kept && n >= 1 && n <= static_cast<int>(ranks.size()))
+        s.words.drawLog.grids.emplace_back(size, ranks[at(n - 1)]);
+}
+
+}  // namespace
+
 TjsysGrille chosenGrid(ProgramState& s, int size, const char* gridFile) {
+    if (s.words.drawsEasyWords())
+        return chosenGridWhere(s, size, gridFile, [](const TjsysGrille&) { return true; });
     TjsysGrille grid;
     grid.LoadFile(s.programDir + "bin/" + gridFile);
     chooseGrid(grid, gridKey(size), s.rng);
@@ -152,13 +192,22 @@ TjsysGrille chosenGridWhere(ProgramState& s, int size, const char* gridFile,
     TjsysGrille grid;
     grid.LoadFile(s.programDir + "bin/" + gridFile);
     const std::string key = gridKey(size);
+    std::vector<int> ranks = s.words.drawsEasyWords() ? gridRanks(s, size, gridFile) : std::vector<int>{};
+    // Ranks that do not count the grids of the file belong to other grids.
+    if (static_cast<int>(ranks.size()) != grid.CountGrids(key)) ranks.clear();
+    const std::vector<int> easy = easyGrids(ranks);
     std::vector<int> fitting;
     for (int n = 1; n <= grid.CountGrids(key); ++n) {
+        if (!easy.empty() && std::find(easy.begin(), easy.end(), n) == easy.end()) continue;
         grid.SelectGrid(key, n);
         if (allowed(grid)) fitting.push_back(n);
     }
     if (fitting.empty()) return TjsysGrille{};
-    grid.SelectGrid(key, fitting[at(s.rng.below(static_cast<int>(fitting.size()) - 1))]);
+    // The last of the grids is never drawn, save among the easy ones.
+    const int choices = static_cast<int>(fitting.size()) - (easy.empty() ? 1 : 0);
+    const int n = fitting[at(s.rng.below(choices))];
+    grid.SelectGrid(key, n);
+    noteGridRank(s, size, ranks, n);
     return grid;
 }
 

@@ -18,6 +18,15 @@ TjsysGrille chosenGrid(ProgramState& s, int size, const char* gridFile);
 // usual rule that the last of them is never drawn).
 TjsysGrille chosenGridWhere(ProgramState& s, int size, const char* gridFile,
                             const std::function<bool(const TjsysGrille&)>& allowed);
+// The rank of each grid of a size, in the file's order, from the ranks file
+// beside the grid file ("grilles_rangs.txt" for "grilles.txt": one line
+// "6x6 1234" per grid, the rank of its rarest word); empty without it.
+std::vector<int> gridRanks(const ProgramState& s, int size, const char* gridFile);
+// With easy words, a game draws among the grids of its size whose rank is at
+// most this cut: the rank of the last of the easiest quarter.
+constexpr int EasyGridShare = 4;
+int easyGridCut(std::vector<int> ranks);
+
 // The number of black squares of the grid's N x N cells.
 int blackSquares(const TjsysGrille& grid, int size);
 

@@ -95,6 +95,8 @@ std::uint32_t shownDate(ProgramState& s, std::uint32_t today) {
 
 // The arrows to the day before (left of the title) and the day after (right
 // of it); each is shown only while it leads somewhere.
+constexpr std::size_t DateFieldLength = 10;  // "08 12 2026"
+
 // A date typed as day and month, with or without the year, any blanks or
 // ':' between: without the year, the last such day up to today.
 std::optional<std::uint32_t> typedDate(std::string_view text, std::uint32_t today) {
@@ -111,6 +113,15 @@ std::optional<std::uint32_t> typedDate(std::string_view text, std::uint32_t toda
     if (year < 100) year += 2000;
     const std::uint32_t date = year * 10000 + numbers[1] * 100 + numbers[0];
     return numbers.size() == 2 && date > today ? date - 10000 : date;
+}
+
+// What the date field shows of the keys typed: the digits and what parts
+// them, as much as a date takes.
+std::string typedDateText(std::string_view typed) {
+    std::string shown;
+    for (const char c : typed)
+        if ((c >= '0' && c <= '9') || c == ' ' || c == ':') shown += c;
+    return shown.substr(shown.size() > DateFieldLength ? shown.size() - DateFieldLength : 0);
 }
 
 void dayButtons(Pass& p, std::uint32_t date) {
@@ -145,7 +156,7 @@ void challengeScreen(Pass& p) {
     }
     dayButtons(p, date);
     p.text(p.L + 30, p.T + 240, p.comment(progress::DaysRun) + " " + std::to_string(challengeRun(s.challengeFile, today)));
-    p.text(p.L + 250, p.T + 240, p.comment(progress::GoToDay) + " " + s.typedText.str() + p.blink);
+    p.text(p.L + 290, p.T + 262, p.comment(progress::GoToDay) + " " + typedDateText(s.typedText.view()) + p.blink);
     p.text(p.L + 30, p.T + 262, p.comment(progress::LastDays));
     drawLastDays(p, p.L + 40, p.T + 284, today);
     if (p.buttonAt(p.R - 30, p.B - 20, button::Close, named::Close)) openScreen(s, Screen::None);
@@ -163,7 +174,7 @@ namespace glossamo {
 
 void goToTypedDay(ProgramState& s) {
     const std::uint32_t today = dateNumber(s.platform.localTime());
-    const std::optional<std::uint32_t> wanted = menus::typedDate(s.typedText.view(), today);
+    const std::optional<std::uint32_t> wanted = menus::typedDate(menus::typedDateText(s.typedText.view()), today);
     int back = 0;
     std::uint32_t date = today;
     for (; wanted && date > *wanted && date > FirstChallengeDate; date = dayBefore(date)) ++back;

@@ -34,16 +34,16 @@ constexpr int StatsTitle = 137, AllLevels = 138, Played = 139, Won = 140, Lost =
               MeanMisses = 150, TimesChart = 151, NothingYet = 152, ChallengeTitle = 160, ToPlay = 162,
               WonIt = 163, LostIt = 164, DaysRun = 165, LastDays = 166, Copied = 167, NotCopied = 170, Tries = 172,
               Misses = 173, NotCleared = 174, HintsTaken = 184, ChecksTaken = 185, NotPlayed = 186;
-constexpr int PastChallengeTitle = 190, PlayedLate = 191, GoToDay = 231, NoSuchDay = 232;
+constexpr int PastChallengeTitle = 190, PlayedLate = 191, GoToDay = 224, NoSuchDay = 225;
 }
 
 // The texts of the player's own lists.
 namespace lists {
-constexpr int Title = 204, Yours = 205, Import = 206, Delete = 207, Name = 208, RenameHow = 209, NoneChosen = 210,
-              Word = 211, Read = 212, LinesRead = 213, WordsKept = 214, Unknown = 215, LeftOut = 216,
-              TooShort = 217, TooLong = 218, NotLetters = 219, Duplicate = 220, KeepUnknown = 221, KeepList = 222,
-              NothingToKeep = 223, Kept = 224, NotKept = 225, Deleted = 226, Renamed = 227, NameTaken = 228,
-              ChooseFirst = 229, TooFew = 230;
+constexpr int Title = 197, Yours = 198, Import = 199, Delete = 200, Name = 201, RenameHow = 202, NoneChosen = 203,
+              Word = 204, Read = 205, LinesRead = 206, WordsKept = 207, Unknown = 208, LeftOut = 209,
+              TooShort = 210, TooLong = 211, NotLetters = 212, Duplicate = 213, KeepUnknown = 214, KeepList = 215,
+              NothingToKeep = 216, Kept = 217, NotKept = 218, Deleted = 219, Renamed = 220, NameTaken = 221,
+              ChooseFirst = 222, TooFew = 223;
 }
 
 // Button images.

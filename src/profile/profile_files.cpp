@@ -99,6 +99,8 @@ void ChargeFavoris(ProgramState& s) {
     s.checkBox(3).ticked = flag(file, "boutondroit");
     s.checkBox(1).ticked = flag(file, "sons");
     s.checkBox(2).ticked = flag(file, "musiques");
+    // A profile written before the vocabulary could be chosen plays every word.
+    s.easyWords = flag(file, "vocabulaire");
     a.playerName = file.value("PARAMETRES", "nom", "");
     // A window asked for on the command line stays a window.
     if (flag(file, "fenetre")) s.platform.setWindowed(true);
@@ -133,6 +135,7 @@ bool saveProfile(ProgramState& s) {
     file.set("PARAMETRES", "boutondroit", s.checkBox(3).ticked ? "1" : "0");
     file.set("PARAMETRES", "sons", s.checkBox(1).ticked ? "1" : "0");
     file.set("PARAMETRES", "musiques", s.checkBox(2).ticked ? "1" : "0");
+    file.set("PARAMETRES", "vocabulaire", s.easyWords ? "1" : "0");
     file.set("PARAMETRES", "nom", a.playerName.str());
     file.set("PARAMETRES", "liste", s.ownList.name);
     file.set("PARAMETRES", "fenetre", s.platform.windowed() ? "1" : "0");

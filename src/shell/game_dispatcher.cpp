@@ -20,6 +20,9 @@ void GameDispatcher(ProgramState& s) {
     // A puzzle of the daily challenge draws from its date's seed, right
     // before it is built, so that nothing else draws in between.
     if (s.game.built == 0 && s.pendingChallenge.seed != 0) s.rng.seed(s.pendingChallenge.seed);
+    // The challenge is the same for everyone: its puzzles draw every word.
+    const bool challenge = s.pendingChallenge.slot != 0 || s.watch.challengeSlot != 0;
+    s.words.setEasyDraws(s.easyWords == 1 && !challenge);
     if (game.rules()) game.rules()->play(s, game.parameter(), game.run->gridFile);
 }
 

@@ -98,6 +98,7 @@ void initialisation(ProgramState& s) {
     LoadWordList(s, wordlists::English);
     LoadWordList(s, wordlists::French);
     LoadAcceptedWords(s);
+    LoadEasyWords(s);
 }
 
 void FormActivate(ProgramState& s) {

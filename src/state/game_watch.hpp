@@ -21,6 +21,9 @@ struct GameWatch {
     std::uint8_t challengeSlot = 0;  // 1..3 when it is a puzzle of the daily challenge
     std::uint32_t challengeDate = 0;  // that challenge's date, as YYYYMMDD
     std::uint8_t challengeLate = 0;   // 1: a past day's puzzle, played late
+    // Played with "Mots faciles": the statistics keep to the games of every
+    // word, so it is not counted there.
+    std::uint8_t easyWords = 0;
 };
 
 // The hints and checks a loaded game had taken before it was saved: the

@@ -78,11 +78,14 @@ struct ProgramState {
     Board<char> wrongMarks{};
     std::uint32_t wrongMarksUntil = 0;
     std::array<ListBox, ListBoxCount + 1> listBoxes{};     // [1..10]
-    std::array<CheckBox, CheckBoxCount + 1> checkBoxes{};  // [1..4]
+    std::array<CheckBox, CheckBoxCount + 1> checkBoxes{};  // [1..5]
     InfoPopup popup;
     MessageBox messageBox;
     Banner banner;
     std::vector<std::string> gameWordList;
+    // The vocabulary of the French games: 0 "Mots courants", 1 "Mots
+    // faciles" (only the most frequent words and the easiest grids).
+    std::uint8_t easyWords = 0;
     WordStore words{rng};
     AcceptedWords acceptedWords;  // the French words a player may make, read once at start-up
     OwnList ownList;              // the player's list chosen last; empty when none

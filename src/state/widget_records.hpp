@@ -11,7 +11,7 @@ namespace glossamo {
 
 constexpr int ListBoxCount = 10;     // list boxes 1..10
 constexpr int ListBoxEntries = 601;  // entries 0..600
-constexpr int CheckBoxCount = 4;     // check boxes 1..4
+constexpr int CheckBoxCount = 5;     // check boxes 1..5
 
 struct ListBox {
     std::int32_t left = 1;

@@ -37,10 +37,12 @@ void count(ProgramState& s, Outcome kind) {
     outcome.misses = rules && rules->misses ? rules->misses(s) : 0;
     outcome.hints = static_cast<int>(w.hints);
     outcome.checks = static_cast<int>(w.checks);
-    recordOutcome(s, outcome);
-    // The statistics panel opens on the family just played.
-    s.statsFamily = familyOfGame(outcome.gameId);
-    s.statsLevel = 0;
+    if (w.easyWords == 0) {
+        recordOutcome(s, outcome);
+        // The statistics panel opens on the family just played.
+        s.statsFamily = familyOfGame(outcome.gameId);
+        s.statsLevel = 0;
+    }
     if (w.challengeSlot == 0 || kind == Outcome::Left) return;
     s.challengeEnded = 1;
     ChallengeResult result;
@@ -57,6 +59,13 @@ void close(ProgramState& s) {
     GameWatch& w = s.watch;
     if (w.open && !w.counted && !w.saved && w.moved) count(s, Outcome::Left);
     w = GameWatch{};
+}
+
+// A game of the French dictionary played with "Mots faciles", the daily
+// challenge's puzzles aside (they draw every word).
+bool playsEasyWords(const ProgramState& s, int id) {
+    const GameEntry entry = gameEntry(id);
+    return s.easyWords == 1 && entry.run && entry.run->wordList == 0 && s.watch.challengeSlot == 0;
 }
 
 bool followed(const ProgramState& s) {
@@ -92,6 +101,7 @@ void watchGame(ProgramState& s) {
         }
         s.pendingChallenge = PendingChallenge{};
         s.challengeEnded = 0;
+        w.easyWords = playsEasyWords(s, static_cast<int>(w.gameId)) ? 1 : 0;
         w.hints = s.carriedAids.hints;
         w.checks = s.carriedAids.checks;
         s.carriedAids = CarriedAids{};

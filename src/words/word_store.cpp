@@ -105,6 +105,7 @@ WordStore::LoadResult WordStore::load(const SystemPath& path) {
     }
     const LoadResult result = loadLines(*lines);
     if (result == LoadResult::Loaded) loadedPath_ = path;
+    if (path == easyPath_) easySlotsFound_ = false;
     return result;
 }
 
@@ -150,7 +151,17 @@ std::span<const std::string> WordStore::wordsOfLength(int length) const {
 
 std::string WordStore::GetWord(int index, int length) {
     const int n = count(length);
-    if (index == 0) return n == 0 ? std::string() : words_[static_cast<std::size_t>(length)][static_cast<std::size_t>(rng_.below(n) + 1)];
+    if (index == 0 && drawsEasyWords() && !easySlots(length).empty()) {
+        const std::vector<int>& slots = easySlots(length);
+        const int slot = slots[static_cast<std::size_t>(rng_.below(static_cast<int>(slots.size())))];
+        noteDrawn(words_[static_cast<std::size_t>(length)][static_cast<std::size_t>(slot)]);
+        return words_[static_cast<std::size_t>(length)][static_cast<std::size_t>(slot)];
+    }
+    if (index == 0) {
+        const std::string word = n == 0 ? std::string() : words_[static_cast<std::size_t>(length)][static_cast<std::size_t>(rng_.below(n) + 1)];
+        noteDrawn(word);
+        return word;
+    }
     if (index < 1 || index > n) return NoWordMarker;
     return words_[static_cast<std::size_t>(length)][static_cast<std::size_t>(index)];
 }
@@ -167,6 +178,38 @@ std::string WordStore::drawBetween(int shortest, int longest) {
         k -= count(length);
     }
     return {};
+}
+
+void WordStore::setEasyWords(const SystemPath& listPath, const std::vector<std::string>& lines) {
+    easy_.clear();
+    for (const std::string& line : lines) easy_.insert(upperAscii(FoldAccents(line)));
+    easyPath_ = listPath;
+    easySlotsFound_ = false;
+}
+
+bool WordStore::drawsEasyWords() const { return easyDraws_ && !easyPath_.empty() && loadedPath_ == easyPath_; }
+
+bool WordStore::drawable(std::string_view word) const { return !drawsEasyWords() || isEasy(word); }
+
+void WordStore::keepDrawable(std::vector<std::string>& results, std::size_t inputLength) const {
+    if (!drawsEasyWords()) return;
+    std::erase_if(results, [&](const std::string& word) { return !isEasy(word); });
+    addNoResultRow(inputLength, results);
+}
+
+// The easy words' slots, found once for the list they belong to: its words
+// never change while the program runs.
+const std::vector<int>& WordStore::easySlots(int length) {
+    if (!easySlotsFound_) {
+        for (std::size_t l = 0; l < easySlots_.size(); ++l) {
+            easySlots_[l].clear();
+            for (std::size_t slot = 1; slot < words_[l].size(); ++slot)
+                if (easy_.count(words_[l][slot])) easySlots_[l].push_back(static_cast<int>(slot));
+        }
+        easySlotsFound_ = true;
+    }
+    static const std::vector<int> none;
+    return validLength(length) ? easySlots_[static_cast<std::size_t>(length)] : none;
 }
 
 bool WordStore::WordExists(std::string_view word) const {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "base/random.hpp"
@@ -101,6 +102,36 @@ public:
     // The stored words of one length, slot 1 first.
     std::span<const std::string> wordsOfLength(int length) const;
 
+    // The easy words of the list read from `listPath` (its lines, folded as
+    // a load folds them). While easy draws are on and that list is in the
+    // store, the random draw takes only easy words; existence checks and
+    // searches never change.
+    void setEasyWords(const SystemPath& listPath, const std::vector<std::string>& lines);
+    void setEasyDraws(bool on) { easyDraws_ = on; }
+    // True when the draws take only easy words now.
+    bool drawsEasyWords() const;
+    // True when a game may draw or hide `word` now: any stored word, or
+    // only an easy one while the draws take only easy words.
+    bool drawable(std::string_view word) const;
+    bool isEasy(std::string_view word) const { return easy_.count(std::string(word)) != 0; }
+    // Leaves in the results of a search only the words a game may draw now;
+    // when none is left, the row of question marks of a search that found
+    // nothing.
+    void keepDrawable(std::vector<std::string>& results, std::size_t inputLength) const;
+
+    // What the games drew while a test keeps the log: the words of the
+    // random draw and those a game picked by other means (`noteDrawn`),
+    // and the size and rank of each grid drawn among the ranked ones.
+    struct DrawLog {
+        bool kept = false;
+        std::vector<std::string> words;
+        std::vector<std::pair<int, int>> grids;
+    };
+    DrawLog drawLog;
+    void noteDrawn(std::string_view word) {
+        if (drawLog.kept) drawLog.words.emplace_back(word);
+    }
+
 private:
     void clear();
     static bool validLength(int length) { return length >= 0 && length <= MaxWordLength; }
@@ -118,6 +149,7 @@ private:
         SystemPath path;
     };
     void swapWithPrevious();
+    const std::vector<int>& easySlots(int length);
 
     Random& rng_;
     ListData previous_;
@@ -127,6 +159,13 @@ private:
     std::unordered_set<std::string> known_;
     int totalWords_ = 0;
     SystemPath loadedPath_;  // the file the words came from, if they came whole from one
+
+    std::unordered_set<std::string> easy_;
+    SystemPath easyPath_;  // the list the easy words belong to
+    bool easyDraws_ = false;
+    // The slots of the easy words of that list, found at its first easy draw.
+    std::array<std::vector<int>, MaxWordLength + 1> easySlots_;
+    bool easySlotsFound_ = false;
 };
 
 }  // namespace glossamo

@@ -68,10 +68,13 @@ void spellWrongTry(HeadlessRun& run) {
 
 }  // namespace
 
+// The second player plays with "Mots faciles": the challenge draws every
+// word all the same.
 TEST(DailyChallenge, TwoPlayersGetTheSamePuzzlesAndTheNextDayOthers) {
     HeadlessRun first, second, nextDay;
     playOn(first, {2026, 12, 8, 9, 0, 0}, 11);
     playOn(second, {2026, 12, 8, 22, 30, 0}, 977);
+    second.state().easyWords = 1;
     playOn(nextDay, {2026, 12, 9, 9, 0, 0}, 11);
     for (int slot = 0; slot < ChallengePuzzles; ++slot) {
         const std::string shown = puzzleShown(first, slot);

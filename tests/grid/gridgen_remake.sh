@@ -2,7 +2,8 @@
 # gridgen remake: only the grids that break a rule against today's
 # dictionary are made again, each in its own place; every other line stays
 # byte for byte, a size short of its count gets new grids after its last
-# line, and the result does not depend on the thread count.
+# line, and the result does not depend on the thread count. The ranks kept
+# beside the French grids are those gridgen rank gives the grids of today.
 set -euo pipefail
 gridgen=$1
 app=$2
@@ -52,4 +53,8 @@ remake 2 10 "$work/more.txt"
 [ "$(wc -l <"$work/more.txt")" -eq 10 ] || { echo "FAIL: the missing grids were not added"; exit 1; }
 head -n 8 "$work/more.txt" | cmp - "$work/two.txt" || { echo "FAIL: adding grids changed the others"; exit 1; }
 "$gridgen" check --dict "$work/dict.txt" "$work/more.txt" >/dev/null || { echo "FAIL: an added grid breaks a rule"; exit 1; }
+"$gridgen" rank --dict "$app/bin/DicoFrancais.txt" --rank "$data/wordlists/fr_rank.txt" --out "$work/rangs.txt" \
+    "$data/grids/grilles.txt"
+cmp "$work/rangs.txt" "$data/grids/grilles_rangs.txt" ||
+    { echo "FAIL: data/grids/grilles_rangs.txt is not the ranks of today's grids: run gridgen rank"; exit 1; }
 echo "remade $changed grid(s) holding $word; the rest kept byte for byte"

@@ -93,19 +93,26 @@ TEST_F(Profile, FavouritesCommentsAndUnknownKeysAreKept) {
     EXPECT_NE(text.find(favourites), std::string::npos) << text;
 }
 
-// The window or full screen chosen is kept; a profile without the key
-// (written before it existed) starts full screen.
-TEST_F(Profile, TheWindowModeIsKeptFromOneRunToTheNext) {
+// The window or full screen chosen and the vocabulary are kept; a profile
+// without their keys (written before they existed) starts full screen, with
+// every word.
+TEST_F(Profile, TheWindowModeAndTheVocabularyAreKeptFromOneRunToTheNext) {
     writeProfile("[PARAMETRES]\r\nnom=LEA\r\n");
     Premierlancement(s);
+    s.easyWords = 1;
     ChargeFavoris(s);
     EXPECT_FALSE(platform.windowed());
+    EXPECT_EQ(s.easyWords, 0);
     platform.setWindowed(true);
+    s.easyWords = 1;
     Quittelejeu(s);
     EXPECT_EQ(written().value("PARAMETRES", "fenetre", "?"), "1");
+    EXPECT_EQ(written().value("PARAMETRES", "vocabulaire", "?"), "1");
     platform.setWindowed(false);
+    s.easyWords = 0;
     ChargeFavoris(s);
     EXPECT_TRUE(platform.windowed());
+    EXPECT_EQ(s.easyWords, 1);
     platform.setWindowed(false);
     Quittelejeu(s);
     EXPECT_EQ(written().value("PARAMETRES", "fenetre", "?"), "0");

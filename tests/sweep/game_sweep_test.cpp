@@ -14,6 +14,7 @@
 #include "families/hangman/hangman.hpp"
 #include "families/motuce/motuce.hpp"
 #include "families/registry.hpp"
+#include "grid/grid_common.hpp"
 #include "play/catalogue.hpp"
 #include "play/game_start.hpp"
 #include "profile/scores.hpp"
@@ -223,5 +224,37 @@ TEST_P(EndedGameBar, EachButtonActsOnce) {
 
 INSTANTIATE_TEST_SUITE_P(EveryFamily, EndedGameBar, ::testing::Range(1, FamilyCount + 1),
                          [](const ::testing::TestParamInfo<int>& info) { return "Family" + std::to_string(info.param); });
+
+}  // namespace glossamo::testing
+
+namespace glossamo::testing {
+
+// With "Mots faciles", every word a French game draws or hides is an easy
+// word and every French grid is one of the easiest of its size; the other
+// lists draw as before, and none of these games enters the statistics.
+TEST_P(GameSweep, WithEasyWordsEveryDrawIsEasy) {
+    const int id = GetParam();
+    const GameEntry entry = gameEntry(id);
+    ASSERT_NE(entry.run, nullptr);
+    const bool french = entry.run->wordList == 0;
+    s.easyWords = 1;
+    s.words.drawLog.kept = true;
+    for (std::uint64_t seed = 1; seed <= seedCount(); ++seed) {
+        SCOPED_TRACE(familyName(id) + ", seed " + std::to_string(seed));
+        s.words.drawLog.words.clear();
+        s.words.drawLog.grids.clear();
+        ASSERT_NO_FATAL_FAILURE(startAndBuild(id, seed));
+        for (const std::string& word : s.words.drawLog.words)
+            EXPECT_TRUE(!french || s.words.isEasy(word)) << word;
+        const bool rankedGrids = french && entry.run->gridFile != nullptr;
+        EXPECT_EQ(s.words.drawLog.grids.size(), rankedGrids ? 1u : 0u);
+        for (const auto& [size, rank] : s.words.drawLog.grids)
+            EXPECT_LE(rank, easyGridCut(gridRanks(s, size, entry.run->gridFile))) << size << "x" << size;
+        run.key(vk::Escape);
+        run.frames(2);
+    }
+    const PlayStats counted = readPlayStats(IniFile::read(statisticsPath(s)), levelSection(id));
+    EXPECT_EQ(counted.played, french ? 0 : static_cast<int>(seedCount()));
+}
 
 }  // namespace glossamo::testing

@@ -6,6 +6,7 @@
 //                --grids SIDE:COUNT:START:MAX[:MIN] [--grids ...] [options] OLDFILE
 //   gridgen check --dict WORDS [--rank FREQUENT] FILE
 //   gridgen prove --dict WORDS [--accept WORDS ...] [--block WORDS ...] FILE...
+//   gridgen rank --dict WORDS --rank FREQUENT --out FILE GRIDFILE
 //
 // See README.md beside this file.
 #include <atomic>
@@ -67,6 +68,7 @@ struct Options {
               << "       gridgen check --dict WORDS [--rank FREQUENT] FILE...\n"
               << "       gridgen prove --dict WORDS [--accept WORDS ...] [--block WORDS ...]\n"
               << "                     [--proof-budget NODES] FILE...\n"
+              << "       gridgen rank --dict WORDS --rank FREQUENT --out FILE GRIDFILE\n"
               << "       (make and remake take --accept, --block and --proof-budget too)\n";
     std::exit(2);
 }
@@ -205,6 +207,38 @@ int check(const Options& options, const Lexicon& lexicon) {
         for (const auto& [side, tally] : tallies) tally.print(side, 0);
     }
     return faults == 0 ? 0 : 1;
+}
+
+// A grid's rank is the frequency rank (from 1) of its rarest word among the
+// dictionary's ranked words; a grid with an unranked word ranks past them all.
+constexpr int UnrankedGrid = 999999;
+
+int gridRank(const std::string& cells, int side, const Lexicon& lexicon) {
+    int rarest = 0;
+    for (const std::string& word : gridWords(cells, side)) {
+        const int rank = lexicon.rankOf(word);
+        rarest = std::max(rarest, rank < 0 ? UnrankedGrid : rank + 1);
+    }
+    return rarest;
+}
+
+// Writes one line per grid of the grid file, in its order: the grid's size
+// key and rank ("6x6 1234"), so that the games can keep to the grids of
+// common words without the grid file changing.
+int rank(const Options& options, const Lexicon& lexicon) {
+    if (options.files.size() != 1 || options.out.empty()) usage("rank wants --out FILE and one grid file");
+    std::ofstream out(options.out, std::ios::binary);
+    if (!out) usage("cannot write " + options.out);
+    for (const std::string& line : readLines(options.files.front())) {
+        const auto equals = line.find('=');
+        const auto cross = line.find('x');
+        const bool keyed = equals != std::string::npos && cross != std::string::npos && cross < equals;
+        if (!keyed) continue;
+        const int side = std::stoi(line.substr(0, cross));
+        out << line.substr(0, equals) << ' ' << gridRank(line.substr(equals + 1), side, lexicon) << "\r\n";
+    }
+    if (!out) throw std::runtime_error("cannot write " + options.out);
+    return 0;
 }
 
 // One line of a grid file: its side and cells; side 0 when it has no
@@ -462,6 +496,7 @@ int main(int argc, char** argv) {
         if (options.command == "prove") return prove(options, WordIndex(judgedWords(options.dictionary, options.accepted, options.blocked)));
         const Lexicon lexicon = Lexicon::load(options.dictionary, options.rank, options.lexicon);
         if (options.command == "check") return check(options, lexicon);
+        if (options.command == "rank") return rank(options, lexicon);
         const WordIndex judged(judgedWords(options.dictionary, options.accepted, options.blocked));
         if (options.command == "make") return make(options, lexicon, judged);
         if (options.command == "remake") return remake(options, lexicon, judged);

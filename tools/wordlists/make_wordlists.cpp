@@ -10,6 +10,7 @@
 // by commas, and a word one of them knows is known)
 //   make_wordlists theme <UTF-8 theme list> <out>
 //   make_wordlists text <UTF-8 text file> <out>   (proverb files, line for line)
+//   make_wordlists easy <French dictionary> <French ranks> <long anagrams> <out>
 // and the build's own lists, in capitals, one a line:
 //   make_wordlists lexicon <unmunch> <hunspell .dic> <hunspell .aff> <out> <spellings out>
 //   make_wordlists blocked french <French lexicon> <additions> <keep-list> <out> <public list>...
@@ -347,6 +348,34 @@ void makeAccepted(const std::string& spellingsPath, const std::string& blockedPa
     writeLines(outPath, kept);
 }
 
+// The easy words: the dictionary's words among the most frequent of French
+// texts, or among the most frequent of their own length, so that every
+// length a game draws keeps enough of them; the chosen long anagram pairs
+// are familiar words and count as easy too. Dictionary order, as written.
+constexpr int EasyRank = 10000;
+constexpr std::size_t EasyPerLength = 100;
+
+void makeEasy(const std::string& dictionaryPath, const std::string& ranksPath, const std::string& anagramsPath,
+              const std::string& outPath) {
+    const std::unordered_map<std::string, int> ranks = readRanks(ranksPath, true);
+    const std::unordered_set<std::string> familiar = readWordsOf(anagramsPath);
+    const std::vector<std::string> words = readLines(dictionaryPath);
+    std::map<std::size_t, std::vector<int>> ranksByLength;
+    for (const std::string& word : words)
+        if (const int rank = rankOf(ranks, latin1ToUtf8(word)); rank > 0) ranksByLength[word.size()].push_back(rank);
+    std::map<std::size_t, int> cut;  // the rank of the last easy word of each length
+    for (auto& [length, found] : ranksByLength) {
+        std::sort(found.begin(), found.end());
+        cut[length] = std::max(EasyRank, found[std::min(found.size(), EasyPerLength) - 1]);
+    }
+    std::vector<std::string> easy;
+    for (const std::string& word : words) {
+        const int rank = rankOf(ranks, latin1ToUtf8(word));
+        if ((rank > 0 && rank <= cut[word.size()]) || familiar.count(latin1ToUtf8(word))) easy.push_back(word);
+    }
+    writeLines(outPath, easy);
+}
+
 // Expands hunspell-fr with unmunch, one group of forms per dictionary
 // entry, and writes the lower-case ones as capitals, and their Latin-1
 // spellings one a line.
@@ -470,12 +499,15 @@ int main(int argc, char** argv) {
             makeTheme(args[1], args[2]);
         } else if (args.size() == 3 && args[0] == "text") {
             makeText(args[1], args[2]);
+        } else if (args.size() == 5 && args[0] == "easy") {
+            makeEasy(args[1], args[2], args[3], args[4]);
         } else {
             std::cerr << "usage: make_wordlists french <dict> <frequent> <long anagrams> <excluded> <blocked> <lexicon>\n"
                          "       <lexicon keep> <French ranks> <English ranks> <English-looking kept>\n"
                          "       <preferred spellings> <hunspell> <hunspell dictionary> <out>\n"
                          "     | english <dict> <frequent> <excluded> <blocked> <hunspell> <hunspell dictionaries> <out>\n"
                          "     | theme <in> <out> | text <in> <out>\n"
+                         "     | easy <French dictionary> <French ranks> <long anagrams> <out>\n"
                          "     | accepted <lexicon spellings> <blocked> <French dictionary> <hunspell> <hunspell dictionary> <out>\n"
                          "     | lexicon <unmunch> <dic> <aff> <out> <spellings out>\n"
                          "     | blocked french|english <lexicon|dict> <additions> <keep> <out> <public list>...\n";

@@ -37,7 +37,9 @@ bool tryAnagrams(ProgramState& s, int n) {
     PutWord(x0, 5, shownWord(g).view(), Across, g.letters);
     PutWord(x0, 10, keptAnagram(g).view(), Across, g.letters);
     PutWord(x0, 11, std::string(at(n), ' '), Across, g.letters);
-    return !keptAnagram(g).empty() && !shownWord(g).empty();
+    const bool found = !keptAnagram(g).empty() && !shownWord(g).empty();
+    if (found) s.words.noteDrawn(keptAnagram(g).view());
+    return found;
 }
 
 }  // namespace

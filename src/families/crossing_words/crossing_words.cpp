@@ -1,5 +1,6 @@
 #include "families/crossing_words/crossing_words.hpp"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ constexpr int FirstRow = 7;
 // A build fails when a column pattern has no word; the attempts of one frame
 // are bounded so that the frame stays short (each costs a few microseconds).
 constexpr int AttemptsPerFrame = 25;
+// With easy words, attempts go on until about this many words were scanned
+// in the frame (a few milliseconds): rows of easy words cross less often.
+constexpr int EasyWordsScannedPerFrame = 300000;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -44,7 +48,12 @@ bool tryBuild(ProgramState& s, int n) {
     for (int c = geometry.firstColumn; c < geometry.firstColumn + 3; ++c) {
         const std::string pattern = margin + readBoardWord(s, c, FirstRow, 3, false) + margin;
         s.words.FindPatternWords(pattern, found);
-        PutWord(c, geometry.firstRow, found[at(s.rng.below(static_cast<int>(found.size())))], Down, g.letters);
+        s.words.keepDrawable(found, pattern.size());
+        // With easy words most attempts fail: the first column without one ends it.
+        if (s.words.drawsEasyWords() && found.front().find('?') != std::string::npos) return false;
+        const std::string& word = found[at(s.rng.below(static_cast<int>(found.size())))];
+        if (word.find('?') == std::string::npos) s.words.noteDrawn(word);
+        PutWord(c, geometry.firstRow, word, Down, g.letters);
     }
     return !boardHoldsQuestionMark(g);
 }
@@ -159,7 +168,10 @@ void playCrossing(ProgramState& s, int n, BoardRule rule) {
     GameRecord& g = s.game;
     if (g.built == 0) {
         bool done = false;
-        for (int attempt = 0; attempt < AttemptsPerFrame && !done; ++attempt) done = tryBuild(s, n);
+        const int attempts = s.words.drawsEasyWords()
+                                 ? std::max(AttemptsPerFrame, EasyWordsScannedPerFrame / std::max(1, s.words.count(n)))
+                                 : AttemptsPerFrame;
+        for (int attempt = 0; attempt < attempts && !done; ++attempt) done = tryBuild(s, n);
         if (!done) return;  // tried again on the next frame
         playSound(s, sounds::GameBuilt);
         g.built = 1;

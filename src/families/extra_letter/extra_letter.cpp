@@ -50,6 +50,7 @@ bool tryExtraLine(ProgramState& s) {
     const char extra = static_cast<char>('A' + s.rng.below(26));
     const std::string answer = word.empty() ? std::string() : onlyAnagram(s, word + extra);
     if (answer.empty()) return false;
+    s.words.noteDrawn(answer);
     lineAnswer(g, j) = answer;
     ++linesBuilt(g);
     PutWord(l.x0, r, word, Across, g.letters);

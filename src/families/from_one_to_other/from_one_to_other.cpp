@@ -57,7 +57,8 @@ bool findDownWord(ProgramState& s, int length) {
     const std::string_view piece = sharedPiece(g).view();
     const auto words = s.words.wordsOfLength(length);
     for (std::size_t i = 0; i < words.size(); ++i)
-        if (!piece.empty() && words[i].find(piece) != std::string::npos) {
+        if (!piece.empty() && words[i].find(piece) != std::string::npos && s.words.drawable(words[i])) {
+            s.words.noteDrawn(words[i]);
             downWord(g) = words[i];
             downWordSlot(g) = static_cast<std::uint32_t>(i + 1);
             return true;

@@ -51,10 +51,16 @@ std::string drawNineLetters(Random& rng) {
 
 void build(ProgramState& s) {
     GameRecord& g = s.game;
-    const std::string letters = drawNineLetters(s.rng);
-    nineLetters(g) = letters;
+    std::string letters;
     std::vector<std::string> words;
-    s.words.FindIncludedWords(letters, words);  // longest first; never empty
+    // With easy words only, nine letters that spell none are drawn again.
+    do {
+        letters = drawNineLetters(s.rng);
+        s.words.FindIncludedWords(letters, words);  // longest first; never empty
+        s.words.keepDrawable(words, letters.size());
+    } while (s.words.drawsEasyWords() && words.front().find('?') != std::string::npos);
+    for (const std::string& word : words) s.words.noteDrawn(word);
+    nineLetters(g) = letters;
     PutWord(FirstColumn, LettersRow, letters, Across, g.letters);
     const int longest = static_cast<int>(words.front().size());
     longestLength(g) = static_cast<std::uint32_t>(longest);

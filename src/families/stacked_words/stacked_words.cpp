@@ -40,8 +40,11 @@ bool tryBuild(ProgramState& s, int n) {
         std::string pattern(at(i + 1), '?');
         pattern[0] = columnWord(g)[at(i - 1)];
         s.words.FindPatternWords(pattern, found);
+        s.words.keepDrawable(found, pattern.size());
         if (found.size() < 2) return false;
-        PutWord(1, i, found[at(s.rng.below(static_cast<int>(found.size())))], Across, g.letters);
+        const std::string& word = found[at(s.rng.below(static_cast<int>(found.size())))];
+        s.words.noteDrawn(word);
+        PutWord(1, i, word, Across, g.letters);
     }
     return true;
 }

@@ -74,7 +74,8 @@ bool findLongWord(ProgramState& s) {
     for (int length = FirstLongLength; length < PastLongLengths && middle.size() == MiddleLength; ++length) {
         const auto words = s.words.wordsOfLength(length);
         for (std::size_t i = 0; i < words.size(); ++i)
-            if (words[i].starts_with(middle) && s.words.WordExists(std::string_view(words[i]).substr(MiddleLength)))
+            if (words[i].starts_with(middle) && s.words.WordExists(std::string_view(words[i]).substr(MiddleLength)) &&
+                s.words.drawable(words[i]))
                 found.emplace_back(length, i);
     }
     if (found.empty()) {
@@ -84,6 +85,7 @@ bool findLongWord(ProgramState& s) {
     }
     const auto [length, slot] = found[static_cast<std::size_t>(s.rng.below(static_cast<int>(found.size())))];
     const std::string& word = s.words.wordsOfLength(length)[slot];
+    s.words.noteDrawn(word);
     longWord(g) = word;
     thirdWord(g) = word.substr(MiddleLength);
     longWordLength(g) = static_cast<std::uint32_t>(length);

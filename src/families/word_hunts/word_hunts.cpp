@@ -59,7 +59,8 @@ std::vector<std::string> collectWords(const ProgramState& s, const Hunt& hunt, c
     std::vector<std::string> words;
     s.words.FindIncludedWords(letters, words);
     std::erase_if(words, [&](const std::string& w) {
-        return w.size() < hunt.shortestWord || !s.words.WordExists(w) || (hunt.fromFirstLetter && w[0] != letters[0]);
+        return w.size() < hunt.shortestWord || !s.words.WordExists(w) || !s.words.drawable(w) ||
+               (hunt.fromFirstLetter && w[0] != letters[0]);
     });
     return words;
 }
@@ -88,6 +89,7 @@ bool build(ProgramState& s, const Hunt& hunt, int part) {
         g.letters[FirstColumn][at(y)] = letters[0];
         g.colours[FirstColumn][LettersRow] = g.colours[FirstColumn][at(y)] = HighlightInk;
     }
+    for (const std::string& w : words) s.words.noteDrawn(w);
     word_hunts::wordsInList(g) = static_cast<std::uint32_t>(words.size());
     word_hunts::wordsWanted(g) = word_hunts::wordsInList(g) / static_cast<std::uint32_t>(std::max(part, 1));
     s.gameWordList = std::move(words);
