@@ -2,6 +2,8 @@
 
 #include "base/digest.hpp"
 #include "challenge/daily_challenge.hpp"
+#include "families/faded_proverbs/faded_proverbs.hpp"
+#include "families/hangman/hangman.hpp"
 #include "families/registry.hpp"
 #include "play/catalogue.hpp"
 #include "state/program_state.hpp"
@@ -62,10 +64,12 @@ void close(ProgramState& s) {
 }
 
 // A game of the French dictionary played with "Mots faciles", the daily
-// challenge's puzzles aside (they draw every word).
+// challenge's puzzles aside (they draw every word), and the proverbs too:
+// they draw a proverb, never a word of the dictionary.
 bool playsEasyWords(const ProgramState& s, int id) {
     const GameEntry entry = gameEntry(id);
-    return s.easyWords == 1 && entry.run && entry.run->wordList == 0 && s.watch.challengeSlot == 0;
+    const bool proverbs = entry.rules() == &ProverbHangmanRules || entry.rules() == &FadedProverbsRules;
+    return s.easyWords == 1 && entry.run && entry.run->wordList == 0 && !proverbs && s.watch.challengeSlot == 0;
 }
 
 bool followed(const ProgramState& s) {
