@@ -102,7 +102,7 @@ void ownListsScreen(Pass& p) {
     if (const int picked = p.listAt(ListsBox, p.L + 100, p.T + 104);
         picked >= 0 && chooseOwnList(s, selectedName(s)))
         s.typedText = s.ownList.name;
-    p.scrollButtons(ListsBox, p.L + 40, p.T + 104, p.T + 164);
+    p.scrollButtons(ListsBox, p.L + 40, p.T + 100, p.T + 150);
     if (!selectedName(s).empty() && p.buttonAt(p.R - 30, p.T + 134, button::Delete, lists::Delete))
         deleteChosenList(s);
     p.text(p.L + 40, p.T + 212, chosenListLine(p));
@@ -157,7 +157,7 @@ using namespace menus;
 
 void openOwnLists(ProgramState& s) {
     ListBox& lists = s.listBox(ListsBox);
-    lists.rowsShown = 5;
+    lists.rowsShown = 4;
     lists.width = 300;
     fillLists(s);
     s.typedText = s.ownList.name;
