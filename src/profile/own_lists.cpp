@@ -104,7 +104,8 @@ bool keepImportedList(ProgramState& s, bool withUnknownWords) {
     if (withUnknownWords) words.insert(words.end(), s.listImport.unknown.begin(), s.listImport.unknown.end());
     if (words.empty() || !createFolders(ownListFolder(s))) return false;
     const std::string name = freeListName(s, s.listImportName);
-    if (name.empty() || !writeFileAtomically(listPath(s, name), listText(words))) {
+    if (name.empty()) return false;  // ninety-nine lists of that name already
+    if (!writeFileAtomically(listPath(s, name), listText(words))) {
         debugLog(s, "Liste " + listPath(s, name) + " impossible \xE0 \xE9" "crire");
         return false;
     }

@@ -17,7 +17,8 @@ constexpr int HangmanMaxMisses = 11;
 constexpr double WordScanSpeed = 0.2;     // positions per frame
 constexpr double ProverbScanSpeed = 0.8;
 
-// Le pendu: a word of `wordLength` letters from the current word list.
+// Le pendu: a word of `wordLength` letters from the current word list; 0 for
+// a word of any length of a player's list.
 void playHangman(ProgramState& s, int wordLength, const char* gridFile);
 // Proverbes pendus: a proverb from the file of nation `nation` (1..8).
 constexpr int FrenchProverbs = 2;

@@ -16,8 +16,10 @@ constexpr int MotuceDrawsPerFrame = 1000;
 // longest word a list keeps: three letters, the first given, are no game.
 constexpr int MotuceListShortest = 4;
 
-// `wordLength` is n, 6..14; the word comes from the current word list (the
-// French dictionary or a theme list), and so must every try.
+// `wordLength` is n, 6..14, or 0 for a word of any length of a player's
+// list; the word comes from the current word list (the French dictionary, a
+// theme list or a player's list), and so must every try (a player's list
+// also takes the accepted French words).
 void playMotuce(ProgramState& s, int wordLength, const char* gridFile);
 
 // The tries the player has made and had judged, as the statistics keep them
