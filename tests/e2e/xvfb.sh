@@ -84,7 +84,11 @@ begin_e2e() {
 end_e2e() {
   # Only the dialog our program opened: other tests may have theirs open.
   [ -n "${app_pid:-}" ] && pkill -P "$app_pid" -f 'zenity --file-selection' 2>/dev/null || true
-  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+  if [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; then
+    # The program writes the player's files as it closes: their folder is
+    # removed once it has gone (a slow build takes a few seconds).
+    for _ in $(seq 150); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  fi
   stop_xvfb
   rm -rf "$work"
 }
