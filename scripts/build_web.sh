@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# Prepares the browser (WebAssembly) build under build-web/, in stages that
+# each skip what is already done, so re-running is cheap:
+#   1. installs the Debian packages it needs (emscripten...), only those missing;
+#   2. fetches Debian's source of SDL2 through a private apt sources list
+#      (build-web/apt/), leaving the machine's own apt setup alone;
+#   3. builds SDL2 as a static library with emcmake into build-web/deps/;
+#   4. links a small SDL2 program (tools/web/sdl_smoke.cpp) into
+#      build-web/smoke/ (.html/.js/.wasm) and runs it under node.
+# Everything comes from Debian packages or Debian source packages: emscripten's
+# own downloaded ports are not used.
+# JOBS sets the build's parallel jobs (default 2).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+OUT=$ROOT/build-web
+APT_DIR=$OUT/apt
+SRC_DIR=$OUT/src
+DEPS=$OUT/deps
+JOBS="${JOBS:-2}"
+
+# emscripten's JavaScript tools (acorn, for optimised links) are Debian node
+# modules; a node that is not Debian's does not look for them there.
+export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+
+stage() { echo "== $*"; }
+
+# --- 1. Debian packages -----------------------------------------------------
+
+PACKAGES=(emscripten cmake ninja-build dpkg-dev debian-archive-keyring)
+
+install_packages() {
+  local missing=() p
+  for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  stage "installing ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# --- 2. SDL2's Debian source ------------------------------------------------
+
+# Prints "URI SUITE KEYRING" of the machine's main Debian archive (not the
+# security one), read from its apt sources in either format.
+debian_archive() {
+  local f
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] || continue
+    awk '
+      function flush() {
+        if (types ~ /(^| )deb( |$)/ && uri ~ /debian/ && uri !~ /security/ && !done) {
+          split(suites, s, " "); print uri, s[1], (key == "" ? "-" : key); done = 1
+        }
+        types = uri = suites = key = ""
+      }
+      /^[ \t]*$/ { flush(); next }
+      /^Types:/ { sub(/^Types:[ \t]*/, ""); types = $0 }
+      /^URIs:/ { uri = $2 }
+      /^Suites:/ { sub(/^Suites:[ \t]*/, ""); suites = $0 }
+      /^Signed-By:/ { key = $2 }
+      END { flush() }' "$f"
+  done
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$f" ] || continue
+    sed -e 's/\[[^]]*\]//' "$f" |
+      awk '$1 == "deb" && $2 ~ /debian/ && $2 !~ /security/ { print $2, $3, "-" }'
+  done
+}
+
+APT_OPTS=(
+  -o "Dir::Etc::sourcelist=$APT_DIR/sources.list"
+  -o "Dir::Etc::sourceparts=$APT_DIR/sources.list.d"
+  -o "Dir::State::Lists=$APT_DIR/lists"
+  -o "Dir::Cache=$APT_DIR/cache"
+)
+
+write_sources_list() {
+  [ -f "$APT_DIR/sources.list" ] && return 0
+  local uri suite key
+  read -r uri suite key < <(debian_archive | head -n 1) || true
+  if [ -z "${uri:-}" ]; then
+    echo "build_web: no Debian archive found in /etc/apt/sources*" >&2
+    exit 1
+  fi
+  [ "$key" = "-" ] && key=/usr/share/keyrings/debian-archive-keyring.gpg
+  mkdir -p "$APT_DIR/sources.list.d" "$APT_DIR/lists/partial" "$APT_DIR/cache/archives/partial"
+  echo "deb-src [signed-by=$key] $uri $suite main" > "$APT_DIR/sources.list"
+  stage "private sources list: $(cat "$APT_DIR/sources.list")"
+}
+
+# Unpacks Debian's source package $1 into build-web/src/ once.
+fetch_source() {
+  local package=$1
+  if compgen -G "$SRC_DIR/$package-[0-9]*/" > /dev/null; then return 0; fi
+  write_sources_list
+  if ! compgen -G "$APT_DIR/lists/*Sources*" > /dev/null; then
+    stage "apt-get update (private lists)"
+    apt-get "${APT_OPTS[@]}" update -q
+  fi
+  stage "fetching the source of $package"
+  mkdir -p "$SRC_DIR"
+  (cd "$SRC_DIR" && apt-get "${APT_OPTS[@]}" source -q "$package")
+}
+
+# --- 3. SDL2 for the browser ------------------------------------------------
+
+# Configures, builds and installs the CMake project of $1 into build-web/deps/.
+build_cmake_dep() {
+  local name=$1 source=$2
+  shift 2
+  local started=$SECONDS
+  stage "building $name (-j$JOBS)"
+  emcmake cmake -S "$source" -B "$OUT/build-deps/$name" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$DEPS" \
+    -DCMAKE_PREFIX_PATH="$DEPS" -DCMAKE_FIND_ROOT_PATH="$DEPS" "$@"
+  cmake --build "$OUT/build-deps/$name" -j "$JOBS"
+  cmake --install "$OUT/build-deps/$name"
+  stage "$name built in $((SECONDS - started)) s"
+}
+
+build_sdl2() {
+  [ -f "$DEPS/lib/libSDL2.a" ] && return 0
+  fetch_source libsdl2
+  local source
+  source=$(compgen -G "$SRC_DIR/libsdl2-[0-9]*/" | head -n 1)
+  # No threads: a page only gets them with cross-origin isolation headers.
+  build_cmake_dep sdl2 "$source" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
+    -DSDL_PTHREADS=OFF
+}
+
+# --- 4. the smoke test --------------------------------------------------------
+
+build_smoke() {
+  local html=$OUT/smoke/sdl_smoke.html source=$ROOT/tools/web/sdl_smoke.cpp
+  mkdir -p "$OUT/smoke"
+  if [ ! -f "$html" ] || [ "$source" -nt "$html" ] || [ "$DEPS/lib/libSDL2.a" -nt "$html" ]; then
+    stage "linking the smoke test"
+    # MINIFY_HTML=0: this emscripten's page minifier fails on optimised links.
+    em++ -std=c++20 -O2 -Wall -Wextra -Werror -I"$DEPS/include" "$source" \
+      -L"$DEPS/lib" -lSDL2 -sMINIFY_HTML=0 -o "$html" ||
+      { rm -f "$html"; exit 1; }
+  fi
+  # node 18 and later have a fetch() that this emscripten's loader would use
+  # for a local .wasm file; without it, the loader reads the file itself.
+  stage "running the smoke test under node"
+  (cd "$OUT/smoke" && node --no-experimental-fetch sdl_smoke.js)
+}
+
+install_packages
+build_sdl2
+build_smoke
