@@ -4,8 +4,9 @@
 #   1. installs the Debian packages it needs (emscripten...), only those missing;
 #   2. fetches Debian's source of SDL2 through a private apt sources list
 #      (build-web/apt/), leaving the machine's own apt setup alone;
-#   3. builds SDL2 as a static library with emcmake into build-web/deps/;
-#   4. links a small SDL2 program (tools/web/sdl_smoke.cpp) into
+#   3. builds SDL2, zlib, libpng and libjpeg-turbo from their Debian sources
+#      as static libraries into build-web/deps/ (include/, lib/);
+#   4. links a small program on them (tools/web/sdl_smoke.cpp) into
 #      build-web/smoke/ (.html/.js/.wasm) and runs it under node.
 # Everything comes from Debian packages or Debian source packages: emscripten's
 # own downloaded ports are not used.
@@ -109,7 +110,18 @@ fetch_source() {
   (cd "$SRC_DIR" && apt-get "${APT_OPTS[@]}" source -q "$package")
 }
 
-# --- 3. SDL2 for the browser ------------------------------------------------
+# --- 3. the libraries, for the browser -----------------------------------------
+
+# emcmake's default emulator for the checks that run a compiled program passes
+# node a flag that node 20 refuses (exit 9), which CMake would then take for the
+# checked size of a type.
+EMULATOR="-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node);--no-experimental-fetch"
+
+# The unpacked Debian source folder of package $1, fetched if missing.
+source_dir() {
+  fetch_source "$1" >&2
+  compgen -G "$SRC_DIR/$1-[0-9]*/" | head -n 1
+}
 
 # Configures, builds and installs the CMake project of $1 into build-web/deps/.
 build_cmake_dep() {
@@ -119,7 +131,7 @@ build_cmake_dep() {
   stage "building $name (-j$JOBS)"
   emcmake cmake -S "$source" -B "$OUT/build-deps/$name" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$DEPS" \
-    -DCMAKE_PREFIX_PATH="$DEPS" -DCMAKE_FIND_ROOT_PATH="$DEPS" "$@"
+    -DCMAKE_PREFIX_PATH="$DEPS" -DCMAKE_FIND_ROOT_PATH="$DEPS" "$EMULATOR" "$@"
   cmake --build "$OUT/build-deps/$name" -j "$JOBS"
   cmake --install "$OUT/build-deps/$name"
   stage "$name built in $((SECONDS - started)) s"
@@ -127,12 +139,40 @@ build_cmake_dep() {
 
 build_sdl2() {
   [ -f "$DEPS/lib/libSDL2.a" ] && return 0
-  fetch_source libsdl2
-  local source
-  source=$(compgen -G "$SRC_DIR/libsdl2-[0-9]*/" | head -n 1)
   # No threads: a page only gets them with cross-origin isolation headers.
+  local source
+  source=$(source_dir libsdl2)
   build_cmake_dep sdl2 "$source" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
     -DSDL_PTHREADS=OFF
+}
+
+# zlib's CMake project needs a Windows resource file that Debian's source
+# drops, so its own configure script builds it, inside the unpacked source.
+build_zlib() {
+  [ -f "$DEPS/lib/libz.a" ] && return 0
+  local source started=$SECONDS
+  source=$(source_dir zlib)
+  stage "building zlib (-j$JOBS)"
+  (cd "$source" && emconfigure ./configure --static --prefix="$DEPS" &&
+    emmake make -j "$JOBS" libz.a && emmake make install)
+  stage "zlib built in $((SECONDS - started)) s"
+}
+
+build_png() {
+  [ -f "$DEPS/lib/libpng.a" ] && return 0
+  local source
+  source=$(source_dir libpng1.6)
+  build_cmake_dep png "$source" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF \
+    -DPNG_HARDWARE_OPTIMIZATIONS=OFF -DZLIB_LIBRARY="$DEPS/lib/libz.a" -DZLIB_INCLUDE_DIR="$DEPS/include"
+}
+
+# The SIMD code is x86/ARM assembly; the portable C code is used instead.
+build_jpeg() {
+  [ -f "$DEPS/lib/libjpeg.a" ] && return 0
+  local source
+  source=$(source_dir libjpeg-turbo)
+  build_cmake_dep jpeg "$source" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
+    -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF
 }
 
 # --- 4. the smoke test --------------------------------------------------------
@@ -140,11 +180,15 @@ build_sdl2() {
 build_smoke() {
   local html=$OUT/smoke/sdl_smoke.html source=$ROOT/tools/web/sdl_smoke.cpp
   mkdir -p "$OUT/smoke"
-  if [ ! -f "$html" ] || [ "$source" -nt "$html" ] || [ "$DEPS/lib/libSDL2.a" -nt "$html" ]; then
+  local lib stale=0
+  for lib in libSDL2.a libpng.a libjpeg.a libz.a; do
+    [ "$DEPS/lib/$lib" -nt "$html" ] && stale=1
+  done
+  if [ ! -f "$html" ] || [ "$source" -nt "$html" ] || [ $stale -eq 1 ]; then
     stage "linking the smoke test"
     # MINIFY_HTML=0: this emscripten's page minifier fails on optimised links.
     em++ -std=c++20 -O2 -Wall -Wextra -Werror -I"$DEPS/include" "$source" \
-      -L"$DEPS/lib" -lSDL2 -sMINIFY_HTML=0 -o "$html" ||
+      -L"$DEPS/lib" -lSDL2 -lpng -ljpeg -lz -sMINIFY_HTML=0 -o "$html" ||
       { rm -f "$html"; exit 1; }
   fi
   # node 18 and later have a fetch() that this emscripten's loader would use
@@ -155,4 +199,7 @@ build_smoke() {
 
 install_packages
 build_sdl2
+build_zlib
+build_png
+build_jpeg
 build_smoke

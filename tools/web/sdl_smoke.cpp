@@ -1,14 +1,18 @@
-// Checks that the SDL2 library built for the browser links and draws: a
+// Checks that the libraries built for the browser link and that SDL2 draws: a
 // rectangle is filled on an 800 x 600 surface (the size the game draws on) and
 // one of its pixels is read back. In a browser page the surface is then shown
 // on the page's canvas; under node, which has no page, only the check runs.
 // Prints "smoke: ok" and returns 0 when the pixel has the rectangle's colour.
 #include <SDL2/SDL.h>
 #include <emscripten.h>
+#include <png.h>
+#include <zlib.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <span>
+
+#include <jpeglib.h>
 
 namespace {
 
@@ -62,7 +66,11 @@ int main() {
     const bool inside = pixelAt(surface, Box.x + 10, Box.y + 10) == colour;
     const bool outside = pixelAt(surface, Box.x - 10, Box.y - 10) == background;
     if (hasPage()) showOnPage(surface);
-    std::printf("smoke: %s (SDL %d.%d.%d)\n", inside && outside ? "ok" : "wrong pixels",
-                SDL_MAJOR_VERSION, SDL_MINOR_VERSION, SDL_PATCHLEVEL);
-    return inside && outside ? 0 : 1;
+    jpeg_error_mgr jpegErrors{};
+    const bool librariesLink = jpeg_std_error(&jpegErrors) == &jpegErrors;
+    std::printf("smoke: %s (SDL %d.%d.%d, zlib %s, libpng %s, libjpeg %d)\n",
+                inside && outside && librariesLink ? "ok" : "FAILED", SDL_MAJOR_VERSION,
+                SDL_MINOR_VERSION, SDL_PATCHLEVEL, zlibVersion(), png_get_libpng_ver(nullptr),
+                JPEG_LIB_VERSION);
+    return inside && outside && librariesLink ? 0 : 1;
 }
