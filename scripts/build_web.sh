@@ -4,14 +4,16 @@
 #   1. installs the Debian packages it needs (emscripten...), only those missing;
 #   2. fetches Debian's source of SDL2 through a private apt sources list
 #      (build-web/apt/), leaving the machine's own apt setup alone;
-#   3. builds SDL2, zlib, libpng and libjpeg-turbo from their Debian sources
-#      as static libraries into build-web/deps/ (include/, lib/);
+#   3. builds SDL2, zlib, libpng, libjpeg-turbo, FreeType, SDL2_ttf, SDL2_mixer
+#      and SDL2_gfx from their Debian sources as static libraries into
+#      build-web/deps/ (include/, lib/);
 #   4. links a small program on them (tools/web/sdl_smoke.cpp) into
 #      build-web/smoke/ (.html/.js/.wasm) and runs it under node.
 # Everything comes from Debian packages or Debian source packages: emscripten's
 # own downloaded ports are not used.
 # JOBS sets the build's parallel jobs (default 2).
 set -euo pipefail
+shopt -s inherit_errexit
 cd "$(dirname "$0")/.."
 ROOT=$PWD
 OUT=$ROOT/build-web
@@ -28,7 +30,7 @@ stage() { echo "== $*"; }
 
 # --- 1. Debian packages -----------------------------------------------------
 
-PACKAGES=(emscripten cmake ninja-build dpkg-dev debian-archive-keyring)
+PACKAGES=(emscripten cmake ninja-build dpkg-dev debian-archive-keyring fonts-dejavu-core)
 
 install_packages() {
   local missing=() p
@@ -120,7 +122,7 @@ EMULATOR="-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node);--no-experimental-f
 # The unpacked Debian source folder of package $1, fetched if missing.
 source_dir() {
   fetch_source "$1" >&2
-  compgen -G "$SRC_DIR/$1-[0-9]*/" | head -n 1
+  compgen -G "$SRC_DIR/$1-[0-9]*/" | head -n 1 | grep .
 }
 
 # Configures, builds and installs the CMake project of $1 into build-web/deps/.
@@ -175,20 +177,83 @@ build_jpeg() {
     -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF
 }
 
+# Only the TrueType driver matters: the optional compressed and colour font
+# formats would each need one more library. Its gzip support is given our
+# zlib: its own copy of zlib's inflate would clash with it at link time.
+build_freetype() {
+  [ -f "$DEPS/lib/libfreetype.a" ] && return 0
+  local source
+  source=$(source_dir freetype)
+  build_cmake_dep freetype "$source" -DBUILD_SHARED_LIBS=OFF -DFT_REQUIRE_ZLIB=ON \
+    -DZLIB_LIBRARY="$DEPS/lib/libz.a" -DZLIB_INCLUDE_DIR="$DEPS/include" -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+}
+
+build_ttf() {
+  [ -f "$DEPS/lib/libSDL2_ttf.a" ] && return 0
+  local source
+  source=$(source_dir libsdl2-ttf)
+  build_cmake_dep ttf "$source" -DBUILD_SHARED_LIBS=OFF -DSDL2TTF_SAMPLES=OFF \
+    -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2_DIR="$DEPS/lib/cmake/SDL2" \
+    -DFREETYPE_LIBRARY="$DEPS/lib/libfreetype.a" -DFREETYPE_INCLUDE_DIRS="$DEPS/include/freetype2"
+}
+
+# Sounds are WAV; music is MIDI, played by the built-in timidity synthesiser
+# (it needs GUS patches at run time) or given as Ogg Vorbis (stb_vorbis,
+# built in). Every other format is left out.
+build_mixer() {
+  [ -f "$DEPS/lib/libSDL2_mixer.a" ] && return 0
+  local source
+  source=$(source_dir libsdl2-mixer)
+  build_cmake_dep mixer "$source" -DBUILD_SHARED_LIBS=OFF -DSDL2_DIR="$DEPS/lib/cmake/SDL2" \
+    -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_DEPS_SHARED=OFF \
+    -DSDL2MIXER_CMD=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MP3=OFF \
+    -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_VORBIS=STB -DSDL2MIXER_WAVE=ON -DSDL2MIXER_MIDI=ON \
+    -DSDL2MIXER_MIDI_FLUIDSYNTH=OFF -DSDL2MIXER_MIDI_NATIVE=OFF -DSDL2MIXER_MIDI_TIMIDITY=ON
+}
+
+# SDL2_gfx has no CMake project: its three C files are compiled directly
+# (the image filters are x86 assembly and unused). When the archive lacks
+# Debian's packaging tarball of this version, the upstream tarball that apt
+# fetched is used as it is.
+build_gfx() {
+  [ -f "$DEPS/lib/libSDL2_gfx.a" ] && return 0
+  local source orig started=$SECONDS
+  if ! source=$(source_dir libsdl2-gfx 2> /dev/null); then
+    orig=$(compgen -G "$SRC_DIR/libsdl2-gfx_*.orig.tar.*" | head -n 1 | grep .)
+    stage "using $(basename "$orig") without Debian's packaging"
+    mkdir -p "$SRC_DIR/libsdl2-gfx-upstream"
+    tar -xf "$orig" -C "$SRC_DIR/libsdl2-gfx-upstream" --strip-components=1
+    source=$SRC_DIR/libsdl2-gfx-upstream
+  fi
+  stage "building gfx"
+  local objects="$OUT/build-deps/gfx" f
+  mkdir -p "$objects" "$DEPS/lib" "$DEPS/include/SDL2"
+  for f in SDL2_gfxPrimitives SDL2_rotozoom SDL2_framerate; do
+    emcc -O2 -I"$DEPS/include/SDL2" -c "$source/$f.c" -o "$objects/$f.o"
+    cp "$source/$f.h" "$DEPS/include/SDL2/"
+  done
+  cp "$source/SDL2_gfxPrimitives_font.h" "$DEPS/include/SDL2/"
+  emar rcs "$DEPS/lib/libSDL2_gfx.a" "$objects"/*.o
+  stage "gfx built in $((SECONDS - started)) s"
+}
+
 # --- 4. the smoke test --------------------------------------------------------
 
 build_smoke() {
   local html=$OUT/smoke/sdl_smoke.html source=$ROOT/tools/web/sdl_smoke.cpp
+  local font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+  local LIBS=(libSDL2_ttf.a libfreetype.a libSDL2_mixer.a libSDL2_gfx.a libSDL2.a libpng.a libjpeg.a libz.a)
   mkdir -p "$OUT/smoke"
   local lib stale=0
-  for lib in libSDL2.a libpng.a libjpeg.a libz.a; do
+  for lib in "${LIBS[@]}"; do
     [ "$DEPS/lib/$lib" -nt "$html" ] && stale=1
   done
   if [ ! -f "$html" ] || [ "$source" -nt "$html" ] || [ $stale -eq 1 ]; then
     stage "linking the smoke test"
     # MINIFY_HTML=0: this emscripten's page minifier fails on optimised links.
-    em++ -std=c++20 -O2 -Wall -Wextra -Werror -I"$DEPS/include" "$source" \
-      -L"$DEPS/lib" -lSDL2 -lpng -ljpeg -lz -sMINIFY_HTML=0 -o "$html" ||
+    # The font is put in the program's file system at its path on this machine.
+    em++ -std=c++20 -O2 -Wall -Wextra -Werror -I"$DEPS/include" -I"$DEPS/include/SDL2" "$source" \
+      "${LIBS[@]/#/$DEPS/lib/}" --embed-file "$font@$font" -sMINIFY_HTML=0 -o "$html" ||
       { rm -f "$html"; exit 1; }
   fi
   # node 18 and later have a fetch() that this emscripten's loader would use
@@ -202,4 +267,8 @@ build_sdl2
 build_zlib
 build_png
 build_jpeg
+build_freetype
+build_ttf
+build_mixer
+build_gfx
 build_smoke

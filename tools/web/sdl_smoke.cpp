@@ -1,9 +1,13 @@
-// Checks that the libraries built for the browser link and that SDL2 draws: a
-// rectangle is filled on an 800 x 600 surface (the size the game draws on) and
-// one of its pixels is read back. In a browser page the surface is then shown
-// on the page's canvas; under node, which has no page, only the check runs.
-// Prints "smoke: ok" and returns 0 when the pixel has the rectangle's colour.
+// Checks that the libraries built for the browser link and work: on an
+// 800 x 600 surface (the size the game draws on) SDL2_gfx draws a rectangle
+// and SDL2_ttf writes a line of Latin-1 text with the program's font, and
+// pixels are read back. In a browser page the surface is then shown on the
+// page's canvas; under node, which has no page, only the checks run.
+// Prints "smoke: ok" and returns 0 when every check passes.
 #include <SDL2/SDL.h>
+#include <SDL2/SDL2_gfxPrimitives.h>
+#include <SDL2/SDL_mixer.h>
+#include <SDL2/SDL_ttf.h>
 #include <emscripten.h>
 #include <png.h>
 #include <zlib.h>
@@ -19,6 +23,7 @@ namespace {
 constexpr int Width = 800;
 constexpr int Height = 600;
 constexpr SDL_Rect Box{200, 150, 400, 300};
+constexpr const char* FontPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 bool hasPage() {
     return EM_ASM_INT({ return typeof document !== 'undefined' ? 1 : 0; }) != 0;
@@ -29,6 +34,38 @@ std::uint32_t pixelAt(const SDL_Surface* surface, int x, int y) {
     std::span<const std::uint32_t> pixels(reinterpret_cast<const std::uint32_t*>(row),
                                           static_cast<std::size_t>(surface->w));
     return pixels[static_cast<std::size_t>(x)];
+}
+
+// Fills the background and the box through SDL2_gfx on a software renderer.
+bool drawBox(SDL_Surface* surface) {
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface);
+    if (!renderer) return false;
+    SDL_SetRenderDrawColor(renderer, 240, 240, 230, 255);
+    SDL_RenderClear(renderer);
+    boxRGBA(renderer, Box.x, Box.y, Box.x + Box.w - 1, Box.y + Box.h - 1, 30, 90, 200, 255);
+    SDL_RenderPresent(renderer);
+    SDL_DestroyRenderer(renderer);
+    return pixelAt(surface, Box.x + 10, Box.y + 10) == SDL_MapRGB(surface->format, 30, 90, 200) &&
+           pixelAt(surface, Box.x - 10, Box.y - 10) == SDL_MapRGB(surface->format, 240, 240, 230);
+}
+
+// Writes "\xC9t\xE9 d\xE9j\xE0" (Latin-1) in the box; true when it has a size.
+bool drawText(SDL_Surface* surface) {
+    if (TTF_Init() != 0) return false;
+    TTF_Font* font = TTF_OpenFont(FontPath, 32);
+    if (!font) {
+        std::printf("smoke: %s\n", TTF_GetError());
+        return false;
+    }
+    SDL_Surface* text = TTF_RenderText_Blended(font, "\xC9t\xE9 d\xE9j\xE0", SDL_Color{255, 255, 255, 255});
+    const bool drawn = text && text->w > 50 && text->h > 20;
+    if (text) {
+        SDL_Rect at{Box.x + 20, Box.y + 20, 0, 0};
+        SDL_BlitSurface(text, nullptr, surface, &at);
+        SDL_FreeSurface(text);
+    }
+    TTF_CloseFont(font);
+    return drawn;
 }
 
 void showOnPage(SDL_Surface* drawn) {
@@ -59,18 +96,16 @@ int main() {
         std::printf("smoke: no surface: %s\n", SDL_GetError());
         return 1;
     }
-    const std::uint32_t background = SDL_MapRGB(surface->format, 240, 240, 230);
-    const std::uint32_t colour = SDL_MapRGB(surface->format, 30, 90, 200);
-    SDL_FillRect(surface, nullptr, background);
-    SDL_FillRect(surface, &Box, colour);
-    const bool inside = pixelAt(surface, Box.x + 10, Box.y + 10) == colour;
-    const bool outside = pixelAt(surface, Box.x - 10, Box.y - 10) == background;
+    const bool box = drawBox(surface);
+    const bool text = drawText(surface);
     if (hasPage()) showOnPage(surface);
     jpeg_error_mgr jpegErrors{};
-    const bool librariesLink = jpeg_std_error(&jpegErrors) == &jpegErrors;
-    std::printf("smoke: %s (SDL %d.%d.%d, zlib %s, libpng %s, libjpeg %d)\n",
-                inside && outside && librariesLink ? "ok" : "FAILED", SDL_MAJOR_VERSION,
-                SDL_MINOR_VERSION, SDL_PATCHLEVEL, zlibVersion(), png_get_libpng_ver(nullptr),
+    const bool jpeg = jpeg_std_error(&jpegErrors) == &jpegErrors;
+    const SDL_version* mixer = Mix_Linked_Version();
+    const bool ok = box && text && jpeg && mixer->major == 2;
+    std::printf("smoke: %s (box %d, text %d; SDL %d.%d.%d, SDL_mixer %d.%d.%d, zlib %s, libpng %s, libjpeg %d)\n",
+                ok ? "ok" : "FAILED", box, text, SDL_MAJOR_VERSION, SDL_MINOR_VERSION, SDL_PATCHLEVEL,
+                mixer->major, mixer->minor, mixer->patch, zlibVersion(), png_get_libpng_ver(nullptr),
                 JPEG_LIB_VERSION);
-    return inside && outside && librariesLink ? 0 : 1;
+    return ok ? 0 : 1;
 }
