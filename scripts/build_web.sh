@@ -2,11 +2,11 @@
 # Prepares the browser (WebAssembly) build under build-web/, in stages that
 # each skip what is already done, so re-running is cheap:
 #   1. installs the Debian packages it needs (emscripten...), only those missing;
-#   2. fetches Debian's source of SDL2 through a private apt sources list
-#      (build-web/apt/), leaving the machine's own apt setup alone;
-#   3. builds SDL2, zlib, libpng, libjpeg-turbo, FreeType, SDL2_ttf, SDL2_mixer
-#      and SDL2_gfx from their Debian sources as static libraries into
-#      build-web/deps/ (include/, lib/);
+#   2. fetches the Debian sources of the libraries through a private apt
+#      sources list (build-web/apt/), leaving the machine's own apt setup alone;
+#   3. builds SDL2, zlib, libpng, libjpeg-turbo, FreeType, SDL2_ttf, SDL2_mixer,
+#      SDL2_gfx, pixman and cairo from their Debian sources as static libraries
+#      into build-web/deps/ (include/, lib/);
 #   4. links a small program on them (tools/web/sdl_smoke.cpp) into
 #      build-web/smoke/ (.html/.js/.wasm) and runs it under node.
 # Everything comes from Debian packages or Debian source packages: emscripten's
@@ -30,7 +30,7 @@ stage() { echo "== $*"; }
 
 # --- 1. Debian packages -----------------------------------------------------
 
-PACKAGES=(emscripten cmake ninja-build dpkg-dev debian-archive-keyring fonts-dejavu-core)
+PACKAGES=(emscripten cmake ninja-build dpkg-dev debian-archive-keyring fonts-dejavu-core autotools-dev)
 
 install_packages() {
   local missing=() p
@@ -125,6 +125,19 @@ source_dir() {
   compgen -G "$SRC_DIR/$1-[0-9]*/" | head -n 1 | grep .
 }
 
+# The unpacked source of $1: Debian's or, when the archive lacks Debian's
+# packaging file of this version (seen for libsdl2-gfx and pixman), the
+# upstream tarball that apt fetched, used as it is, without Debian's patches.
+source_or_upstream() {
+  local orig
+  if source_dir "$1" 2> /dev/null; then return 0; fi
+  orig=$(compgen -G "$SRC_DIR/$1_*.orig.tar.*" | head -n 1 | grep .)
+  stage "using $(basename "$orig") without Debian's packaging" >&2
+  mkdir -p "$SRC_DIR/$1-upstream"
+  tar -xf "$orig" -C "$SRC_DIR/$1-upstream" --strip-components=1
+  echo "$SRC_DIR/$1-upstream"
+}
+
 # Configures, builds and installs the CMake project of $1 into build-web/deps/.
 build_cmake_dep() {
   local name=$1 source=$2
@@ -185,7 +198,8 @@ build_freetype() {
   local source
   source=$(source_dir freetype)
   build_cmake_dep freetype "$source" -DBUILD_SHARED_LIBS=OFF -DFT_REQUIRE_ZLIB=ON \
-    -DZLIB_LIBRARY="$DEPS/lib/libz.a" -DZLIB_INCLUDE_DIR="$DEPS/include" -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+    -DZLIB_LIBRARY="$DEPS/lib/libz.a" -DZLIB_INCLUDE_DIR="$DEPS/include" \
+    -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
 }
 
 build_ttf() {
@@ -212,19 +226,11 @@ build_mixer() {
 }
 
 # SDL2_gfx has no CMake project: its three C files are compiled directly
-# (the image filters are x86 assembly and unused). When the archive lacks
-# Debian's packaging tarball of this version, the upstream tarball that apt
-# fetched is used as it is.
+# (the image filters are x86 assembly and unused).
 build_gfx() {
   [ -f "$DEPS/lib/libSDL2_gfx.a" ] && return 0
-  local source orig started=$SECONDS
-  if ! source=$(source_dir libsdl2-gfx 2> /dev/null); then
-    orig=$(compgen -G "$SRC_DIR/libsdl2-gfx_*.orig.tar.*" | head -n 1 | grep .)
-    stage "using $(basename "$orig") without Debian's packaging"
-    mkdir -p "$SRC_DIR/libsdl2-gfx-upstream"
-    tar -xf "$orig" -C "$SRC_DIR/libsdl2-gfx-upstream" --strip-components=1
-    source=$SRC_DIR/libsdl2-gfx-upstream
-  fi
+  local source started=$SECONDS
+  source=$(source_or_upstream libsdl2-gfx)
   stage "building gfx"
   local objects="$OUT/build-deps/gfx" f
   mkdir -p "$objects" "$DEPS/lib" "$DEPS/include/SDL2"
@@ -237,12 +243,56 @@ build_gfx() {
   stage "gfx built in $((SECONDS - started)) s"
 }
 
+# pixman and cairo use autotools, built inside their unpacked sources.
+# emconfigure gives pkg-config only EM_PKG_CONFIG_PATH; --host makes it a
+# cross build, whose configure would otherwise try to run what it compiles.
+AUTOTOOLS_HOST=--host=wasm32-unknown-emscripten
+export EM_PKG_CONFIG_PATH="$DEPS/lib/pkgconfig"
+
+# Only the library itself, in portable C (the SIMD paths are assembly).
+build_pixman() {
+  [ -f "$DEPS/lib/libpixman-1.a" ] && return 0
+  local source started=$SECONDS
+  source=$(source_or_upstream pixman)
+  stage "building pixman (-j$JOBS)"
+  (cd "$source" && emconfigure ./configure "$AUTOTOOLS_HOST" --prefix="$DEPS" --disable-shared \
+    --enable-static --disable-openmp --disable-mmx --disable-sse2 --disable-ssse3 --disable-vmx \
+    --disable-arm-simd --disable-arm-neon --disable-gtk --disable-libpng &&
+    emmake make -j "$JOBS" -C pixman && emmake make -C pixman install &&
+    cp pixman-1.pc "$DEPS/lib/pkgconfig/")
+  stage "pixman built in $((SECONDS - started)) s"
+}
+
+# The image, recording, PDF and PNG parts with FreeType fonts; no fontconfig,
+# so text needs a FreeType font face (the toy font API falls back to cairo's
+# built-in stroke font). Debian's source has an old config.sub that does not
+# know the target and timestamps that make would take for a reason to rerun
+# autotools: the current config.sub is used and autotools are not rerun.
+build_cairo() {
+  [ -f "$DEPS/lib/libcairo.a" ] && return 0
+  local source started=$SECONDS
+  local no_autotools=(ACLOCAL=true AUTOCONF=true AUTOMAKE=true AUTOHEADER=true)
+  source=$(source_dir cairo)
+  stage "building cairo (-j$JOBS)"
+  cp /usr/share/misc/config.sub /usr/share/misc/config.guess "$source/build/"
+  (cd "$source" && ax_cv_c_float_words_bigendian=no emconfigure ./configure "$AUTOTOOLS_HOST" \
+    --prefix="$DEPS" --disable-shared --enable-static --enable-pdf --enable-png --enable-ft \
+    --disable-fc --disable-xlib --disable-xlib-xrender --disable-xcb --disable-gobject --disable-trace \
+    --disable-interpreter --disable-script --disable-ps --disable-svg --disable-full-testing \
+    --disable-valgrind --disable-symbol-lookup CPPFLAGS="-I$DEPS/include" LDFLAGS="-L$DEPS/lib" &&
+    emmake make -j "$JOBS" "${no_autotools[@]}" -C src libcairo.la &&
+    emmake make "${no_autotools[@]}" -C src install-libLTLIBRARIES install-cairoincludeHEADERS \
+      install-nodist_cairoincludeHEADERS)
+  stage "cairo built in $((SECONDS - started)) s"
+}
+
 # --- 4. the smoke test --------------------------------------------------------
 
 build_smoke() {
   local html=$OUT/smoke/sdl_smoke.html source=$ROOT/tools/web/sdl_smoke.cpp
   local font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
-  local LIBS=(libSDL2_ttf.a libfreetype.a libSDL2_mixer.a libSDL2_gfx.a libSDL2.a libpng.a libjpeg.a libz.a)
+  local LIBS=(libcairo.a libpixman-1.a libSDL2_ttf.a libfreetype.a libSDL2_mixer.a libSDL2_gfx.a libSDL2.a
+    libpng.a libjpeg.a libz.a)
   mkdir -p "$OUT/smoke"
   local lib stale=0
   for lib in "${LIBS[@]}"; do
@@ -252,7 +302,8 @@ build_smoke() {
     stage "linking the smoke test"
     # MINIFY_HTML=0: this emscripten's page minifier fails on optimised links.
     # The font is put in the program's file system at its path on this machine.
-    em++ -std=c++20 -O2 -Wall -Wextra -Werror -I"$DEPS/include" -I"$DEPS/include/SDL2" "$source" \
+    em++ -std=c++20 -O2 -Wall -Wextra -Werror -I"$DEPS/include" -I"$DEPS/include/SDL2" -I"$DEPS/include/cairo" \
+      -I"$DEPS/include/freetype2" "$source" \
       "${LIBS[@]/#/$DEPS/lib/}" --embed-file "$font@$font" -sMINIFY_HTML=0 -o "$html" ||
       { rm -f "$html"; exit 1; }
   fi
@@ -271,4 +322,6 @@ build_freetype
 build_ttf
 build_mixer
 build_gfx
+build_pixman
+build_cairo
 build_smoke
