@@ -7,8 +7,9 @@
 #   3. builds SDL2, zlib, libpng, libjpeg-turbo, FreeType, SDL2_ttf, SDL2_mixer,
 #      SDL2_gfx, pixman and cairo from their Debian sources as static libraries
 #      into build-web/deps/ (include/, lib/);
-#   4. links a small program on them (tools/web/sdl_smoke.cpp) into
-#      build-web/smoke/ (.html/.js/.wasm) and runs it under node.
+#   4. builds the program (web/CMakeLists.txt) with the desktop build's data
+#      into build-web/: index.html, index.js, index.wasm and index.data,
+#      which any static web server serves (python3 -m http.server -d build-web).
 # Everything comes from Debian packages or Debian source packages: emscripten's
 # own downloaded ports are not used.
 # JOBS sets the build's parallel jobs (default 2).
@@ -30,7 +31,8 @@ stage() { echo "== $*"; }
 
 # --- 1. Debian packages -----------------------------------------------------
 
-PACKAGES=(emscripten cmake ninja-build dpkg-dev debian-archive-keyring fonts-dejavu-core autotools-dev)
+PACKAGES=(emscripten cmake ninja-build dpkg-dev debian-archive-keyring fonts-dejavu-core autotools-dev
+  fluidsynth timgm6mb-soundfont vorbis-tools)
 
 install_packages() {
   local missing=() p
@@ -286,31 +288,45 @@ build_cairo() {
   stage "cairo built in $((SECONDS - started)) s"
 }
 
-# --- 4. the smoke test --------------------------------------------------------
+# --- 4. the program -------------------------------------------------------------
 
-build_smoke() {
-  local html=$OUT/smoke/sdl_smoke.html source=$ROOT/tools/web/sdl_smoke.cpp
-  local font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
-  local LIBS=(libcairo.a libpixman-1.a libSDL2_ttf.a libfreetype.a libSDL2_mixer.a libSDL2_gfx.a libSDL2.a
-    libpng.a libjpeg.a libz.a)
-  mkdir -p "$OUT/smoke"
-  local lib stale=0
-  for lib in "${LIBS[@]}"; do
-    [ "$DEPS/lib/$lib" -nt "$html" ] && stale=1
+# The program's data as the desktop build writes it (word lists made from the
+# system's, grids, pictures, sounds, texts), with each MIDI piece also
+# rendered to Ogg Vorbis by FluidSynth with the sound font the desktop plays
+# it with: the browser build plays the Ogg. Copied again only when the
+# desktop build changed it.
+stage_data() {
+  local data=$OUT/data app=$ROOT/build/app
+  ./scripts/deps.sh
+  ./scripts/build.sh
+  if [ -f "$data/stamp" ] && [ -z "$(find "$app" -newer "$data/stamp" -print -quit)" ]; then return 0; fi
+  stage "copying the program's data"
+  rm -rf "$data"
+  mkdir -p "$data"
+  cp -a "$app/." "$data/"
+  rm -f "$data/glossamo"
+  local midi ogg wav=$OUT/music.wav
+  for midi in "$data"/music/*.mid; do
+    ogg=${midi%.mid}.ogg
+    stage "rendering $(basename "$midi") to Ogg Vorbis"
+    fluidsynth -ni -q -g 0.6 -r 44100 -F "$wav" /usr/share/sounds/sf2/TimGM6mb.sf2 "$midi" > /dev/null
+    oggenc -Q -q 2 -o "$ogg" "$wav"
   done
-  if [ ! -f "$html" ] || [ "$source" -nt "$html" ] || [ $stale -eq 1 ]; then
-    stage "linking the smoke test"
-    # MINIFY_HTML=0: this emscripten's page minifier fails on optimised links.
-    # The font is put in the program's file system at its path on this machine.
-    em++ -std=c++20 -O2 -Wall -Wextra -Werror -I"$DEPS/include" -I"$DEPS/include/SDL2" -I"$DEPS/include/cairo" \
-      -I"$DEPS/include/freetype2" "$source" \
-      "${LIBS[@]/#/$DEPS/lib/}" --embed-file "$font@$font" -sMINIFY_HTML=0 -o "$html" ||
-      { rm -f "$html"; exit 1; }
+  rm -f "$wav"
+  touch "$data/stamp"
+}
+
+# The page (index.html), its script, the WebAssembly and the data package,
+# written at the top of build-web/.
+build_program() {
+  local started=$SECONDS
+  stage "building the program for the browser (-j$JOBS)"
+  if [ ! -f "$OUT/program/build.ninja" ]; then
+    emcmake cmake -S "$ROOT/web" -B "$OUT/program" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DDEPS="$DEPS" -DDATA="$OUT/data" -DSITE="$OUT" "$EMULATOR"
   fi
-  # node 18 and later have a fetch() that this emscripten's loader would use
-  # for a local .wasm file; without it, the loader reads the file itself.
-  stage "running the smoke test under node"
-  (cd "$OUT/smoke" && node --no-experimental-fetch sdl_smoke.js)
+  cmake --build "$OUT/program" -j "$JOBS"
+  stage "program built in $((SECONDS - started)) s: $OUT/index.html"
 }
 
 install_packages
@@ -324,4 +340,5 @@ build_mixer
 build_gfx
 build_pixman
 build_cairo
-build_smoke
+stage_data
+build_program

@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb xdotool imagemagick x11-utils zenity
   cups printer-driver-cups-pdf poppler-utils desktop-file-utils
   appstream lintian file
+  chromium chromium-driver python3-selenium
   clang libclang-rt-14-dev llvm valgrind
 )
 

@@ -95,7 +95,7 @@ std::string spokenDuration(int seconds) {
 namespace {
 
 constexpr const char* MonthNames[] = {"janvier", "f\xE9vrier", "mars",      "avril",   "mai",      "juin",
-                                      "juillet", "ao\xFBt",    "septembre", "octobre", "novembre", "d\xE9" "cembre"};
+                                      "juillet", "ao\xFBt",    "septembre", "octobre", "novembre", "d\351cembre"};
 
 }  // namespace
 

@@ -1,8 +1,10 @@
 #include "platform/page_printer.hpp"
 
+#include <cairo-ft.h>
 #include <cairo-pdf.h>
 #include <cairo.h>
-#include <cups/cups.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +17,31 @@ namespace {
 constexpr double PointsPerInch = 72.0;
 constexpr double HmmPerInch = 2540.0;
 constexpr const char* PageFont = "DejaVu Sans";
+constexpr const char* PageFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+// The page's font read from its file by FreeType, once for the process: no
+// font configuration is needed to find it (a browser has none, and there
+// cairo's fallback font cannot draw). Null when the file cannot be read.
+cairo_font_face_t* loadPageFontFace() {
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    if (FT_Init_FreeType(&library) != 0) return nullptr;
+    if (FT_New_Face(library, PageFontFile, 0, &face) != 0) {
+        FT_Done_FreeType(library);
+        return nullptr;
+    }
+    return cairo_ft_font_face_create_for_ft_face(face, 0);
+}
+
+void selectPageFont(cairo_t* cr) {
+    static cairo_font_face_t* const face = loadPageFontFace();
+    if (face)
+        cairo_set_font_face(cr, face);
+    else
+        cairo_select_font_face(cr, PageFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+}
+
+}  // namespace
 
 std::string utf8FromLatin1(const std::string& latin1) {
     std::string out;
@@ -30,6 +57,8 @@ std::string utf8FromLatin1(const std::string& latin1) {
     }
     return out;
 }
+
+namespace {
 
 // Lines as thick as a pen of a sixth of a millimetre, at least one pixel.
 double penWidth(int dpi) { return std::max(1, dpi / 150); }
@@ -61,7 +90,7 @@ void drawHatch(cairo_t* cr, const RecordedPage::Operation& op, int dpi) {
 // Draws the operations in printer pixels, black on what is there.
 void drawOperations(cairo_t* cr, const RecordedPage& page) {
     const int dpi = page.geometry().dpi;
-    cairo_select_font_face(cr, PageFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    selectPageFont(cr);
     for (const RecordedPage::Operation& op : page.operations()) {
         switch (op.kind) {
             case RecordedPage::Kind::Text: {
@@ -123,7 +152,7 @@ void RecordedPage::text(int x, int y, const std::string& latin1) {
 int RecordedPage::textWidth(const std::string& latin1) const {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     cairo_t* cr = cairo_create(surface);
-    cairo_select_font_face(cr, PageFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    selectPageFont(cr);
     cairo_set_font_size(cr, fontSize_ * geometry_.dpi / PointsPerInch);
     cairo_text_extents_t extents;
     cairo_text_extents(cr, utf8FromLatin1(latin1).c_str(), &extents);
@@ -208,77 +237,6 @@ PageImage renderPage(const RecordedPage& page, double scale) {
     cairo_surface_flush(surface);
     cairo_surface_destroy(surface);
     return image;
-}
-
-// --- CUPS ------------------------------------------------------------------
-
-struct CupsPrintSystem::Connection {
-    cups_dest_t* dest = nullptr;
-    cups_dinfo_t* info = nullptr;
-};
-
-CupsPrintSystem::~CupsPrintSystem() { release(); }
-
-void CupsPrintSystem::release() {
-    if (!connection_) return;
-    if (connection_->info) cupsFreeDestInfo(connection_->info);
-    if (connection_->dest) cupsFreeDests(1, connection_->dest);
-    delete connection_;
-    connection_ = nullptr;
-}
-
-std::optional<PageGeometry> CupsPrintSystem::defaultPage(std::string& problem) {
-    release();
-    connection_ = new Connection;
-    Connection& c = *connection_;
-    c.dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
-    if (!c.dest) {
-        problem = std::string("no default printer: ") + cupsLastErrorString();
-        return std::nullopt;
-    }
-    // The default destination is asked through the CUPS server's own
-    // connection (CUPS_HTTP_DEFAULT), which may be a local socket.
-    c.info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, c.dest);
-    if (!c.info) {
-        problem = std::string("the printer ") + c.dest->name + " does not answer: " + cupsLastErrorString();
-        return std::nullopt;
-    }
-    int dpi = 300;
-    if (ipp_attribute_t* resolution = cupsFindDestDefault(CUPS_HTTP_DEFAULT, c.dest, c.info, "printer-resolution")) {
-        int yres = 0;
-        ipp_res_t units = IPP_RES_PER_INCH;
-        const int xres = ippGetResolution(resolution, 0, &yres, &units);
-        if (xres > 0) dpi = units == IPP_RES_PER_CM ? static_cast<int>(std::lround(xres * 2.54)) : xres;
-    }
-    cups_size_t size{};
-    if (!cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, c.dest, c.info, 0, &size) || size.width <= 0 || size.length <= 0)
-        return PageGeometry::a4(dpi);
-    return PageGeometry::fromMedia(size.width, size.length, size.left, size.top, size.right, size.bottom, dpi);
-}
-
-bool CupsPrintSystem::send(const std::string& title, const std::string& pdf, std::string& problem) {
-    if (!connection_ || !connection_->info) {
-        problem = "no printer";
-        return false;
-    }
-    Connection& c = *connection_;
-    const std::string name = utf8FromLatin1(title);
-    int job = 0;
-    if (cupsCreateDestJob(CUPS_HTTP_DEFAULT, c.dest, c.info, &job, name.c_str(), 0, nullptr) > IPP_STATUS_OK_CONFLICTING ||
-        job <= 0) {
-        problem = std::string("the printer refused the job: ") + cupsLastErrorString();
-        return false;
-    }
-    bool sent = cupsStartDestDocument(CUPS_HTTP_DEFAULT, c.dest, c.info, job, name.c_str(), CUPS_FORMAT_PDF, 0, nullptr, 1) ==
-                HTTP_STATUS_CONTINUE;
-    sent = sent && cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.data(), pdf.size()) == HTTP_STATUS_CONTINUE;
-    sent = cupsFinishDestDocument(CUPS_HTTP_DEFAULT, c.dest, c.info) <= IPP_STATUS_OK_CONFLICTING && sent;
-    if (!sent) {
-        problem = std::string("the page could not be sent: ") + cupsLastErrorString();
-        cupsCancelDestJob(CUPS_HTTP_DEFAULT, c.dest, job);
-    }
-    release();
-    return sent;
 }
 
 // --- printing with a PDF file as the fallback -------------------------------

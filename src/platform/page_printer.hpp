@@ -3,6 +3,7 @@
 // into a PDF document (sent to the default CUPS printer, or kept as a file)
 // or into a picture for review.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -83,6 +84,12 @@ public:
     // when it is refused.
     virtual bool send(const std::string& title, const std::string& pdf, std::string& problem) = 0;
 };
+
+// The print system of the machine the program runs on.
+std::unique_ptr<PrintSystem> machinePrintSystem();
+
+// Latin-1 text as UTF-8, as print systems and browsers want it.
+std::string utf8FromLatin1(const std::string& latin1);
 
 // The CUPS default destination.
 class CupsPrintSystem : public PrintSystem {

@@ -254,9 +254,9 @@ void SdlPlatform::beep() {
 
 PrintOutcome SdlPlatform::printPage(const std::string& title, const std::function<void(PageCanvas&)>& drawPage,
                                     const std::string& pdfIfNotPrinted) {
-    CupsPrintSystem cups;
+    const std::unique_ptr<PrintSystem> system = machinePrintSystem();
     std::optional<RecordedPage> drawn;
-    return printThrough(cups, title, drawPage, pdfIfNotPrinted, drawn);
+    return printThrough(*system, title, drawPage, pdfIfNotPrinted, drawn);
 }
 
 void SdlPlatform::setFrameTimerEnabled(bool enabled) {
@@ -273,36 +273,48 @@ void SdlPlatform::setPlayClockEnabled(bool enabled) {
 // --- message loop ---------------------------------------------------------
 
 void SdlPlatform::run(PlatformEvents& events) {
+    startLoop(events);
+    while (!quitRequested_) runOnce(events, nextWait(), 1);
+    events.onClose();
+}
+
+void SdlPlatform::startLoop(PlatformEvents& events) {
     blink_.start(ticks());
     // A window with nobody to give it the focus (Xvfb without a window
     // manager) is the active application from the start.
     becomeActive(events);
-    while (!quitRequested_) {
-        std::uint32_t now = ticks();
-        std::uint32_t wait = LongestSleepMs;
-        if (active_) wait = frame_.waitFrom(now, wait);
-        wait = playClock_.waitFrom(now, wait);
-        wait = blink_.waitFrom(now, wait);
+}
 
-        SDL_Event event;
-        if (SDL_WaitEventTimeout(&event, static_cast<int>(wait))) {
-            bool pressed = handleEvent(event, events);
-            while (!pressed && !quitRequested_ && SDL_PollEvent(&event)) pressed = handleEvent(event, events);
-            // The menus act on a press in the next frame, and the release
-            // cancels it: a quick click must see a frame between the two.
-            if (pressed && active_ && frameEnabled_ && !quitRequested_) {
-                events.onFrame();
-                frame_.start(ticks());
-            }
+std::uint32_t SdlPlatform::nextWait() const {
+    const std::uint32_t now = ticks();
+    std::uint32_t wait = LongestSleepMs;
+    if (active_) wait = frame_.waitFrom(now, wait);
+    wait = playClock_.waitFrom(now, wait);
+    return blink_.waitFrom(now, wait);
+}
+
+void SdlPlatform::runOnce(PlatformEvents& events, std::uint32_t waitMs, int timerCatchUp) {
+    SDL_Event event;
+    const bool arrived = waitMs == 0 ? SDL_PollEvent(&event) != 0
+                                     : SDL_WaitEventTimeout(&event, static_cast<int>(waitMs)) != 0;
+    if (arrived) {
+        bool pressed = handleEvent(event, events);
+        while (!pressed && !quitRequested_ && SDL_PollEvent(&event)) pressed = handleEvent(event, events);
+        // The menus act on a press in the next frame, and the release
+        // cancels it: a quick click must see a frame between the two.
+        if (pressed && active_ && frameEnabled_ && !quitRequested_) {
+            events.onFrame();
+            frame_.start(ticks());
         }
-        if (quitRequested_) break;
-
-        now = ticks();
-        if (active_ && frameEnabled_ && frame_.fire(now)) events.onFrame();
-        if (playClock_.fire(now)) events.onPlayClockTick();
-        if (blink_.fire(now)) events.onBlink();
     }
-    events.onClose();
+    if (quitRequested_) return;
+
+    const std::uint32_t now = ticks();
+    if (active_ && frameEnabled_) {
+        for (int n = frame_.fireCount(now, timerCatchUp); n > 0 && !quitRequested_; --n) events.onFrame();
+    }
+    for (int n = playClock_.fireCount(now, timerCatchUp); n > 0 && !quitRequested_; --n) events.onPlayClockTick();
+    if (blink_.fire(now)) events.onBlink();
 }
 
 void SdlPlatform::becomeActive(PlatformEvents& events) {

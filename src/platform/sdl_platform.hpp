@@ -90,9 +90,22 @@ public:
     using DialogRunner = std::function<std::optional<std::string>(const std::vector<std::string>&)>;
     void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
 
-private:
+protected:
+    // The message loop's steps, for a loop that the browser drives: the
+    // first step makes the program active and starts the blink; each next
+    // one delivers the waiting events (waiting up to `waitMs` for the first)
+    // and fires the timers that are due, each at most `timerCatchUp` times.
+    void startLoop(PlatformEvents& events);
+    void runOnce(PlatformEvents& events, std::uint32_t waitMs, int timerCatchUp);
+    // How long the loop may wait for an event before a timer is due.
+    std::uint32_t nextWait() const;
+    bool quitRequested() const { return quitRequested_; }
     // Empties the queue of the keys, text and clicks not yet delivered.
     void dropQueuedInput();
+    void makeActive() { active_ = true; mustPresent_ = true; }
+    std::string surfaceError_;
+
+private:
     // Delivers one event; true for a mouse button press.
     bool handleEvent(const SDL_Event& event, PlatformEvents& events);
     void becomeActive(PlatformEvents& events);
@@ -108,7 +121,6 @@ private:
     SDL_Texture* texture_ = nullptr;
     std::array<SDL_Cursor*, 3> cursors_{};  // arrow, hand, hourglass
     PointerShape shape_ = PointerShape::Arrow;
-    std::string surfaceError_;
     std::vector<std::uint8_t> shownFrame_;  // the back buffer as last presented
     bool mustPresent_ = true;
     bool windowed_ = false;

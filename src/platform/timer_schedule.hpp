@@ -21,11 +21,19 @@ public:
     bool running() const { return running_; }
 
     // True when the timer fires at `now`; the next firing is then scheduled.
-    bool fire(std::uint32_t now) {
-        if (!running_ || static_cast<std::int32_t>(now - due_) < 0) return false;
-        due_ += interval_;
-        if (static_cast<std::int32_t>(now - due_) >= 0) due_ = now + interval_;
-        return true;
+    bool fire(std::uint32_t now) { return fireCount(now, 1) == 1; }
+
+    // How many firings are due at `now`, at most `limit`: a loop that can
+    // only run at its own pace (a browser's) catches up with the periods it
+    // missed, up to `limit`; beyond that it restarts from now.
+    int fireCount(std::uint32_t now, int limit) {
+        int count = 0;
+        while (running_ && count < limit && static_cast<std::int32_t>(now - due_) >= 0) {
+            due_ += interval_;
+            ++count;
+        }
+        if (count > 0 && static_cast<std::int32_t>(now - due_) >= 0) due_ = now + interval_;
+        return count;
     }
 
     // Milliseconds until the timer is due (0 when overdue); `limit` when stopped.

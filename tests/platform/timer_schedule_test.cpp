@@ -25,6 +25,19 @@ TEST(PeriodicTimer, LateLoopRestartsInsteadOfBursting) {
     EXPECT_EQ(blink.waitFrom(1000, 500), 150u);
 }
 
+TEST(PeriodicTimer, ABrowsersSlowerPaceCatchesUpUpToItsLimit) {
+    PeriodicTimer frame(10);
+    frame.start(0);
+    // Steps every 16 or 17 ms (60 a second) still give 100 frames a second.
+    int frames = 0;
+    for (std::uint32_t now = 16; now <= 1000; now += (now % 3 == 0 ? 17 : 16)) frames += frame.fireCount(now, 3);
+    EXPECT_NEAR(frames, 99, 2);
+    // A tab left in the background for a second is not made up in a burst.
+    EXPECT_EQ(frame.fireCount(2000, 3), 3);
+    EXPECT_EQ(frame.fireCount(2001, 3), 0);
+    EXPECT_EQ(frame.waitFrom(2000, 100), 10u);
+}
+
 TEST(PeriodicTimer, WorksAcrossTheTickWrapAround) {
     PeriodicTimer clock(1000);
     clock.start(0xFFFFFE00u);

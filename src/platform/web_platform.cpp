@@ -1,0 +1,110 @@
+#include "platform/web_platform.hpp"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <vector>
+
+extern "C" {
+// The page's side (web/glossamo_library.js).
+char* glossamo_choose_file(const char* accept);
+void glossamo_beep();
+int glossamo_copy(const char* text);
+void glossamo_full_screen(int full);
+void glossamo_closed();
+}
+
+namespace glossamo {
+
+namespace {
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1)
+        parts.push_back(text.substr(start, end - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+std::string lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+std::string acceptListFor(const std::string& filter) {
+    // The patterns are every second field; each may hold several, split by ';'.
+    std::vector<std::string> extensions;
+    std::size_t field = 0;
+    for (const std::string& patterns : split(filter, '|')) {
+        if (field++ % 2 == 0) continue;
+        for (const std::string& pattern : split(patterns, ';')) {
+            const std::size_t dot = pattern.rfind('.');
+            if (dot == std::string::npos) continue;
+            const std::string extension = lower(pattern.substr(dot));
+            if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end())
+                extensions.push_back(extension);
+        }
+    }
+    std::string accept;
+    for (const std::string& extension : extensions) accept += (accept.empty() ? "" : ",") + extension;
+    return accept;
+}
+
+std::string oggRenderingOf(const std::string& midiPath) {
+    const std::size_t dot = midiPath.rfind('.');
+    const std::size_t slash = midiPath.rfind('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return midiPath + ".ogg";
+    return midiPath.substr(0, dot) + ".ogg";
+}
+
+void WebPlatform::run(PlatformEvents& events) {
+    events_ = &events;
+    startLoop(events);
+    // At the browser's painting pace. main does not return: its records
+    // (this platform among them) live on for the browser's calls.
+    emscripten_set_main_loop_arg(&WebPlatform::step, this, 0, 1);
+}
+
+void WebPlatform::step(void* platform) {
+    WebPlatform& self = *static_cast<WebPlatform*>(platform);
+    self.runOnce(*self.events_, 0, FramesPerStep);
+    if (!self.quitRequested()) return;
+    emscripten_cancel_main_loop();
+    self.events_->onClose();
+    glossamo_closed();
+}
+
+std::optional<std::string> WebPlatform::choosePicture(const std::string&, const std::string& filter,
+                                                     const std::string&) {
+    char* chosen = glossamo_choose_file(acceptListFor(filter).c_str());
+    // Clicks and keys made while the chooser was open were meant for it.
+    dropQueuedInput();
+    makeActive();
+    if (!chosen) return std::nullopt;
+    std::string path = chosen;
+    std::free(chosen);
+    return path;
+}
+
+void WebPlatform::beep() { glossamo_beep(); }
+
+bool WebPlatform::copyToClipboard(const std::string& utf8) { return glossamo_copy(utf8.c_str()) != 0; }
+
+void WebPlatform::wait(std::uint32_t ms) { emscripten_sleep(ms); }
+
+void WebPlatform::setWindowed(bool windowed) {
+    if (windowed == pageWindowed_) return;
+    pageWindowed_ = windowed;
+    glossamo_full_screen(windowed ? 0 : 1);
+}
+
+bool WebPlatform::musicPrepare() { return audioAvailable(); }
+
+bool WebPlatform::musicOpen(const std::string& path) { return SdlPlatform::musicOpen(oggRenderingOf(path)); }
+
+}  // namespace glossamo
