@@ -3,8 +3,9 @@
 
 Serves build-web/ on the loopback address, waits for the title, wins a
 hangman from the keyboard (an E typed as é), starts a Motuce with the mouse,
-saves it and gives it up, reloads the page and finds the profile, the score
-and the save again, checks that a second tab does not take the player's
+saves it and gives it up, opens a grid by touch and prints it (a PDF
+download), reloads the page and finds the profile, the score and the save
+again, checks that a second tab does not take the player's
 folder, and leaves by the quick exit, whose game the next visit resumes.
 Prints the first-visit figures and the cost of a frame. Screenshots go to
 the shots folder.
@@ -17,6 +18,7 @@ import json
 import os
 import shutil
 import socketserver
+import subprocess
 import sys
 import tempfile
 import threading
@@ -103,6 +105,13 @@ class Player:
         self.mouse('mousePressed', px, py, button='left', clickCount=1)
         time.sleep(0.05)
         self.mouse('mouseReleased', px, py, button='left', clickCount=1)
+        time.sleep(pause)
+
+    def tap(self, x, y, pause=0.8):
+        px, py = self.point(x, y)
+        self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': [{'x': px, 'y': py}]})
+        time.sleep(0.05)
+        self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchEnd', 'touchPoints': []})
         time.sleep(pause)
 
     def type(self, text, pause=0.15):
@@ -199,6 +208,25 @@ def main():
         player.click(760, 560, 1.0)                  # give up
         player.shot('web_motuce_given_up')
         player.key('Escape', 27)                     # leave the finished game
+
+        # A grid printed: the browser is handed a PDF of the grid, without its answer.
+        downloads = tempfile.mkdtemp(prefix='glossamo-downloads-')
+        driver.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': downloads})
+        player.tap(70, 303)                          # MOTS CASES, by touch
+        player.tap(400, 91, 2.0)                     # its first level
+        player.shot('web_grid_tapped_open')
+        player.click(344, 564, 3.0)                  # print
+        pdfs = [n for n in os.listdir(downloads) if n.endswith('.pdf')]
+        if not pdfs:
+            fail('printing offered no PDF')
+        text = subprocess.run(['pdftotext', os.path.join(downloads, pdfs[0]), '-'], capture_output=True,
+                              text=True).stdout
+        words = [line for line in text.split('\n') if len(line) >= 2 and line.isalpha() and line.isupper()]
+        if 'MOTS CASES' not in text or len(words) < 10:
+            fail('the printed page lacks its title or its words: %r' % text[:300])
+        shutil.rmtree(downloads, ignore_errors=True)
+        player.key('Escape', 27)                     # give the grid up
+        player.key('Escape', 27)                     # and leave it
         player.click(460, 560, 1.2)                  # quit: the profile is written
         player.click(285, 228, 4.0)                  # yes, then the farewell picture
         wait_for(driver, "return document.getElementById('message').innerText.includes('ferm')",
