@@ -48,10 +48,15 @@ void LoadWordList(ProgramState& s, int listId) {
 }
 
 void LoadEasyWords(ProgramState& s) {
+    if (s.easyWordsRead) return;
+    s.easyWordsRead = 1;
     const SystemPath path = s.programDir + EasyFrenchFile;
     const std::optional<std::vector<std::string>> lines = readTextLines(path);
-    if (!lines) debugLog(s, "Liste de mots " + path + " absente");
-    s.words.setEasyWords(s.programDir + wordListFile(wordlists::French), lines.value_or(std::vector<std::string>{}));
+    if (!lines) {
+        debugLog(s, "Liste de mots " + path + " absente");
+        return;
+    }
+    s.words.setEasyWords(s.programDir + wordListFile(wordlists::French), *lines);
 }
 
 void LoadAcceptedWords(ProgramState& s) {

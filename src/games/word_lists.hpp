@@ -32,7 +32,9 @@ void LoadWordList(ProgramState& s, int listId);
 // The easy French words, the only ones the French games draw with "Mots
 // faciles": the most frequent words of each length.
 constexpr const char* EasyFrenchFile = "bin/MotsFaciles.txt";
-// Reads them once; a missing file is logged and leaves every draw as it is.
+// Reads them once, when a game is first played with them (a player who never
+// chooses them never waits for them); a missing file is logged and leaves
+// every draw as it is.
 void LoadEasyWords(ProgramState& s);
 
 // Maps the accepted French words once; a missing file is logged and leaves

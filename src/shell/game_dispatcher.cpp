@@ -1,6 +1,7 @@
 #include "shell/game_dispatcher.hpp"
 
 #include "families/registry.hpp"
+#include "games/word_lists.hpp"
 #include "state/program_state.hpp"
 
 namespace glossamo {
@@ -22,6 +23,7 @@ void GameDispatcher(ProgramState& s) {
     if (s.game.built == 0 && s.pendingChallenge.seed != 0) s.rng.seed(s.pendingChallenge.seed);
     // The challenge is the same for everyone: its puzzles draw every word.
     const bool challenge = s.pendingChallenge.slot != 0 || s.watch.challengeSlot != 0;
+    if (s.easyWords == 1) LoadEasyWords(s);
     s.words.setEasyDraws(s.easyWords == 1 && !challenge);
     if (game.rules()) game.rules()->play(s, game.parameter(), game.run->gridFile);
 }

@@ -98,7 +98,6 @@ void initialisation(ProgramState& s) {
     LoadWordList(s, wordlists::English);
     LoadWordList(s, wordlists::French);
     LoadAcceptedWords(s);
-    LoadEasyWords(s);
 }
 
 void FormActivate(ProgramState& s) {

@@ -86,6 +86,7 @@ struct ProgramState {
     // The vocabulary of the French games: 0 "Mots courants", 1 "Mots
     // faciles" (only the most frequent words and the easiest grids).
     std::uint8_t easyWords = 0;
+    std::uint8_t easyWordsRead = 0;  // their list has been read (or found missing)
     WordStore words{rng};
     AcceptedWords acceptedWords;  // the French words a player may make, read once at start-up
     OwnList ownList;              // the player's list chosen last; empty when none
