@@ -173,6 +173,8 @@ void challengeScreen(Pass& p) {
 namespace glossamo {
 
 void goToTypedDay(ProgramState& s) {
+    // Enter with nothing typed asks for no day.
+    if (s.typedText.view().empty()) return;
     const std::uint32_t today = dateNumber(s.platform.localTime());
     const std::optional<std::uint32_t> wanted = menus::typedDate(menus::typedDateText(s.typedText.view()), today);
     int back = 0;

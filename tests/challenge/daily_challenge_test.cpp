@@ -175,6 +175,9 @@ TEST(DailyChallenge, ThePanelGoesBackToTheFirstDayAndForwardToToday) {
     EXPECT_EQ(typeDate("8 12"), 1);
     EXPECT_EQ(typeDate("7:12:2026"), 2);
     for (const char* refused : {"6 12 2026", "10 12", "31 11 2026", "12"}) EXPECT_EQ(typeDate(refused), 2) << refused;
+    run.state().popup.active = 0;
+    EXPECT_EQ(typeDate(""), 2);
+    EXPECT_FALSE(run.state().popup.active) << "Enter with nothing typed refuses no day";
 }
 
 // The try counter moves on past a winning try: what is counted is the
