@@ -3,9 +3,11 @@
 // 16-bit drawing surface with image slots, the pointer, wave sounds and one
 // MIDI music at a time, and the timers that drive the program.
 //
-// Two implementations exist: SdlPlatform (a real full-screen window) and
-// HeadlessPlatform (for tests: ticks advanced by hand, sound and music calls
-// recorded, the printed page kept). Both draw into the same software Canvas.
+// Three implementations exist: SdlPlatform (a real full-screen window),
+// WebPlatform (the SDL one in a browser page, whose loop the browser drives)
+// and HeadlessPlatform (for tests: ticks advanced by hand, sound and music
+// calls recorded, the printed page kept). All draw into the same software
+// Canvas.
 #include <cstdint>
 #include <functional>
 #include <optional>

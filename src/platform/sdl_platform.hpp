@@ -103,7 +103,6 @@ protected:
     // Empties the queue of the keys, text and clicks not yet delivered.
     void dropQueuedInput();
     void makeActive() { active_ = true; mustPresent_ = true; }
-    std::string surfaceError_;
 
 private:
     // Delivers one event; true for a mouse button press.
@@ -121,6 +120,7 @@ private:
     SDL_Texture* texture_ = nullptr;
     std::array<SDL_Cursor*, 3> cursors_{};  // arrow, hand, hourglass
     PointerShape shape_ = PointerShape::Arrow;
+    std::string surfaceError_;
     std::vector<std::uint8_t> shownFrame_;  // the back buffer as last presented
     bool mustPresent_ = true;
     bool windowed_ = false;

@@ -1,14 +1,15 @@
 #!/usr/bin/env python3
 """Plays the browser build in Debian's Chromium, headless, as a player would.
 
-Serves build-web/ on the loopback address, waits for the title, wins a
-hangman from the keyboard (an E typed as é), starts a Motuce with the mouse,
-saves it and gives it up, opens a grid by touch and prints it (a PDF
-download), reloads the page and finds the profile, the score and the save
-again, checks that a second tab does not take the player's
-folder, and leaves by the quick exit, whose game the next visit resumes.
-Prints the first-visit figures and the cost of a frame. Screenshots go to
-the shots folder.
+Serves build-web/ on the loopback address and waits for the title. Imports
+a word list through the browser's file chooser and finds it, accents and
+all, after a reload. Wins a hangman from the keyboard (an E typed as é).
+Starts a Motuce with the mouse, saves it and gives it up. Opens a grid by
+touch, drags a letter with the finger and prints the grid (a PDF download).
+Reloads the page and finds the profile, the score and the save again.
+Checks that a second tab does not take the player's folder, and leaves by
+the quick exit, whose game the next visit resumes. Prints the first-visit
+figures and the cost of a browser step. Screenshots go to the shots folder.
 
 Usage: play_in_browser.py BUILD_WEB_DIR SHOTS_DIR
 """
@@ -114,6 +115,28 @@ class Player:
         self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchEnd', 'touchPoints': []})
         time.sleep(pause)
 
+    def touch_drag(self, start, end, steps=8):
+        """Presses a finger at `start`, moves it to `end` and keeps it there."""
+        (x0, y0), (x1, y1) = self.point(*start), self.point(*end)
+        self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': [{'x': x0, 'y': y0}]})
+        for i in range(1, steps + 1):
+            time.sleep(0.05)
+            point = {'x': x0 + (x1 - x0) * i / steps, 'y': y0 + (y1 - y0) * i / steps}
+            self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchMove', 'touchPoints': [point]})
+        time.sleep(0.5)
+
+    def touch_end(self, pause=0.8):
+        self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchEnd', 'touchPoints': []})
+        time.sleep(pause)
+
+    def differs_around(self, before, after, x, y):
+        """True when two screenshots differ in the square around a surface point."""
+        px, py = self.point(x, y)
+        crop = '40x40+%d+%d' % (px - 20, py - 20)
+        result = subprocess.run(['compare', '-metric', 'AE', '(', before, '-crop', crop, ')', '(', after, '-crop',
+                                 crop, ')', 'null:'], capture_output=True, text=True)
+        return result.stderr.strip().split(' ')[0] not in ('0', '')
+
     def type(self, text, pause=0.15):
         for ch in text:
             self.driver.execute_cdp_cmd('Input.dispatchKeyEvent', {'type': 'keyDown', 'text': ch, 'key': ch})
@@ -181,6 +204,32 @@ def main():
 
         player.click(400, 300, 1.0)                  # skip the title
         player.shot('web_families')
+
+        # A teacher's list imported through the browser's file chooser.
+        folder = tempfile.mkdtemp(prefix='glossamo-list-')
+        list_file = os.path.join(folder, 'Dictée CE1.txt')
+        with open(list_file, 'w', encoding='utf-8') as out:
+            out.write('éléphant\ngirafe\nzèbre\nlion\ntigre\nchameau\nhibou\n')
+        driver.execute_cdp_cmd('Page.setInterceptFileChooserDialog', {'enabled': True})
+        player.click(513, 384)                       # MES LISTES
+        player.click(300, 91, 1.5)                   # choose or import a list
+        player.click(288, 394, 1.5)                  # import: the browser's file chooser
+        choosers = driver.find_elements('css selector', 'input[type=file]')
+        if not choosers:
+            fail('the import opened no file chooser')
+        choosers[0].send_keys(list_file)
+        time.sleep(2.0)
+        player.shot('web_list_read')
+        player.click(294, 404, 1.5)                  # keep it
+        shutil.rmtree(folder, ignore_errors=True)
+        if 'DICTEE CE1.txt' not in player.files('LISTES'):
+            fail('the imported list was not kept: %r' % player.files('LISTES'))
+        driver.refresh()
+        started(driver)
+        kept = bytes(player.read('LISTES/DICTEE CE1.txt') or []).decode('latin-1').split()
+        if 'éléphant' not in kept or 'zèbre' not in kept:
+            fail('after a reload the list lost its words or their accents: %r' % kept)
+        player.click(400, 300, 1.0)                  # skip the title
         # Hangman, won from the keyboard.
         player.click(70, 143)                        # LE PENDU
         player.click(300, 91, 1.5)                   # its first level
@@ -215,6 +264,13 @@ def main():
         player.tap(70, 303)                          # MOTS CASES, by touch
         player.tap(400, 91, 2.0)                     # its first level
         player.shot('web_grid_tapped_open')
+        # A letter dragged by the finger follows it across the grid.
+        player.touch_drag((110, 472), (400, 300))
+        player.shot('web_letter_dragged_by_touch')
+        if not player.differs_around(os.path.join(SHOTS, 'web_grid_tapped_open.png'),
+                                     os.path.join(SHOTS, 'web_letter_dragged_by_touch.png'), 400, 300):
+            fail('the letter did not follow the finger')
+        player.touch_end()
         player.click(344, 564, 3.0)                  # print
         pdfs = [n for n in os.listdir(downloads) if n.endswith('.pdf')]
         if not pdfs:
