@@ -1,6 +1,16 @@
 // What the browser's platform (src/platform/web_platform.cpp and
 // browser_print_system.cpp) asks of the page, as C functions.
 mergeInto(LibraryManager.library, {
+  // fsync. The player's files live in memory and the page writes them to
+  // IndexedDB right after each change (web/glossamo_pre.js). Emscripten's
+  // own fsync would wait for a whole IndexedDB write inside the call, which
+  // needs the browser's loop: a closing page no longer runs it, so the
+  // writes it closes with would stop half-way.
+  fd_sync__sig: 'ii',
+  fd_sync: function (fd) {
+    return 0;
+  },
+
   // Shows the browser's file chooser and waits for the player's choice. The
   // chosen file is copied into the program's file system under /tmp; its
   // path (malloc'ed, UTF-8), or null when the player cancelled.

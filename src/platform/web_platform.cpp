@@ -20,6 +20,9 @@ namespace glossamo {
 
 namespace {
 
+// The platform the page's own calls reach (there is one page, one program).
+WebPlatform* pagePlatform = nullptr;
+
 std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -64,6 +67,7 @@ std::string oggRenderingOf(const std::string& midiPath) {
 
 void WebPlatform::run(PlatformEvents& events) {
     events_ = &events;
+    pagePlatform = this;
     startLoop(events);
     // At the browser's painting pace. main does not return: its records
     // (this platform among them) live on for the browser's calls.
@@ -74,9 +78,15 @@ void WebPlatform::step(void* platform) {
     WebPlatform& self = *static_cast<WebPlatform*>(platform);
     self.runOnce(*self.events_, 0, FramesPerStep);
     if (!self.quitRequested()) return;
-    emscripten_cancel_main_loop();
-    self.events_->onClose();
+    self.close();
     glossamo_closed();
+}
+
+void WebPlatform::close() {
+    if (closed_) return;
+    closed_ = true;
+    emscripten_cancel_main_loop();
+    events_->onClose();
 }
 
 std::optional<std::string> WebPlatform::choosePicture(const std::string&, const std::string& filter,
@@ -108,3 +118,9 @@ bool WebPlatform::musicPrepare() { return audioAvailable(); }
 bool WebPlatform::musicOpen(const std::string& path) { return SdlPlatform::musicOpen(oggRenderingOf(path)); }
 
 }  // namespace glossamo
+
+// The page is going away (its tab closed or reloaded): the program closes at
+// once, as when the desktop's window closes.
+extern "C" EMSCRIPTEN_KEEPALIVE void glossamo_page_closing() {
+    if (glossamo::pagePlatform) glossamo::pagePlatform->close();
+}

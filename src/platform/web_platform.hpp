@@ -25,6 +25,9 @@ public:
     // Makes the program active and hands its loop to the browser. It does
     // not return: main's records live on for the browser's calls.
     void run(PlatformEvents& events);
+    // Ends the loop and closes the program (onClose), once: when it asked
+    // to close, or when its page goes away.
+    void close();
 
     std::optional<std::string> choosePicture(const std::string& title, const std::string& filter,
                                              const std::string& folder) override;
@@ -44,6 +47,7 @@ private:
 
     PlatformEvents* events_ = nullptr;
     bool pageWindowed_ = true;
+    bool closed_ = false;
 };
 
 // The browser's file chooser's `accept` list for a dialog filter of
