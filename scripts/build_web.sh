@@ -50,7 +50,7 @@ install_packages() {
   $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# --- 2. SDL2's Debian source ------------------------------------------------
+# --- 2. the libraries' Debian sources -------------------------------------------
 
 # Prints "URI SUITE KEYRING" of the machine's main Debian archive (not the
 # security one), read from its apt sources in either format.
