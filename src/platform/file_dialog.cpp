@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -46,6 +47,29 @@ std::vector<std::string> fileDialogArguments(const std::string& title, const std
         args.push_back("--file-filter=" + parts[i] + " | " + pattern + " " + lower(pattern));
     }
     return args;
+}
+
+std::string acceptListFor(const std::string& filter) {
+    std::vector<std::string> extensions;
+    const std::vector<std::string> parts = splitBars(filter);
+    for (std::size_t i = 1; i < parts.size(); i += 2) {
+        std::size_t start = 0;
+        while (start < parts[i].size()) {
+            std::size_t end = parts[i].find(' ', start);
+            if (end == std::string::npos) end = parts[i].size();
+            const std::string pattern = parts[i].substr(start, end - start);
+            start = end + 1;
+            if (pattern == "*") return "";  // any file at all
+            const std::size_t dot = pattern.rfind('.');
+            if (dot == std::string::npos) continue;
+            const std::string extension = lower(pattern.substr(dot));
+            if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end())
+                extensions.push_back(extension);
+        }
+    }
+    std::string accept;
+    for (const std::string& extension : extensions) accept += (accept.empty() ? "" : ",") + extension;
+    return accept;
 }
 
 std::optional<std::string> runFileDialog(const std::vector<std::string>& arguments,

@@ -1,5 +1,6 @@
 #pragma once
-// The desktop's file dialog, run as the `zenity` program.
+// The desktop's file dialog, run as the `zenity` program, and its filter
+// as a browser's file chooser takes it.
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,6 +15,11 @@ constexpr int DialogHeight = 500;
 // pairs separated by '|' ("Image Bitmap (*.bmp)|*.BMP|...").
 std::vector<std::string> fileDialogArguments(const std::string& title, const std::string& filter,
                                              const std::string& folder);
+
+// The same filter as a browser file chooser's `accept` list: the endings
+// its patterns allow ("*.JPG *.JPEG" gives ".jpg,.jpeg"), or "" (any file)
+// when a pattern is "*".
+std::string acceptListFor(const std::string& filter);
 
 // Runs zenity and waits for the player's answer: the chosen path, or
 // nothing when the dialog was cancelled or could not start. While it waits,

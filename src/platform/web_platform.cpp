@@ -2,10 +2,9 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
-#include <vector>
+
+#include "platform/file_dialog.hpp"
 
 extern "C" {
 // The page's side (web/glossamo_library.js).
@@ -23,40 +22,7 @@ namespace {
 // The platform the page's own calls reach (there is one page, one program).
 WebPlatform* pagePlatform = nullptr;
 
-std::vector<std::string> split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1)
-        parts.push_back(text.substr(start, end - start));
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
-std::string lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 }  // namespace
-
-std::string acceptListFor(const std::string& filter) {
-    // The patterns are every second field; each may hold several, split by ';'.
-    std::vector<std::string> extensions;
-    std::size_t field = 0;
-    for (const std::string& patterns : split(filter, '|')) {
-        if (field++ % 2 == 0) continue;
-        for (const std::string& pattern : split(patterns, ';')) {
-            const std::size_t dot = pattern.rfind('.');
-            if (dot == std::string::npos) continue;
-            const std::string extension = lower(pattern.substr(dot));
-            if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end())
-                extensions.push_back(extension);
-        }
-    }
-    std::string accept;
-    for (const std::string& extension : extensions) accept += (accept.empty() ? "" : ",") + extension;
-    return accept;
-}
 
 std::string oggRenderingOf(const std::string& midiPath) {
     const std::size_t dot = midiPath.rfind('.');

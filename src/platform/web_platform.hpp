@@ -50,9 +50,6 @@ private:
     bool closed_ = false;
 };
 
-// The browser's file chooser's `accept` list for a dialog filter of
-// "name|pattern" pairs ("Images|*.BMP;*.JPG" gives ".bmp,.jpg").
-std::string acceptListFor(const std::string& filter);
 // The Ogg Vorbis rendering of a MIDI piece: the same path ending in ".ogg".
 std::string oggRenderingOf(const std::string& midiPath);
 
